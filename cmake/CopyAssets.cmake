@@ -1,0 +1,17 @@
+# Copies the files that ship beside the executable from SRC into DST.
+# Runs at build time so that added or edited language files are picked up.
+file(GLOB _language_files "${SRC}/Languages/*")
+if(_language_files)
+  file(MAKE_DIRECTORY "${DST}/Languages")
+  foreach(_f ${_language_files})
+    if(NOT IS_DIRECTORY "${_f}")
+      file(COPY "${_f}" DESTINATION "${DST}/Languages")
+    endif()
+  endforeach()
+endif()
+file(GLOB _help_files "${SRC}/help/Help_*.rtf")
+foreach(_f ${_help_files} "${SRC}/License.txt")
+  if(EXISTS "${_f}")
+    file(COPY "${_f}" DESTINATION "${DST}")
+  endif()
+endforeach()

@@ -1,0 +1,40 @@
+# Sourced by run.sh and test.sh: makes sure the Debian packages that the build,
+# the program and its tests need are installed.
+# shellcheck shell=bash
+
+KAVORIN_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  fonts-dejavu-core
+)
+
+kavorin_missing_packages() {
+  local pkg missing=()
+  for pkg in "${KAVORIN_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  echo "${missing[@]:-}"
+}
+
+kavorin_ensure_packages() {
+  local missing
+  missing=$(kavorin_missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  if ! command -v apt-get >/dev/null 2>&1; then
+    echo "Missing packages: $missing" >&2
+    echo "This script installs them with apt-get on Debian; install their equivalents by hand." >&2
+    return 1
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: $missing" >&2
+    echo "Install them as root:  sudo apt-get install $missing" >&2
+    return 1
+  fi
+  echo "Installing: $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing
+}
