@@ -1,0 +1,195 @@
+#pragma once
+
+// Every (section, key) pair that Kavorin reads from a language file. Each pair is listed once,
+// under the section that owns it; a comment names the windows that read it from elsewhere.
+// The shipped language files must hold all of them, and nothing else.
+
+#include <cstddef>
+
+struct TLanguageKey {
+    const char* Section;
+    const char* Key;
+};
+
+inline constexpr TLanguageKey LanguageKeys[] = {
+    // Language manager: the file's own identity.
+    {"FileInfo", "Id"},
+    {"FileInfo", "Abbr"},
+
+    // Standard dialog buttons: settings dialog (OK, Cancel, Default), precision dialog (OK),
+    // mass calculation dialog (Close).
+    {"Buttons", "OK"},
+    {"Buttons", "Cancel"},
+    {"Buttons", "Default"},
+    {"Buttons", "Close"},
+
+    // Names of the solids: main window buttons, formula sheet for solids.
+    {"TSolidFigure", "Cube"},
+    {"TSolidFigure", "Block"},
+    {"TSolidFigure", "Sphere"},
+    {"TSolidFigure", "Cone"},
+    {"TSolidFigure", "Cylinder"},
+    {"TSolidFigure", "Pyramid"},
+    {"TSolidFigure", "Prism"},
+    {"TSolidFigure", "TruncatedCone"},
+    {"TSolidFigure", "TruncatedPyramid"},
+    {"TSolidFigure", "CylindricalTank"},
+    {"TSolidFigure", "SphericalSegment"},
+    {"TSolidFigure", "SphericalSector"},
+    {"TSolidFigure", "SphericalFrustum"},
+
+    // Names of plane figures, in lower case (the plane-figure sheet capitalises them):
+    // formula sheets, base lists of the computation window.
+    {"TPlaneFigure", "Square"},
+    {"TPlaneFigure", "Rectangle"},
+    {"TPlaneFigure", "Rhombus"},
+    {"TPlaneFigure", "Parallelogram"},
+    {"TPlaneFigure", "Triangle"},
+    {"TPlaneFigure", "Triangle_Heron"},
+    {"TPlaneFigure", "Triangle_Equilateral"},
+    {"TPlaneFigure", "Trapezoid"},
+    {"TPlaneFigure", "Circle"},
+    {"TPlaneFigure", "NAngle"},
+    {"TPlaneFigure", "CircularRing"},
+    {"TPlaneFigure", "SegmentOfCircle"},
+    {"TPlaneFigure", "SectorOfCircle"},
+
+    // Main window (TFormMain); its caption is the application title, not a text.
+    {"TFormMain", "BHelp"},
+    {"TFormMain", "sAlwaysOnTop"},
+
+    // About window (TFormAbout). "Caption" is also the main window's BAbout, "sFileNotFound"
+    // also the main window's missing help file message.
+    {"TFormAbout", "Caption"},
+    {"TFormAbout", "MCheckForNewVersion"},
+    {"TFormAbout", "MLicenseAgreement"},
+    {"TFormAbout", "LAppVersion"},
+    {"TFormAbout", "sNewVersionAvailable"},
+    {"TFormAbout", "sGoToProductsWebPage"},
+    {"TFormAbout", "sApplication"},
+    {"TFormAbout", "sUpToDate"},
+    {"TFormAbout", "sFileNotFound"},
+    {"TFormAbout", "sUnknownError"},
+    {"TFormAbout", "sNoResponseFromServer"},
+
+    // Settings dialog (TFormSettings). "Caption" is also the main window's BSettings.
+    {"TFormSettings", "Caption"},
+    {"TFormSettings", "sInvalidDensity"},
+    {"TFormSettings", "GBResults"},
+    {"TFormSettings", "RGForm"},
+    {"TFormSettings", "RGForm.Items[0]"},
+    {"TFormSettings", "RGForm.Items[1]"},
+    {"TFormSettings", "ChBUsePresetDensity"},
+    {"TFormSettings", "GBView"},
+    {"TFormSettings", "LLanguage"},
+
+    // Computation window (TFormComputations); its caption comes from the main window's button.
+    // "BDraft", "BSupplementaryData" and "BFormulas" are also the settings dialog's view check
+    // boxes.
+    {"TFormComputations", "sSide"},
+    {"TFormComputations", "sXSideOfBase"},
+    {"TFormComputations", "sPrism_InnerRadiusOfBase"},
+    {"TFormComputations", "sPrism_OuterRadiusOfBase"},
+    {"TFormComputations", "sTruncatedPyramid_XSideOfUpperBase"},
+    {"TFormComputations", "sTruncatedPyramid_XSideOfLowerBase"},
+    {"TFormComputations", "sRadiusOfSegment"},
+    {"TFormComputations", "sRadiusOfSphere"},
+    {"TFormComputations", "sHeightOfSegment"},
+    {"TFormComputations", "Block_X"},
+    {"TFormComputations", "Sphere_R"},
+    {"TFormComputations", "sRadiusOfBase"},
+    {"TFormComputations", "sHeight"},
+    {"TFormComputations", "sNumberOfEdges"},
+    {"TFormComputations", "TruncatedCone_R2"},
+    {"TFormComputations", "TruncatedCone_R1"},
+    {"TFormComputations", "CylindricalTank_R"},
+    {"TFormComputations", "CylindricalTank_H"},
+    {"TFormComputations", "CylindricalTank_D"},
+    {"TFormComputations", "SphericalFrustum_Ro2"},
+    {"TFormComputations", "SphericalFrustum_Ro1"},
+    {"TFormComputations", "BFormulas"},
+    {"TFormComputations", "BSupplementaryData"},
+    {"TFormComputations", "BOptionsMenu"},
+    {"TFormComputations", "BDraft"},
+
+    // Results panel (TFrameResults).
+    {"TFrameResults", "sCustomPrecision"},
+    {"TFrameResults", "MCopyVolumeToClipboard"},
+    {"TFrameResults", "MCopyAreaToClipboard"},
+    {"TFrameResults", "MBasicForm"},
+    {"TFrameResults", "MSemilogarithmicForm"},
+    {"TFrameResults", "MPrecision14Full"},
+
+    // Supplementary data window (TFormSupplementaryData).
+    {"TFormSupplementaryData", "Caption"},
+    {"TFormSupplementaryData", "Item"},
+    {"TFormSupplementaryData", "Value"},
+    {"TFormSupplementaryData", "sDefaultMass"},
+    {"TFormSupplementaryData", "sDiagonalOfSolid"},
+    {"TFormSupplementaryData", "sDiagonalOfXFace"},
+    {"TFormSupplementaryData", "sAreaOfXFace"},
+    {"TFormSupplementaryData", "sSlantHeight"},
+    {"TFormSupplementaryData", "sAreaOfBase"},
+    {"TFormSupplementaryData", "sAreaOfLateralSurface"},
+    {"TFormSupplementaryData", "sHeightOfSolid"},
+    {"TFormSupplementaryData", "sSlantHeightByXSide"},
+    {"TFormSupplementaryData", "sAreaOfFaceByXSide"},
+    {"TFormSupplementaryData", "sAreaOfOuterLateralSurface"},
+    {"TFormSupplementaryData", "sAreaOfInnerLateralSurface"},
+    {"TFormSupplementaryData", "sAreaOfUpperBase"},
+    {"TFormSupplementaryData", "sAreaOfLowerBase"},
+    {"TFormSupplementaryData", "sChordOfSegmentOfCircle"},
+    {"TFormSupplementaryData", "sAreaOfSegmentOfCircle"},
+    {"TFormSupplementaryData", "sAreaOfLevelSurface"},
+    {"TFormSupplementaryData", "sAreaOfCurvedSurface"},
+    {"TFormSupplementaryData", "sPercentageFillingOfTank"},
+    {"TFormSupplementaryData", "sRadiusOfSphere"},
+    {"TFormSupplementaryData", "sAreaOfSphericalCap"},
+    {"TFormSupplementaryData", "sAreaOfCircle"},
+    {"TFormSupplementaryData", "sPercentageFillingOfSphere"},
+    {"TFormSupplementaryData", "sRadiusOfSegment"},
+    {"TFormSupplementaryData", "sAreaOfSphericalCapOfSegmentPart"},
+    {"TFormSupplementaryData", "sAreaOfLateralSurfaceOfConePart"},
+    {"TFormSupplementaryData", "sVolumeOfSegmentPart"},
+    {"TFormSupplementaryData", "sVolumeOfConePart"},
+    {"TFormSupplementaryData", "sAreaOfUpperCircle"},
+    {"TFormSupplementaryData", "sAreaOfLowerCircle"},
+    {"TFormSupplementaryData", "sAreaOfSphericalZone"},
+
+    // Precision dialog (TFormPrecision). "Caption" is also the settings dialog's precision label
+    // and the results panel's precision menu items.
+    {"TFormPrecision", "Caption"},
+
+    // Mass calculation dialog (TFormMassCalculation). "Caption" is also a results panel menu item.
+    {"TFormMassCalculation", "Caption"},
+    {"TFormMassCalculation", "EDensity"},
+    {"TFormMassCalculation", "EMass"},
+
+    // Formula window (TFormFormulas). "Caption" is also the main window's BFormulas.
+    {"TFormFormulas", "Caption"},
+
+    // Formula sheet for solids (TFormStereometricalFormulas). "General" is also read by the
+    // plane-figure sheet, "Base" and "Tetrahedron" by the computation window.
+    {"TFormStereometricalFormulas", "Caption"},
+    {"TFormStereometricalFormulas", "General"},
+    {"TFormStereometricalFormulas", "Tetrahedron"},
+    {"TFormStereometricalFormulas", "Base"},
+
+    // Formula sheet for plane figures (TFormPlanimetricalFormulas). "Caption" is also the
+    // sheet for solids' MPlanimetry menu item.
+    {"TFormPlanimetricalFormulas", "Caption"},
+};
+
+inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
+
+// Texts with one "$" that the program replaces by letters (or by nothing) before showing them.
+inline constexpr TLanguageKey PlaceholderLanguageKeys[] = {
+    {"TFormComputations", "sXSideOfBase"},
+    {"TFormComputations", "sTruncatedPyramid_XSideOfUpperBase"},
+    {"TFormComputations", "sTruncatedPyramid_XSideOfLowerBase"},
+    {"TFormComputations", "Block_X"},
+    {"TFormSupplementaryData", "sDiagonalOfXFace"},
+    {"TFormSupplementaryData", "sAreaOfXFace"},
+    {"TFormSupplementaryData", "sSlantHeightByXSide"},
+    {"TFormSupplementaryData", "sAreaOfFaceByXSide"},
+};
