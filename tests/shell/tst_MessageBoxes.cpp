@@ -1,0 +1,201 @@
+#include "Application.h"
+#include "GuiTestFixture.h"
+#include "MessageBoxes.h"
+
+#include <QPushButton>
+#include <QtTest>
+#include <stdexcept>
+
+class TestMessageBoxes : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void typedBoxes_data();
+    void typedBoxes();
+    void questionAnswers_data();
+    void questionAnswers();
+    void questionCannotBeEscaped();
+    void okBoxClosesWithEscape();
+    void crLfBecomesLineBreak();
+    void titleBeforeAndAfterItIsSet();
+    void errorReportText_data();
+    void errorReportText();
+    void errorEscapingAHandlerIsReported_data();
+    void errorEscapingAHandlerIsReported();
+
+private:
+    GuiTest::TSettingsSandbox Sandbox;
+};
+
+void TestMessageBoxes::init() {
+    SetApplicationTitle(QStringLiteral("Kavorin"));
+}
+
+void TestMessageBoxes::typedBoxes_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("error") << 0 << int(QMessageBox::Critical);
+    QTest::newRow("information") << 1 << int(QMessageBox::Information);
+    QTest::newRow("question") << 2 << int(QMessageBox::Question);
+}
+
+void TestMessageBoxes::typedBoxes() {
+    QFETCH(int, kind);
+    QFETCH(int, icon);
+    GuiTest::TModalWatcher Watcher;
+    const QMessageBox::StandardButton Answer = kind == 2 ? QMessageBox::No : QMessageBox::Ok;
+    Watcher.Expect(GuiTest::PressButton(Answer));
+    const QString Text = QStringLiteral("Some text");
+    if (kind == 0)
+        ShowErrorMessage(Text);
+    else if (kind == 1)
+        ShowInformationMessage(Text);
+    else
+        QVERIFY(!ShowQuestionMessage(Text));
+    QCOMPARE(Watcher.Seen().size(), 1);
+    QCOMPARE(Watcher.Seen().at(0).Text, Text);
+    QCOMPARE(Watcher.Seen().at(0).Title, QStringLiteral("Kavorin"));
+    QCOMPARE(int(Watcher.Seen().at(0).Icon), icon);
+    QVERIFY(Watcher.Unexpected().isEmpty());
+}
+
+void TestMessageBoxes::questionAnswers_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<bool>("expected");
+    const int YesNo = int(QMessageBox::Yes | QMessageBox::No);
+    QTest::newRow("yes") << YesNo << int(QMessageBox::Yes) << true;
+    QTest::newRow("no") << YesNo << int(QMessageBox::No) << false;
+    const int OkCancel = int(QMessageBox::Ok | QMessageBox::Cancel);
+    QTest::newRow("ok") << OkCancel << int(QMessageBox::Ok) << true;
+    QTest::newRow("cancel") << OkCancel << int(QMessageBox::Cancel) << false;
+    const int RetryCancel = int(QMessageBox::Retry | QMessageBox::Cancel);
+    QTest::newRow("retry") << RetryCancel << int(QMessageBox::Retry) << true;
+}
+
+void TestMessageBoxes::questionAnswers() {
+    QFETCH(int, buttons);
+    QFETCH(int, pressed);
+    QFETCH(bool, expected);
+    GuiTest::TModalWatcher Watcher;
+    Watcher.Expect(GuiTest::PressButton(QMessageBox::StandardButton(pressed)));
+    QCOMPARE(
+        ShowQuestionMessage(QStringLiteral("Download?"), QMessageBox::StandardButtons(buttons)),
+        expected);
+    QVERIFY(Watcher.Unexpected().isEmpty());
+}
+
+void TestMessageBoxes::questionCannotBeEscaped() {
+    GuiTest::TModalWatcher Watcher;
+    bool StillOpenAfterEscape = false;
+    bool StillOpenAfterClose = false;
+    Watcher.Expect([&](QWidget* Modal) {
+        QTest::keyClick(Modal, Qt::Key_Escape);
+        StillOpenAfterEscape = Modal->isVisible();
+        Modal->close();
+        StillOpenAfterClose = Modal->isVisible();
+        GuiTest::PressButton(QMessageBox::Yes)(Modal);
+    });
+    QVERIFY(ShowQuestionMessage(QStringLiteral("A newer version exists. Download it?")));
+    QVERIFY(StillOpenAfterEscape);
+    QVERIFY(StillOpenAfterClose);
+}
+
+void TestMessageBoxes::okBoxClosesWithEscape() {
+    GuiTest::TModalWatcher Watcher;
+    Watcher.Expect([](QWidget* Modal) { QTest::keyClick(Modal, Qt::Key_Escape); });
+    ShowInformationMessage(QStringLiteral("Done"));
+    QCOMPARE(Watcher.Seen().size(), 1);
+    QCOMPARE(ShowMessageBox(QStringLiteral("x"), QMessageBox::NoIcon, QMessageBox::NoButton),
+             QMessageBox::Ok);
+    // The second box met no handler: the watcher closed it and recorded it.
+    QCOMPARE(Watcher.Unexpected().size(), 1);
+}
+
+void TestMessageBoxes::crLfBecomesLineBreak() {
+    GuiTest::TModalWatcher Watcher;
+    Watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    ShowErrorMessage(QStringLiteral("Language file missing.\r\nYou need to unpack."));
+    QCOMPARE(Watcher.Seen().value(0).Text,
+             QStringLiteral("Language file missing.\nYou need to unpack."));
+}
+
+void TestMessageBoxes::titleBeforeAndAfterItIsSet() {
+    SetApplicationTitle(QString());
+    const QString Default = ApplicationTitle();
+    QCOMPARE(Default, QStringLiteral("tst_messageboxes"));
+    SetApplicationTitle(QStringLiteral("Kavorin"));
+    QCOMPARE(ApplicationTitle(), QStringLiteral("Kavorin"));
+}
+
+void TestMessageBoxes::errorReportText_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("letter") << QStringLiteral("Invalid PresetDensity value")
+                            << QStringLiteral("Invalid PresetDensity value.");
+    QTest::newRow("digit") << QStringLiteral("Code 7") << QStringLiteral("Code 7.");
+    QTest::newRow("colon") << QStringLiteral("Error:") << QStringLiteral("Error:.");
+    QTest::newRow("question mark") << QStringLiteral("Why?") << QStringLiteral("Why?.");
+    QTest::newRow("full stop") << QStringLiteral("Done.") << QStringLiteral("Done.");
+    QTest::newRow("exclamation") << QStringLiteral("Stop!") << QStringLiteral("Stop!");
+    QTest::newRow("comma") << QStringLiteral("a,") << QStringLiteral("a,");
+    QTest::newRow("parenthesis") << QStringLiteral("(a)") << QStringLiteral("(a)");
+    QTest::newRow("blank") << QStringLiteral("a ") << QStringLiteral("a ");
+    QTest::newRow("slash") << QStringLiteral("a/") << QStringLiteral("a/.");
+    QTest::newRow("line break") << QStringLiteral("a\r\n") << QStringLiteral("a\r\n");
+    QTest::newRow("accented letter") << QStringLiteral("hustota") + QChar(0x17E)
+                                     << QStringLiteral("hustota") + QChar(0x17E) + '.';
+    QTest::newRow("solid error")
+        << QStringLiteral("Invalid input in SolidFigures unit: \r\n\r\nTCube.Create")
+        << QStringLiteral("Invalid input in SolidFigures unit: \r\n\r\nTCube.Create.");
+}
+
+void TestMessageBoxes::errorReportText() {
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QCOMPARE(ErrorReportText(message), expected);
+}
+
+void TestMessageBoxes::errorEscapingAHandlerIsReported_data() {
+    QTest::addColumn<bool>("standard");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("std::exception") << true << QStringLiteral("Invalid PresetDensity value.");
+    QTest::newRow("anything else") << false << QStringLiteral("Unexpected error.");
+}
+
+void TestMessageBoxes::errorEscapingAHandlerIsReported() {
+    QFETCH(bool, standard);
+    QFETCH(QString, expected);
+    QWidget Window;
+    auto* Button = new QPushButton(QStringLiteral("OK"), &Window);
+    int Completed = 0;
+    int Clicks = 0;
+    QObject::connect(Button, &QPushButton::clicked, [&] {
+        ++Clicks;
+        if (Clicks == 1) {
+            if (standard)
+                throw std::runtime_error("Invalid PresetDensity value");
+            throw 42;
+        }
+        ++Completed;
+    });
+    Window.show();
+    GuiTest::TModalWatcher Watcher;
+    Watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    QTest::mouseClick(Button, Qt::LeftButton);
+    QCOMPARE(Watcher.Seen().size(), 1);
+    QCOMPARE(Watcher.Seen().at(0).Text, expected);
+    QCOMPARE(int(Watcher.Seen().at(0).Icon), int(QMessageBox::Critical));
+    // The program goes on: the next click runs normally.
+    QTest::mouseClick(Button, Qt::LeftButton);
+    QCOMPARE(Completed, 1);
+    QVERIFY(Watcher.Unexpected().isEmpty());
+}
+
+int main(int argc, char* argv[]) {
+    TApplication App(argc, argv);
+    TestMessageBoxes Test;
+    return QTest::qExec(&Test, argc, argv);
+}
+#include "tst_MessageBoxes.moc"
