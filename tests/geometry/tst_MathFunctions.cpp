@@ -2,8 +2,20 @@
 
 #include <QtTest>
 #include <cstring>
+#include <functional>
+#include <limits>
+
+Q_DECLARE_METATYPE(Extended)
+Q_DECLARE_METATYPE(std::vector<Extended>)
 
 namespace {
+// Results of the solvers and relations are compared to this relative tolerance.
+constexpr Extended Tolerance = 1e-15L;
+
+bool Near(Extended Actual, Extended Expected) {
+    return std::fabs(Actual - Expected) <= Tolerance * std::max<Extended>(1, std::fabs(Expected));
+}
+
 // The 80-bit image of a value: sign-and-exponent word and 64-bit mantissa.
 struct Image {
     std::uint16_t exponent;
@@ -17,6 +29,37 @@ Image ImageOf(Extended x) {
     std::memcpy(&img.exponent, bytes + 8, 2);
     return img;
 }
+
+// Installs a decimal separator for the lifetime of the guard.
+char GSeparator = '.';
+char TestSeparator() {
+    return GSeparator;
+}
+class SeparatorGuard {
+public:
+    explicit SeparatorGuard(char ASeparator) {
+        GSeparator = ASeparator;
+        SetDecimalSeparatorProvider(&TestSeparator);
+    }
+    ~SeparatorGuard() { SetDecimalSeparatorProvider(nullptr); }
+    SeparatorGuard(const SeparatorGuard&) = delete;
+    SeparatorGuard& operator=(const SeparatorGuard&) = delete;
+};
+
+// Runs ACall and checks that it raises EInvalidInputMathFunctions naming AOperation.
+void ExpectRejected(const std::function<void()>& ACall, const QString& AOperation) {
+    try {
+        ACall();
+    } catch (const EInvalidInputMathFunctions& Error) {
+        QCOMPARE(QString::fromStdString(Error.Operation()), AOperation);
+        QCOMPARE(QString::fromUtf8(Error.what()),
+                 "Invalid input in MathFunctions unit: \r\n\r\n" + AOperation);
+        return;
+    }
+    QFAIL(qPrintable("no error raised, expected " + AOperation));
+}
+
+constexpr Extended Huge = 1e3000L; // squares and cubes of it overflow Extended
 } // namespace
 
 class TestMathFunctions : public QObject {
@@ -24,28 +67,349 @@ class TestMathFunctions : public QObject {
 private slots:
     void constantsHaveTheirBits_data();
     void constantsHaveTheirBits();
+    void roundToStr_data();
+    void roundToStr();
+    void roundToStrReadsTheSeparatorAtEachCall();
+    void floatEqual_data();
+    void floatEqual();
+    void quadraticEquation_data();
+    void quadraticEquation();
+    void cubicEquation_data();
+    void cubicEquation();
+    void relations_data();
+    void relations();
+    void rejections_data();
+    void rejections();
+    void errorsLeaveOutParametersAlone();
+    void overflowIsToldFromFailedChecks();
 };
 
 void TestMathFunctions::constantsHaveTheirBits_data() {
-    QTest::addColumn<int>("which");
+    QTest::addColumn<Extended>("value");
     QTest::addColumn<quint16>("exponent");
     QTest::addColumn<quint64>("mantissa");
-    QTest::newRow("pi") << 0 << quint16(0x4000) << quint64(0xC90FDAA22168C235ull);
-    QTest::newRow("2pi") << 1 << quint16(0x4001) << quint64(0xC90FDAA22168C235ull);
-    QTest::newRow("4pi/3") << 2 << quint16(0x4001) << quint64(0x860A91C16B9B2C24ull);
-    QTest::newRow("4pi") << 3 << quint16(0x4002) << quint64(0xC90FDAA22168C235ull);
-    QTest::newRow("pi/2") << 4 << quint16(0x3FFF) << quint64(0xC90FDAA22168C235ull);
+    using namespace Constants;
+    QTest::newRow("pi") << Pi << quint16(0x4000) << quint64(0xC90FDAA22168C235ull);
+    QTest::newRow("2pi") << TwoPi << quint16(0x4001) << quint64(0xC90FDAA22168C235ull);
+    QTest::newRow("4pi/3") << FourPiThirds << quint16(0x4001) << quint64(0x860A91C16B9B2C24ull);
+    QTest::newRow("4pi") << FourPi << quint16(0x4002) << quint64(0xC90FDAA22168C235ull);
+    QTest::newRow("pi/2") << HalfPi << quint16(0x3FFF) << quint64(0xC90FDAA22168C235ull);
+    QTest::newRow("pi/6") << PiSixths << quint16(0x3FFE) << quint64(0x860A91C16B9B2C24ull);
+    QTest::newRow("1/3") << OneThird << quint16(0x3FFD) << quint64(0xAAAAAAAAAAAAAAABull);
+    // 1/3 is also what the compiler makes of the quotient.
+    QTest::newRow("1.0L/3") << Extended(1.0L / 3) << quint16(0x3FFD)
+                            << quint64(0xAAAAAAAAAAAAAAABull);
 }
 
 void TestMathFunctions::constantsHaveTheirBits() {
-    QFETCH(int, which);
+    QFETCH(Extended, value);
     QFETCH(quint16, exponent);
     QFETCH(quint64, mantissa);
-    const Extended values[] = {Constants::Pi, Constants::TwoPi, Constants::FourPiThirds,
-                               Constants::FourPi, Constants::HalfPi};
-    const Image img = ImageOf(values[which]);
+    const Image img = ImageOf(value);
     QCOMPARE(img.exponent, exponent);
     QCOMPARE(img.mantissa, mantissa);
+}
+
+void TestMathFunctions::roundToStr_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<bool>("zeroPadding");
+    QTest::addColumn<Extended>("value");
+    QTest::addColumn<QString>("expected");
+    auto Row = [](const char* AName, char ASep, int APrecision, bool APadding, Extended AValue,
+                  const char* AExpected) {
+        QTest::newRow(AName) << ASep << APrecision << APadding << AValue << QString(AExpected);
+    };
+    // Padded, as every display uses it.
+    Row("0 p2", '.', 2, true, 0, "0.00");
+    Row("-0 p2", '.', 2, true, -0.0L, "0.00");
+    Row("2.5 p2", '.', 2, true, 2.5L, "2.50");
+    Row("2.5 p0", '.', 0, true, 2.5L, "3");
+    Row("-2.5 p0", '.', 0, true, -2.5L, "-3");
+    Row("0.5 p0", '.', 0, true, 0.5L, "1");
+    Row("7 p0", '.', 0, true, 7, "7");
+    Row("1/3 p2", '.', 2, true, 1.0L / 3, "0.33");
+    Row("2/3 p14", '.', 14, true, 2.0L / 3, "0.66666666666667");
+    Row("0.125 p2 tie away", '.', 2, true, 0.125L, "0.13");
+    Row("-0.125 p2 tie away", '.', 2, true, -0.125L, "-0.13");
+    // Rounded from the 18-digit expansion 2.67500000000000000, not from the binary value.
+    Row("2.675 p2", '.', 2, true, 2.675L, "2.68");
+    Row("1E15 p3", '.', 3, true, 1e15L, "1.000E15");
+    Row("0.00001234 p2", '.', 2, true, 0.00001234L, "1.23E-5");
+    Row("0.0001 p2", '.', 2, true, 0.0001L, "0.00");
+    Row("0.00015 p14", '.', 14, true, 0.00015L, "0.00015000000000");
+    Row("1E-20 p14", '.', 14, true, 1e-20L, "1.00000000000000E-20");
+    Row("-2.5E20 p1", '.', 1, true, -2.5e20L, "-2.5E20");
+    Row("1.23456E-7 p3", '.', 3, true, 1.23456e-7L, "1.235E-7");
+    Row("9.996E20 p2 not renormalised", '.', 2, true, 9.996e20L, "10.00E20");
+    Row("12 digits .5 p14", '.', 14, true, 123456789012.5L, "123456789012.500");
+    Row("-12 digits .5 p14", '.', 14, true, -123456789012.5L, "-123456789012.50");
+    Row("15-digit integer p2", '.', 2, true, 123456789012345.0L, "123456789012345");
+    Row("-14-digit integer p2", '.', 2, true, -12345678901234.0L, "-12345678901234");
+    Row("13-digit integer p5", '.', 5, true, 1234567890123.0L, "1234567890123.00");
+    // Fifteen digits round up to 1E15, which is written in scientific form.
+    Row("999999999999999.5 p2", '.', 2, true, 999999999999999.5L, "1.00E15");
+    Row("99999999999999.95 p2", '.', 2, true, 99999999999999.95L, "100000000000000");
+    Row("12345.678 p0", '.', 0, true, 12345.678L, "12346");
+    Row("-0.001 p2 rounds to unsigned zero", '.', 2, true, -0.001L, "0.00");
+    // Unpadded.
+    Row("2.5 p2 unpadded", '.', 2, false, 2.5L, "2.5");
+    Row("2.999 p2 unpadded", '.', 2, false, 2.999L, "3");
+    Row("30 p2 unpadded", '.', 2, false, 30, "30");
+    Row("3.14159 p2 unpadded", '.', 2, false, 3.14159L, "3.14");
+    Row("1E15 p3 unpadded", '.', 3, false, 1e15L, "1E15");
+    Row("1.5E-5 p3 unpadded", '.', 3, false, 1.5e-5L, "1.5E-5");
+    // The separator of the regional settings.
+    Row("2.5 p2 comma", ',', 2, true, 2.5L, "2,50");
+    Row("1E15 p3 comma", ',', 3, true, 1e15L, "1,000E15");
+    Row("0.00001234 p2 comma", ',', 2, true, 0.00001234L, "1,23E-5");
+    Row("-12 digits .5 p14 comma", ',', 14, true, -123456789012.5L, "-123456789012,50");
+    Row("2.5 p2 unpadded comma", ',', 2, false, 2.5L, "2,5");
+    Row("2.999 p2 unpadded comma", ',', 2, false, 2.999L, "3");
+}
+
+void TestMathFunctions::roundToStr() {
+    QFETCH(char, separator);
+    QFETCH(int, precision);
+    QFETCH(bool, zeroPadding);
+    QFETCH(Extended, value);
+    QFETCH(QString, expected);
+    SeparatorGuard Guard(separator);
+    QCOMPARE(QString::fromStdString(RoundToStr(TPrecision(precision), zeroPadding, value)),
+             expected);
+}
+
+void TestMathFunctions::roundToStrReadsTheSeparatorAtEachCall() {
+    {
+        SeparatorGuard Guard(',');
+        QCOMPARE(QString::fromStdString(RoundToStr(1, true, 0.25L)), QString("0,3"));
+        GSeparator = '.';
+        QCOMPARE(QString::fromStdString(RoundToStr(1, true, 0.25L)), QString("0.3"));
+    }
+    // Without a provider the separator is a point.
+    QCOMPARE(DecimalSeparator(), '.');
+    QCOMPARE(QString::fromStdString(RoundToStr(1, true, 0.25L)), QString("0.3"));
+}
+
+void TestMathFunctions::floatEqual_data() {
+    QTest::addColumn<std::vector<Extended>>("values");
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("one value") << std::vector<Extended>{42} << 14 << true;
+    QTest::newRow("beyond 15 digits") << std::vector<Extended>{1, 1.000000000000001L} << 14 << true;
+    QTest::newRow("0.1 + 0.2 = 0.3") << std::vector<Extended>{0.1L + 0.2L, 0.3L} << 14 << true;
+    QTest::newRow("relative, not absolute") << std::vector<Extended>{1e-20L, 0} << 14 << false;
+    QTest::newRow("14th decimal") << std::vector<Extended>{2, 2.00000000000001L} << 14 << false;
+    QTest::newRow("equal at precision 2") << std::vector<Extended>{2, 2.001L} << 2 << true;
+    QTest::newRow("third differs") << std::vector<Extended>{3, 3, 3.5L} << 14 << false;
+    QTest::newRow("three equal") << std::vector<Extended>{5, 5, 5} << 14 << true;
+}
+
+void TestMathFunctions::floatEqual() {
+    QFETCH(std::vector<Extended>, values);
+    QFETCH(int, precision);
+    QFETCH(bool, expected);
+    QCOMPARE(FloatEqual(values, TPrecision(precision)), expected);
+}
+
+void TestMathFunctions::quadraticEquation_data() {
+    QTest::addColumn<Extended>("a");
+    QTest::addColumn<Extended>("b");
+    QTest::addColumn<Extended>("c");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Extended>("x1");
+    QTest::addColumn<Extended>("x2");
+    QTest::newRow("two roots") << Extended(1) << Extended(-3) << Extended(2) << 2 << Extended(2)
+                               << Extended(1);
+    QTest::newRow("double root") << Extended(1) << Extended(2) << Extended(1) << 1 << Extended(-1)
+                                 << Extended(-1);
+    QTest::newRow("complex") << Extended(1) << Extended(0) << Extended(1) << -1 << Extended(0)
+                             << Extended(1);
+    QTest::newRow("complex, negative a")
+        << Extended(-2) << Extended(4) << Extended(-10) << -1 << Extended(1) << Extended(2);
+    QTest::newRow("negative a: x1 smaller")
+        << Extended(-1) << Extended(3) << Extended(-2) << 2 << Extended(1) << Extended(2);
+}
+
+void TestMathFunctions::quadraticEquation() {
+    QFETCH(Extended, a);
+    QFETCH(Extended, b);
+    QFETCH(Extended, c);
+    QFETCH(int, result);
+    QFETCH(Extended, x1);
+    QFETCH(Extended, x2);
+    Extended X1 = 0;
+    Extended X2 = 0;
+    QCOMPARE(QuadraticEquation(a, b, c, X1, X2), result);
+    QVERIFY(Near(X1, x1));
+    QVERIFY(Near(X2, x2));
+}
+
+void TestMathFunctions::cubicEquation_data() {
+    QTest::addColumn<Extended>("a");
+    QTest::addColumn<Extended>("b");
+    QTest::addColumn<Extended>("c");
+    QTest::addColumn<Extended>("d");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Extended>("x1");
+    QTest::addColumn<Extended>("x2");
+    QTest::addColumn<Extended>("x3");
+    QTest::newRow("three roots") << Extended(1) << Extended(-6) << Extended(11) << Extended(-6) << 3
+                                 << Extended(3) << Extended(2) << Extended(1);
+    QTest::newRow("three roots, scaled")
+        << Extended(2) << Extended(-4) << Extended(-2) << Extended(4) << 3 << Extended(2)
+        << Extended(1) << Extended(-1);
+    QTest::newRow("single and double") << Extended(1) << Extended(0) << Extended(-3) << Extended(2)
+                                       << 2 << Extended(-2) << Extended(1) << Extended(1);
+    QTest::newRow("triple") << Extended(1) << Extended(-3) << Extended(3) << Extended(-1) << 1
+                            << Extended(1) << Extended(1) << Extended(1);
+    QTest::newRow("complex pair") << Extended(1) << Extended(0) << Extended(0) << Extended(-8) << -1
+                                  << Extended(2) << Extended(-1) << std::sqrt(3.0L);
+}
+
+void TestMathFunctions::cubicEquation() {
+    QFETCH(Extended, a);
+    QFETCH(Extended, b);
+    QFETCH(Extended, c);
+    QFETCH(Extended, d);
+    QFETCH(int, result);
+    QFETCH(Extended, x1);
+    QFETCH(Extended, x2);
+    QFETCH(Extended, x3);
+    Extended X1 = 0;
+    Extended X2 = 0;
+    Extended X3 = 0;
+    QCOMPARE(CubicEquation(a, b, c, d, X1, X2, X3), result);
+    QVERIFY2(Near(X1, x1), qPrintable(QString::number(double(X1), 'g', 17)));
+    QVERIFY2(Near(X2, x2), qPrintable(QString::number(double(X2), 'g', 17)));
+    QVERIFY2(Near(X3, x3), qPrintable(QString::number(double(X3), 'g', 17)));
+}
+
+void TestMathFunctions::relations_data() {
+    QTest::addColumn<Extended>("actual");
+    QTest::addColumn<Extended>("expected");
+    using Constants::Pi;
+    QTest::newRow("hypotenuse 3 4") << PythagoreanTheorem_Hypotenuse(3, 4) << Extended(5);
+    QTest::newRow("leg 5 4") << PythagoreanTheorem_Leg1(5, 4) << Extended(3);
+    QTest::newRow("side opposite right angle")
+        << LawOfCosines_SideOppositeAngle(Constants::HalfPi, 3, 4) << Extended(5);
+    QTest::newRow("side opposite pi/3")
+        << LawOfCosines_SideOppositeAngle(Pi / 3, 2, 2) << Extended(2);
+    QTest::newRow("angle of 3 4 5") << LawOfCosines_Angle(5, 3, 4) << Constants::HalfPi;
+    QTest::newRow("angle obtuse") << LawOfCosines_Angle(std::sqrt(3.0L), 1, 1) << 2 * Pi / 3;
+    QTest::newRow("cube") << Cube(-3) << Extended(-27);
+    QTest::newRow("cube root of 8") << CubeRoot(8) << Extended(2);
+    QTest::newRow("cube root of -8") << CubeRoot(-8) << Extended(-2);
+    QTest::newRow("cube root of 0") << CubeRoot(0) << Extended(0);
+}
+
+void TestMathFunctions::relations() {
+    QFETCH(Extended, actual);
+    QFETCH(Extended, expected);
+    QVERIFY2(Near(actual, expected), qPrintable(QString::number(double(actual), 'g', 17)));
+}
+
+void TestMathFunctions::rejections_data() {
+    QTest::addColumn<std::function<void()>>("call");
+    QTest::addColumn<QString>("operation");
+    Extended X1 = 0;
+    Extended X2 = 0;
+    Extended X3 = 0;
+    auto Row = [](const char* AName, std::function<void()> ACall, const char* AOperation) {
+        QTest::newRow(AName) << std::move(ACall) << QString(AOperation);
+    };
+    const Extended Inf = std::numeric_limits<Extended>::infinity();
+    Row(
+        "hypotenuse, zero leg", [] { PythagoreanTheorem_Hypotenuse(0, 1); },
+        "PythagoreanTheorem_Hypotenuse");
+    Row(
+        "hypotenuse, negative leg", [] { PythagoreanTheorem_Hypotenuse(1, -1); },
+        "PythagoreanTheorem_Hypotenuse");
+    Row(
+        "hypotenuse overflows", [] { PythagoreanTheorem_Hypotenuse(Huge, 1); },
+        "PythagoreanTheorem_Hypotenuse");
+    Row(
+        "leg equal to hypotenuse", [] { PythagoreanTheorem_Leg1(2, 2); },
+        "PythagoreanTheorem_Leg1");
+    Row(
+        "leg, zero hypotenuse", [] { PythagoreanTheorem_Leg1(0, 1); }, "PythagoreanTheorem_Leg1");
+    Row(
+        "side opposite pi", [] { LawOfCosines_SideOppositeAngle(Constants::Pi, 1, 1); },
+        "LawOfCosines_SideOppositeAngle");
+    Row(
+        "side opposite zero angle", [] { LawOfCosines_SideOppositeAngle(0, 1, 1); },
+        "LawOfCosines_SideOppositeAngle");
+    Row(
+        "side opposite, zero side", [] { LawOfCosines_SideOppositeAngle(1, 1, 0); },
+        "LawOfCosines_SideOppositeAngle");
+    Row(
+        "angle, degenerate", [] { LawOfCosines_Angle(1, 1, 2); }, "LawOfCosines_Angle");
+    Row(
+        "angle, a too long", [] { LawOfCosines_Angle(3, 1, 1); }, "LawOfCosines_Angle");
+    Row(
+        "angle, zero side", [] { LawOfCosines_Angle(1, 0, 1); }, "LawOfCosines_Angle");
+    Row(
+        "quadratic, a = 0", [&] { QuadraticEquation(0, 1, 1, X1, X2); }, "QuadraticEquation");
+    Row(
+        "quadratic overflows", [&] { QuadraticEquation(1, Huge, 1, X1, X2); }, "QuadraticEquation");
+    Row(
+        "cubic, a = 0", [&] { CubicEquation(0, 1, 1, 1, X1, X2, X3); }, "CubicEquation");
+    Row(
+        "cubic, not finite", [&] { CubicEquation(1, Inf, 1, 1, X1, X2, X3); }, "CubicEquation");
+    Row(
+        "cube overflows", [] { Cube(Huge); }, "Cube");
+    Row(
+        "round, precision 15", [] { RoundToStr(15, true, 1); }, "RoundToStr");
+    Row(
+        "round, infinity", [=] { RoundToStr(2, true, Inf); }, "RoundToStr");
+    Row(
+        "round, NaN", [] { RoundToStr(2, true, std::nan("")); }, "RoundToStr");
+    Row(
+        "equal, empty", [] { FloatEqual({}, 14); }, "FloatEqual");
+    Row(
+        "equal, precision 15",
+        [] {
+            FloatEqual({1, 1}, 15);
+        },
+        "FloatEqual");
+    Row(
+        "equal, infinity",
+        [=] {
+            FloatEqual({Inf, Inf}, 14);
+        },
+        "FloatEqual");
+}
+
+void TestMathFunctions::rejections() {
+    QFETCH(std::function<void()>, call);
+    QFETCH(QString, operation);
+    ExpectRejected(call, operation);
+}
+
+void TestMathFunctions::errorsLeaveOutParametersAlone() {
+    Extended X1 = 7;
+    Extended X2 = 8;
+    Extended X3 = 9;
+    QVERIFY_THROWS_EXCEPTION(EInvalidInputMathFunctions, QuadraticEquation(0, 1, 1, X1, X2));
+    QVERIFY_THROWS_EXCEPTION(EInvalidInputMathFunctions, CubicEquation(1, Huge, 1, 1, X1, X2, X3));
+    QCOMPARE(double(X1), 7.0);
+    QCOMPARE(double(X2), 8.0);
+    QCOMPARE(double(X3), 9.0);
+}
+
+void TestMathFunctions::overflowIsToldFromFailedChecks() {
+    try {
+        PythagoreanTheorem_Leg1(1, 2);
+        QFAIL("no error raised");
+    } catch (const EInvalidInputMathFunctions& Error) {
+        QVERIFY(!Error.NotFinite());
+    }
+    try {
+        PythagoreanTheorem_Leg1(Huge, 1);
+        QFAIL("no error raised");
+    } catch (const EInvalidInputMathFunctions& Error) {
+        QVERIFY(Error.NotFinite());
+    }
 }
 
 QTEST_APPLESS_MAIN(TestMathFunctions)
