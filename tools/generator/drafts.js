@@ -1,0 +1,3 @@
+'use strict';
+function generateDrafts() { return new Map(); }
+module.exports = {generateDrafts};
