@@ -33,6 +33,10 @@ template <class TBuild> auto Construct(const char* AName, TBuild&& ABuild) -> de
     return BuildFinite<EInvalidInputSolidFigures>(AName, std::forward<TBuild>(ABuild));
 }
 
+Extended Percentage(Extended APart, Extended AWhole) {
+    return (APart * 100) / AWhole;
+}
+
 } // namespace
 
 // --- TSolidFigure -----------------------------------------------------------------
@@ -104,6 +108,134 @@ TSphere TSphere::Create(Extended ARadius) {
         Result.SetVolumeAndArea(Cube(ARadius) * Constants::FourPiThirds,
                                 (ARadius * ARadius) * Constants::FourPi);
         RequireQuantities({Result.FRadius, Result.FDiameter, Result.Volume(), Result.Area()}, Name);
+        return Result;
+    });
+}
+
+// --- Pyramid family ---------------------------------------------------------------
+
+void TPyramid::FinishCalculation(Extended ABaseArea, Extended ALateralArea, Extended AHeight) {
+    const char* const Name = "TPyramid.FinishCalculation";
+    Require(ABaseArea > 0, Name);
+    Require(ALateralArea > 0, Name);
+    Require(AHeight > 0, Name);
+    SetVolumeAndArea((Constants::OneThird * ABaseArea) * AHeight, ABaseArea + ALateralArea);
+}
+
+// --- Prism family -----------------------------------------------------------------
+
+void TPrism::FinishCalculation(Extended ABaseArea, Extended ALateralArea, Extended AHeight) {
+    const char* const Name = "TPrism.FinishCalculation";
+    Require(ABaseArea > 0, Name);
+    Require(ALateralArea > 0, Name);
+    Require(AHeight > 0, Name);
+    SetVolumeAndArea(ABaseArea * AHeight, ABaseArea * 2 + ALateralArea);
+}
+
+TCylinder::TCylinder(Extended AHeight, TCircle ABase, TRectangle ALateralSurface)
+    : FHeight(AHeight), FBase(std::move(ABase)), FLateralSurface(std::move(ALateralSurface)) {}
+
+TCylinder TCylinder::Create(Extended ARadiusOfBase, Extended AHeight) {
+    const char* const Name = "TCylinder.Create";
+    Require(ARadiusOfBase > 0, Name);
+    Require(AHeight > 0, Name);
+    return Construct(Name, [&] {
+        TCircle Base = TCircle::Create(ARadiusOfBase);
+        TRectangle LateralSurface = TRectangle::Create(Base.Circumference(), AHeight);
+        TCylinder Result(AHeight, std::move(Base), std::move(LateralSurface));
+        Result.FinishCalculation(Result.FBase.Area(), Result.FLateralSurface.Area(), AHeight);
+        RequireQuantities({Result.Volume(), Result.Area()}, Name);
+        return Result;
+    });
+}
+
+// --- Frustums ---------------------------------------------------------------------
+
+void TTruncatedPyramid::FinishCalculation(Extended AAreaOfBase1, Extended AAreaOfBase2,
+                                          Extended ALateralArea, Extended AHeight) {
+    const char* const Name = "TTruncatedPyramid.FinishCalculation";
+    Require(AAreaOfBase1 > 0, Name);
+    Require(AAreaOfBase2 > 0, Name);
+    Require(ALateralArea > 0, Name);
+    Require(AHeight > 0, Name);
+    SetVolumeAndArea(((std::sqrt(AAreaOfBase1 * AAreaOfBase2) + AAreaOfBase1) + AAreaOfBase2) *
+                         (Constants::OneThird * AHeight),
+                     (AAreaOfBase1 + AAreaOfBase2) + ALateralArea);
+}
+
+TSphericalSegment::TSphericalSegment(TSphere AParentSphere, Extended AHeight,
+                                     TCircle AIntersectingSurface)
+    : FParentSphere(std::move(AParentSphere)), FHeight(AHeight),
+      FIntersectingSurface(std::move(AIntersectingSurface)) {}
+
+TSphericalSegment TSphericalSegment::Create(Extended ARadius, Extended AHeight) {
+    const char* const Name = "TSphericalSegment.Create";
+    Require(ARadius > 0, Name);
+    Require(AHeight > 0, Name);
+    return Construct(Name, [&] {
+        // The sphere through the base circle that gives a cap of this height.
+        const Extended SumOfSquares = (AHeight * AHeight) + ARadius * ARadius;
+        const Extended RadiusOfSphere = SumOfSquares / (AHeight * 2);
+        // A radius lost to underflow would be reported as the sphere's own check.
+        RequireQuantities({RadiusOfSphere}, Name);
+        TSphere ParentSphere = TSphere::Create(RadiusOfSphere);
+        TSphericalSegment Result(std::move(ParentSphere), AHeight, TCircle::Create(ARadius));
+        Result.FAreaOfSphericalCap = SumOfSquares * Constants::Pi;
+        Result.SetVolumeAndArea(((AHeight * AHeight) + (ARadius * ARadius) * 3) *
+                                    (Constants::PiSixths * AHeight),
+                                Result.FAreaOfSphericalCap + Result.FIntersectingSurface.Area());
+        Result.FPercentageFilling = Percentage(Result.Volume(), Result.FParentSphere.Volume());
+        RequireQuantities(
+            {Result.FAreaOfSphericalCap, Result.Volume(), Result.Area(), Result.FPercentageFilling},
+            Name);
+        return Result;
+    });
+}
+
+TSphericalSegment TSphericalSegment::Create_RadiusOfSphere_Height(Extended ARadiusOfSphere,
+                                                                  Extended AHeight) {
+    const char* const Name = "TSphericalSegment.Create_RadiusOfSphere_Height";
+    Require(ARadiusOfSphere > 0, Name);
+    Require(AHeight > 0, Name);
+    Require(AHeight < ARadiusOfSphere * 2, Name);
+    return Construct(Name, [&] {
+        const Extended RadiusOfBase = std::sqrt(((ARadiusOfSphere * 2) - AHeight) * AHeight);
+        RequireQuantities({RadiusOfBase}, Name);
+        return Create(RadiusOfBase, AHeight);
+    });
+}
+
+TSphericalFrustum::TSphericalFrustum(TSphere AParentSphere, TCircle ABase1, TCircle ABase2,
+                                     Extended AHeight)
+    : FParentSphere(std::move(AParentSphere)), FBase1(std::move(ABase1)), FBase2(std::move(ABase2)),
+      FHeight(AHeight) {}
+
+TSphericalFrustum TSphericalFrustum::Create(Extended ARadius1, Extended ARadius2,
+                                            Extended AHeight) {
+    const char* const Name = "TSphericalFrustum.Create";
+    Require(ARadius1 > 0, Name);
+    Require(ARadius2 > 0, Name);
+    Require(AHeight > 0, Name);
+    return Construct(Name, [&] {
+        // Signed distance from the plane of base 1 to the sphere's centre, towards base 2.
+        const Extended X =
+            ((AHeight * AHeight) + ((ARadius2 * ARadius2) - ARadius1 * ARadius1)) / (AHeight * 2);
+        // With the centre in the plane of base 1 the hypotenuse would get a zero leg.
+        const Extended RadiusOfSphere =
+            X == 0 ? ARadius1 : PythagoreanTheorem_Hypotenuse(ARadius1, std::fabs(X));
+        RequireQuantities({RadiusOfSphere}, Name);
+        TSphere ParentSphere = TSphere::Create(RadiusOfSphere);
+        TSphericalFrustum Result(std::move(ParentSphere), TCircle::Create(ARadius1),
+                                 TCircle::Create(ARadius2), AHeight);
+        Result.FAreaOfSphericalZone = (Constants::TwoPi * RadiusOfSphere) * AHeight;
+        Result.SetVolumeAndArea(
+            ((AHeight * AHeight) + ((ARadius2 * ARadius2) * 3 + (ARadius1 * ARadius1) * 3)) *
+                (Constants::PiSixths * AHeight),
+            (Result.FBase1.Area() + Result.FBase2.Area()) + Result.FAreaOfSphericalZone);
+        Result.FPercentageFilling = Percentage(Result.Volume(), Result.FParentSphere.Volume());
+        RequireQuantities({Result.FAreaOfSphericalZone, Result.Volume(), Result.Area(),
+                           Result.FPercentageFilling},
+                          Name);
         return Result;
     });
 }

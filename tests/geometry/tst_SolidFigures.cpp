@@ -73,7 +73,6 @@ private slots:
     void errors_data();
     void errors();
     void mass();
-    void solidsAreValues();
 
     void cube_data();
     void cube();
@@ -81,6 +80,16 @@ private slots:
     void block();
     void sphere_data();
     void sphere();
+
+    void cylinder_data();
+    void cylinder();
+
+    void sphericalSegment_data();
+    void sphericalSegment();
+    void sphericalSegmentOfSphere_data();
+    void sphericalSegmentOfSphere();
+    void sphericalFrustum_data();
+    void sphericalFrustum();
 };
 
 void TestSolidFigures::errors_data() {
@@ -104,8 +113,17 @@ void TestSolidFigures::errors_data() {
         << TBuild([] { TCube::Create(1).Mass(0); }) << Solid << "TSolidFigure.Mass";
     QTest::newRow("mass, density -2")
         << TBuild([] { TSphere::Create(1).Mass(-2); }) << Solid << "TSolidFigure.Mass";
+    QTest::newRow("cylinder, r 0")
+        << TBuild([] { TCylinder::Create(0, 1); }) << Solid << "TCylinder.Create";
     // The triangle inequality is the prism's own check, not the base triangle's.
     // Equal corresponding sides are left to the caller; the face height then fails.
+    QTest::newRow("segment, h 0") << TBuild([] { TSphericalSegment::Create(1, 0); }) << Solid
+                                  << "TSphericalSegment.Create";
+    QTest::newRow("segment of sphere, h = 2R")
+        << TBuild([] { TSphericalSegment::Create_RadiusOfSphere_Height(1, 2); }) << Solid
+        << "TSphericalSegment.Create_RadiusOfSphere_Height";
+    QTest::newRow("spherical frustum, r2 0") << TBuild([] { TSphericalFrustum::Create(1, 0, 1); })
+                                             << Solid << "TSphericalFrustum.Create";
 
     // Dimensions whose results Extended cannot hold: the solid's own name, also where a
     // face or a parent solid is the first to overflow.
@@ -123,6 +141,15 @@ void TestSolidFigures::errors_data() {
         << TBuild([] { TBlock::Create(1e3000L, 1e3000L, 1e-3000L); }) << Solid << "TBlock.Create";
     QTest::newRow("sphere, overflow")
         << TBuild([] { TSphere::Create(1e2000L); }) << Solid << "TSphere.Create";
+    QTest::newRow("segment, overflow")
+        << TBuild([] { TSphericalSegment::Create(1e2000L, 1e2000L); }) << Solid
+        << "TSphericalSegment.Create";
+    QTest::newRow("segment of sphere, overflow")
+        << TBuild([] { TSphericalSegment::Create_RadiusOfSphere_Height(1e2000L, 1e2000L); })
+        << Solid << "TSphericalSegment.Create_RadiusOfSphere_Height";
+    QTest::newRow("spherical frustum, overflow")
+        << TBuild([] { TSphericalFrustum::Create(1e2000L, 1e2000L, 1); }) << Solid
+        << "TSphericalFrustum.Create";
     QTest::newRow("mass, overflow")
         << TBuild([] { TCube::Create(1e1500L).Mass(1e2000L); }) << Solid << "TSolidFigure.Mass";
 }
@@ -155,17 +182,6 @@ void TestSolidFigures::mass() {
     QNEAR(TCube::Create(0.1L).Mass(7850), 7.85L);
     const TSphere Sphere = TSphere::Create(2);
     QNEAR(Sphere.Mass(0.5L), 0.5L * Sphere.Volume());
-}
-
-void TestSolidFigures::solidsAreValues() {
-    // The computation window keeps whichever solid it built behind the base class.
-    std::unique_ptr<TSolidFigure> Figure = std::make_unique<TCube>(TCube::Create(2));
-    QEXACT(Figure->Volume(), 8);
-    Figure = std::make_unique<TBlock>(TBlock::Create(1, 2, 3));
-    const TBlock Copy = dynamic_cast<const TBlock&>(*Figure);
-    Figure.reset();
-    QEXACT(Copy.Volume(), 6);
-    QEXACT(Copy.FaceCA().SideA(), 3);
 }
 
 // --- Cube, block, sphere ------------------------------------------------------------
@@ -226,6 +242,81 @@ void TestSolidFigures::sphere() {
         QEXACT(Sphere.Volume(), Constants::FourPiThirds);
         QEXACT(Sphere.Area(), Constants::FourPi);
     }
+}
+
+void TestSolidFigures::cylinder_data() {
+    AddScaledRows({{1, 2}, {5, 0.5}});
+}
+
+void TestSolidFigures::cylinder() {
+    QFETCH(QList<double>, d);
+    const Extended r = d[0], h = d[1];
+    const TCylinder Cylinder = TCylinder::Create(r, h);
+    QEXACT(Cylinder.Height(), h);
+    QEXACT(Cylinder.Base().Radius(), r);
+    // The developed wall: the base's circumference times the height.
+    QNEAR(Cylinder.LateralSurface().SideA(), 2 * Pi * r);
+    QEXACT(Cylinder.LateralSurface().SideB(), h);
+    QNEAR(Cylinder.Volume(), Pi * r * r * h);
+    QNEAR(Cylinder.Area(), 2 * Pi * r * r + 2 * Pi * r * h);
+}
+
+void TestSolidFigures::sphericalSegment_data() {
+    // A hemisphere, a cap below it and a segment beyond it, all of sphere radius 5 but the first.
+    AddScaledRows({{1, 1}, {4, 2}, {3, 9}});
+}
+
+void TestSolidFigures::sphericalSegment() {
+    QFETCH(QList<double>, d);
+    const Extended Rho = d[0], h = d[1];
+    const TSphericalSegment Segment = TSphericalSegment::Create(Rho, h);
+    const Extended R = (Rho * Rho + h * h) / (2 * h);
+    const Extended Volume = Pi * h * h * (3 * R - h) / 3;
+    QEXACT(Segment.Height(), h);
+    QEXACT(Segment.IntersectingSurface().Radius(), Rho);
+    QNEAR(Segment.ParentSphere().Radius(), R);
+    QNEAR(Segment.AreaOfSphericalCap(), 2 * Pi * R * h);
+    QNEAR(Segment.Volume(), Volume);
+    QNEAR(Segment.Area(), 2 * Pi * R * h + Pi * Rho * Rho);
+    QNEAR(Segment.PercentageFilling(), 100 * Volume / (4 * Pi * R * R * R / 3));
+}
+
+void TestSolidFigures::sphericalSegmentOfSphere_data() {
+    AddScaledRows({{5, 2}, {5, 8}, {1, 1}});
+}
+
+void TestSolidFigures::sphericalSegmentOfSphere() {
+    QFETCH(QList<double>, d);
+    const Extended R = d[0], h = d[1];
+    const TSphericalSegment Segment = TSphericalSegment::Create_RadiusOfSphere_Height(R, h);
+    QNEAR(Segment.IntersectingSurface().Radius(), std::sqrt(h * (2 * R - h)));
+    QNEAR(Segment.ParentSphere().Radius(), R);
+    QNEAR(Segment.Volume(), Pi * h * h * (3 * R - h) / 3);
+}
+
+void TestSolidFigures::sphericalFrustum_data() {
+    // Centre in the plane of base 1, centre beyond base 2, centre between the bases.
+    AddScaledRows({{5, 4, 3}, {3, 4, 1}, {2, 2, 5}, {4, 3, 1}});
+}
+
+void TestSolidFigures::sphericalFrustum() {
+    QFETCH(QList<double>, d);
+    const Extended r1 = d[0], r2 = d[1], h = d[2];
+    const TSphericalFrustum Frustum = TSphericalFrustum::Create(r1, r2, h);
+    // Both circles lie on the sphere: with the centre at 0 and base 1 at height z1,
+    // r1^2 + z1^2 = R^2 = r2^2 + (z1 + h)^2.
+    const Extended z1 = (r1 * r1 - r2 * r2 - h * h) / (2 * h), z2 = z1 + h;
+    const Extended R = std::sqrt(r1 * r1 + z1 * z1);
+    // The volume of revolution of the circle's chord between the two planes.
+    const Extended Volume = Pi * (R * R * h - (z2 * z2 * z2 - z1 * z1 * z1) / 3);
+    QEXACT(Frustum.Height(), h);
+    QEXACT(Frustum.Base1().Radius(), r1);
+    QEXACT(Frustum.Base2().Radius(), r2);
+    QNEAR(Frustum.ParentSphere().Radius(), R);
+    QNEAR(Frustum.AreaOfSphericalZone(), 2 * Pi * R * h);
+    QNEAR(Frustum.Volume(), Volume);
+    QNEAR(Frustum.Area(), Pi * (r1 * r1 + r2 * r2) + 2 * Pi * R * h);
+    QNEAR(Frustum.PercentageFilling(), 100 * Volume / (4 * Pi * R * R * R / 3));
 }
 
 QTEST_APPLESS_MAIN(TestSolidFigures)
