@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <cctype>
+
 namespace {
 
 const QString SourceDir = QStringLiteral(KAVORIN_SOURCE_DIR);
@@ -111,6 +113,62 @@ bool IsPlaceholderKey(const TLanguageKey& k) {
     return false;
 }
 
+// The text of an RTF document, enough to look for words in it: groups and control words are
+// dropped, "\\uN" escapes become their characters (skipping the fallback character after them),
+// "\\par" becomes a line break. Returns false when braces do not pair up.
+bool RtfText(const QByteArray& rtf, QString& text) {
+    int depth = 0;
+    text.clear();
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const char c = rtf.at(i);
+        if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (--depth < 0)
+                return false;
+            if (depth == 0 && i != rtf.size() - 1 && !rtf.mid(i + 1).trimmed().isEmpty())
+                return false; // text after the document's group
+        } else if (c == '\\' && i + 1 < rtf.size()) {
+            const char next = rtf.at(i + 1);
+            if (!std::isalpha(static_cast<unsigned char>(next))) {
+                if (next == '\'') {
+                    i += 3; // a character given in hex: only fallbacks use it here
+                    continue;
+                }
+                if (next == '\\' || next == '{' || next == '}')
+                    text += QLatin1Char(next);
+                ++i;
+                continue;
+            }
+            qsizetype j = i + 1;
+            while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf.at(j))))
+                ++j;
+            const QByteArray word = rtf.mid(i + 1, j - i - 1);
+            const qsizetype numberStart = j;
+            if (j < rtf.size() && rtf.at(j) == '-')
+                ++j;
+            while (j < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf.at(j))))
+                ++j;
+            const QByteArray number = rtf.mid(numberStart, j - numberStart);
+            if (j < rtf.size() && rtf.at(j) == ' ')
+                ++j;
+            if (word == "u" && !number.isEmpty()) {
+                text += QChar(static_cast<char16_t>(number.toInt()));
+                // skip the fallback: one character, or one hex escape
+                j += (j < rtf.size() && rtf.at(j) == '\\') ? 4 : 1;
+            } else if (word == "par" || word == "cell") {
+                text += QLatin1Char('\n');
+            } else if (word == "tab") {
+                text += QLatin1Char(' ');
+            }
+            i = j - 1;
+        } else if (c != '\r' && c != '\n') {
+            text += QLatin1Char(c);
+        }
+    }
+    return depth == 0;
+}
+
 } // namespace
 
 class TestLanguageFiles : public QObject {
@@ -135,6 +193,11 @@ private slots:
 
     void flagPictureFitsTheLanguageList_data();
     void flagPictureFitsTheLanguageList();
+
+    void helpFileCoversEverySolid_data();
+    void helpFileCoversEverySolid();
+
+    void licenseTextIsTheLicense();
 };
 
 void TestLanguageFiles::keyListHasNoRepeats() {
@@ -292,6 +355,52 @@ void TestLanguageFiles::flagPictureFitsTheLanguageList() {
         for (int x = 0; x < flag.width(); ++x)
             colours.insert(flag.pixel(x, y));
     QVERIFY2(colours.size() >= 3, "a flag of fewer than three colours is not drawn");
+}
+
+void TestLanguageFiles::helpFileCoversEverySolid_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("EN") << QStringLiteral("EN") << QStringLiteral("English");
+    QTest::newRow("CS") << QStringLiteral("CS") << QStringLiteral("Czech");
+}
+
+// The help button opens Help_EN.rtf or Help_CS.rtf with the desktop's word processor: the file
+// must be a well-formed RTF document in plain ASCII (other characters as escapes), and a guide
+// that names the solids as the program does.
+void TestLanguageFiles::helpFileCoversEverySolid() {
+    QFETCH(QString, code);
+    QFETCH(QString, language);
+    QFile file(SourceDir + QStringLiteral("/help/Help_") + code + QStringLiteral(".rtf"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray rtf = file.readAll();
+    QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
+    for (const char c : rtf)
+        QVERIFY2(static_cast<unsigned char>(c) < 128, "a character that is not escaped");
+    QString text;
+    QVERIFY2(RtfText(rtf, text), "braces do not pair up");
+
+    LanguageText names;
+    QVERIFY(names.Load(LanguagePath(language)));
+    QStringList missing;
+    for (const TLanguageKey& k : LanguageKeys) {
+        if (qstrcmp(k.Section, "TSolidFigure") != 0)
+            continue;
+        const QString name = Read(names, k);
+        if (!text.contains(name, Qt::CaseInsensitive))
+            missing << name;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+// The about window opens License.txt beside the executable: it must carry the project's licence.
+void TestLanguageFiles::licenseTextIsTheLicense() {
+    QFile licence(SourceDir + QStringLiteral("/LICENSE"));
+    QFile shipped(SourceDir + QStringLiteral("/License.txt"));
+    QVERIFY(licence.open(QIODevice::ReadOnly));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray licenceText = licence.readAll().trimmed();
+    QVERIFY(!licenceText.isEmpty());
+    QVERIFY(shipped.readAll().contains(licenceText));
 }
 
 QTEST_GUILESS_MAIN(TestLanguageFiles)
