@@ -1,0 +1,147 @@
+// Language files and the language manager. Every text a window shows comes from
+// the active language file:
+//
+//     const TLanguageFile& File = Languages->ActiveFile();
+//     setWindowTitle(File.ReadString(QStringLiteral("TFormSettings"), QStringLiteral("Caption")));
+//
+// A language file is an INI text file "<Id>.ini" in the folder "Languages" beside
+// the executable; its section "FileInfo" holds "Id" and "Abbr" (two-letter code).
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+// The maker's web server and mail, in one place.
+namespace Maker {
+inline const QString HostName = QStringLiteral("www.ternwick.com");
+inline const QString MailDomain = QStringLiteral("ternwick.com");
+inline const QString MailBoxName = QStringLiteral("kavorin");
+// Kavorin's number on the maker's web server.
+constexpr int ProductId = 3;
+} // namespace Maker
+
+// One language file held in memory, read once. Syntax, line by line after trimming
+// blanks and control characters: empty lines and lines starting with ";" are
+// skipped; "[Name]" starts a section; "key = value" inside a section. Names match
+// without regard to case; the first occurrence of a section or of a key wins.
+// Encoding: UTF-8 or UTF-16 by byte-order mark, otherwise the system's 8-bit code
+// page (Latin-1 where the system's encoding does not fit the bytes).
+class TLanguageFile {
+public:
+    // An empty file: every look-up reads "[undefined]".
+    TLanguageFile() = default;
+
+    // Reads the file at Path; null when it cannot be read.
+    static std::unique_ptr<TLanguageFile> Read(const QString& Path);
+    static TLanguageFile FromBytes(const QByteArray& Bytes);
+    // The text of a file's bytes by the encoding rules above.
+    static QString Decode(const QByteArray& Bytes);
+
+    // The value with "\n" turned into CR LF and trimmed again; "[undefined]" when
+    // the section or key is missing.
+    QString ReadString(const QString& Section, const QString& Identifier) const;
+    // The stored value as written (trimmed); false when it is missing.
+    bool FindValue(const QString& Section, const QString& Identifier, QString& Value) const;
+
+    static const QString Undefined; // "[undefined]"
+
+private:
+    // Case-folded section name -> case-folded key -> value.
+    QHash<QString, QHash<QString, QString>> FSections;
+};
+
+// Where the language manager looks for its inputs. The defaults are the running
+// program's; tests set their own folder, locales and message sink.
+struct TLanguageEnvironment {
+    // The folder that holds "Languages" and the settings INI file; empty means
+    // QCoreApplication::applicationDirPath().
+    QString ExecutableFolder;
+    // The user's preferred display languages; empty means QLocale::system().uiLanguages().
+    std::function<QStringList()> UiLanguages;
+    // The system locale and the user's regional format; empty means QLocale::system()
+    // and QLocale().
+    std::function<QLocale()> SystemLocale;
+    std::function<QLocale()> UserLocale;
+    // Shows an error message; empty means ShowErrorMessage.
+    std::function<void(const QString&)> ShowError;
+};
+
+class TLanguages {
+public:
+    // Scans the language folder and, with LoadAutomatically, chooses and loads the
+    // language: the settings INI file's or the store's "Language" when a file with
+    // that Id exists, else DefaultLanguage. ARegPrimaryKey_IniFileName is
+    // SettingsKeys::Program, ARegSettingsSection SettingsKeys::SettingsSection.
+    TLanguages(const QString& ARegPrimaryKey_IniFileName, const QString& ARegSettingsSection,
+               bool LoadAutomatically, TLanguageEnvironment Environment = {});
+    ~TLanguages();
+    TLanguages(const TLanguages&) = delete;
+    TLanguages& operator=(const TLanguages&) = delete;
+
+    // Rescans the folder: every "*.ini" whose name is its Id + ".ini" (else an error
+    // message names it and it is skipped). The active language does not change.
+    void RefreshList();
+    // Makes ALanguage (an Id, any letter case) the active language. On failure an
+    // error message is shown and the previous language stays active.
+    bool Load(const QString& ALanguage);
+
+    // True when the automatic load at construction left no usable language; the
+    // program then ends (the message has been shown).
+    bool StartUpFailed() const { return FStartUpFailed; }
+
+    // "http://www.ternwick.com" or "www.ternwick.com".
+    QString HomePageAddress(bool IncludeHTTP) const;
+    // HomePageAddress + "/?pg=1&pid=<ProductId>", + "&lng=cs" for Czech and Slovak.
+    QString ProductPageAddress(bool IncludeHTTP, int ProductId) const;
+    // MailBoxName + "@ternwick.com".
+    QString EmailAddress(const QString& MailBoxName) const;
+
+    // The folder of the language files, ending with a separator.
+    const QString& LanguageFolderPath() const { return FLanguageFolderPath; }
+    // Ids of the valid files, and their "Abbr" values at the same indexes.
+    const QStringList& List() const { return FList; }
+    const QStringList& ListAbbr() const { return FListAbbr; }
+    // The Id as it was passed to the last successful Load; empty before.
+    const QString& ActiveLanguage() const { return FActiveLanguage; }
+    // The loaded file; an empty file (every text "[undefined]") before the first load.
+    const TLanguageFile& ActiveFile() const;
+
+    // Two-letter code of the user's first display language; empty when none.
+    QString DisplayLanguage() const;
+    // English names of the system locale's and the regional format's languages.
+    QString NonUnicodeLanguage() const;
+    QString RegionalFormatLanguage() const;
+    // Rescans, then picks: the only file; the display language's file (by Abbr); the
+    // system locale's or regional format's language; "English"; the first file.
+    QString DefaultLanguage();
+    // "Language" from the settings INI file beside the executable when that file
+    // exists, else from the settings store; empty when not set.
+    QString RegIniLanguage() const;
+
+    static QString LocaleLanguageName(const QLocale& Locale);
+
+private:
+    void ShowError(const QString& Text) const;
+    int IndexOf(const QStringList& Items, const QString& Item) const;
+
+    TLanguageEnvironment FEnvironment;
+    QString FRegPrimaryKey_IniFileName;
+    QString FRegSettingsSection;
+    QString FExecutableFolder; // with a trailing separator
+    QString FLanguageFolderPath;
+    QStringList FList;
+    QStringList FListAbbr;
+    QString FActiveLanguage;
+    std::unique_ptr<TLanguageFile> FActiveFile;
+    bool FStarting = false;
+    bool FStartUpFailed = false;
+};
+
+// The program-wide language manager, created by start-up before any window and
+// destroyed after the last one. Tests point it at an instance of their own.
+extern TLanguages* Languages;
