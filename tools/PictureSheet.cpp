@@ -182,6 +182,10 @@ int main(int argc, char* argv[]) {
     try {
         if (arguments.size() == 3 && arguments[0] == QLatin1String("--icon"))
             return WriteIcon(arguments[1].toInt(), arguments[2]);
+        if (arguments.size() == 5 && arguments[0] == QLatin1String("--picture"))
+            return Render(arguments[1], arguments[2], arguments[3].toDouble()).save(arguments[4])
+                       ? 0
+                       : 1;
         if (!arguments.isEmpty() && !arguments[0].startsWith(QLatin1Char('-'))) {
             const QStringList types = arguments.size() > 1 ? arguments.mid(1) : AllTypes;
             return WriteSheet(arguments[0], types);
@@ -191,6 +195,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::fprintf(stderr, "usage: kavorin_picture_sheet OUT.png [TYPE...]\n"
-                         "       kavorin_picture_sheet --icon SIZE OUT.png\n");
+                         "       kavorin_picture_sheet --icon SIZE OUT.png\n"
+                         "       kavorin_picture_sheet --picture TYPE NAME RATIO OUT.png\n");
     return 2;
 }

@@ -60,12 +60,12 @@ function glyphFormulas() {
   // A blue book, seen from the front, its pages showing at the right and bottom.
   return svg(16, 16, '<defs>' +
     linear('cover', 0, 0, 1, 1, [[0, '#6aa6f5'], [1, '#1c4fb0']]) + '</defs>' +
-    '<path d="M4.5 2.5h9v12h-9z" fill="#ffffff" stroke="#7d8ea8" stroke-width="0.8"/>' +
-    '<path d="M5 4.3h8M5 6.3h8M5 8.3h8M5 10.3h8M5 12.3h8" stroke="#c9d3e3" stroke-width="0.6"/>' +
-    '<rect x="1.5" y="1.5" width="11" height="12" rx="1" fill="url(#cover)" stroke="#153c8a"/>' +
-    '<rect x="1.5" y="1.5" width="2.3" height="12" rx="0.8" fill="#153c8a"/>' +
-    '<rect x="5.5" y="4" width="5" height="2.2" rx="0.4" fill="#ffffff" fill-opacity="0.9"/>' +
-    '<path d="M5.5 8.4h5" stroke="#ffffff" stroke-opacity="0.6" stroke-width="0.8"/>');
+    '<path d="M3.5 2.5h11v12.5h-11z" fill="#ffffff" stroke="#5d6f8c" stroke-width="0.9"/>' +
+    '<path d="M12 4v10.2M13.4 4v10.2" stroke="#b5c1d4" stroke-width="0.6"/>' +
+    '<rect x="1.5" y="1" width="9.8" height="12.3" rx="1" fill="url(#cover)" stroke="#123578"/>' +
+    '<rect x="1.5" y="1" width="2.2" height="12.3" rx="0.8" fill="#123578"/>' +
+    '<rect x="5" y="3.6" width="4.6" height="2.2" rx="0.4" fill="#ffffff" fill-opacity="0.95"/>' +
+    '<path d="M5 8h4.6" stroke="#ffffff" stroke-opacity="0.7" stroke-width="0.8"/>');
 }
 
 function glyphSupplementaryData() {
@@ -101,12 +101,12 @@ function wrenchPath(cx, cy, R, slot, angle, handleLength, handleWidth) {
 
 function glyphOptionsMenu() {
   // A steel wrench lying from upper left (its head) to lower right.
-  const d = wrenchPath(4.6, 4.6, 3.9, 2.6, Math.PI / 4, 13.2, 2.9);
+  const d = wrenchPath(4.7, 4.7, 4.1, 2.6, Math.PI / 4, 13.1, 3.3);
   return svg(16, 16, '<defs>' +
-    linear('steel', 0, 0, 1, 1, [[0, '#e2e7ee'], [0.5, '#9aa6b6'], [1, '#5d6b7e']]) + '</defs>' +
-    `<path d="${d}" fill="url(#steel)" stroke="#3c4757" stroke-width="0.8" ` +
+    linear('steel', 0, 0, 1, 1, [[0, '#d5dce6'], [0.5, '#8391a5'], [1, '#4a5668']]) + '</defs>' +
+    `<path d="${d}" fill="url(#steel)" stroke="#283140" stroke-width="0.9" ` +
     'stroke-linejoin="round"/>' +
-    '<circle cx="13.1" cy="13.1" r="0.7" fill="#3c4757"/>');
+    '<circle cx="13.1" cy="13.1" r="0.75" fill="#283140"/>');
 }
 
 function glyphDraft() {
@@ -130,8 +130,8 @@ function iconApplication() {
 
 function iconFormulas() {
   // An open formula book: two pages with lines of formulas, a blue cover behind.
-  const root = texAt('\\sqrt{x}', 8.6, 15.2, 9.5, {align: 'center', fill: '#1c3f80'});
-  const pi = texAt('\\pi r^2', 23.4, 15.6, 9, {align: 'center', fill: '#1c3f80'});
+  const root = texAt('\\sqrt{x}', 9.2, 14.6, 8, {align: 'center', fill: '#1c3f80'});
+  const pi = texAt('\\pi r^2', 22.8, 14.6, 8, {align: 'center', fill: '#1c3f80'});
   return svg(32, 32, '<defs>' +
     linear('bookCover', 0, 0, 0, 1, [[0, '#4f8de6'], [1, '#1b4ba6']]) +
     linear('leftPage', 0, 0, 1, 0, [[0, '#ffffff'], [0.85, '#f1f5fb'], [1, '#d6dfec']]) +
@@ -258,8 +258,8 @@ function computationBackground() {
     linear('sky', 0, 0, 0.75, 1, [[0, '#c9dcf4'], [0.55, '#eaf1fb'], [1, '#ffffff']]) +
     '</defs>' +
     '<rect width="390" height="312" fill="url(#sky)"/>' +
-    cubeOutline(300, 110, 120, '#5b88c6', 0.2, 1.6) +
-    cubeOutline(300, 110, 120, '#ffffff', 0.5, 0.6));
+    cubeOutline(334, 118, 78, '#5b88c6', 0.22, 1.4) +
+    cubeOutline(334, 118, 78, '#ffffff', 0.5, 0.5));
 }
 
 // The main window: 448 x 336 design units, drawn at 448 x 336 and at 1024 x 768.
@@ -282,21 +282,23 @@ function mainBackground(width, height) {
     // faint solids in the corners, outside every button
     cubeOutline(416, 60, 34, '#4f7fc0', 0.18, 1) +
     '<g fill="none" stroke="#4f7fc0" stroke-opacity="0.18" stroke-width="1">' +
-    '<ellipse cx="22" cy="293" rx="12" ry="4"/><path d="M10 293L22 262L34 293"/>' +
-    '<path d="M10 293A12 4 0 0 0 34 293" /></g>' +
+    '<ellipse cx="432" cy="282" rx="9" ry="3"/><path d="M423 282V312M441 282V312"/>' +
+    '<path d="M423 312A9 3 0 0 0 441 312"/>' +
+    '<path d="M423 312A9 3 0 0 1 441 312" stroke-dasharray="3,2"/></g>' +
     // the top and bottom rows of function buttons sit between thin blue rules
     '<rect x="16" y="66" width="416" height="1.2" fill="url(#band)"/>' +
     '<rect x="16" y="268" width="416" height="1.2" fill="url(#band)"/>' +
     // the program's cube between the two upper buttons
     logoCube(226, 42, 15, 'mainLogo', {width: 1.1}) +
     // one panel per column of solids
-    panel(24, 84, 108, 172, 'panel') +
-    panel(140, 100, 132, 140, 'panel') +
-    panel(280, 100, 144, 140, 'panel') +
+    panel(22, 86, 114, 168, 'panel') +
+    panel(136, 102, 138, 136, 'panel') +
+    panel(280, 102, 146, 136, 'panel') +
+    // separators halfway between the rows of buttons
     '<g fill="none" stroke="#c3d6ef" stroke-width="0.8">' +
-    [118, 150, 182, 214].map((y) => `<path d="M40 ${y + 0.5}h84"/>`).join('') +
-    [134, 166, 198].map((y) => `<path d="M150 ${y + 0.5}h112M292 ${y + 0.5}h124"/>`).join('') +
-    '<path d="M40 246.5h84"/></g>';
+    [122, 154, 186, 218].map((y) => `<path d="M38 ${y + 0.5}h84"/>`).join('') +
+    [138, 170, 202].map((y) => `<path d="M150 ${y + 0.5}h110M294 ${y + 0.5}h118"/>`).join('') +
+    '</g>';
   return svg(width, height, body, '0 0 448 336');
 }
 
