@@ -285,3 +285,154 @@ TRectangle TRectangle::Create_Area_Circumference(Extended AArea, Extended ACircu
         return Result;
     });
 }
+
+// ---- TTrapezoid -----------------------------------------------------------------
+
+void TTrapezoid::InitTrapezoid(Extended a, Extended c, Extended b, Extended d) {
+    if (!(a > 0) || !(c > 0) || !(b > 0) || !(d > 0) || a == c || !(a < (b + c) + d) ||
+        !(c < (b + a) + d)) {
+        Reject("TTrapezoid.Create");
+    }
+    FBaseA = a;
+    FBaseC = c;
+    FLegB = b;
+    FLegD = d;
+    if (FHeight == 0) {
+        // x is the projection of leg d onto the bases. A leg d perpendicular to
+        // the bases (x = 0) is itself the height.
+        const Extended x = ((((a - c) * (a - c)) + (d * d - b * b)) * 0.5L) / (a - c);
+        FHeight = (x == 0) ? d : PythagoreanTheorem_Leg1(d, std::fabs(x));
+    }
+    if (FArea == 0) {
+        FArea = ((a + c) * 0.5L) * FHeight;
+    }
+    if (FCircumference == 0) {
+        FCircumference = ((a + c) + b) + d;
+    }
+}
+
+void TTrapezoid::Finish(const std::string& AOperation) const {
+    RequirePositive<EInvalidInputPlaneFigures>(
+        {FBaseA, FBaseC, FLegB, FLegD, FHeight, FArea, FCircumference}, AOperation);
+}
+
+TTrapezoid TTrapezoid::Create(Extended ABaseA, Extended ABaseC, Extended ALegB, Extended ALegD) {
+    const char* const Name = "TTrapezoid.Create";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        TTrapezoid Result;
+        Result.InitTrapezoid(ABaseA, ABaseC, ALegB, ALegD);
+        Result.Finish(Name);
+        return Result;
+    });
+}
+
+// ---- TIsoscelesTrapezoid ------------------------------------------------------------
+
+void TIsoscelesTrapezoid::Init_Bases_Leg(Extended ABaseA, Extended ABaseC, Extended ALeg) {
+    if (!(ABaseA > 0) || !(ABaseC > 0) || !(ALeg > 0) || ABaseA == ABaseC) {
+        Reject("TIsoscelesTrapezoid.Create_Bases_Leg");
+    }
+    InitTrapezoid(ABaseA, ABaseC, ALeg, ALeg);
+}
+
+TIsoscelesTrapezoid TIsoscelesTrapezoid::Create_Bases_Leg(Extended ABaseA, Extended ABaseC,
+                                                          Extended ALeg) {
+    const char* const Name = "TIsoscelesTrapezoid.Create_Bases_Leg";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        TIsoscelesTrapezoid Result;
+        Result.Init_Bases_Leg(ABaseA, ABaseC, ALeg);
+        Result.Finish(Name);
+        return Result;
+    });
+}
+
+TIsoscelesTrapezoid TIsoscelesTrapezoid::Create_Bases_Height(Extended ABaseA, Extended ABaseC,
+                                                             Extended AHeight) {
+    const char* const Name = "TIsoscelesTrapezoid.Create_Bases_Height";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        if (!(ABaseA > 0) || !(ABaseC > 0) || !(AHeight > 0) || ABaseA == ABaseC) {
+            Reject(Name);
+        }
+        TIsoscelesTrapezoid Result;
+        Result.FHeight = AHeight;
+        Result.Init_Bases_Leg(
+            ABaseA, ABaseC,
+            PythagoreanTheorem_Hypotenuse(std::fabs(ABaseA - ABaseC) * 0.5L, AHeight));
+        Result.Finish(Name);
+        return Result;
+    });
+}
+
+// ---- TNAngle ----------------------------------------------------------------------
+
+TNAngle::TNAngle(std::int32_t ANumberOfEdges, Extended ASide, TIsoscelesTriangle APartialTriangle)
+    : FNumberOfEdges(ANumberOfEdges), FSide(ASide), FPartialTriangle(std::move(APartialTriangle)) {
+    FArea = Extended(ANumberOfEdges) * FPartialTriangle.Area();
+    FCircumference = Extended(ANumberOfEdges) * ASide;
+}
+
+TNAngle TNAngle::Create(std::int32_t ANumberOfEdges, Extended ASide) {
+    const char* const Name = "TNAngle.Create";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        if (!(ANumberOfEdges > 0) || !(ASide > 0)) {
+            Reject(Name);
+        }
+        // One or two edges give a vertex angle of pi or more, which the
+        // partial triangle rejects.
+        TNAngle Result(
+            ANumberOfEdges, ASide,
+            TIsoscelesTriangle::Create_Base_VertexAngle(ASide, TwoPi / Extended(ANumberOfEdges)));
+        RequirePositive<EInvalidInputPlaneFigures>({Result.FArea, Result.FCircumference}, Name);
+        return Result;
+    });
+}
+
+// ---- TSegmentOfCircle -----------------------------------------------------------------
+
+TSegmentOfCircle::TSegmentOfCircle(TCircle ACircle, Extended AHeight)
+    : FCircle(std::move(ACircle)), FHeight(AHeight) {
+    const Extended R = FCircle.Radius();
+    const Extended h = AHeight;
+    FCentralAngle = std::acos((R - h) / R) * 2;
+    FArc = R * FCentralAngle;
+    FChord = (h == R) ? R * 2 : PythagoreanTheorem_Leg1(R, std::fabs(R - h)) * 2;
+    FArea = ((R * R) * 0.5L) * (FCentralAngle - std::sin(FCentralAngle));
+    FCircumference = FArc + FChord;
+}
+
+TSegmentOfCircle TSegmentOfCircle::Create(Extended ARadiusOfCircle, Extended AHeight) {
+    const char* const Name = "TSegmentOfCircle.Create";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        if (!(ARadiusOfCircle > 0) || !(AHeight > 0) || !(AHeight < ARadiusOfCircle * 2)) {
+            Reject(Name);
+        }
+        TSegmentOfCircle Result(TCircle::Create(ARadiusOfCircle), AHeight);
+        RequirePositive<EInvalidInputPlaneFigures>({Result.FHeight, Result.FArc, Result.FChord,
+                                                    Result.FCentralAngle, Result.FArea,
+                                                    Result.FCircumference},
+                                                   Name);
+        return Result;
+    });
+}
+
+// ---- TCircularRing ------------------------------------------------------------------
+
+TCircularRing::TCircularRing(TCircle AOuterCircle, TCircle AInnerCircle)
+    : FOuterCircle(std::move(AOuterCircle)), FInnerCircle(std::move(AInnerCircle)) {
+    FArea = FOuterCircle.Area() - FInnerCircle.Area();
+    FCircumference = FOuterCircle.Circumference() + FInnerCircle.Circumference();
+}
+
+TCircularRing TCircularRing::Create(Extended ARadiusOfOuterCircle, Extended ARadiusOfInnerCircle) {
+    const char* const Name = "TCircularRing.Create";
+    return BuildFinite<EInvalidInputPlaneFigures>(Name, [&] {
+        if (!(ARadiusOfOuterCircle > 0) || !(ARadiusOfInnerCircle > 0) ||
+            !(ARadiusOfInnerCircle < ARadiusOfOuterCircle)) {
+            Reject(Name);
+        }
+        TCircularRing Result(TCircle::Create(ARadiusOfOuterCircle),
+                             TCircle::Create(ARadiusOfInnerCircle));
+        RequirePositive<EInvalidInputPlaneFigures>({Result.FArea, Result.FCircumference}, Name);
+        return Result;
+    });
+}

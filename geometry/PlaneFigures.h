@@ -91,3 +91,314 @@ private:
     Extended FSideB = 0;
     Extended FDiagonal = 0;
 };
+
+// ---- Triangles (implemented in Triangles.cpp) -----------------------------------
+
+enum TTriangle_SideType : std::uint8_t { tstScalene = 0, tstIsosceles = 1, tstEquilateral = 2 };
+enum TTriangle_AngleType : std::uint8_t { tatAcute = 0, tatObtuse = 1, tatRight = 2 };
+
+// Every quantity of a triangle from its three sides; the classes below publish
+// different views of it. Angles are in radians; angle alpha, height a and
+// median a belong to side a, and so on.
+class TCustomTriangle : public TPlaneFigure {
+protected:
+    TCustomTriangle() = default;
+    // The main constructor, run on this object.
+    void InitCustom(Extended ASideA, Extended ASideB, Extended ASideC);
+    // Rejects, as AOperation, a triangle with a quantity that is not finite and positive.
+    void Finish(const std::string& AOperation) const;
+
+    Extended FSideA = 0;
+    Extended FSideB = 0;
+    Extended FSideC = 0;
+    Extended FAngleAlpha = 0;
+    Extended FAngleBeta = 0;
+    Extended FAngleGamma = 0;
+    Extended FHeightA = 0;
+    Extended FHeightB = 0;
+    Extended FHeightC = 0;
+    Extended FMedianA = 0;
+    Extended FMedianB = 0;
+    Extended FMedianC = 0;
+    TTriangle_SideType FSideType = tstScalene;
+    TTriangle_AngleType FAngleType = tatAcute;
+};
+
+class TTriangle : public TCustomTriangle {
+public:
+    // Errors are named "TCustomTriangle.Create", the constructor it runs.
+    static TTriangle Create(Extended ASideA, Extended ASideB, Extended ASideC);
+
+    Extended SideA() const { return FSideA; }
+    Extended SideB() const { return FSideB; }
+    Extended SideC() const { return FSideC; }
+    Extended AngleAlpha() const { return FAngleAlpha; }
+    Extended AngleBeta() const { return FAngleBeta; }
+    Extended AngleGamma() const { return FAngleGamma; }
+    Extended HeightA() const { return FHeightA; }
+    Extended HeightB() const { return FHeightB; }
+    Extended HeightC() const { return FHeightC; }
+    Extended MedianA() const { return FMedianA; }
+    Extended MedianB() const { return FMedianB; }
+    Extended MedianC() const { return FMedianC; }
+    TTriangle_SideType SideType() const { return FSideType; }
+    TTriangle_AngleType AngleType() const { return FAngleType; }
+
+private:
+    TTriangle() = default;
+};
+
+// Stored with a = b = leg and c = base; alpha = beta = base angle, gamma =
+// vertex angle. Built from any two of its quantities. The members with a
+// SecondSolution parameter return there a second triangle with the same two
+// quantities, or nothing when there is only one (also when they raise).
+class TIsoscelesTriangle : public TCustomTriangle {
+public:
+    using TSecond = std::optional<TIsoscelesTriangle>;
+
+    static TIsoscelesTriangle Create(Extended ABase, Extended ALeg);
+    static TIsoscelesTriangle Create_Base_BaseAngle(Extended ABase, Extended ABaseAngle);
+    static TIsoscelesTriangle Create_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
+    static TIsoscelesTriangle Create_Base_HeightOrMedianOnBase(Extended ABase,
+                                                               Extended AHeightOrMedianOnBase);
+    static TIsoscelesTriangle Create_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
+    static TIsoscelesTriangle Create_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
+    static TIsoscelesTriangle Create_Base_Area(Extended ABase, Extended AArea);
+    static TIsoscelesTriangle Create_Base_Circumference(Extended ABase, Extended ACircumference);
+    static TIsoscelesTriangle Create_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle);
+    static TIsoscelesTriangle Create_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
+    static TIsoscelesTriangle Create_Leg_HeightOrMedianOnBase(Extended ALeg,
+                                                              Extended AHeightOrMedianOnBase);
+    static TIsoscelesTriangle Create_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg,
+                                                     TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_Leg_MedianOnLeg(Extended Leg, Extended MedianOnLeg);
+    static TIsoscelesTriangle Create_Leg_Area(Extended Leg, Extended Area, TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_Leg_Circumference(Extended Leg, Extended Circumference);
+    static TIsoscelesTriangle Create_BaseAngle_HeightOrMedianOnBase(Extended BaseAngle,
+                                                                    Extended HeightOrMedianOnBase);
+    static TIsoscelesTriangle Create_BaseAngle_HeightOnLeg(Extended BaseAngle,
+                                                           Extended HeightOnLeg);
+    static TIsoscelesTriangle Create_BaseAngle_MedianOnLeg(Extended BaseAngle,
+                                                           Extended MedianOnLeg);
+    static TIsoscelesTriangle Create_BaseAngle_Area(Extended BaseAngle, Extended Area);
+    static TIsoscelesTriangle Create_BaseAngle_Circumference(Extended BaseAngle,
+                                                             Extended Circumference);
+    static TIsoscelesTriangle
+    Create_VertexAngle_HeightOrMedianOnBase(Extended VertexAngle, Extended HeightOrMedianOnBase);
+    static TIsoscelesTriangle Create_VertexAngle_HeightOnLeg(Extended VertexAngle,
+                                                             Extended HeightOnLeg);
+    static TIsoscelesTriangle Create_VertexAngle_MedianOnLeg(Extended VertexAngle,
+                                                             Extended MedianOnLeg);
+    static TIsoscelesTriangle Create_VertexAngle_Area(Extended VertexAngle, Extended Area);
+    static TIsoscelesTriangle Create_VertexAngle_Circumference(Extended VertexAngle,
+                                                               Extended Circumference);
+    static TIsoscelesTriangle Create_HeightOrMedianOnBase_HeightOnLeg(Extended HeightOrMedianOnBase,
+                                                                      Extended HeightOnLeg);
+    static TIsoscelesTriangle Create_HeightOrMedianOnBase_MedianOnLeg(Extended HeightOrMedianOnBase,
+                                                                      Extended MedianOnLeg);
+    static TIsoscelesTriangle Create_HeightOrMedianOnBase_Area(Extended HeightOrMedianOnBase,
+                                                               Extended Area);
+    static TIsoscelesTriangle
+    Create_HeightOrMedianOnBase_Circumference(Extended HeightOrMedianOnBase,
+                                              Extended Circumference);
+    static TIsoscelesTriangle Create_HeightOnLeg_MedianOnLeg(Extended HeightOnLeg,
+                                                             Extended MedianOnLeg,
+                                                             TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_HeightOnLeg_Area(Extended HeightOnLeg, Extended Area,
+                                                      TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_HeightOnLeg_Circumference(Extended HeightOnLeg,
+                                                               Extended Circumference,
+                                                               TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_MedianOnLeg_Area(Extended MedianOnLeg, Extended Area,
+                                                      TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_MedianOnLeg_Circumference(Extended MedianOnLeg,
+                                                               Extended Circumference,
+                                                               TSecond& SecondSolution);
+    static TIsoscelesTriangle Create_Area_Circumference(Extended Area, Extended Circumference,
+                                                        TSecond& SecondSolution);
+
+    Extended Base() const { return FSideC; }
+    Extended Leg() const { return FSideA; }
+    Extended BaseAngle() const { return FAngleAlpha; }
+    Extended VertexAngle() const { return FAngleGamma; }
+    Extended HeightOrMedianOnBase() const { return FHeightC; }
+    Extended HeightOnLeg() const { return FHeightA; }
+    Extended MedianOnLeg() const { return FMedianA; }
+    TTriangle_AngleType AngleType() const { return FAngleType; }
+    // Always tstIsosceles, also for a triangle equilateral in shape.
+    TTriangle_SideType SideType() const { return FSideType; }
+
+private:
+    TIsoscelesTriangle() = default;
+
+    // Builds a triangle with AInit and rejects a result that is not finite
+    // under the member's name.
+    template <class TInit> static TIsoscelesTriangle Make(const char* AMember, TInit&& AInit);
+
+    // Each member run on this object: its checks, its presets, then the member it relies on.
+    void Init(Extended ABase, Extended ALeg);
+    void Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle);
+    void Init_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
+    void Init_Base_HeightOrMedianOnBase(Extended ABase, Extended AHeightOrMedianOnBase);
+    void Init_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
+    void Init_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
+    void Init_Base_Area(Extended ABase, Extended AArea);
+    void Init_Base_Circumference(Extended ABase, Extended ACircumference);
+    void Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle);
+    void Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
+    void Init_Leg_HeightOrMedianOnBase(Extended ALeg, Extended AHeightOrMedianOnBase);
+    void Init_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg, TSecond& ASecond);
+    void Init_Leg_MedianOnLeg(Extended ALeg, Extended AMedianOnLeg);
+    void Init_Leg_Area(Extended ALeg, Extended AArea, TSecond& ASecond);
+    void Init_Leg_Circumference(Extended ALeg, Extended ACircumference);
+    void Init_BaseAngle_HeightOrMedianOnBase(Extended ABaseAngle, Extended AHeightOrMedianOnBase);
+    void Init_BaseAngle_HeightOnLeg(Extended ABaseAngle, Extended AHeightOnLeg);
+    void Init_BaseAngle_MedianOnLeg(Extended ABaseAngle, Extended AMedianOnLeg);
+    void Init_BaseAngle_Area(Extended ABaseAngle, Extended AArea);
+    void Init_BaseAngle_Circumference(Extended ABaseAngle, Extended ACircumference);
+    void Init_VertexAngle_HeightOrMedianOnBase(Extended AVertexAngle,
+                                               Extended AHeightOrMedianOnBase);
+    void Init_VertexAngle_HeightOnLeg(Extended AVertexAngle, Extended AHeightOnLeg);
+    void Init_VertexAngle_MedianOnLeg(Extended AVertexAngle, Extended AMedianOnLeg);
+    void Init_VertexAngle_Area(Extended AVertexAngle, Extended AArea);
+    void Init_VertexAngle_Circumference(Extended AVertexAngle, Extended ACircumference);
+    void Init_HeightOrMedianOnBase_HeightOnLeg(Extended AHeightOrMedianOnBase,
+                                               Extended AHeightOnLeg);
+    void Init_HeightOrMedianOnBase_MedianOnLeg(Extended AHeightOrMedianOnBase,
+                                               Extended AMedianOnLeg);
+    void Init_HeightOrMedianOnBase_Area(Extended AHeightOrMedianOnBase, Extended AArea);
+    void Init_HeightOrMedianOnBase_Circumference(Extended AHeightOrMedianOnBase,
+                                                 Extended ACircumference);
+    void Init_HeightOnLeg_MedianOnLeg(Extended AHeightOnLeg, Extended AMedianOnLeg,
+                                      TSecond& ASecond);
+    void Init_HeightOnLeg_Area(Extended AHeightOnLeg, Extended AArea, TSecond& ASecond);
+    void Init_HeightOnLeg_Circumference(Extended AHeightOnLeg, Extended ACircumference,
+                                        TSecond& ASecond);
+    void Init_MedianOnLeg_Area(Extended AMedianOnLeg, Extended AArea, TSecond& ASecond);
+    void Init_MedianOnLeg_Circumference(Extended AMedianOnLeg, Extended ACircumference,
+                                        TSecond& ASecond);
+    void Init_Area_Circumference(Extended AArea, Extended ACircumference, TSecond& ASecond);
+};
+
+// Errors of a side that is not positive are named "TCustomTriangle.Create".
+class TEquilateralTriangle : public TCustomTriangle {
+public:
+    static TEquilateralTriangle Create_Side(Extended ASide);
+    static TEquilateralTriangle Create_HeightOrMedian(Extended AHeightOrMedian);
+    static TEquilateralTriangle Create_Area(Extended AArea);
+    static TEquilateralTriangle Create_Circumference(Extended ACircumference);
+
+    Extended Side() const { return FSideA; }
+    Extended HeightOrMedian() const { return FHeightA; }
+
+private:
+    TEquilateralTriangle() = default;
+    template <class TInit> static TEquilateralTriangle Make(const char* AMember, TInit&& AInit);
+    void Init_Side(Extended ASide);
+};
+
+// ---- Other plane figures ----------------------------------------------------------
+
+// Bases a and c are parallel; b and d are the legs. The angles and diagonals
+// are not computed by any constructor and stay 0.
+class TTrapezoid : public TPlaneFigure {
+public:
+    static TTrapezoid Create(Extended ABaseA, Extended ABaseC, Extended ALegB, Extended ALegD);
+
+    Extended BaseA() const { return FBaseA; }
+    Extended BaseC() const { return FBaseC; }
+    Extended LegB() const { return FLegB; }
+    Extended LegD() const { return FLegD; }
+    Extended AngleAlpha() const { return FAngleAlpha; }
+    Extended AngleBeta() const { return FAngleBeta; }
+    Extended AngleGamma() const { return FAngleGamma; }
+    Extended AngleDelta() const { return FAngleDelta; }
+    Extended Height() const { return FHeight; }
+    Extended DiagonalP() const { return FDiagonalP; }
+    Extended DiagonalQ() const { return FDiagonalQ; }
+
+protected:
+    TTrapezoid() = default;
+    // The main constructor, run on this object.
+    void InitTrapezoid(Extended ABaseA, Extended ABaseC, Extended ALegB, Extended ALegD);
+    void Finish(const std::string& AOperation) const;
+
+    Extended FBaseA = 0;
+    Extended FBaseC = 0;
+    Extended FLegB = 0;
+    Extended FLegD = 0;
+    Extended FAngleAlpha = 0;
+    Extended FAngleBeta = 0;
+    Extended FAngleGamma = 0;
+    Extended FAngleDelta = 0;
+    Extended FHeight = 0;
+    Extended FDiagonalP = 0;
+    Extended FDiagonalQ = 0;
+};
+
+class TIsoscelesTrapezoid : public TTrapezoid {
+public:
+    static TIsoscelesTrapezoid Create_Bases_Leg(Extended ABaseA, Extended ABaseC, Extended ALeg);
+    static TIsoscelesTrapezoid Create_Bases_Height(Extended ABaseA, Extended ABaseC,
+                                                   Extended AHeight);
+
+private:
+    TIsoscelesTrapezoid() = default;
+    void Init_Bases_Leg(Extended ABaseA, Extended ABaseC, Extended ALeg);
+};
+
+// A regular polygon. Its partial triangle joins the centre with one side:
+// base = side, legs = circumradius, height on the base = apothem.
+class TNAngle : public TPlaneFigure {
+public:
+    static TNAngle Create(std::int32_t ANumberOfEdges, Extended ASide);
+
+    std::int32_t NumberOfEdges() const { return FNumberOfEdges; }
+    Extended Side() const { return FSide; }
+    const TIsoscelesTriangle& PartialTriangle() const { return FPartialTriangle; }
+
+private:
+    TNAngle(std::int32_t ANumberOfEdges, Extended ASide, TIsoscelesTriangle APartialTriangle);
+
+    std::int32_t FNumberOfEdges = 0;
+    Extended FSide = 0;
+    TIsoscelesTriangle FPartialTriangle;
+};
+
+// The part of a disc cut off by a chord, Height being the distance from the
+// chord to the arc.
+class TSegmentOfCircle : public TPlaneFigure {
+public:
+    static TSegmentOfCircle Create(Extended ARadiusOfCircle, Extended AHeight);
+
+    const TCircle& Circle() const { return FCircle; }
+    Extended Height() const { return FHeight; }
+    Extended Arc() const { return FArc; }
+    Extended Chord() const { return FChord; }
+    Extended CentralAngle() const { return FCentralAngle; }
+
+private:
+    TSegmentOfCircle(TCircle ACircle, Extended AHeight);
+
+    TCircle FCircle;
+    Extended FHeight = 0;
+    Extended FArc = 0;
+    Extended FChord = 0;
+    Extended FCentralAngle = 0;
+};
+
+// The annulus between two concentric circles; its circumference is the sum of
+// both circles' perimeters.
+class TCircularRing : public TPlaneFigure {
+public:
+    static TCircularRing Create(Extended ARadiusOfOuterCircle, Extended ARadiusOfInnerCircle);
+
+    const TCircle& OuterCircle() const { return FOuterCircle; }
+    const TCircle& InnerCircle() const { return FInnerCircle; }
+
+private:
+    TCircularRing(TCircle AOuterCircle, TCircle AInnerCircle);
+
+    TCircle FOuterCircle;
+    TCircle FInnerCircle;
+};

@@ -36,10 +36,41 @@ std::vector<Extended> Quantities(const TSquare& S) {
 std::vector<Extended> Quantities(const TRectangle& R) {
     return {R.SideA(), R.SideB(), R.Diagonal(), R.Area(), R.Circumference()};
 }
+// The angles and diagonals of a trapezoid are never computed and stay 0.
+std::vector<Extended> Quantities(const TTrapezoid& T) {
+    return {T.BaseA(),      T.BaseC(),         T.LegB(),       T.LegD(),      T.Height(),
+            T.Area(),       T.Circumference(), T.AngleAlpha(), T.AngleBeta(), T.AngleGamma(),
+            T.AngleDelta(), T.DiagonalP(),     T.DiagonalQ()};
+}
+std::vector<Extended> Quantities(const TNAngle& N) {
+    return {Extended(N.NumberOfEdges()),
+            N.Side(),
+            N.Area(),
+            N.Circumference(),
+            N.PartialTriangle().Base(),
+            N.PartialTriangle().Leg(),
+            N.PartialTriangle().VertexAngle(),
+            N.PartialTriangle().HeightOrMedianOnBase()};
+}
+std::vector<Extended> Quantities(const TSegmentOfCircle& S) {
+    return {S.Circle().Radius(), S.Height(), S.Arc(),          S.Chord(),
+            S.CentralAngle(),    S.Area(),   S.Circumference()};
+}
+std::vector<Extended> Quantities(const TCircularRing& R) {
+    return {R.OuterCircle().Radius(),
+            R.InnerCircle().Radius(),
+            R.OuterCircle().Area(),
+            R.InnerCircle().Circumference(),
+            R.Area(),
+            R.Circumference()};
+}
 
 constexpr Extended Pi = Constants::Pi;
 constexpr Extended TwoPi = Constants::TwoPi;
 const Extended Sqrt2 = std::sqrt(2.0L);
+const Extended Sqrt3 = std::sqrt(3.0L);
+const Extended Sqrt13 = std::sqrt(13.0L);
+const Extended Sqrt17 = std::sqrt(17.0L);
 constexpr Extended Huge = 1e3000L; // its square overflows Extended
 const Extended Inf = std::numeric_limits<Extended>::infinity();
 const Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
@@ -104,6 +135,44 @@ void TestPlaneFigures::figures_data() {
     FigureRow("rectangle d circumference, a square",
               [=] { return Quantities(TRectangle::Create_Diagonal_Circumference(d, P)); },
               {P / 4, P / 4, d, (P / 4) * (P / 4), P}, {2, 4});
+
+    // Trapezoid: bases a, c, legs b, d, height, area, circumference, four angles, two diagonals.
+    FigureRow("trapezoid", [=] { return Quantities(TTrapezoid::Create(6, 2, 5, Sqrt17)); },
+              {6, 2, 5, Sqrt17, 4, 16, 13 + Sqrt17, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3});
+    FigureRow("trapezoid, leg d perpendicular",
+              [] { return Quantities(TTrapezoid::Create(4, 1, 5, 4)); },
+              {4, 1, 5, 4, 4, 10, 14, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3});
+    FigureRow("trapezoid, base c longer",
+              [=] { return Quantities(TTrapezoid::Create(2, 6, 5, Sqrt17)); },
+              {2, 6, 5, Sqrt17, 4, 16, 13 + Sqrt17, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3});
+    FigureRow("isosceles trapezoid bases leg",
+              [=] { return Quantities(TIsoscelesTrapezoid::Create_Bases_Leg(6, 2, Sqrt13)); },
+              {6, 2, Sqrt13, Sqrt13, 3, 12, 8 + 2 * Sqrt13, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3});
+    FigureRow("isosceles trapezoid bases height",
+              [] { return Quantities(TIsoscelesTrapezoid::Create_Bases_Height(6, 2, 3)); },
+              {6, 2, Sqrt13, Sqrt13, 3, 12, 8 + 2 * Sqrt13, 0, 0, 0, 0, 0, 0}, {0, 1, 4});
+
+    // Regular polygon: n, side, area, circumference; partial triangle base, leg, vertex
+    // angle, height on the base (the apothem).
+    FigureRow("square as n-angle", [] { return Quantities(TNAngle::Create(4, 2)); },
+              {4, 2, 4, 8, 2, Sqrt2, Pi / 2, 1}, {0, 1});
+    FigureRow("hexagon", [] { return Quantities(TNAngle::Create(6, 1)); },
+              {6, 1, 3 * Sqrt3 / 2, 6, 1, 1, Pi / 3, Sqrt3 / 2}, {0, 1});
+
+    // Segment: radius, height, arc, chord, central angle, area, circumference.
+    FigureRow("half disc", [] { return Quantities(TSegmentOfCircle::Create(2, 2)); },
+              {2, 2, TwoPi, 4, Pi, TwoPi, TwoPi + 4}, {0, 1, 3});
+    FigureRow(
+        "segment below the centre", [] { return Quantities(TSegmentOfCircle::Create(1, 0.5L)); },
+        {1, 0.5L, 2 * Pi / 3, Sqrt3, 2 * Pi / 3, Pi / 3 - Sqrt3 / 4, 2 * Pi / 3 + Sqrt3}, {0, 1});
+    FigureRow("segment above the centre",
+              [] { return Quantities(TSegmentOfCircle::Create(1, 1.5L)); },
+              {1, 1.5L, 4 * Pi / 3, Sqrt3, 4 * Pi / 3, 2 * Pi / 3 + Sqrt3 / 4, 4 * Pi / 3 + Sqrt3},
+              {0, 1});
+
+    // Ring: outer radius, inner radius, outer area, inner circumference, area, circumference.
+    FigureRow("ring", [] { return Quantities(TCircularRing::Create(2, 1)); },
+              {2, 1, 4 * Pi, TwoPi, 3 * Pi, 6 * Pi}, {0, 1});
 }
 
 void TestPlaneFigures::figures() {
@@ -125,9 +194,13 @@ void TestPlaneFigures::figures() {
 
 void TestPlaneFigures::rejections_data() {
     QTest::addColumn<std::function<void()>>("call");
+    QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("operation");
     auto Row = [](const char* AName, std::function<void()> ACall, const char* AOperation) {
-        QTest::newRow(AName) << std::move(ACall) << QString(AOperation);
+        QTest::newRow(AName) << std::move(ACall) << QString("PlaneFigures") << QString(AOperation);
+    };
+    auto MathRow = [](const char* AName, std::function<void()> ACall, const char* AOperation) {
+        QTest::newRow(AName) << std::move(ACall) << QString("MathFunctions") << QString(AOperation);
     };
     Row(
         "circle r = 0", [] { TCircle::Create(0); }, "TCircle.Create");
@@ -187,20 +260,96 @@ void TestPlaneFigures::rejections_data() {
     Row(
         "rectangle area circumference, P = 0", [] { TRectangle::Create_Area_Circumference(1, 0); },
         "TRectangle.Create_Area_Circumference");
+
+    Row(
+        "trapezoid a = 0", [] { TTrapezoid::Create(0, 1, 1, 1); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid c = 0", [] { TTrapezoid::Create(1, 0, 1, 1); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid b = 0", [] { TTrapezoid::Create(2, 1, 0, 1); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid d = 0", [] { TTrapezoid::Create(2, 1, 1, 0); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid a = c", [] { TTrapezoid::Create(2, 2, 1, 1); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid a = b + c + d", [] { TTrapezoid::Create(6, 2, 2, 2); }, "TTrapezoid.Create");
+    Row(
+        "trapezoid c = b + a + d", [] { TTrapezoid::Create(2, 6, 2, 2); }, "TTrapezoid.Create");
+    MathRow(
+        "trapezoid does not close", [] { TTrapezoid::Create(3, 1, 1, 5); },
+        "PythagoreanTheorem_Leg1");
+    Row(
+        "isosceles trapezoid equal bases",
+        [] { TIsoscelesTrapezoid::Create_Bases_Height(4, 4, 1); },
+        "TIsoscelesTrapezoid.Create_Bases_Height");
+    Row(
+        "isosceles trapezoid height 0", [] { TIsoscelesTrapezoid::Create_Bases_Height(4, 2, 0); },
+        "TIsoscelesTrapezoid.Create_Bases_Height");
+    Row(
+        "isosceles trapezoid a = 0, height",
+        [] { TIsoscelesTrapezoid::Create_Bases_Height(0, 2, 1); },
+        "TIsoscelesTrapezoid.Create_Bases_Height");
+    Row(
+        "isosceles trapezoid overflows",
+        [] { TIsoscelesTrapezoid::Create_Bases_Height(Huge, 1, 1); },
+        "TIsoscelesTrapezoid.Create_Bases_Height");
+    Row(
+        "isosceles trapezoid equal bases, leg",
+        [] { TIsoscelesTrapezoid::Create_Bases_Leg(4, 4, 1); },
+        "TIsoscelesTrapezoid.Create_Bases_Leg");
+    Row(
+        "isosceles trapezoid leg 0", [] { TIsoscelesTrapezoid::Create_Bases_Leg(4, 2, 0); },
+        "TIsoscelesTrapezoid.Create_Bases_Leg");
+    Row(
+        "isosceles trapezoid leg too short", [] { TIsoscelesTrapezoid::Create_Bases_Leg(6, 2, 2); },
+        "TTrapezoid.Create");
+    Row(
+        "n-angle n = 0", [] { TNAngle::Create(0, 1); }, "TNAngle.Create");
+    Row(
+        "n-angle side 0", [] { TNAngle::Create(3, 0); }, "TNAngle.Create");
+    Row(
+        "n-angle n = 2", [] { TNAngle::Create(2, 1); },
+        "TIsoscelesTriangle.Create_Base_VertexAngle");
+    Row(
+        "n-angle n = 1", [] { TNAngle::Create(1, 1); },
+        "TIsoscelesTriangle.Create_Base_VertexAngle");
+    Row(
+        "n-angle overflows", [] { TNAngle::Create(3, Huge); }, "TNAngle.Create");
+    Row(
+        "segment h = 2r", [] { TSegmentOfCircle::Create(1, 2); }, "TSegmentOfCircle.Create");
+    Row(
+        "segment r = 0", [] { TSegmentOfCircle::Create(0, 1); }, "TSegmentOfCircle.Create");
+    Row(
+        "segment h = 0", [] { TSegmentOfCircle::Create(1, 0); }, "TSegmentOfCircle.Create");
+    Row(
+        "segment overflows", [] { TSegmentOfCircle::Create(Huge, 1); }, "TSegmentOfCircle.Create");
+    Row(
+        "ring equal radii", [] { TCircularRing::Create(1, 1); }, "TCircularRing.Create");
+    Row(
+        "ring inner larger", [] { TCircularRing::Create(1, 2); }, "TCircularRing.Create");
+    Row(
+        "ring outer 0", [] { TCircularRing::Create(0, 1); }, "TCircularRing.Create");
+    Row(
+        "ring inner 0", [] { TCircularRing::Create(1, 0); }, "TCircularRing.Create");
+    Row(
+        "ring overflows", [] { TCircularRing::Create(Huge, 1); }, "TCircularRing.Create");
 }
 
 void TestPlaneFigures::rejections() {
     QFETCH(std::function<void()>, call);
+    QFETCH(QString, unit);
     QFETCH(QString, operation);
     try {
         call();
-    } catch (const EInvalidInputPlaneFigures& Error) {
+    } catch (const EInvalidInput& Error) {
+        const bool IsPlane = dynamic_cast<const EInvalidInputPlaneFigures*>(&Error) != nullptr;
+        QCOMPARE(IsPlane ? QString("PlaneFigures") : QString("MathFunctions"), unit);
         QCOMPARE(QString::fromStdString(Error.Operation()), operation);
         QCOMPARE(QString::fromUtf8(Error.what()),
-                 "Invalid input in PlaneFigures unit: \r\n\r\n" + operation);
+                 "Invalid input in " + unit + " unit: \r\n\r\n" + operation);
         return;
     }
-    QFAIL("no EInvalidInputPlaneFigures raised");
+    QFAIL(qPrintable("no error raised, expected " + operation));
 }
 
 QTEST_APPLESS_MAIN(TestPlaneFigures)
