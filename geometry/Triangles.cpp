@@ -254,6 +254,11 @@ void TIsoscelesTriangle::Init_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnL
 // ---- TIsoscelesTriangle: members relying on the checks of the member they run -----
 
 void TIsoscelesTriangle::Init_Leg_MedianOnLeg(Extended ALeg, Extended AMedianOnLeg) {
+    // Lengths that form no triangle are rejected by LawOfCosines_Angle; a
+    // length that is not positive is not a length of this triangle at all.
+    if (!(ALeg > 0) || !(AMedianOnLeg > 0)) {
+        Reject(IsoscelesName("Create_Leg_MedianOnLeg"));
+    }
     FMedianA = AMedianOnLeg;
     FMedianB = AMedianOnLeg;
     Init_Leg_VertexAngle(ALeg, LawOfCosines_Angle(AMedianOnLeg, ALeg, ALeg / 2));
@@ -375,7 +380,7 @@ void TIsoscelesTriangle::Init_HeightOrMedianOnBase_Circumference(Extended AHeigh
 
 void TIsoscelesTriangle::Init_HeightOnLeg_MedianOnLeg(Extended AHeightOnLeg, Extended AMedianOnLeg,
                                                       TSecond& ASecond) {
-    if (!(AHeightOnLeg <= AMedianOnLeg)) {
+    if (!(AHeightOnLeg <= AMedianOnLeg) || !(AHeightOnLeg > 0)) {
         Reject(IsoscelesName("Create_HeightOnLeg_MedianOnLeg"));
     }
     FMedianA = AMedianOnLeg;
@@ -404,6 +409,9 @@ void TIsoscelesTriangle::Init_HeightOnLeg_Area(Extended AHeightOnLeg, Extended A
 
 void TIsoscelesTriangle::Init_HeightOnLeg_Circumference(Extended AHeightOnLeg,
                                                         Extended ACircumference, TSecond& ASecond) {
+    if (!(AHeightOnLeg > 0) || !(ACircumference > 0)) {
+        Reject(IsoscelesName("Create_HeightOnLeg_Circumference"));
+    }
     FHeightA = AHeightOnLeg;
     FHeightB = AHeightOnLeg;
     const Extended hl = AHeightOnLeg;
@@ -422,7 +430,7 @@ void TIsoscelesTriangle::Init_HeightOnLeg_Circumference(Extended AHeightOnLeg,
 
 void TIsoscelesTriangle::Init_MedianOnLeg_Area(Extended AMedianOnLeg, Extended AArea,
                                                TSecond& ASecond) {
-    if (!(AMedianOnLeg >= std::sqrt(AArea * 1.5L))) {
+    if (!(AMedianOnLeg >= std::sqrt(AArea * 1.5L)) || !(AArea > 0)) {
         Reject(IsoscelesName("Create_MedianOnLeg_Area"));
     }
     FArea = AArea;
@@ -464,6 +472,9 @@ void TIsoscelesTriangle::Init_MedianOnLeg_Circumference(Extended AMedianOnLeg,
 
 void TIsoscelesTriangle::Init_Area_Circumference(Extended AArea, Extended ACircumference,
                                                  TSecond& ASecond) {
+    if (!(AArea > 0) || !(ACircumference > 0)) {
+        Reject(IsoscelesName("Create_Area_Circumference"));
+    }
     FArea = AArea;
     const Extended P = ACircumference;
     // The roots are bases; the smallest one is negative.

@@ -641,6 +641,27 @@ void TestTriangles::rejections_data() {
     Row(
         "area < 0, circumference", [&] { T::Create_Area_Circumference(-1, 3, S); },
         "Create_Area_Circumference");
+    // Zero or negative quantities fail before any equation is solved with them.
+    Row(
+        "leg 0, median on leg", [] { T::Create_Leg_MedianOnLeg(0, 1); }, "Create_Leg_MedianOnLeg");
+    Row(
+        "leg, median on leg < 0", [] { T::Create_Leg_MedianOnLeg(1, -1); },
+        "Create_Leg_MedianOnLeg");
+    Row(
+        "height on leg 0 = median on leg", [&] { T::Create_HeightOnLeg_MedianOnLeg(0, 0, S); },
+        "Create_HeightOnLeg_MedianOnLeg");
+    Row(
+        "height on leg, circumference 0", [&] { T::Create_HeightOnLeg_Circumference(1, 0, S); },
+        "Create_HeightOnLeg_Circumference");
+    Row(
+        "median on leg, area 0", [&] { T::Create_MedianOnLeg_Area(1, 0, S); },
+        "Create_MedianOnLeg_Area");
+    Row(
+        "area 0, circumference", [&] { T::Create_Area_Circumference(0, 3, S); },
+        "Create_Area_Circumference");
+    Row(
+        "area, circumference 0", [&] { T::Create_Area_Circumference(1, 0, S); },
+        "Create_Area_Circumference");
     // Quantities that enter only squared would build a triangle keeping a negative value.
     Row(
         "area < 0, circumference, three roots", [&] { T::Create_Area_Circumference(-12, 16, S); },
