@@ -7,8 +7,10 @@
 //     ... code that shows a box ...
 //     QCOMPARE(Watcher.Seen().value(0).Text, "...");
 //     QVERIFY2(Watcher.Unexpected().isEmpty(), qPrintable(Watcher.Unexpected().join('\n')));
+//     GuiTest::TLanguageSandbox Texts(QStringLiteral("Czech")); // Languages -> shipped Czech
 #pragma once
 
+#include "LanguageSupport.h"
 #include "Settings.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace GuiTest {
@@ -175,5 +178,44 @@ inline QByteArray LanguageFileBytes(const QString& Id, const QString& Abbr,
                          Abbr + QStringLiteral("\r\n") + Body;
     return QByteArray("\xEF\xBB\xBF") + Text.toUtf8();
 }
+
+// Installs a language manager as the program-wide Languages for the object's
+// lifetime. It reads the shipped language files, copied into a temporary folder
+// that stands for the executable's, and loads Language. Error messages are
+// collected in Messages() instead of being shown.
+class TLanguageSandbox {
+public:
+    explicit TLanguageSandbox(const QString& Language = QStringLiteral("English"))
+        : FPrevious(Languages) {
+        const QDir Source(QStringLiteral(KAVORIN_SOURCE_DIR "/Languages"));
+        QMap<QString, QByteArray> Files;
+        for (const QString& Name : Source.entryList(QDir::Files)) {
+            QFile File(Source.filePath(Name));
+            if (File.open(QIODevice::ReadOnly))
+                Files.insert(Name, File.readAll());
+        }
+        MakeLanguageFolder(FRoot, Files);
+        TLanguageEnvironment Environment;
+        Environment.ExecutableFolder = FRoot.path();
+        Environment.ShowError = [this](const QString& Text) { FMessages.append(Text); };
+        FManager = std::make_unique<TLanguages>(
+            SettingsKeys::Program, SettingsKeys::SettingsSection, false, std::move(Environment));
+        FManager->Load(Language);
+        Languages = FManager.get();
+    }
+    ~TLanguageSandbox() { Languages = FPrevious; }
+    TLanguageSandbox(const TLanguageSandbox&) = delete;
+    TLanguageSandbox& operator=(const TLanguageSandbox&) = delete;
+
+    TLanguages& Manager() const { return *FManager; }
+    QString ExecutableFolder() const { return FRoot.path(); }
+    const QStringList& Messages() const { return FMessages; }
+
+private:
+    QTemporaryDir FRoot;
+    QStringList FMessages;
+    std::unique_ptr<TLanguages> FManager;
+    TLanguages* FPrevious;
+};
 
 } // namespace GuiTest

@@ -91,6 +91,8 @@ private slots:
     void addresses_data();
     void addresses();
     void globalInstance();
+    void sandboxInstallsShippedLanguage_data();
+    void sandboxInstallsShippedLanguage();
 
 private:
     GuiTest::TSettingsSandbox Sandbox;
@@ -550,6 +552,29 @@ void TestLanguageSupport::globalInstance() {
     QCOMPARE(
         Languages->ActiveFile().ReadString(QStringLiteral("tformmain"), QStringLiteral("bhelp")),
         QStringLiteral("Help English"));
+}
+
+void TestLanguageSupport::sandboxInstallsShippedLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Czech") << "Czech";
+    QTest::newRow("Slovak") << "Slovak";
+}
+
+void TestLanguageSupport::sandboxInstallsShippedLanguage() {
+    QFETCH(QString, language);
+    {
+        GuiTest::TLanguageSandbox Texts(language);
+        QVERIFY(Languages == &Texts.Manager());
+        QCOMPARE(Languages->ActiveLanguage(), language);
+        QCOMPARE(Languages->List(), QStringList({"Czech", "English", "Slovak"}));
+        QVERIFY(Texts.Messages().isEmpty());
+        const QString Caption = Languages->ActiveFile().ReadString(QStringLiteral("TFormSettings"),
+                                                                   QStringLiteral("Caption"));
+        QVERIFY(!Caption.isEmpty());
+        QVERIFY(Caption != Undefined);
+    }
+    QVERIFY(!Languages);
 }
 
 QTEST_MAIN(TestLanguageSupport)
