@@ -6,7 +6,10 @@
 // first (raising EInvalidInputPlaneFigures with its own name), stores the
 // quantities it was given, then runs the main constructor on the same object,
 // which computes each derived field only while it is still 0. A given
-// quantity is thus kept exactly as supplied.
+// quantity is thus kept exactly as supplied. A figure whose quantities would
+// not all be finite and positive (an overflow, say) is rejected under the
+// name of the constructor that was called, as if its check had failed.
+// Owned sub-figures are members held by value.
 #pragma once
 
 #include "MathFunctions.h"
