@@ -408,6 +408,9 @@ function tetrahedron() {
 // Triangular bases point one vertex towards the viewer, turned a little to the right so
 // that the hidden edge to the back vertex does not run along a visible one.
 const TRIANGLE_PHASE = Math.PI / 2 + AZIMUTH + Math.PI + (14 * Math.PI) / 180;
+// Tall solids over a triangle show one base edge in front and the back vertex a little
+// to the left, so that the hidden lateral edge stays clear of the height.
+const TALL_TRIANGLE_PHASE = Math.PI / 2 + AZIMUTH + (15 * Math.PI) / 180;
 
 // The base edge nearest the viewer (largest component towards the viewer).
 function frontEdge(base, rank = 0) {
@@ -451,7 +454,7 @@ function pyramidRectangle() {
 function pyramidTriangle() {
   const d = new Draft();
   const a = 1;
-  const base = polygon(3, a / Math.sqrt(3), 0, TRIANGLE_PHASE);
+  const base = polygon(3, a / Math.sqrt(3), 0, TALL_TRIANGLE_PHASE);
   const h = 1.55;
   const s = pyramid(d, base, [0, h, 0]);
   height(d, [0, h, 0], [0, 0, 0]);
@@ -459,7 +462,7 @@ function pyramidTriangle() {
   const front = frontEdge(base);
   d.edgeLabel('a', s[front[0]], s[front[1]], c);
   const foot = project([0, 0, 0]);
-  d.label('v', mid(project([0, h, 0]), foot), -7, 0);
+  d.label('v', mid(project([0, h, 0]), foot), 7, 8);
   return d.render(140, 169, [6, 8, 18, 8]);
 }
 
@@ -598,7 +601,7 @@ function truncatedPyramidRectangle() {
 }
 
 function truncatedPyramidTriangle() {
-  const phase = TRIANGLE_PHASE;
+  const phase = TALL_TRIANGLE_PHASE;
   const bottom = polygon(3, 1 / Math.sqrt(3), 0, phase);
   const top = polygon(3, 0.5 / Math.sqrt(3), 1.3, phase);
   return truncatedPyramid(bottom, top, (d, s, n, c, ct) => {
