@@ -11,7 +11,7 @@
 const {texAt} = require('./tex.js');
 
 const AZIMUTH = (28 * Math.PI) / 180;
-const ELEVATION = (22 * Math.PI) / 180;
+const ELEVATION = (27 * Math.PI) / 180;
 
 // Line styles in pixels.
 const VISIBLE = 1.35;
@@ -530,10 +530,10 @@ function prismCircularRing() {
   // radii on the top face: r1 to the right, r2 to the left
   d.line(top.c, [top.c[0] + r1, top.c[1]], 'thin');
   d.line(top.c, [top.c[0] - r2, top.c[1]], 'thin');
-  d.label('r_1', [top.c[0] + (r2 + r1) / 2, top.c[1]], 0, -8);
-  d.label('r_2', [top.c[0] - r2 / 2, top.c[1]], 0, -8);
+  d.label('r_1', [top.c[0] + r1, top.c[1]], 9, -7);
+  d.label('r_2', [top.c[0] - r2 / 2, top.c[1]], 0, -7);
   d.edgeLabel('v', [bottom.c[0] + r1, bottom.c[1]], [top.c[0] + r1, top.c[1]], bottom.c, 8);
-  return d.render(119, 192, [12, 16, 6, 6]);
+  return d.render(119, 192, [12, 18, 6, 6]);
 }
 
 function truncatedCone() {
@@ -659,15 +659,18 @@ function cylindricalTank() {
   d.line([0, bottomY], [L, bottomY]);
   // dimensions on the right end: radius r, level h; length d along the bottom
   d.dot(right);
-  const rimT = Math.PI * 0.78; // towards the upper right of the end
+  const rimT = Math.PI * 1.2; // towards the upper left of the end
   const rim = [right[0] + k * r * Math.sin(rimT), right[1] + r * Math.cos(rimT)];
   d.line(right, rim, 'thin');
-  d.label('r', mid(right, rim), 7, 2);
-  const levelAt = [right[0], yl];
-  d.line([right[0], bottomY], levelAt, 'thin');
-  d.label('h', mid([right[0], bottomY], levelAt), 7, 1);
+  d.label('r', mid(right, rim), 6, -2);
+  // the level as a dimension beside the tank, with extension lines to it
+  const xd = L + k * r + 0.16, tick = 0.07;
+  d.line([right[0], bottomY], [xd + tick, bottomY], 'thin');
+  d.line(onEnd(right, tx), [xd + tick, yl], 'thin');
+  d.line([xd, bottomY], [xd, yl], 'thin');
+  d.label('h', [xd, (bottomY + yl) / 2], 8, 0);
   d.label('d', [L / 2, bottomY], 0, 9);
-  return d.render(177, 142, [6, 10, 18, 6]);
+  return d.render(177, 142, [6, 16, 18, 6]);
 }
 
 // The spherical solids: the section of the sphere (a circle) with the solid shaded.
