@@ -125,7 +125,11 @@ function glyphDraft() {
 // 32 x 32 icons of the main window, the application icon, the about window icons.
 
 function iconApplication() {
-  return svg(32, 32, logoCube(16, 16.4, 14.2, 'app', {width: 1.2}));
+  // the program's cube over a soft shadow
+  return svg(32, 32, '<defs>' +
+    radial('appShadow', 0.5, 0.5, 0.5, [[0, '#0b2a5c', 0.35], [1, '#0b2a5c', 0]]) + '</defs>' +
+    '<ellipse cx="16.5" cy="29.2" rx="13" ry="2.6" fill="url(#appShadow)"/>' +
+    logoCube(16, 15.4, 13.6, 'app', {width: 1.2}));
 }
 
 function iconFormulas() {

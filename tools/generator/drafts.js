@@ -475,7 +475,9 @@ function pyramidNAngle() {
   const c = project([0, h / 3, 0]);
   const front = frontEdge(base);
   d.edgeLabel('a', s[front[0]], s[front[1]], c, 9);
-  d.label('v', mid(project([0, h, 0]), project([0, 0, 0])), -7, -6);
+  // lower than halfway, where the edges leave room for the letter
+  const apex = project([0, h, 0]), foot = project([0, 0, 0]);
+  d.label('v', add(apex, mul(sub(foot, apex), 0.62)), -6, 0);
   const b = d.bounds();
   d.label('n = 6', [(b.x0 + b.x1) / 2, b.y1], 0, 25);
   return d.render(120, 180, [6, 8, 34, 8]);
