@@ -1,0 +1,43 @@
+// The custom precision dialog: a spinner of 0..14 decimals. While it moves,
+// the computation window previews the results in the spinner's precision; the
+// results panel keeps the new precision only when the dialog closes with OK.
+#pragma once
+
+#include "MathFunctions.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class TComputationHost;
+class TFrameCancel;
+class TUpDown;
+
+class TFormPrecision : public QDialog {
+    Q_OBJECT
+public:
+    // Owned by the host's window and centred on it; the spinner starts at
+    // APrecision (clamped to 0..14).
+    TFormPrecision(TComputationHost* AHost, TPrecision APrecision);
+
+    // The spinner's position: the precision chosen.
+    TPrecision NewPrecision() const;
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
+
+private:
+    void SetLanguage();
+    void ENewPrecisionChange();
+
+    TComputationHost* FHost;
+    QLineEdit* ENewPrecision;
+    TUpDown* UDNewPrecision;
+    TFrameCancel* FrameCancel;
+    QPushButton* BOK;
+    bool FPlaced = false;
+};
+
+// Places ADialog at the centre of the host's window, moved left by half the
+// width of the open draft panel.
+void PlaceOnHost(QWidget* ADialog, TComputationHost* AHost);

@@ -1,0 +1,122 @@
+// The results panel of the computation window: the volume on the line "V ="
+// and the surface area on the line "S =", in the panel's precision and number
+// form, or a short fixed text while the entries give no figure. Its popup menu
+// copies a result, switches the number form and the precision, and opens the
+// mass calculation dialog. The panel reaches its window only through
+// TComputationHost.
+#pragma once
+
+#include "MathFunctions.h"
+
+#include <QFrame>
+#include <QString>
+
+#include <cstdint>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class TComputationHost;
+
+enum TResultState : std::uint8_t {
+    rsNespocitano, // "---": some entry empty or zero
+    rsChyba_Z,     // "Input error": some entry unreadable or negative
+    rsChyba_V,     // "v < 2r"
+    rsChyba_T,     // "a + b > c ..."
+    rsChyba_N,     // "n > 2"
+    rsChyba_C,     // "h < 2r"
+    rsChyba_CR,    // "r1 > r2"
+    rsChyba_TC,    // "r1 <> r2"
+    rsChyba_TPa,   // "a1 <> a2"
+    rsChyba_TPb,   // "b1 <> b2"
+    rsSpocitano    // the two numbers are shown
+};
+
+// The fixed text of a state (the same in every language); empty for rsSpocitano.
+QString ResultStateText(TResultState AState);
+
+// The general text of a value: 15 significant digits (rounded from the value's
+// 18-digit decimal expansion, ties away from zero, trailing zeros dropped) in
+// fixed notation, or in scientific notation ("1E15", "1.234E-5") when the
+// magnitude is 10^15 or more or below 10^-4; zero gives "0". The separator is
+// the one RoundToStr uses. AValue must be finite.
+QString GeneralText(Extended AValue);
+
+class TFrameResults : public QFrame {
+    Q_OBJECT
+public:
+    // Builds the panel, reads its texts and the "Precision" and "Form" settings.
+    TFrameResults(TComputationHost* AHost, QWidget* AParent);
+
+    TResultState ResultState() const { return FResultState; }
+    // States 0..9 show their text on both lines (and hide "x10" and the
+    // exponents); rsSpocitano leaves the lines as Output has drawn them.
+    void SetResultState(TResultState AValue);
+
+    // A plain field: changing it redraws nothing until the next Output.
+    TPrecision Precision() const { return FPrecision; }
+    void SetPrecision(TPrecision AValue) { FPrecision = AValue; }
+
+    bool SemilogarithmicForm() const;
+
+    // Shows the volume and area of the host's current figure (the state
+    // becomes rsSpocitano); without a figure the panel shows "---".
+    void Output();
+    // Shows the two values; a value that is not finite shows "Input error".
+    void Output(Extended AVolume, Extended AArea);
+
+    // The computation window's variant: its background and larger type, sized
+    // to the content (220 x 54).
+    void UseComputationWindowLook();
+
+    // Opens the popup menu at a screen point (the window's options button).
+    void PopupMenu(const QPoint& AGlobalPos);
+    // The menu item "mass calculation" (Ctrl+M in the entries): opens the mass
+    // dialog while results are shown; does nothing in any other state.
+    void MassCalculationClick();
+
+    QMenu* Menu() const { return FMenu; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* AEvent) override;
+    void resizeEvent(QResizeEvent* AEvent) override;
+
+private:
+    struct TLine {
+        QLabel* Caption;
+        QLabel* Equal;
+        QLabel* Value;
+        QLabel* Decade;
+        QLabel* Exponent;
+    };
+
+    void SetLanguage();
+    void ApplyLook(int ACaptionPixels, int AValuePixels);
+    void PlaceLine(const TLine& ALine, int ATop);
+    void OutputValue(QLabel* AValueLabel, QLabel* ADecadeLabel, QLabel* AExponentLabel,
+                     Extended AValue);
+    void MenuPopup();
+    void MenuClick(QAction* AItem);
+    void MenuStep(QAction* AItem);
+    void SavePrecision();
+    QLabel* MakeLabel(const QString& AName, const QString& AText);
+    QAction* MakeItem(const QString& AName, QActionGroup* AGroup = nullptr);
+
+    TComputationHost* FHost;
+    QFrame* Panel;
+    TLine FVolumeLine;
+    TLine FAreaLine;
+    QMenu* FMenu;
+    QAction* MCopyVolumeToClipboard;
+    QAction* MCopyAreaToClipboard;
+    QAction* MBasicForm;
+    QAction* MSemilogarithmicForm;
+    QAction* MPrecision2;
+    QAction* MPrecision3;
+    QAction* MPrecision14;
+    QAction* MCustomPrecision;
+    QAction* MMassCalculation;
+    TResultState FResultState = rsNespocitano;
+    TPrecision FPrecision = 2;
+};
