@@ -3,20 +3,23 @@
 // translations, and the flag pictures and help files that go with the languages are usable.
 
 #include "LanguageKeys.h"
+#include "LanguageSupport.h"
 
 #include <QtTest>
 
 #include <QFile>
 #include <QImage>
+#include <QLocale>
+#include <QMap>
 #include <QSet>
 #include <QStringList>
 
 #include <cctype>
+#include <memory>
 
 namespace {
 
 const QString SourceDir = QStringLiteral(KAVORIN_SOURCE_DIR);
-const QString Undefined = QStringLiteral("[undefined]");
 
 QString LanguagePath(const QString& id) {
     return SourceDir + QStringLiteral("/Languages/") + id + QStringLiteral(".ini");
@@ -34,24 +37,21 @@ QString TrimControl(const QString& s) {
     return s.mid(first, last - first);
 }
 
-// One language file read by the rules of the program's reader: sections and keys without regard
-// to letter case, the first occurrence wins, "\n" becomes a line break. It also remembers what
-// the reader would silently ignore (repeated sections and keys, lines without "="), because in
-// a shipped file those are mistakes.
-class LanguageText {
+// What the program's reader silently passes over in a file: repeated sections and keys (only the
+// first counts), lines without "=", text before the first section. In a shipped file those are
+// mistakes, so the scan lists them, and it lists every key for the check against the key list.
+class LanguageFileScan {
 public:
     bool Load(const QString& path) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return false;
         Raw = file.readAll();
-        QByteArray body = Raw;
-        if (body.startsWith("\xEF\xBB\xBF"))
-            body.remove(0, 3);
-        const QStringList lines = QString::fromUtf8(body).split(QLatin1Char('\n'));
+        const QStringList lines = TLanguageFile::Decode(Raw).split(QLatin1Char('\n'));
         QString section;
         bool inSection = false;
         QSet<QString> seenSections;
+        QSet<QString> seenKeys;
         for (const QString& rawLine : lines) {
             const QString line = TrimControl(rawLine);
             if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
@@ -62,7 +62,6 @@ public:
                 if (seenSections.contains(section))
                     Problems << QStringLiteral("section [%1] occurs twice").arg(section);
                 seenSections.insert(section);
-                Order << section;
                 continue;
             }
             if (!inSection) {
@@ -74,35 +73,26 @@ public:
                 Problems << QStringLiteral("line without '=' in [%1]: %2").arg(section, line);
                 continue;
             }
-            const QString key = TrimControl(line.left(eq)).toLower();
-            QString value = line.mid(eq + 1);
-            value.replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
-            value = TrimControl(value);
-            const QString id = section + QLatin1Char('/') + key;
-            if (Values.contains(id)) {
+            const QString id = section + QLatin1Char('/') + TrimControl(line.left(eq)).toLower();
+            if (seenKeys.contains(id))
                 Problems << QStringLiteral("key %1 occurs twice").arg(id);
-                continue;
-            }
-            Values.insert(id, value);
+            seenKeys.insert(id);
             Keys << id;
         }
         return true;
     }
 
-    QString ReadString(const QString& section, const QString& key) const {
-        return Values.value(section.toLower() + QLatin1Char('/') + key.toLower(), Undefined);
-    }
-
     QByteArray Raw;
-    QStringList Keys;  // "section/key" in lower case, in file order
-    QStringList Order; // section names in lower case, in file order
+    QStringList Keys; // "section/key" in lower case, in file order
     QStringList Problems;
-
-private:
-    QHash<QString, QString> Values;
 };
 
-QString Read(const LanguageText& file, const TLanguageKey& k) {
+// The file as the program reads it.
+std::unique_ptr<TLanguageFile> ReadLanguage(const QString& id) {
+    return TLanguageFile::Read(LanguagePath(id));
+}
+
+QString Read(const TLanguageFile& file, const TLanguageKey& k) {
     return file.ReadString(QString::fromLatin1(k.Section), QString::fromLatin1(k.Key));
 }
 
@@ -191,6 +181,11 @@ private slots:
     void translationIsNotACopy_data();
     void translationIsNotACopy();
 
+    void languageManagerListsTheFiles();
+
+    void defaultLanguageFindsTheFiles_data();
+    void defaultLanguageFindsTheFiles();
+
     void flagPictureFitsTheLanguageList_data();
     void flagPictureFitsTheLanguageList();
 
@@ -233,16 +228,18 @@ void TestLanguageFiles::fileIdentifiesItself_data() {
 void TestLanguageFiles::fileIdentifiesItself() {
     QFETCH(QString, id);
     QFETCH(QString, abbr);
-    LanguageText file;
-    QVERIFY2(file.Load(LanguagePath(id)), qPrintable(LanguagePath(id)));
+    LanguageFileScan scan;
+    QVERIFY2(scan.Load(LanguagePath(id)), qPrintable(LanguagePath(id)));
     // Without the UTF-8 mark the program would decode the file in the ANSI code page.
-    QVERIFY(file.Raw.startsWith("\xEF\xBB\xBF"));
-    QVERIFY2(!QString::fromUtf8(file.Raw).contains(QChar::ReplacementCharacter),
+    QVERIFY(scan.Raw.startsWith("\xEF\xBB\xBF"));
+    QVERIFY2(!QString::fromUtf8(scan.Raw).contains(QChar::ReplacementCharacter),
              "the file is not valid UTF-8");
+    QVERIFY2(scan.Problems.isEmpty(), qPrintable(scan.Problems.join(QLatin1Char('\n'))));
     // The file name must equal Id + ".ini" exactly, or the language list rejects the file.
-    QCOMPARE(file.ReadString(QStringLiteral("FileInfo"), QStringLiteral("Id")), id);
-    QCOMPARE(file.ReadString(QStringLiteral("FileInfo"), QStringLiteral("Abbr")), abbr);
-    QVERIFY2(file.Problems.isEmpty(), qPrintable(file.Problems.join(QLatin1Char('\n'))));
+    const auto file = ReadLanguage(id);
+    QVERIFY(file);
+    QCOMPARE(file->ReadString(QStringLiteral("FileInfo"), QStringLiteral("Id")), id);
+    QCOMPARE(file->ReadString(QStringLiteral("FileInfo"), QStringLiteral("Abbr")), abbr);
 }
 
 void TestLanguageFiles::everyKeyHasText_data() {
@@ -251,12 +248,12 @@ void TestLanguageFiles::everyKeyHasText_data() {
 
 void TestLanguageFiles::everyKeyHasText() {
     QFETCH(QString, id);
-    LanguageText file;
-    QVERIFY(file.Load(LanguagePath(id)));
+    const auto file = ReadLanguage(id);
+    QVERIFY(file);
     QStringList missing;
     for (const TLanguageKey& k : LanguageKeys) {
-        const QString text = Read(file, k);
-        if (text == Undefined || text.isEmpty())
+        const QString text = Read(*file, k);
+        if (text == TLanguageFile::Undefined || text.isEmpty())
             missing << QStringLiteral("[%1] %2").arg(QLatin1String(k.Section),
                                                      QLatin1String(k.Key));
     }
@@ -270,14 +267,14 @@ void TestLanguageFiles::fileHoldsOnlyKnownKeys_data() {
 // A key that nobody reads is usually a misspelt one whose window shows "[undefined]".
 void TestLanguageFiles::fileHoldsOnlyKnownKeys() {
     QFETCH(QString, id);
-    LanguageText file;
-    QVERIFY(file.Load(LanguagePath(id)));
+    LanguageFileScan scan;
+    QVERIFY(scan.Load(LanguagePath(id)));
     QSet<QString> known;
     for (const TLanguageKey& k : LanguageKeys)
         known.insert(QString::fromLatin1(k.Section).toLower() + QLatin1Char('/') +
                      QString::fromLatin1(k.Key).toLower());
     QStringList unknown;
-    for (const QString& key : file.Keys)
+    for (const QString& key : scan.Keys)
         if (!known.contains(key))
             unknown << key;
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral(", "))));
@@ -291,12 +288,12 @@ void TestLanguageFiles::placeholdersStandWhereLettersGo_data() {
 // and any other text would show a stray "$".
 void TestLanguageFiles::placeholdersStandWhereLettersGo() {
     QFETCH(QString, id);
-    LanguageText file;
-    QVERIFY(file.Load(LanguagePath(id)));
+    const auto file = ReadLanguage(id);
+    QVERIFY(file);
     QStringList wrong;
     for (const TLanguageKey& k : LanguageKeys) {
         const int expected = IsPlaceholderKey(k) ? 1 : 0;
-        const QString text = Read(file, k);
+        const QString text = Read(*file, k);
         if (text.count(QLatin1Char('$')) != expected)
             wrong << QStringLiteral("[%1] %2 = %3")
                          .arg(QLatin1String(k.Section), QLatin1String(k.Key), text);
@@ -321,22 +318,85 @@ void TestLanguageFiles::translationIsNotACopy() {
     QFETCH(QString, id);
     QFETCH(QString, other);
     QFETCH(double, minimumShareDiffering);
-    LanguageText file;
-    LanguageText reference;
-    QVERIFY(file.Load(LanguagePath(id)));
-    QVERIFY(reference.Load(LanguagePath(other)));
+    const auto file = ReadLanguage(id);
+    const auto reference = ReadLanguage(other);
+    QVERIFY(file);
+    QVERIFY(reference);
     int compared = 0;
     int differing = 0;
     for (const TLanguageKey& k : LanguageKeys) {
         if (qstrcmp(k.Section, "FileInfo") == 0)
             continue;
         ++compared;
-        if (Read(file, k) != Read(reference, k))
+        if (Read(*file, k) != Read(*reference, k))
             ++differing;
     }
     const double share = double(differing) / compared;
     QVERIFY2(share >= minimumShareDiffering,
              qPrintable(QStringLiteral("only %1 of %2 texts differ").arg(differing).arg(compared)));
+}
+
+// The shipped folder as the language manager scans it: no file is rejected, each is listed with
+// its code.
+void TestLanguageFiles::languageManagerListsTheFiles() {
+    QStringList errors;
+    TLanguageEnvironment environment;
+    environment.ExecutableFolder = SourceDir;
+    environment.ShowError = [&errors](const QString& text) { errors << text; };
+    TLanguages manager(QString(), QStringLiteral("Settings"), false, environment);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    QMap<QString, QString> listed;
+    for (int i = 0; i < manager.List().size(); ++i)
+        listed.insert(manager.List().at(i), manager.ListAbbr().value(i));
+    const QMap<QString, QString> expected{{QStringLiteral("English"), QStringLiteral("en")},
+                                          {QStringLiteral("Czech"), QStringLiteral("cs")},
+                                          {QStringLiteral("Slovak"), QStringLiteral("sk")}};
+    QCOMPARE(listed, expected);
+    QVERIFY(manager.Load(QStringLiteral("Slovak")));
+    QCOMPARE(
+        manager.ActiveFile().ReadString(QStringLiteral("TSolidFigure"), QStringLiteral("Cube")),
+        QStringLiteral("Kocka"));
+}
+
+void TestLanguageFiles::defaultLanguageFindsTheFiles_data() {
+    QTest::addColumn<QString>("displayLanguage");
+    QTest::addColumn<QLocale>("systemLocale");
+    QTest::addColumn<QLocale>("userLocale");
+    QTest::addColumn<QString>("expected");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    // The display language is matched against the files' "Abbr"...
+    QTest::newRow("display cs") << QStringLiteral("cs-CZ") << german << german
+                                << QStringLiteral("Czech");
+    QTest::newRow("display sk") << QStringLiteral("sk-SK") << german << german
+                                << QStringLiteral("Slovak");
+    QTest::newRow("display en") << QStringLiteral("en-GB") << german << german
+                                << QStringLiteral("English");
+    // ...the locales' language names against the files' Ids.
+    QTest::newRow("system locale Slovak")
+        << QStringLiteral("de-DE") << QLocale(QLocale::Slovak, QLocale::Slovakia) << german
+        << QStringLiteral("Slovak");
+    QTest::newRow("regional format Czech")
+        << QStringLiteral("de-DE") << german << QLocale(QLocale::Czech, QLocale::CzechRepublic)
+        << QStringLiteral("Czech");
+    QTest::newRow("nothing matches")
+        << QStringLiteral("de-DE") << german << german << QStringLiteral("English");
+}
+
+void TestLanguageFiles::defaultLanguageFindsTheFiles() {
+    QFETCH(QString, displayLanguage);
+    QFETCH(QLocale, systemLocale);
+    QFETCH(QLocale, userLocale);
+    QFETCH(QString, expected);
+    QStringList errors;
+    TLanguageEnvironment environment;
+    environment.ExecutableFolder = SourceDir;
+    environment.UiLanguages = [displayLanguage] { return QStringList{displayLanguage}; };
+    environment.SystemLocale = [systemLocale] { return systemLocale; };
+    environment.UserLocale = [userLocale] { return userLocale; };
+    environment.ShowError = [&errors](const QString& text) { errors << text; };
+    TLanguages manager(QString(), QStringLiteral("Settings"), false, environment);
+    QCOMPARE(manager.DefaultLanguage(), expected);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
 }
 
 void TestLanguageFiles::flagPictureFitsTheLanguageList_data() {
@@ -379,13 +439,13 @@ void TestLanguageFiles::helpFileCoversEverySolid() {
     QString text;
     QVERIFY2(RtfText(rtf, text), "braces do not pair up");
 
-    LanguageText names;
-    QVERIFY(names.Load(LanguagePath(language)));
+    const auto names = ReadLanguage(language);
+    QVERIFY(names);
     QStringList missing;
     for (const TLanguageKey& k : LanguageKeys) {
         if (qstrcmp(k.Section, "TSolidFigure") != 0)
             continue;
-        const QString name = Read(names, k);
+        const QString name = Read(*names, k);
         if (!text.contains(name, Qt::CaseInsensitive))
             missing << name;
     }
