@@ -16,6 +16,7 @@ private slots:
     void questionAnswers();
     void questionCannotBeEscaped();
     void okBoxClosesWithEscape();
+    void unexpectedQuestionIsRecordedAndDeclined();
     void crLfBecomesLineBreak();
     void titleBeforeAndAfterItIsSet();
     void errorReportText_data();
@@ -110,6 +111,12 @@ void TestMessageBoxes::okBoxClosesWithEscape() {
              QMessageBox::Ok);
     // The second box met no handler: the watcher closed it and recorded it.
     QCOMPARE(Watcher.Unexpected().size(), 1);
+}
+
+void TestMessageBoxes::unexpectedQuestionIsRecordedAndDeclined() {
+    GuiTest::TModalWatcher Watcher;
+    QVERIFY(!ShowQuestionMessage(QStringLiteral("Download?")));
+    QCOMPARE(Watcher.Unexpected(), QStringList{QStringLiteral("QMessageBox: Download?")});
 }
 
 void TestMessageBoxes::crLfBecomesLineBreak() {
