@@ -82,27 +82,6 @@ public:
     QStringList PreviewTexts;
 };
 
-// The language manager on the shipped language files, English active, for the
-// lifetime of the object.
-class TEnglishLanguage {
-public:
-    TEnglishLanguage() {
-        TLanguageEnvironment environment;
-        environment.ExecutableFolder = QStringLiteral(KAVORIN_SOURCE_DIR);
-        environment.ShowError = [](const QString&) {};
-        FLanguages = std::make_unique<TLanguages>(
-            SettingsKeys::Program, SettingsKeys::SettingsSection, false, environment);
-        FLanguages->Load(QStringLiteral("English"));
-        Languages = FLanguages.get();
-    }
-    ~TEnglishLanguage() { Languages = nullptr; }
-    TEnglishLanguage(const TEnglishLanguage&) = delete;
-    TEnglishLanguage& operator=(const TEnglishLanguage&) = delete;
-
-private:
-    std::unique_ptr<TLanguages> FLanguages;
-};
-
 // Installs a decimal separator for the lifetime of the guard.
 class TSeparatorGuard {
 public:

@@ -55,12 +55,12 @@ private slots:
 
 private:
     std::unique_ptr<GuiTest::TSettingsSandbox> FSandbox;
-    std::unique_ptr<TEnglishLanguage> FLanguage;
+    std::unique_ptr<GuiTest::TLanguageSandbox> FLanguage;
 };
 
 void TestPrecision::init() {
     FSandbox = std::make_unique<GuiTest::TSettingsSandbox>();
-    FLanguage = std::make_unique<TEnglishLanguage>();
+    FLanguage = std::make_unique<GuiTest::TLanguageSandbox>();
 }
 
 void TestPrecision::cleanup() {

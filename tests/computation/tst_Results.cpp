@@ -46,12 +46,12 @@ private slots:
 
 private:
     std::unique_ptr<GuiTest::TSettingsSandbox> FSandbox;
-    std::unique_ptr<TEnglishLanguage> FLanguage;
+    std::unique_ptr<GuiTest::TLanguageSandbox> FLanguage;
 };
 
 void TestResults::init() {
     FSandbox = std::make_unique<GuiTest::TSettingsSandbox>();
-    FLanguage = std::make_unique<TEnglishLanguage>();
+    FLanguage = std::make_unique<GuiTest::TLanguageSandbox>();
 }
 
 void TestResults::cleanup() {
