@@ -9,7 +9,8 @@ The sources use a small markup, one block per paragraph (blocks are separated by
   - text             a bulleted item (following lines indented by two blanks continue it)
   | a | b |          a table row; the first row of a table is its header
   text               a paragraph; consecutive lines are joined
-Inline: **bold**, `program text` (set in a typewriter face). Lines starting with "%" are
+Inline: **bold**, `program text` (set in a typewriter face), S_b (subscript), 10^15
+(superscript). Lines starting with "%" are
 comments. Characters outside ASCII are written as RTF Unicode escapes with a plain-letter
 fallback, so every RTF reader shows them.
 
@@ -86,8 +87,15 @@ def inline(text):
         elif part.startswith("`") and part.endswith("`") and len(part) > 2:
             out.append(r"{\f1 " + escape(part[1:-1]) + "}")
         else:
-            out.append(escape(part))
+            out.append(scripts(escape(part)))
     return "".join(out)
+
+
+def scripts(rtf):
+    """Sets the formula notation of the sheets: S_b as S with subscript b, 10^15 as 10 with
+    superscript 15."""
+    rtf = re.sub(r"\b([A-Za-z])_([A-Za-z0-9]+)\b", r"\1{\\sub \2}", rtf)
+    return re.sub(r"\b10\^(-?[0-9]+)\b", r"10{\\super \1}", rtf)
 
 
 def table(rows):
