@@ -178,6 +178,9 @@ private slots:
     void placeholdersStandWhereLettersGo_data();
     void placeholdersStandWhereLettersGo();
 
+    void composedTextsLeavePunctuationToTheProgram_data();
+    void composedTextsLeavePunctuationToTheProgram();
+
     void translationIsNotACopy_data();
     void translationIsNotACopy();
 
@@ -295,6 +298,41 @@ void TestLanguageFiles::placeholdersStandWhereLettersGo() {
         const int expected = IsPlaceholderKey(k) ? 1 : 0;
         const QString text = Read(*file, k);
         if (text.count(QLatin1Char('$')) != expected)
+            wrong << QStringLiteral("[%1] %2 = %3")
+                         .arg(QLatin1String(k.Section), QLatin1String(k.Key), text);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+}
+
+void TestLanguageFiles::composedTextsLeavePunctuationToTheProgram_data() {
+    AddLanguageRows();
+}
+
+// Texts that the program follows with ":", "...", "?", "." or a parenthesis get their punctuation
+// there; a translation that brings its own would show "File not found::".
+void TestLanguageFiles::composedTextsLeavePunctuationToTheProgram() {
+    QFETCH(QString, id);
+    static const TLanguageKey composed[] = {
+        {"TFormAbout", "LAppVersion"},
+        {"TFormAbout", "sNewVersionAvailable"},
+        {"TFormAbout", "sGoToProductsWebPage"},
+        {"TFormAbout", "sApplication"},
+        {"TFormAbout", "sUpToDate"},
+        {"TFormAbout", "sFileNotFound"},
+        {"TFormSettings", "LLanguage"},
+        {"TFrameResults", "sCustomPrecision"},
+        {"TFrameResults", "MPrecision14Full"},
+        {"TFormPrecision", "Caption"},
+        {"TFormMassCalculation", "Caption"},
+        {"TFormSupplementaryData", "sDefaultMass"},
+        {"TFormStereometricalFormulas", "Base"},
+    };
+    const auto file = ReadLanguage(id);
+    QVERIFY(file);
+    QStringList wrong;
+    for (const TLanguageKey& k : composed) {
+        const QString text = Read(*file, k);
+        if (text.isEmpty() || QStringLiteral(".:?!()").contains(text.back()))
             wrong << QStringLiteral("[%1] %2 = %3")
                          .arg(QLatin1String(k.Section), QLatin1String(k.Key), text);
     }
