@@ -38,3 +38,17 @@ kavorin_ensure_packages() {
   # shellcheck disable=SC2086
   apt-get install -y -qq --no-install-recommends $missing
 }
+
+# Qt's generated meta-object code can go stale in an existing build folder when
+# classes are added or removed (a new header is not picked up and linking fails);
+# start it afresh whenever the set of source files has changed.
+kavorin_refresh_autogen() {
+  local build_dir=$1 stamp list
+  stamp="$build_dir/.kavorin-sources"
+  list=$(find computation shell tests -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
+  if [ -d "$build_dir" ] && [ "$list" != "$(cat "$stamp" 2>/dev/null)" ]; then
+    find "$build_dir" -maxdepth 2 -type d -name '*_autogen' -exec rm -rf {} +
+  fi
+  mkdir -p "$build_dir"
+  printf '%s' "$list" > "$stamp"
+}

@@ -8,5 +8,6 @@ kavorin_ensure_packages
 build_dir=${KAVORIN_RELEASE_DIR:-build-release}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DKAVORIN_BUILD_TESTS=OFF -DKAVORIN_BUILD_TOOLS=OFF
+kavorin_refresh_autogen "$build_dir"
 cmake --build "$build_dir" --target Kavorin
 exec "$build_dir/Kavorin" "$@"

@@ -11,6 +11,7 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVORIN_WERROR="$werror"
+kavorin_refresh_autogen "$build_dir"
 cmake --build "$build_dir"
 
 export QT_QPA_PLATFORM=offscreen
