@@ -43,5 +43,4 @@ private:
     explicit TDensityKeyFilter(QLineEdit* AEdit);
 
     bool FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent);
-    void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos);
 };

@@ -6,8 +6,13 @@
 #include <sstream>
 
 QChar LocaleDecimalSeparator() {
+    return QChar::fromLatin1(DecimalSeparator());
+}
+
+char SystemDecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? QChar('.') : point.at(0);
+    // The geometry library writes single-byte separators; others fall back to '.'.
+    return (point.size() == 1 && point.at(0).unicode() < 128) ? char(point.at(0).unicode()) : '.';
 }
 
 bool TryTextToExtended(const QString& AText, Extended& AValue) {

@@ -7,8 +7,12 @@
 #include <QChar>
 #include <QString>
 
-// The decimal separator of the regional settings in force (one character).
+// The decimal separator of the regional settings in force (one character),
+// as the application installs it into the geometry library at start-up: the
+// one that numbers are typed and shown with.
 QChar LocaleDecimalSeparator();
+// The separator of the system's regional settings, read now.
+char SystemDecimalSeparator();
 
 // Accepts an optional sign, digits with at most one decimal separator
 // (digits may be missing on one side of it, not on both) and an optional

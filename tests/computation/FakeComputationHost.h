@@ -6,6 +6,7 @@
 #include "GuiTestFixture.h"
 #include "LanguageSupport.h"
 #include "Results.h"
+#include "SeparatorGuard.h"
 #include "Settings.h"
 #include "SolidFigures.h"
 
@@ -80,24 +81,6 @@ public:
     int DraftWidth = 0;
     QList<int> PreviewPrecisions;
     QStringList PreviewTexts;
-};
-
-// Installs a decimal separator for the lifetime of the guard.
-class TSeparatorGuard {
-public:
-    explicit TSeparatorGuard(char ASeparator) {
-        Current() = ASeparator;
-        SetDecimalSeparatorProvider([] { return Current(); });
-    }
-    ~TSeparatorGuard() { SetDecimalSeparatorProvider(nullptr); }
-    TSeparatorGuard(const TSeparatorGuard&) = delete;
-    TSeparatorGuard& operator=(const TSeparatorGuard&) = delete;
-
-private:
-    static char& Current() {
-        static char separator = '.';
-        return separator;
-    }
 };
 
 // Reads a value written with a point, in full extended precision.

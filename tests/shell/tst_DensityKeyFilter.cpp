@@ -1,5 +1,6 @@
 #include "DensityKeyFilter.h"
 #include "MathFunctions.h"
+#include "SeparatorGuard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,23 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-char GSeparator = ',';
-char TestSeparator() {
-    return GSeparator;
-}
-
-// Installs a decimal separator for the lifetime of the guard.
-class TSeparatorGuard {
-public:
-    explicit TSeparatorGuard(char ASeparator) {
-        GSeparator = ASeparator;
-        SetDecimalSeparatorProvider(&TestSeparator);
-    }
-    ~TSeparatorGuard() { SetDecimalSeparatorProvider(nullptr); }
-    TSeparatorGuard(const TSeparatorGuard&) = delete;
-    TSeparatorGuard& operator=(const TSeparatorGuard&) = delete;
-};
 
 // A density edit as the dialogs build it: at most 19 characters, filtered.
 struct TDensityEdit {

@@ -1,0 +1,31 @@
+// What the key filters of number edits (the computation window's entries, the
+// density edits) share. Pasting: text from the clipboard gets in only when the
+// edit's text afterwards passes the edit's own check, by every way of pasting
+// (keys, the context menu, the middle mouse button); dropping is refused.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QEvent;
+class QLineEdit;
+
+// Keys that type no character: moving, deleting, the dialog keys and function
+// keys reach the edit (or its window) unchanged.
+bool IsEditingKey(int AKey);
+
+// Whether a whole edit text is acceptable.
+using TTextCheck = std::function<bool(const QString& AText)>;
+
+// The text AEdit would hold with AText in place of its selection (or at the
+// caret), AText cut to what the edit's length limit leaves room for; AInserted
+// receives the part of AText that would go in.
+QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted);
+
+// Pastes AText into AEdit if the result passes ACheck; returns whether it did.
+bool PasteChecked(QLineEdit* AEdit, const QString& AText, const TTextCheck& ACheck);
+
+// For an edit's event filter: serves the context menu (its Paste item checked
+// and disabled when the clipboard would not pass), the middle-button paste of
+// the selection clipboard and drops. Returns true when the event was consumed.
+bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent, const TTextCheck& ACheck);
