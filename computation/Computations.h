@@ -1,0 +1,128 @@
+// The computation window: one solid's entries, the live calculation cycle
+// behind them and the results panel below them.
+#pragma once
+
+#include "ComputationHost.h"
+#include "MathFunctions.h"
+#include "Results.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QStackedWidget;
+class TFrameCancel;
+class TLabeledEdit;
+class TSolidFigure;
+
+// The entry buffer: one value per entry of a handler's list, -1 where unread.
+using TEntries = std::vector<Extended>;
+
+class TFormComputations : public QDialog, public TComputationHost {
+    Q_OBJECT
+public:
+    // Page (solid) indexes, as the main window's buttons pass them.
+    enum TPage {
+        pgCube,
+        pgBlock,
+        pgSphere,
+        pgCone,
+        pgCylinder,
+        pgPyramid,
+        pgPrism,
+        pgTruncatedCone,
+        pgTruncatedPyramid,
+        pgCylindricalTank,
+        pgSphericalSegment,
+        pgSphericalSector,
+        pgSphericalFrustum,
+        PageCount
+    };
+
+    TFormComputations(QWidget* AOwner, int AActivePageIndex);
+    ~TFormComputations() override;
+
+    // TComputationHost
+    void ReCalculate() override;
+    void ReCalculate(TPrecision APrecision) override;
+    const TSolidFigure* SolidFigure() const override { return FSolidFigure.get(); }
+    QWidget* HostWindow() override { return this; }
+    int OpenDraftPanelWidth() const override { return 0; }
+
+    int PrimaryClientWidth() const { return FPrimaryClientWidth; }
+    TFrameResults* Results() const { return FResults; }
+
+    // Puts ALetters in place of the first "$" of AText and tidies the
+    // blanks and hyphens that an empty substitution leaves behind.
+    static QString FillPlaceholder(const QString& AText, const QString& ALetters);
+
+    // Background colour of the window and of its results panel.
+    static const QColor BackgroundColor;
+    static constexpr int ClientHeight = 312;
+
+signals:
+    // The derived values of the current figure, in the rows' order.
+    void SupplementaryValuesSent(const std::vector<Extended>& AValues);
+    // The current entries give no figure.
+    void SupplementaryValuesCleared();
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+    // Construction
+    void CreatePages();
+    QWidget* AddPage(const char* AName);
+    TLabeledEdit* AddEntry(QWidget* APage, const char* AName, int ATop);
+    void AttachEntryHandlers();
+    void FormShow();
+    void SetLanguage();
+
+    // The calculation cycle
+    bool ReadEntries(const std::vector<QWidget*>& AEntryList);
+    void ShowResultState(TResultState AState);
+    void SendSupplementaryValues(const std::vector<Extended>& AValues);
+    void AdaptSupplementaryData();
+    // Stores the figure that ABuild constructs and shows it; an invalid-input
+    // error of the geometry model (overflow from extreme values) shows
+    // "Input error" instead.
+    template <class TFigure, class TBuild> const TFigure* ShowFigure(TBuild ABuild);
+    void Calculate();
+    void Cube_Calculate();
+    void Block_Calculate();
+    void Sphere_Calculate();
+
+    // Keyboard, focus and clipboard of the entry edits
+    bool FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent);
+    bool Key_Press(QLineEdit* AEdit, QChar AKey);
+    bool Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift);
+    void EditEnter(QWidget* AControl);
+    void EditExit(QWidget* AControl);
+
+    void EscapeClick();
+    void ResetEntries();
+
+    QLineEdit* Entry(const char* AName) const;
+
+    TEntries FEntries;
+    std::unique_ptr<TSolidFigure> FSolidFigure;
+    bool FCanCompute = false;
+    bool FShown = false;
+    int FPageIndex;
+    int FPrimaryClientWidth = 0;
+
+    QStackedWidget* PageControl = nullptr;
+    QWidget* FPage = nullptr;
+    TFrameResults* FResults = nullptr;
+    TFrameCancel* FrameCancel = nullptr;
+};
+
+// The open computation window, or nullptr while none is open.
+extern TFormComputations* FormComputations;
+
+Q_DECLARE_METATYPE(std::vector<Extended>)

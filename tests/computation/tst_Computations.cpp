@@ -1,0 +1,384 @@
+#include "AppTestEnvironment.h"
+#include "Computations.h"
+#include "LabeledEdit.h"
+#include "MassCalculation.h"
+#include "SeparatorGuard.h"
+#include "SolidFigures.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+constexpr double Tolerance = 1e-12;
+
+struct TOpenWindow {
+    explicit TOpenWindow(int APage) : Window(std::make_unique<TFormComputations>(nullptr, APage)) {
+        Window->show();
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+    }
+    QLineEdit* Entry(const QString& AName) const { return Window->findChild<QLineEdit*>(AName); }
+    QString Volume() const {
+        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultVolume"))->text();
+    }
+    QString Area() const {
+        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultArea"))->text();
+    }
+    std::unique_ptr<TFormComputations> Window;
+};
+
+} // namespace
+
+class TestComputations : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void freshWindowShowsDashes();
+    void typingFilter_data();
+    void typingFilter();
+    void readingOutcomes_data();
+    void readingOutcomes();
+    void cubeHandlerSendsItsValues();
+    void blockHandlerSendsItsValues();
+    void sphereTakesADiameterAfterAsterisk();
+    void pasteIsCheckedFirst_data();
+    void pasteIsCheckedFirst();
+    void overflowShowsInputErrorQuietly();
+    void escapeClearsThenCloses();
+    void massCalculationOnlyWithResults();
+    void previewPrecisionLeavesPanelPrecision();
+    void fillPlaceholder_data();
+    void fillPlaceholder();
+
+private:
+    GuiTest::TAppTestEnvironment Environment;
+};
+
+void TestComputations::init() {
+    Environment.Settings().Clear();
+    QGuiApplication::clipboard()->clear();
+}
+
+void TestComputations::freshWindowShowsDashes() {
+    TOpenWindow open(TFormComputations::pgCube);
+    QCOMPARE(open.Volume(), QStringLiteral("---"));
+    QCOMPARE(open.Area(), QStringLiteral("---"));
+    QCOMPARE(open.Window->SolidFigure(), nullptr);
+    QCOMPARE(open.Window->PrimaryClientWidth(), 390);
+    QCOMPARE(open.Window->size(), QSize(390, 312));
+    const QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    QCOMPARE(edit->geometry(), QRect(134, 128, 121, 21));
+    QCOMPARE(static_cast<const TLabeledEdit*>(edit)->EditLabel()->text(), QStringLiteral("Edge"));
+}
+
+void TestComputations::typingFilter_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caretAfter");
+    QTest::addColumn<char>("separator");
+    const int cube = TFormComputations::pgCube, sphere = TFormComputations::pgSphere;
+    const QString a = QStringLiteral("Cube_A"), r = QStringLiteral("Sphere_R");
+    QTest::newRow("separator into empty edit") << cube << a << "" << 0 << "."
+                                               << "0." << 2 << '.';
+    QTest::newRow("separator before 5") << cube << a << "5" << 0 << "."
+                                        << "0.5" << 2 << '.';
+    QTest::newRow("second separator") << cube << a << "0.5" << 3 << "."
+                                      << "0.5" << 3 << '.';
+    QTest::newRow("zero before 12.5") << cube << a << "12.5" << 0 << "0"
+                                      << "12.5" << 0 << '.';
+    QTest::newRow("zero before 0.5") << cube << a << "0.5" << 0 << "0"
+                                     << "0.5" << 0 << '.';
+    QTest::newRow("zero after leading zero") << cube << a << "0" << 1 << "0"
+                                             << "0" << 1 << '.';
+    QTest::newRow("zero before 125") << cube << a << "125" << 0 << "0"
+                                     << "0125" << 1 << '.';
+    QTest::newRow("zero inside 12.5") << cube << a << "12.5" << 3 << "0"
+                                      << "12.05" << 4 << '.';
+    QTest::newRow("digits and separator") << cube << a << "" << 0 << "12.75"
+                                          << "12.75" << 5 << '.';
+    QTest::newRow("letters, signs, blanks") << cube << a << "" << 0 << "a-+e ,x"
+                                            << "" << 0 << '.';
+    QTest::newRow("asterisk on a number edit") << cube << a << "" << 0 << "*"
+                                               << "" << 0 << '.';
+    QTest::newRow("asterisk on a radius edit") << sphere << r << "" << 0 << "*10"
+                                               << "*10" << 3 << '.';
+    QTest::newRow("asterisk after the start") << sphere << r << "10" << 2 << "*"
+                                              << "10" << 2 << '.';
+    QTest::newRow("second asterisk") << sphere << r << "*1" << 0 << "*"
+                                     << "*1" << 0 << '.';
+    QTest::newRow("backspace") << cube << a << "12" << 2 << "\b"
+                               << "1" << 1 << '.';
+    QTest::newRow("comma into empty edit") << cube << a << "" << 0 << ","
+                                           << "0," << 2 << ',';
+    QTest::newRow("point with comma in force") << cube << a << "1" << 1 << ".5"
+                                               << "15" << 2 << ',';
+    QTest::newRow("comma with point in force") << cube << a << "1" << 1 << ","
+                                               << "1" << 1 << '.';
+}
+
+void TestComputations::typingFilter() {
+    QFETCH(int, page);
+    QFETCH(QString, entry);
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    QFETCH(int, caretAfter);
+    QFETCH(char, separator);
+    const TSeparatorGuard guard(separator);
+    TOpenWindow open(page);
+    QLineEdit* edit = open.Entry(entry);
+    edit->setText(before);
+    edit->setCursorPosition(caret);
+    for (const QChar c : typed) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(edit, QString(c));
+    }
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(edit->cursorPosition(), caretAfter);
+}
+
+void TestComputations::readingOutcomes_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one empty") << "2"
+                               << ""
+                               << "4"
+                               << "---";
+    QTest::newRow("one zero") << "2"
+                              << "0"
+                              << "4"
+                              << "---";
+    QTest::newRow("zero with separator") << "2"
+                                         << "0."
+                                         << "4"
+                                         << "---";
+    QTest::newRow("negative") << "2"
+                              << "-1"
+                              << "4"
+                              << "Input error";
+    QTest::newRow("unreadable wins over empty") << ""
+                                                << "1..2"
+                                                << ""
+                                                << "Input error";
+    QTest::newRow("foreign separator") << "2,5"
+                                       << "1"
+                                       << "1"
+                                       << "Input error";
+    QTest::newRow("all valid") << "1"
+                               << "2"
+                               << "2"
+                               << "4.00";
+}
+
+void TestComputations::readingOutcomes() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, c);
+    QFETCH(QString, shown);
+    TOpenWindow open(TFormComputations::pgBlock);
+    QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
+    open.Entry(QStringLiteral("Block_A"))->setText(a);
+    open.Entry(QStringLiteral("Block_B"))->setText(b);
+    open.Entry(QStringLiteral("Block_C"))->setText(c);
+    QCOMPARE(open.Volume(), shown);
+    const bool computed = shown.front().isDigit();
+    QCOMPARE(open.Window->SolidFigure() != nullptr, computed);
+    QCOMPARE(open.Window->Results()->ResultState() == rsSpocitano, computed);
+    if (!computed)
+        QVERIFY(!cleared.isEmpty());
+}
+
+void TestComputations::cubeHandlerSendsItsValues() {
+    TOpenWindow open(TFormComputations::pgCube);
+    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
+    QTest::keyClicks(open.Entry(QStringLiteral("Cube_A")), QStringLiteral("2"));
+    QCOMPARE(open.Volume(), QStringLiteral("8.00"));
+    QCOMPARE(open.Area(), QStringLiteral("24.00"));
+    QCOMPARE(sent.count(), 1);
+    const auto values = sent.at(0).at(0).value<std::vector<Extended>>();
+    QCOMPARE(values.size(), std::size_t(3));
+    QVERIFY(std::fabs(double(values[0]) - 2 * std::sqrt(3.0)) < Tolerance);
+    QVERIFY(std::fabs(double(values[1]) - 2 * std::sqrt(2.0)) < Tolerance);
+    QVERIFY(std::fabs(double(values[2]) - 4.0) < Tolerance);
+
+    // Clearing the entry drops the figure and shows dashes again.
+    open.Entry(QStringLiteral("Cube_A"))->clear();
+    QCOMPARE(open.Volume(), QStringLiteral("---"));
+    QCOMPARE(open.Window->SolidFigure(), nullptr);
+}
+
+void TestComputations::blockHandlerSendsItsValues() {
+    TOpenWindow open(TFormComputations::pgBlock);
+    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
+    open.Entry(QStringLiteral("Block_A"))->setText(QStringLiteral("1"));
+    open.Entry(QStringLiteral("Block_B"))->setText(QStringLiteral("2"));
+    open.Entry(QStringLiteral("Block_C"))->setText(QStringLiteral("2"));
+    QCOMPARE(open.Area(), QStringLiteral("16.00"));
+    const auto values = sent.last().at(0).value<std::vector<Extended>>();
+    const double expected[] = {3, std::sqrt(5.0), std::sqrt(8.0), std::sqrt(5.0), 2, 4, 2};
+    QCOMPARE(values.size(), std::size(expected));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        QVERIFY2(std::fabs(double(values[i]) - expected[i]) < Tolerance,
+                 qPrintable(QString::number(i)));
+}
+
+void TestComputations::sphereTakesADiameterAfterAsterisk() {
+    TOpenWindow open(TFormComputations::pgSphere);
+    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
+    QLineEdit* radius = open.Entry(QStringLiteral("Sphere_R"));
+    QTest::keyClicks(radius, QStringLiteral("*"));
+    QCOMPARE(open.Volume(), QStringLiteral("---"));
+    QTest::keyClicks(radius, QStringLiteral("10"));
+    const auto* sphere = dynamic_cast<const TSphere*>(open.Window->SolidFigure());
+    QVERIFY(sphere);
+    QCOMPARE(double(sphere->Radius()), 5.0);
+    QCOMPARE(open.Volume(), QStringLiteral("523.60"));
+    QVERIFY(sent.last().at(0).value<std::vector<Extended>>().empty());
+}
+
+void TestComputations::pasteIsCheckedFirst_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("shiftInsert");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("word") << "abc" << false << "";
+    QTest::newRow("exponent form") << "1E3" << false << "1E3";
+    QTest::newRow("minus one") << "-1" << false << "-1";
+    QTest::newRow("word with Shift+Insert") << "abc" << true << "";
+    QTest::newRow("number with Shift+Insert") << "2.5" << true << "2.5";
+}
+
+void TestComputations::pasteIsCheckedFirst() {
+    QFETCH(QString, clipboard);
+    QFETCH(bool, shiftInsert);
+    QFETCH(QString, after);
+    TOpenWindow open(TFormComputations::pgCube);
+    QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    QGuiApplication::clipboard()->setText(clipboard);
+    if (shiftInsert)
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    else
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), after);
+    if (after == QLatin1String("1E3"))
+        QCOMPARE(open.Volume(), QStringLiteral("1000000000.00"));
+    if (after == QLatin1String("-1"))
+        QCOMPARE(open.Volume(), QStringLiteral("Input error"));
+}
+
+void TestComputations::overflowShowsInputErrorQuietly() {
+    GuiTest::TModalWatcher watcher;
+    TOpenWindow open(TFormComputations::pgCube);
+    QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
+    QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    edit->setText(QStringLiteral("2"));
+    QVERIFY(open.Window->SolidFigure());
+    QGuiApplication::clipboard()->setText(QStringLiteral("1E2000"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("1E2000"));
+    QCOMPARE(open.Volume(), QStringLiteral("Input error"));
+    QCOMPARE(open.Area(), QStringLiteral("Input error"));
+    QCOMPARE(open.Window->SolidFigure(), nullptr);
+    QVERIFY(!cleared.isEmpty());
+    QTest::qWait(20);
+    QVERIFY2(watcher.Seen().isEmpty(), "no message box interrupts the typing");
+}
+
+void TestComputations::escapeClearsThenCloses() {
+    TOpenWindow open(TFormComputations::pgBlock);
+    QLineEdit* a = open.Entry(QStringLiteral("Block_A"));
+    QLineEdit* c = open.Entry(QStringLiteral("Block_C"));
+    a->setText(QStringLiteral("1"));
+    c->setText(QStringLiteral("3"));
+    c->setFocus();
+    QTest::keyClick(c, Qt::Key_Escape);
+    QVERIFY(open.Window->isVisible());
+    QVERIFY(a->text().isEmpty());
+    QVERIFY(c->text().isEmpty());
+    QCOMPARE(open.Volume(), QStringLiteral("---"));
+    QCOMPARE(QApplication::focusWidget(), a);
+    QTest::keyClick(a, Qt::Key_Escape);
+    QVERIFY(!open.Window->isVisible());
+}
+
+void TestComputations::massCalculationOnlyWithResults() {
+    GuiTest::TModalWatcher watcher;
+    TOpenWindow open(TFormComputations::pgCube);
+    QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    QTest::keyClick(edit, Qt::Key_M, Qt::ControlModifier);
+    QTest::qWait(20);
+    QVERIFY(watcher.Seen().isEmpty());
+
+    QTest::keyClicks(edit, QStringLiteral("3"));
+    QString shownMass;
+    watcher.Expect([&shownMass](QWidget* AModal) {
+        auto* density = AModal->findChild<QLineEdit*>(QStringLiteral("EDensity"));
+        QTest::keyClicks(density, QStringLiteral("2"));
+        shownMass = AModal->findChild<QLineEdit*>(QStringLiteral("EMass"))->text();
+        AModal->close();
+    });
+    QTest::keyClick(edit, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().ClassName, QStringLiteral("TFormMassCalculation"));
+    QCOMPARE(shownMass, QStringLiteral("54.00"));
+}
+
+void TestComputations::previewPrecisionLeavesPanelPrecision() {
+    TOpenWindow open(TFormComputations::pgCube);
+    open.Entry(QStringLiteral("Cube_A"))->setText(QStringLiteral("2"));
+    const TPrecision before = open.Window->Results()->Precision();
+    open.Window->ReCalculate(5);
+    QCOMPARE(open.Volume(), QStringLiteral("8.00000"));
+    QCOMPARE(open.Window->Results()->Precision(), before);
+    open.Window->ReCalculate();
+    QCOMPARE(open.Volume(), QStringLiteral("8.00"));
+}
+
+void TestComputations::fillPlaceholder_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<QString>("filled");
+    QTest::newRow("letters in the middle") << "Side $ of base"
+                                           << "a"
+                                           << "Side a of base";
+    QTest::newRow("no letters") << "Side $ of base"
+                                << ""
+                                << "Side of base";
+    QTest::newRow("hyphenated, filled") << "$-side"
+                                        << "a"
+                                        << "a-side";
+    QTest::newRow("hyphenated, empty") << "$-side"
+                                       << ""
+                                       << "side";
+    QTest::newRow("trailing hyphen") << "side-$"
+                                     << ""
+                                     << "side";
+    QTest::newRow("only the first placeholder") << "$ and $"
+                                                << "b"
+                                                << "b and $";
+    QTest::newRow("blanks collapse") << "  Edge   $  "
+                                     << ""
+                                     << "Edge";
+}
+
+void TestComputations::fillPlaceholder() {
+    QFETCH(QString, text);
+    QFETCH(QString, letters);
+    QFETCH(QString, filled);
+    QCOMPARE(TFormComputations::FillPlaceholder(text, letters), filled);
+}
+
+QTEST_MAIN(TestComputations)
+#include "tst_Computations.moc"
