@@ -1,10 +1,58 @@
-#include <QApplication>
-#include <QLabel>
+// Start-up: the language manager first, then the named mutex, the application
+// title and the main window; the mutex is released at the end.
+#include "Main.h"
+#include "Application.h"
+#include "LanguageSupport.h"
+#include "MessageBoxes.h"
+#include "NumberParsing.h"
+#include "ResourceLoading.h"
+#include "Settings.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QProxyStyle>
+#include <memory>
+
+namespace {
+
+// Tool-tips appear after 400 ms.
+class TKavorinStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
+                  QStyleHintReturn* AReturn) const override {
+        if (AHint == SH_ToolTip_WakeUpDelay)
+            return 400;
+        return QProxyStyle::styleHint(AHint, AOption, AWidget, AReturn);
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kavorin"));
-    QLabel label(QStringLiteral("Kavorin"));
-    label.show();
-    return QApplication::exec();
+    TApplication app(argc, argv);
+    SetDecimalSeparatorProvider(SystemDecimalSeparator);
+    QApplication::setStyle(new TKavorinStyle);
+
+    auto languages =
+        std::make_unique<TLanguages>(SettingsKeys::Program, SettingsKeys::SettingsSection, true);
+    if (languages->StartUpFailed())
+        return 1;
+    Languages = languages.get();
+
+    // Held while the program runs, so that outside tools can tell it is running;
+    // the outcome is not examined: a second instance starts all the same.
+    QLockFile mutex(QDir::temp().filePath(QStringLiteral("Kavorin.lock")));
+    mutex.tryLock(0);
+    SetApplicationTitle(QStringLiteral("Kavorin"));
+    QApplication::setWindowIcon(
+        LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN")));
+
+    int exitCode = 0;
+    {
+        TFormMain mainWindow;
+        mainWindow.show();
+        exitCode = QApplication::exec();
+    }
+    Languages = nullptr;
+    return exitCode;
 }

@@ -1,0 +1,310 @@
+#include "Main.h"
+
+#include "Computations.h"
+#include "LanguageSupport.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+#include "ResourceLoading.h"
+#include "Settings.h"
+#include "WindowStyle.h"
+
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+TFormMain* FormMain = nullptr;
+
+std::function<bool(const QString&)> TFormMain::OpenDocument = [](const QString& APath) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(APath));
+};
+
+namespace {
+
+constexpr int ClientWidth = 448;
+constexpr int ClientHeight = 336;
+constexpr int ButtonHeight = 19;
+const char* const TagProperty = "tag";
+
+struct TButtonPlace {
+    const char* Name;
+    int Tag; // page index of the computation window, -1 for function buttons
+    int Left, Top, Width;
+    const char* Section;
+    const char* Key;
+};
+
+const TButtonPlace ButtonPlaces[] = {
+    {"BFormulas", -1, 78, 32, 90, "TFormFormulas", "Caption"},
+    {"BSettings", -1, 324, 32, 90, "TFormSettings", "Caption"},
+    {"BHelp", -1, 78, 290, 90, "TFormMain", "BHelp"},
+    {"BAbout", -1, 324, 290, 90, "TFormAbout", "Caption"},
+    {"BCube", 0, 34, 97, 90, "TSolidFigure", "Cube"},
+    {"BBlock", 1, 34, 129, 90, "TSolidFigure", "Block"},
+    {"BSphere", 2, 34, 161, 90, "TSolidFigure", "Sphere"},
+    {"BCone", 3, 34, 193, 90, "TSolidFigure", "Cone"},
+    {"BCylinder", 4, 34, 225, 90, "TSolidFigure", "Cylinder"},
+    {"BPyramid", 5, 156, 113, 90, "TSolidFigure", "Pyramid"},
+    {"BPrism", 6, 156, 145, 90, "TSolidFigure", "Prism"},
+    {"BTruncatedCone", 7, 137, 177, 128, "TSolidFigure", "TruncatedCone"},
+    {"BTruncatedPyramid", 8, 137, 209, 128, "TSolidFigure", "TruncatedPyramid"},
+    {"BCylindricalTank", 9, 288, 113, 128, "TSolidFigure", "CylindricalTank"},
+    {"BSphericalSegment", 10, 288, 145, 128, "TSolidFigure", "SphericalSegment"},
+    {"BSphericalSector", 11, 288, 177, 128, "TSolidFigure", "SphericalSector"},
+    {"BSphericalFrustum", 12, 288, 209, 128, "TSolidFigure", "SphericalFrustum"},
+};
+
+QRect WorkAreaNear(const QPoint& APoint) {
+    QScreen* nearest = QGuiApplication::screenAt(APoint);
+    if (!nearest) {
+        qint64 best = -1;
+        for (QScreen* screen : QGuiApplication::screens()) {
+            const QRect area = screen->geometry();
+            const int dx = std::max({area.left() - APoint.x(), 0, APoint.x() - area.right()});
+            const int dy = std::max({area.top() - APoint.y(), 0, APoint.y() - area.bottom()});
+            const qint64 distance = qint64(dx) * dx + qint64(dy) * dy;
+            if (best < 0 || distance < best) {
+                best = distance;
+                nearest = screen;
+            }
+        }
+    }
+    return nearest ? nearest->availableGeometry() : QRect();
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget* AParent) : QWidget(AParent) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setWindowTitle(ApplicationTitle());
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    setFont(font);
+
+    ImgBackground448 = new QLabel(this);
+    ImgBackground448->setObjectName(QStringLiteral("ImgBackground448"));
+    ImgBackground448->setGeometry(rect());
+    ImgBackground448->setScaledContents(true);
+    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("MAIN_BACKGROUND448"), ImgBackground448,
+                     TImageSizing::KeepSize);
+    ImgBackground1024 = new QLabel(this);
+    ImgBackground1024->setObjectName(QStringLiteral("ImgBackground1024"));
+    ImgBackground1024->setGeometry(rect());
+    ImgBackground1024->setScaledContents(true);
+    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("MAIN_BACKGROUND1024"),
+                     ImgBackground1024, TImageSizing::KeepSize);
+    // On a scaled screen the large picture, shrunk, stays sharp.
+    const bool scaled = devicePixelRatioF() > 1.0;
+    ImgBackground448->setVisible(!scaled);
+    ImgBackground1024->setVisible(scaled);
+
+    AddIcon("IconFormulas", "MAIN_FORMULAS", 38, 24);
+    AddIcon("IconSettings", "MAIN_SETTINGS", 284, 24);
+    AddIcon("IconHelp", "MAIN_HELP", 38, 282);
+    AddIcon("IconAbout", "MAIN_ABOUT", 284, 282);
+    for (const TButtonPlace& place : ButtonPlaces)
+        AddButton(place.Name, place.Left, place.Top, place.Width, place.Tag);
+
+    FSystemMenu = new QMenu(this);
+    FAlwaysOnTopItem = FSystemMenu->addAction(QString());
+    FAlwaysOnTopItem->setObjectName(QStringLiteral("AlwaysOnTop"));
+    FAlwaysOnTopItem->setCheckable(true);
+    connect(FAlwaysOnTopItem, &QAction::triggered, this,
+            [this](bool AChecked) { SetAlwaysOnTop(AChecked); });
+
+    RestorePosition();
+    SetLanguage();
+    FormMain = this;
+}
+
+TFormMain::~TFormMain() {
+    TSettingsStore store(SettingsKeys::Position);
+    store.WriteInteger(QString(), QStringLiteral("Top"), y());
+    store.WriteInteger(QString(), QStringLiteral("Left"), x());
+    if (FormMain == this)
+        FormMain = nullptr;
+}
+
+QLabel* TFormMain::AddIcon(const char* AName, const char* AResource, int ALeft, int ATop) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QLatin1String(AName));
+    icon->setGeometry(ALeft, ATop, 32, 32);
+    icon->setPixmap(
+        LoadResourcePixmap(QStringLiteral("ICON"), QLatin1String(AResource), QSize(32, 32)));
+    return icon;
+}
+
+QAbstractButton* TFormMain::AddButton(const char* AName, int ALeft, int ATop, int AWidth,
+                                      int ATag) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QLatin1String(AName));
+    button->setAccessibleName(QLatin1String(AName));
+    button->setGeometry(ALeft, ATop, AWidth, ButtonHeight);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setProperty(TagProperty, ATag);
+    connect(button, &QToolButton::clicked, this, [this, button] { ButtonClick(button); });
+    return button;
+}
+
+void TFormMain::SetLanguage() {
+    const TLanguageFile& file = Languages->ActiveFile();
+    FFileNotFound = file.ReadString(QStringLiteral("TFormAbout"), QStringLiteral("sFileNotFound"));
+    FAlwaysOnTopItem->setText(
+        file.ReadString(QStringLiteral("TFormMain"), QStringLiteral("sAlwaysOnTop")));
+    FAlwaysOnTopItem->setChecked(AlwaysOnTop());
+#ifdef Q_OS_WIN
+    // Back to the default system menu, then the item again in the new language.
+    if (FSystemMenuInserted) {
+        GetSystemMenu(reinterpret_cast<HWND>(winId()), TRUE);
+        InsertCommand();
+    }
+#endif
+    for (const TButtonPlace& place : ButtonPlaces)
+        if (auto* button = findChild<QAbstractButton*>(QLatin1String(place.Name)))
+            button->setText(
+                file.ReadString(QLatin1String(place.Section), QLatin1String(place.Key)));
+}
+
+#ifdef Q_OS_WIN
+void TFormMain::showEvent(QShowEvent* AEvent) {
+    QWidget::showEvent(AEvent);
+    InsertCommand();
+}
+
+void TFormMain::InsertCommand() {
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    FSystemMenuInserted = true;
+    const UINT check = AlwaysOnTop() ? MF_CHECKED : MF_UNCHECKED;
+    // Changing the window's style may or may not give it a new native window
+    // (and so a new system menu): add the item only where it is missing.
+    if (GetMenuState(menu, AlwaysOnTopCommand, MF_BYCOMMAND) == UINT(-1)) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        const QString text = FAlwaysOnTopItem->text();
+        AppendMenuW(menu, MF_STRING | check, AlwaysOnTopCommand,
+                    reinterpret_cast<LPCWSTR>(text.utf16()));
+    } else {
+        CheckMenuItem(menu, AlwaysOnTopCommand, MF_BYCOMMAND | check);
+    }
+}
+
+bool TFormMain::nativeEvent(const QByteArray& AEventType, void* AMessage, qintptr* AResult) {
+    const MSG* message = static_cast<const MSG*>(AMessage);
+    if (message->message == WM_SYSCOMMAND && message->wParam == WPARAM(AlwaysOnTopCommand)) {
+        SetAlwaysOnTop(!AlwaysOnTop());
+        return true;
+    }
+    return QWidget::nativeEvent(AEventType, AMessage, AResult);
+}
+#else
+void TFormMain::contextMenuEvent(QContextMenuEvent* AEvent) {
+    FSystemMenu->exec(AEvent->globalPos());
+}
+#endif
+
+bool TFormMain::AlwaysOnTop() const {
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TFormMain::SetAlwaysOnTop(bool AOnTop) {
+    if (AOnTop == AlwaysOnTop())
+        return;
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, AOnTop);
+    move(position);
+    if (wasVisible)
+        show();
+    FAlwaysOnTopItem->setChecked(AOnTop);
+#ifdef Q_OS_WIN
+    if (FSystemMenuInserted)
+        InsertCommand();
+#endif
+}
+
+void TFormMain::CorrectPosition(int& ATop, int& ALeft, const QSize& ASize, const QRect& ADesktop,
+                                const std::function<QRect(const QPoint&)>& AWorkAreaNear) {
+    // QRect's right() and bottom() are inclusive; the edges are one further.
+    auto pull = [&](const QRect& AArea) {
+        if (ATop < AArea.top())
+            ATop = AArea.top();
+        if (ALeft < AArea.left())
+            ALeft = AArea.left();
+        if (AArea.top() + AArea.height() < ATop + ASize.height())
+            ATop = AArea.top() + AArea.height() - ASize.height();
+        if (AArea.left() + AArea.width() < ALeft + ASize.width())
+            ALeft = AArea.left() + AArea.width() - ASize.width();
+    };
+    pull(ADesktop);
+    pull(AWorkAreaNear(QPoint(ALeft, ATop)));
+}
+
+void TFormMain::RestorePosition() {
+    int top = NoPosition, left = NoPosition;
+    {
+        TSettingsStore store(SettingsKeys::Program);
+        if (store.KeyExists(QStringLiteral("Position"))) {
+            top = store.ReadInteger(QStringLiteral("Position"), QStringLiteral("Top"), NoPosition);
+            left =
+                store.ReadInteger(QStringLiteral("Position"), QStringLiteral("Left"), NoPosition);
+        }
+    }
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (top == NoPosition || left == NoPosition) {
+        if (screen)
+            move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                     screen->availableGeometry())
+                     .topLeft());
+        return;
+    }
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(left, top, width(), height());
+    CorrectPosition(top, left, size(), desktop, WorkAreaNear);
+    move(left, top);
+}
+
+void TFormMain::ButtonClick(QAbstractButton* ASender) {
+    const int tag = ASender->property(TagProperty).toInt();
+    if (tag >= 0) {
+        OpenComputations(ASender);
+        return;
+    }
+    if (ASender->objectName() == QLatin1String("BHelp"))
+        HelpClick();
+}
+
+void TFormMain::OpenComputations(QAbstractButton* ASender) {
+    TFormComputations window(this, ASender->property(TagProperty).toInt());
+    window.setWindowTitle(ASender->text());
+    TakeWindowStyle(&window, this);
+    window.exec();
+}
+
+void TFormMain::HelpClick() {
+    const QString language = Languages->ActiveLanguage();
+    const QString code = (language == QLatin1String("Czech") || language == QLatin1String("Slovak"))
+                             ? QStringLiteral("CS")
+                             : QStringLiteral("EN");
+    const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
+    const QString path = ProgramFolder() + name;
+    if (QFileInfo::exists(path))
+        OpenDocument(path);
+    else
+        ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + name);
+}

@@ -1,0 +1,208 @@
+#include "AppTestEnvironment.h"
+#include "Computations.h"
+#include "Main.h"
+#include "ProgramFolder.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QtTest>
+
+namespace {
+QRect Centred(const QSize& ASize) {
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, ASize,
+                               QGuiApplication::primaryScreen()->availableGeometry());
+}
+} // namespace
+
+class TestMain : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void correctPosition_data();
+    void correctPosition();
+    void firstStartCentresAndStoresPosition();
+    void storedPositionIsRestored();
+    void incompletePositionCentres();
+    void buttonsTakeLanguageTexts();
+    void solidButtonOpensItsPageWithMainWindowStyle();
+    void helpOpensFileOfLanguage_data();
+    void helpOpensFileOfLanguage();
+    void missingHelpFileIsReported();
+    void f1InComputationWindowOpensHelp();
+
+private:
+    GuiTest::TAppTestEnvironment Environment;
+    QTemporaryDir FProgramFolder;
+    QStringList FOpened;
+};
+
+void TestMain::init() {
+    Environment.Settings().Clear();
+    SetProgramFolder(FProgramFolder.path());
+    FOpened.clear();
+    TFormMain::OpenDocument = [this](const QString& APath) {
+        FOpened << APath;
+        return true;
+    };
+}
+
+void TestMain::cleanup() {
+    Environment.LanguageManager().Load(QStringLiteral("English"));
+    SetProgramFolder(QString());
+}
+
+void TestMain::correctPosition_data() {
+    QTest::addColumn<QPoint>("stored"); // (left, top)
+    QTest::addColumn<QPoint>("corrected");
+    // Two monitors side by side; the left one's task bar takes its bottom 40 pixels.
+    QTest::newRow("inside") << QPoint(100, 100) << QPoint(100, 100);
+    QTest::newRow("above and left of the desktop") << QPoint(-500, -80) << QPoint(0, 0);
+    QTest::newRow("beyond the right edge") << QPoint(3800, 100) << QPoint(3392, 100);
+    QTest::newRow("below the desktop") << QPoint(100, 1000) << QPoint(100, 704);
+    QTest::newRow("over the task bar") << QPoint(100, 730) << QPoint(100, 704);
+    QTest::newRow("across both monitors") << QPoint(1700, 100) << QPoint(1472, 100);
+    QTest::newRow("on the right monitor") << QPoint(2500, 744) << QPoint(2500, 744);
+}
+
+void TestMain::correctPosition() {
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, corrected);
+    const QRect desktop(0, 0, 3840, 1080);
+    const QRect left(0, 0, 1920, 1040), right(1920, 0, 1920, 1080);
+    auto workArea = [&](const QPoint& APoint) { return APoint.x() < 1920 ? left : right; };
+    int top = stored.y(), x = stored.x();
+    TFormMain::CorrectPosition(top, x, QSize(448, 336), desktop, workArea);
+    QCOMPARE(QPoint(x, top), corrected);
+}
+
+void TestMain::firstStartCentresAndStoresPosition() {
+    QPoint position;
+    {
+        TFormMain window;
+        QCOMPARE(window.geometry(), Centred(window.size()));
+        window.move(40, 60);
+        position = window.pos();
+    }
+    TSettingsStore store(SettingsKeys::Program);
+    QVERIFY(store.KeyExists(QStringLiteral("Position")));
+    QCOMPARE(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("Top"), 0), position.y());
+    QCOMPARE(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("Left"), 0),
+             position.x());
+    QVERIFY(!store.KeyExists(QStringLiteral("Settings")));
+}
+
+void TestMain::storedPositionIsRestored() {
+    {
+        TSettingsStore store(SettingsKeys::Position);
+        store.WriteInteger(QString(), QStringLiteral("Top"), 50);
+        store.WriteInteger(QString(), QStringLiteral("Left"), 70);
+    }
+    TFormMain window;
+    QCOMPARE(window.pos(), QPoint(70, 50));
+}
+
+void TestMain::incompletePositionCentres() {
+    {
+        TSettingsStore store(SettingsKeys::Position);
+        store.WriteInteger(QString(), QStringLiteral("Left"), 70);
+    }
+    TFormMain window;
+    QCOMPARE(window.geometry(), Centred(window.size()));
+}
+
+void TestMain::buttonsTakeLanguageTexts() {
+    TFormMain window;
+    QCOMPARE(window.size(), QSize(448, 336));
+    auto* cube = window.findChild<QAbstractButton*>(QStringLiteral("BCube"));
+    QVERIFY(cube);
+    QCOMPARE(cube->text(), QStringLiteral("Cube"));
+    QCOMPARE(cube->geometry(), QRect(34, 97, 90, 19));
+    auto* frustum = window.findChild<QAbstractButton*>(QStringLiteral("BSphericalFrustum"));
+    QCOMPARE(frustum->geometry(), QRect(288, 209, 128, 19));
+    const auto buttons = window.findChildren<QAbstractButton*>();
+    QCOMPARE(buttons.size(), 17);
+    for (const QAbstractButton* button : buttons)
+        QVERIFY2(!button->text().contains(QLatin1String("[undefined]")),
+                 qPrintable(button->objectName()));
+}
+
+void TestMain::solidButtonOpensItsPageWithMainWindowStyle() {
+    TFormMain window;
+    window.show();
+    window.SetAlwaysOnTop(true);
+    GuiTest::TModalWatcher watcher;
+    bool onTop = false;
+    QString page, title;
+    watcher.Expect([&](QWidget* AModal) {
+        onTop = AModal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        title = AModal->windowTitle();
+        page = AModal->findChild<QStackedWidget*>(QStringLiteral("PageControl"))
+                   ->currentWidget()
+                   ->objectName();
+        AModal->close();
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("BSphere"))->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QVERIFY(onTop);
+    QCOMPARE(title, QStringLiteral("Sphere"));
+    QCOMPARE(page, QStringLiteral("pgSphere"));
+    QCOMPARE(FormComputations, nullptr);
+}
+
+void TestMain::helpOpensFileOfLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("English") << "English"
+                             << "Help_EN.rtf";
+    QTest::newRow("Czech") << "Czech"
+                           << "Help_CS.rtf";
+    QTest::newRow("Slovak") << "Slovak"
+                            << "Help_CS.rtf";
+}
+
+void TestMain::helpOpensFileOfLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    for (const char* name : {"Help_EN.rtf", "Help_CS.rtf"}) {
+        QFile help(QDir(FProgramFolder.path()).filePath(QLatin1String(name)));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(Environment.LanguageManager().Load(language));
+    TFormMain window;
+    window.HelpClick();
+    QCOMPARE(FOpened, QStringList{QDir(FProgramFolder.path()).filePath(file)});
+}
+
+void TestMain::missingHelpFileIsReported() {
+    QFile::remove(QDir(FProgramFolder.path()).filePath(QStringLiteral("Help_EN.rtf")));
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    TFormMain window;
+    window.findChild<QAbstractButton*>(QStringLiteral("BHelp"))->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\nHelp_EN.rtf"));
+    QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
+    QVERIFY(FOpened.isEmpty());
+}
+
+void TestMain::f1InComputationWindowOpensHelp() {
+    QFile help(QDir(FProgramFolder.path()).filePath(QStringLiteral("Help_EN.rtf")));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    TFormMain window;
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect([](QWidget* AModal) {
+        QTest::keyClick(AModal->findChild<QLineEdit*>(QStringLiteral("Cube_A")), Qt::Key_F1,
+                        Qt::ControlModifier);
+        AModal->close();
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("BCube"))->click();
+    QCOMPARE(FOpened.size(), 1);
+}
+
+QTEST_MAIN(TestMain)
+#include "tst_Main.moc"
