@@ -16,6 +16,8 @@ public:
     virtual void ReCalculate() = 0;
     // Recalculates with APrecision shown, leaving the panel's own precision unchanged.
     virtual void ReCalculate(TPrecision APrecision) = 0;
+    // The precision results are shown in now (during a preview, the previewed one).
+    virtual TPrecision Precision() const = 0;
     // The figure of the current entries, or nullptr when the entries give none.
     virtual const TSolidFigure* SolidFigure() const = 0;
     // The window itself: owner of the dialogs, source of their window style.

@@ -49,6 +49,7 @@ public:
     // TComputationHost
     void ReCalculate() override;
     void ReCalculate(TPrecision APrecision) override;
+    TPrecision Precision() const override { return FResults->Precision(); }
     const TSolidFigure* SolidFigure() const override { return FSolidFigure.get(); }
     QWidget* HostWindow() override { return this; }
     int OpenDraftPanelWidth() const override { return 0; }
@@ -87,7 +88,6 @@ private:
     bool ReadEntries(const std::vector<QWidget*>& AEntryList);
     void ShowResultState(TResultState AState);
     void SendSupplementaryValues(const std::vector<Extended>& AValues);
-    void AdaptSupplementaryData();
     // Stores the figure that ABuild constructs and shows it; an invalid-input
     // error of the geometry model (overflow from extreme values) shows
     // "Input error" instead.

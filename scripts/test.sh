@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-kavorin_ensure_packages xvfb xauth
+kavorin_ensure_packages
 
 build_dir=${KAVORIN_BUILD_DIR:-build}
 werror=OFF

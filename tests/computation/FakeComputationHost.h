@@ -48,6 +48,7 @@ public:
         PreviewTexts.append(Results->findChild<QLabel*>(QStringLiteral("ResultVolume"))->text());
         Results->SetPrecision(kept);
     }
+    TPrecision Precision() const override { return Results->Precision(); }
     const TSolidFigure* SolidFigure() const override { return Figure.get(); }
     QWidget* HostWindow() override { return &Window; }
     int OpenDraftPanelWidth() const override { return DraftWidth; }
