@@ -24,20 +24,6 @@ const QColor TFormComputations::BackgroundColor(245, 243, 239);
 
 namespace {
 
-const char* const PageNames[TFormComputations::PageCount] = {"pgCube",
-                                                             "pgBlock",
-                                                             "pgSphere",
-                                                             "pgCone",
-                                                             "pgCylinder",
-                                                             "pgPyramid",
-                                                             "pgPrism",
-                                                             "pgTruncatedCone",
-                                                             "pgTruncatedPyramid",
-                                                             "pgCylindricalTank",
-                                                             "pgSphericalSegment",
-                                                             "pgSphericalSector",
-                                                             "pgSphericalFrustum"};
-
 constexpr int EntryLeft = 134;
 constexpr int EntryWidth = 121;
 constexpr int EntryHeight = 21;
@@ -60,11 +46,6 @@ bool IsCountEntry(const QObject* AEdit) {
 bool IsEntryNumber(const QString& AText) {
     Extended value = 0;
     return TryTextToExtended(AText, value);
-}
-
-QString Text(const char* AKey) {
-    return Languages->ActiveFile().ReadString(QStringLiteral("TFormComputations"),
-                                              QLatin1String(AKey));
 }
 
 void SetBackground(QWidget* AControl, const QColor& AColor) {
@@ -140,27 +121,6 @@ TLabeledEdit* TFormComputations::AddEntry(QWidget* APage, const char* AName, int
     return edit;
 }
 
-void TFormComputations::CreatePages() {
-    for (int i = 0; i < PageCount; ++i) {
-        QWidget* page = AddPage(PageNames[i]);
-        switch (i) {
-        case pgCube:
-            AddEntry(page, "Cube_A", 128);
-            break;
-        case pgBlock:
-            AddEntry(page, "Block_A", 88);
-            AddEntry(page, "Block_B", 128);
-            AddEntry(page, "Block_C", 168);
-            break;
-        case pgSphere:
-            AddEntry(page, "Sphere_R", 128);
-            break;
-        default:
-            break;
-        }
-    }
-}
-
 void TFormComputations::AttachEntryHandlers() {
     // Only the edits of the window's own page take part in the cycle.
     const auto edits = FPage->findChildren<TLabeledEdit*>(QString(), Qt::FindDirectChildrenOnly);
@@ -209,25 +169,12 @@ void TFormComputations::FormShow() {
 }
 
 void TFormComputations::SetLanguage() {
-    auto caption = [this](const char* AEdit, const QString& AText) {
-        if (auto* edit = FPage->findChild<TLabeledEdit*>(QLatin1String(AEdit)))
-            edit->SetLabelText(AText);
-    };
-    switch (FPageIndex) {
-    case pgCube:
-        caption("Cube_A", Text("sSide"));
-        break;
-    case pgBlock:
-        caption("Block_A", FillPlaceholder(Text("Block_X"), QStringLiteral("a")));
-        caption("Block_B", FillPlaceholder(Text("Block_X"), QStringLiteral("b")));
-        caption("Block_C", FillPlaceholder(Text("Block_X"), QStringLiteral("c")));
-        break;
-    case pgSphere:
-        caption("Sphere_R", Text("Sphere_R"));
-        break;
-    default:
-        break;
-    }
+    SetPageLanguage();
+}
+
+QString TFormComputations::Text(const char* AKey) {
+    return Languages->ActiveFile().ReadString(QStringLiteral("TFormComputations"),
+                                              QLatin1String(AKey));
 }
 
 QString TFormComputations::FillPlaceholder(const QString& AText, const QString& ALetters) {
@@ -345,65 +292,6 @@ void TFormComputations::ShowResultState(TResultState AState) {
 
 void TFormComputations::SendSupplementaryValues(const std::vector<Extended>& AValues) {
     emit SupplementaryValuesSent(AValues);
-}
-
-template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFigure(TBuild ABuild) {
-    try {
-        auto figure = std::make_unique<TFigure>(ABuild());
-        const TFigure* built = figure.get();
-        FSolidFigure = std::move(figure);
-        FResults->Output();
-        return built;
-    } catch (const EInvalidInput&) {
-        // Dimensions so extreme that a quantity overflows: no figure, no stale results.
-        FSolidFigure.reset();
-        ShowResultState(rsChyba_Z);
-        return nullptr;
-    }
-}
-
-void TFormComputations::Calculate() {
-    switch (FPageIndex) {
-    case pgCube:
-        Cube_Calculate();
-        break;
-    case pgBlock:
-        Block_Calculate();
-        break;
-    case pgSphere:
-        Sphere_Calculate();
-        break;
-    default:
-        break;
-    }
-}
-
-void TFormComputations::Cube_Calculate() {
-    if (!ReadEntries({Entry("Cube_A")}))
-        return;
-    const Extended a = FEntries[0];
-    if (const TCube* cube = ShowFigure<TCube>([a] { return TCube::Create(a); }))
-        SendSupplementaryValues(
-            {cube->DiagonalOfSolid(), cube->Face().Diagonal(), cube->Face().Area()});
-}
-
-void TFormComputations::Block_Calculate() {
-    if (!ReadEntries({Entry("Block_A"), Entry("Block_B"), Entry("Block_C")}))
-        return;
-    const Extended a = FEntries[0], b = FEntries[1], c = FEntries[2];
-    if (const TBlock* block = ShowFigure<TBlock>([=] { return TBlock::Create(a, b, c); }))
-        SendSupplementaryValues({block->DiagonalOfSolid(), block->FaceAB().Diagonal(),
-                                 block->FaceBC().Diagonal(), block->FaceCA().Diagonal(),
-                                 block->FaceAB().Area(), block->FaceBC().Area(),
-                                 block->FaceCA().Area()});
-}
-
-void TFormComputations::Sphere_Calculate() {
-    if (!ReadEntries({Entry("Sphere_R")}))
-        return;
-    const Extended r = FEntries[0];
-    if (ShowFigure<TSphere>([r] { return TSphere::Create(r); }))
-        SendSupplementaryValues({});
 }
 
 // --- Keyboard, focus, clipboard ---------------------------------------------
@@ -542,13 +430,7 @@ void TFormComputations::ResetEntries() {
     for (QLineEdit* edit : edits)
         if (edit->isVisibleTo(FPage) && edit->isEnabled())
             edit->clear();
-    switch (FPageIndex) {
-    case pgBlock:
-        Entry("Block_A")->setFocus();
-        break;
-    default:
-        break;
-    }
+    FocusFirstEntry();
     ShowResultState(rsNespocitano);
     FCanCompute = true;
 }

@@ -5,6 +5,7 @@
 #include "ComputationHost.h"
 #include "MathFunctions.h"
 #include "Results.h"
+#include "SolidFigures.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -17,7 +18,6 @@ class QLineEdit;
 class QStackedWidget;
 class TFrameCancel;
 class TLabeledEdit;
-class TSolidFigure;
 
 // The entry buffer: one value per entry of a handler's list, -1 where unread.
 using TEntries = std::vector<Extended>;
@@ -76,28 +76,23 @@ protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
 
 private:
-    // Construction
-    void CreatePages();
+    // --- Window core (Computations.cpp) ---------------------------------------
     QWidget* AddPage(const char* AName);
     TLabeledEdit* AddEntry(QWidget* APage, const char* AName, int ATop);
     void AttachEntryHandlers();
     void FormShow();
     void SetLanguage();
+    // A text of the window's language section.
+    static QString Text(const char* AKey);
 
-    // The calculation cycle
     bool ReadEntries(const std::vector<QWidget*>& AEntryList);
     void ShowResultState(TResultState AState);
     void SendSupplementaryValues(const std::vector<Extended>& AValues);
     // Stores the figure that ABuild constructs and shows it; an invalid-input
     // error of the geometry model (overflow from extreme values) shows
-    // "Input error" instead.
+    // "Input error" instead. Returns the figure, or nullptr.
     template <class TFigure, class TBuild> const TFigure* ShowFigure(TBuild ABuild);
-    void Calculate();
-    void Cube_Calculate();
-    void Block_Calculate();
-    void Sphere_Calculate();
 
-    // Keyboard, focus and clipboard of the entry edits
     bool FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent);
     bool Key_Press(QLineEdit* AEdit, QChar AKey);
     bool Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift);
@@ -106,6 +101,21 @@ private:
 
     void EscapeClick();
     void ResetEntries();
+
+    // --- Pages, their texts and variants (ComputationPages.cpp) ----------------
+    // Builds the 13 pages with their entries, variant controls and entry letters.
+    void CreatePages();
+    // The captions of the window's page and its variant controls.
+    void SetPageLanguage();
+    // Puts the focus on the first entry of the page (after the entries were cleared).
+    void FocusFirstEntry();
+
+    // --- Calculation handlers (ComputationHandlers.cpp) ------------------------
+    // Runs the handler of the window's solid.
+    void Calculate();
+    void Cube_Calculate();
+    void Block_Calculate();
+    void Sphere_Calculate();
 
     QLineEdit* Entry(const char* AName) const;
 
@@ -121,6 +131,21 @@ private:
     TFrameResults* FResults = nullptr;
     TFrameCancel* FrameCancel = nullptr;
 };
+
+template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFigure(TBuild ABuild) {
+    try {
+        auto figure = std::make_unique<TFigure>(ABuild());
+        const TFigure* built = figure.get();
+        FSolidFigure = std::move(figure);
+        FResults->Output();
+        return built;
+    } catch (const EInvalidInput&) {
+        // Dimensions so extreme that a quantity overflows: no figure, no stale results.
+        FSolidFigure.reset();
+        ShowResultState(rsChyba_Z);
+        return nullptr;
+    }
+}
 
 // The open computation window, or nullptr while none is open.
 extern TFormComputations* FormComputations;
