@@ -77,3 +77,12 @@ void TFormComputations::FocusFirstEntry() {
         break;
     }
 }
+
+QString TFormComputations::GetPictureName() const {
+    static const char* const Names[] = {"CUBE", "BLOCK", "SPHERE"};
+    return FPageIndex <= pgSphere ? QLatin1String(Names[FPageIndex]) : QString();
+}
+
+void TFormComputations::ShowEntryLetters(bool AShow) {
+    Q_UNUSED(AShow);
+}

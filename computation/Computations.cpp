@@ -424,6 +424,12 @@ void TFormComputations::EscapeClick() {
     QDialog::reject();
 }
 
+void TFormComputations::RefreshDraft() {}
+
+void TFormComputations::AdaptSupplementaryData() {}
+
+void TFormComputations::ShowFormulaPicture() {}
+
 void TFormComputations::ResetEntries() {
     FCanCompute = false;
     const auto edits = FPage->findChildren<QLineEdit*>();

@@ -102,6 +102,12 @@ private:
     void EscapeClick();
     void ResetEntries();
 
+    // After a variant change the draft, the supplementary rows and the formula
+    // picture follow the new variant.
+    void RefreshDraft();
+    void AdaptSupplementaryData();
+    void ShowFormulaPicture();
+
     // --- Pages, their texts and variants (ComputationPages.cpp) ----------------
     // Builds the 13 pages with their entries, variant controls and entry letters.
     void CreatePages();
@@ -109,6 +115,11 @@ private:
     void SetPageLanguage();
     // Puts the focus on the first entry of the page (after the entries were cleared).
     void FocusFirstEntry();
+    // The name of the draft and formula picture of the solid and its variant;
+    // empty on a variant page with no variant chosen.
+    QString GetPictureName() const;
+    // Shows or hides the entry letters of the page, each right of its entry.
+    void ShowEntryLetters(bool AShow);
 
     // --- Calculation handlers (ComputationHandlers.cpp) ------------------------
     // Runs the handler of the window's solid.
