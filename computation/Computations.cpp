@@ -1,12 +1,14 @@
 #include "Computations.h"
 
 #include "Cancel.h"
+#include "DesktopServices.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Main.h"
 #include "NumberEdit.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"
+#include "Settings.h"
 #include "SolidFigures.h"
 
 #include <QApplication>
@@ -15,8 +17,12 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 
 TFormComputations* FormComputations = nullptr;
 
@@ -90,6 +96,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     FrameCancel->setObjectName(QStringLiteral("FrameCancel"));
     FrameCancel->move(0, 408);
     FrameCancel->SetClickHandler([this] { EscapeClick(); });
+    CreateDraftPanel();
 
     AttachEntryHandlers();
     for (const char* name : {"Pyramid_N", "Prism_N", "TruncatedPyramid_N"})
@@ -152,24 +159,221 @@ void TFormComputations::FormShow() {
     // The panel's left edge, centred over the page.
     FResults->move((FPage->width() - FResults->width()) / 2, FResults->y());
 
-    auto* background = new QLabel(FPage);
-    background->setObjectName(QStringLiteral("Background"));
-    background->setGeometry(FPage->rect());
-    background->setScaledContents(true);
-    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("COMPUTATION_BACKGROUND"), background,
+    FBackground = new QLabel(FPage);
+    FBackground->setObjectName(QStringLiteral("Background"));
+    FBackground->setGeometry(FPage->rect());
+    FBackground->setScaledContents(true);
+    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("COMPUTATION_BACKGROUND"), FBackground,
                      TImageSizing::KeepSize);
-    background->lower();
-    background->show();
+    FBackground->lower();
+    FBackground->show();
+
+    const int Y = FResults->y(), H = FResults->height(), W = FPage->width();
+    BFormulas = AddButton("BFormulas", "BTN_FORMULAS", 15, Y, true);
+    BSupplementaryData =
+        AddButton("BSupplementaryData", "BTN_SUPPLEMENTARYDATA", 15, Y + H - 24, true);
+    BOptionsMenu = AddButton("BOptionsMenu", "BTN_OPTIONSMENU", W - 39, Y, false);
+    BDraft = AddButton("BDraft", "BTN_DRAFT", W - 39, Y + H - 24, true);
+    connect(BFormulas, &QToolButton::clicked, this, &TFormComputations::BFormulasClick);
+    connect(BSupplementaryData, &QToolButton::clicked, this,
+            &TFormComputations::BSupplementaryDataClick);
+    connect(BOptionsMenu, &QToolButton::clicked, this, &TFormComputations::BOptionsMenuClick);
+    connect(BDraft, &QToolButton::clicked, this, &TFormComputations::BDraftClick);
 
     SetLanguage();
+
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        const bool showFormulas = reg.ReadBool(QString(), QStringLiteral("ShowFormulas"), true);
+        const bool showSupplementary =
+            reg.ReadBool(QString(), QStringLiteral("ShowSupplementaryData"), true);
+        FShowDraft = reg.ReadBool(QString(), QStringLiteral("ShowDraft"), true);
+        reg.Close();
+        if (showFormulas) {
+            BFormulas->setChecked(true);
+            BFormulasClick();
+        }
+        if (showSupplementary) {
+            BSupplementaryData->setChecked(true);
+            BSupplementaryDataClick();
+        }
+        if (FShowDraft) {
+            BDraft->setChecked(true);
+            BDraftClick();
+        }
+    }
+
+    HomepageLink->setText(Languages->HomePageAddress(false));
+    HomepageLink->adjustSize();
+    HomepageLink->move((DraftPanel->width() - HomepageLink->width()) / 2, HomepageLink->y());
 
     FrameCancel->setFocusPolicy(Qt::NoFocus);
     FResults->setFocusPolicy(Qt::NoFocus);
     FCanCompute = true;
 }
 
+QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph, int ALeft,
+                                          int ATop, bool AToggle) {
+    auto* button = new QToolButton(FPage);
+    button->setObjectName(QLatin1String(AName));
+    button->setAccessibleName(QLatin1String(AName));
+    button->setGeometry(ALeft, ATop, 24, 24);
+    button->setAutoRaise(true);
+    button->setCheckable(AToggle);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(LoadResourceIcon(QStringLiteral("BITMAP"), QLatin1String(AGlyph)));
+    button->setIconSize(QSize(16, 16));
+    button->show();
+    return button;
+}
+
+// --- Draft panel --------------------------------------------------------------
+
+void TFormComputations::CreateDraftPanel() {
+    DraftPanel = new QWidget(this);
+    DraftPanel->setObjectName(QStringLiteral("DraftPanel"));
+    DraftPanel->setGeometry(FPrimaryClientWidth + 4, 0, 314, ClientHeight);
+    DraftPanel->setAutoFillBackground(true);
+    QPalette palette = DraftPanel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    DraftPanel->setPalette(palette);
+
+    Draft = new QLabel(DraftPanel);
+    Draft->setObjectName(QStringLiteral("Draft"));
+    Draft->setGeometry(DraftPanel->rect());
+    Draft->setAlignment(Qt::AlignCenter);
+    Draft->hide();
+
+    HomepageLink = new QLabel(DraftPanel);
+    HomepageLink->setObjectName(QStringLiteral("HomepageLink"));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(12);
+    font.setUnderline(true);
+    HomepageLink->setFont(font);
+    QPalette linkPalette = HomepageLink->palette();
+    linkPalette.setColor(QPalette::WindowText, Qt::blue);
+    HomepageLink->setPalette(linkPalette);
+    HomepageLink->setCursor(Qt::PointingHandCursor);
+    HomepageLink->move(0, 288);
+    HomepageLink->installEventFilter(this);
+
+    TimerR = new QTimer(this);
+    TimerR->setObjectName(QStringLiteral("TimerR"));
+    TimerR->setInterval(10);
+    connect(TimerR, &QTimer::timeout, this, &TFormComputations::TimerRTimer);
+    TimerL = new QTimer(this);
+    TimerL->setObjectName(QStringLiteral("TimerL"));
+    TimerL->setInterval(10);
+    connect(TimerL, &QTimer::timeout, this, &TFormComputations::TimerLTimer);
+}
+
+int TFormComputations::DraftClientWidth() const {
+    return DraftPanel->width() + FPrimaryClientWidth + 4;
+}
+
+int TFormComputations::OpenDraftPanelWidth() const {
+    return (BDraft && BDraft->isChecked()) ? DraftPanel->width() : 0;
+}
+
+bool TFormComputations::ShowDraftPicture() {
+    const QString name = GetPictureName();
+    if (name.isEmpty()) {
+        Draft->hide();
+        ShowEntryLetters(false);
+        return false;
+    }
+    LoadGIFResource(QStringLiteral("GIF_DRAFT"), name, Draft, TImageSizing::KeepSize);
+    Draft->show();
+    ShowEntryLetters(true);
+    return true;
+}
+
+void TFormComputations::BDraftClick() {
+    const bool down = BDraft->isChecked();
+    // On a variant page without a chosen variant there is nothing to show, and
+    // the button popping up again says nothing about the user's preference.
+    if (!GetPictureName().isEmpty()) {
+        FShowDraft = down;
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), QStringLiteral("ShowDraft"), FShowDraft);
+    }
+    if (!down) {
+        BDraft->setEnabled(false);
+        BDraft->setToolTip(QString());
+        TimerL->start();
+        ShowEntryLetters(false);
+    } else if (ShowDraftPicture()) {
+        BDraft->setEnabled(false);
+        BDraft->setToolTip(QString());
+        TimerR->start();
+    } else {
+        BDraft->setChecked(false);
+    }
+}
+
+void TFormComputations::TimerRTimer() {
+    const int target = DraftClientWidth();
+    if (width() < target) {
+        setFixedWidth(std::min(width() + 6, target));
+        return;
+    }
+    TimerR->stop();
+    if (width() > target)
+        setFixedWidth(target);
+    BDraft->setToolTip(Text("BDraft"));
+    BDraft->setEnabled(true);
+}
+
+void TFormComputations::TimerLTimer() {
+    if (width() > FPrimaryClientWidth) {
+        setFixedWidth(std::max(width() - 6, FPrimaryClientWidth));
+        return;
+    }
+    TimerL->stop();
+    if (width() < FPrimaryClientWidth)
+        setFixedWidth(FPrimaryClientWidth);
+    BDraft->setToolTip(Text("BDraft"));
+    BDraft->setEnabled(true);
+}
+
+void TFormComputations::RefreshDraft() {
+    if (!BDraft)
+        return;
+    if (FShowDraft && BDraft->isEnabled() && !BDraft->isChecked()) {
+        BDraft->setChecked(true);
+        BDraftClick();
+    } else if (BDraft->isChecked()) {
+        ShowDraftPicture();
+    }
+}
+
+void TFormComputations::HomepageLinkClick() {
+    OpenUrl(QUrl(Languages->ProductPageAddress(true, Maker::ProductId)));
+}
+
+// --- Side windows and the options menu ------------------------------------------
+
+void TFormComputations::BFormulasClick() {
+    TSettingsStore reg(SettingsKeys::Settings);
+    reg.WriteBool(QString(), QStringLiteral("ShowFormulas"), BFormulas->isChecked());
+}
+
+void TFormComputations::BSupplementaryDataClick() {
+    TSettingsStore reg(SettingsKeys::Settings);
+    reg.WriteBool(QString(), QStringLiteral("ShowSupplementaryData"),
+                  BSupplementaryData->isChecked());
+}
+
+void TFormComputations::BOptionsMenuClick() {
+    FResults->PopupMenu(BOptionsMenu->mapToGlobal(QPoint(10, 10)));
+}
+
 void TFormComputations::SetLanguage() {
     SetPageLanguage();
+    BFormulas->setToolTip(Text("BFormulas"));
+    BSupplementaryData->setToolTip(Text("BSupplementaryData"));
+    BOptionsMenu->setToolTip(Text("BOptionsMenu"));
+    BDraft->setToolTip(Text("BDraft"));
 }
 
 QString TFormComputations::Text(const char* AKey) {
@@ -297,6 +501,12 @@ void TFormComputations::SendSupplementaryValues(const std::vector<Extended>& AVa
 // --- Keyboard, focus, clipboard ---------------------------------------------
 
 bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    if (AWatched == HomepageLink) {
+        if (AEvent->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton)
+            HomepageLinkClick();
+        return false;
+    }
     auto* edit = qobject_cast<QLineEdit*>(AWatched);
     if (!edit)
         return QDialog::eventFilter(AWatched, AEvent);
@@ -423,8 +633,6 @@ void TFormComputations::EscapeClick() {
         }
     QDialog::reject();
 }
-
-void TFormComputations::RefreshDraft() {}
 
 void TFormComputations::AdaptSupplementaryData() {}
 

@@ -14,6 +14,9 @@
 
 class QComboBox;
 class QKeyEvent;
+class QLabel;
+class QTimer;
+class QToolButton;
 class QLineEdit;
 class QStackedWidget;
 class TFrameCancel;
@@ -52,9 +55,11 @@ public:
     TPrecision Precision() const override { return FResults->Precision(); }
     const TSolidFigure* SolidFigure() const override { return FSolidFigure.get(); }
     QWidget* HostWindow() override { return this; }
-    int OpenDraftPanelWidth() const override { return 0; }
+    int OpenDraftPanelWidth() const override;
 
     int PrimaryClientWidth() const { return FPrimaryClientWidth; }
+    // Client width with the draft panel open.
+    int DraftClientWidth() const;
     TFrameResults* Results() const { return FResults; }
 
     // Puts ALetters in place of the first "$" of AText and tidies the
@@ -102,6 +107,21 @@ private:
     void EscapeClick();
     void ResetEntries();
 
+    // The four buttons around the results panel and the draft panel.
+    QToolButton* AddButton(const char* AName, const char* AGlyph, int ALeft, int ATop,
+                           bool AToggle);
+    void CreateDraftPanel();
+    void BFormulasClick();
+    void BSupplementaryDataClick();
+    void BOptionsMenuClick();
+    void BDraftClick();
+    // Loads the draft of the solid and shows the entry letters; false when
+    // the solid (its variant not chosen yet) has no draft.
+    bool ShowDraftPicture();
+    void TimerRTimer();
+    void TimerLTimer();
+    void HomepageLinkClick();
+
     // After a variant change the draft, the supplementary rows and the formula
     // picture follow the new variant.
     void RefreshDraft();
@@ -137,10 +157,22 @@ private:
     int FPageIndex;
     int FPrimaryClientWidth = 0;
 
+    bool FShowDraft = true;
+
     QStackedWidget* PageControl = nullptr;
     QWidget* FPage = nullptr;
     TFrameResults* FResults = nullptr;
     TFrameCancel* FrameCancel = nullptr;
+    QLabel* FBackground = nullptr;
+    QToolButton* BFormulas = nullptr;
+    QToolButton* BSupplementaryData = nullptr;
+    QToolButton* BOptionsMenu = nullptr;
+    QToolButton* BDraft = nullptr;
+    QWidget* DraftPanel = nullptr;
+    QLabel* Draft = nullptr;
+    QLabel* HomepageLink = nullptr;
+    QTimer* TimerR = nullptr;
+    QTimer* TimerL = nullptr;
 };
 
 template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFigure(TBuild ABuild) {

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Computations.h"
+#include "DesktopServices.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
@@ -9,7 +10,6 @@
 #include "WindowStyle.h"
 
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -24,10 +24,6 @@
 #endif
 
 TFormMain* FormMain = nullptr;
-
-std::function<bool(const QString&)> TFormMain::OpenDocument = [](const QString& APath) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(APath));
-};
 
 namespace {
 
@@ -304,7 +300,7 @@ void TFormMain::HelpClick() {
     const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
     const QString path = ProgramFolder() + name;
     if (QFileInfo::exists(path))
-        OpenDocument(path);
+        OpenUrl(QUrl::fromLocalFile(path));
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + name);
 }

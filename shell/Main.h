@@ -32,9 +32,6 @@ public:
     static void CorrectPosition(int& ATop, int& ALeft, const QSize& ASize, const QRect& ADesktop,
                                 const std::function<QRect(const QPoint&)>& AWorkAreaNear);
 
-    // Opens a document with the desktop's default handler; tests replace it.
-    static std::function<bool(const QString& APath)> OpenDocument;
-
     static constexpr int AlwaysOnTopCommand = 1000;
     static constexpr int NoPosition = 2147483647;
 

@@ -1,5 +1,6 @@
 #include "AppTestEnvironment.h"
 #include "Computations.h"
+#include "DesktopServices.h"
 #include "LabeledEdit.h"
 #include "MassCalculation.h"
 #include "SeparatorGuard.h"
@@ -7,6 +8,8 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -30,6 +33,20 @@ struct TOpenWindow {
     std::unique_ptr<TFormComputations> Window;
 };
 
+void StoreSetting(const QString& AName, const QString& AValue) {
+    TSettingsStore reg(SettingsKeys::Settings);
+    reg.WriteString(QString(), AName, AValue);
+}
+
+QString StoredSetting(const QString& AName) {
+    TSettingsStore reg(SettingsKeys::Settings);
+    return reg.ReadString(QString(), AName, QStringLiteral("(none)"));
+}
+
+QToolButton* Button(const TOpenWindow& AOpen, const char* AName) {
+    return AOpen.Window->findChild<QToolButton*>(QLatin1String(AName));
+}
+
 } // namespace
 
 class TestComputations : public QObject {
@@ -50,6 +67,11 @@ private slots:
     void escapeClearsThenCloses();
     void massCalculationOnlyWithResults();
     void previewPrecisionLeavesPanelPrecision();
+    void draftPanelOpensAndCloses();
+    void draftPreferenceOffOpensNarrow();
+    void homepageLinkOpensProductPage();
+    void optionsButtonOpensResultsMenu();
+    void sideWindowButtonsStoreTheirState();
     void fillPlaceholder_data();
     void fillPlaceholder();
 
@@ -59,6 +81,10 @@ private:
 
 void TestComputations::init() {
     Environment.Settings().Clear();
+    // Most tests want the window as it opens without side windows and draft.
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("0"));
+    StoreSetting(QStringLiteral("ShowFormulas"), QStringLiteral("0"));
+    StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("0"));
     QGuiApplication::clipboard()->clear();
 }
 
@@ -344,6 +370,76 @@ void TestComputations::previewPrecisionLeavesPanelPrecision() {
     QCOMPARE(open.Window->Results()->Precision(), before);
     open.Window->ReCalculate();
     QCOMPARE(open.Volume(), QStringLiteral("8.00"));
+}
+
+void TestComputations::draftPanelOpensAndCloses() {
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    QToolButton* draft = Button(open, "BDraft");
+    QVERIFY(draft->isChecked());
+    QVERIFY(!draft->isEnabled()); // no clicks while the panel slides
+    QVERIFY(draft->toolTip().isEmpty());
+    QTRY_COMPARE(open.Window->width(), 708);
+    QTRY_VERIFY(draft->isEnabled());
+    QVERIFY(!draft->toolTip().isEmpty());
+    QCOMPARE(open.Window->OpenDraftPanelWidth(), 314);
+    auto* picture = open.Window->findChild<QLabel*>(QStringLiteral("Draft"));
+    QVERIFY(picture->isVisible());
+    QVERIFY(!picture->pixmap().isNull());
+
+    draft->click();
+    QVERIFY(!draft->isEnabled());
+    QCOMPARE(open.Window->OpenDraftPanelWidth(), 0);
+    QTRY_COMPARE(open.Window->width(), 390);
+    QTRY_VERIFY(draft->isEnabled());
+    QCOMPARE(StoredSetting(QStringLiteral("ShowDraft")), QStringLiteral("0"));
+}
+
+void TestComputations::draftPreferenceOffOpensNarrow() {
+    TOpenWindow open(TFormComputations::pgSphere);
+    QTest::qWait(50);
+    QCOMPARE(open.Window->width(), 390);
+    QToolButton* draft = Button(open, "BDraft");
+    QVERIFY(!draft->isChecked());
+    draft->click();
+    QCOMPARE(StoredSetting(QStringLiteral("ShowDraft")), QStringLiteral("1"));
+    QTRY_COMPARE(open.Window->width(), 708);
+}
+
+void TestComputations::homepageLinkOpensProductPage() {
+    QList<QUrl> opened;
+    SetUrlOpener([&opened](const QUrl& AUrl) {
+        opened << AUrl;
+        return true;
+    });
+    const auto restore = qScopeGuard([] { SetUrlOpener({}); });
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    auto* link = open.Window->findChild<QLabel*>(QStringLiteral("HomepageLink"));
+    QCOMPARE(link->text(), QStringLiteral("www.ternwick.com"));
+    QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ternwick.com/?pg=1&pid=3"))});
+}
+
+void TestComputations::optionsButtonOpensResultsMenu() {
+    TOpenWindow open(TFormComputations::pgCube);
+    QMenu* menu = open.Window->Results()->Menu();
+    QTimer::singleShot(0, menu, [menu] { menu->close(); });
+    bool shown = false;
+    QObject::connect(menu, &QMenu::aboutToShow, [&shown] { shown = true; });
+    Button(open, "BOptionsMenu")->click();
+    QVERIFY(shown);
+}
+
+void TestComputations::sideWindowButtonsStoreTheirState() {
+    TOpenWindow open(TFormComputations::pgCube);
+    Button(open, "BFormulas")->click();
+    QCOMPARE(StoredSetting(QStringLiteral("ShowFormulas")), QStringLiteral("1"));
+    Button(open, "BSupplementaryData")->click();
+    QCOMPARE(StoredSetting(QStringLiteral("ShowSupplementaryData")), QStringLiteral("1"));
+    Button(open, "BSupplementaryData")->click();
+    QCOMPARE(StoredSetting(QStringLiteral("ShowSupplementaryData")), QStringLiteral("0"));
 }
 
 void TestComputations::fillPlaceholder_data() {

@@ -1,5 +1,6 @@
 #include "AppTestEnvironment.h"
 #include "Computations.h"
+#include "DesktopServices.h"
 #include "Main.h"
 #include "ProgramFolder.h"
 
@@ -45,15 +46,16 @@ void TestMain::init() {
     Environment.Settings().Clear();
     SetProgramFolder(FProgramFolder.path());
     FOpened.clear();
-    TFormMain::OpenDocument = [this](const QString& APath) {
-        FOpened << APath;
+    SetUrlOpener([this](const QUrl& AUrl) {
+        FOpened << AUrl.toLocalFile();
         return true;
-    };
+    });
 }
 
 void TestMain::cleanup() {
     Environment.LanguageManager().Load(QStringLiteral("English"));
     SetProgramFolder(QString());
+    SetUrlOpener({});
 }
 
 void TestMain::correctPosition_data() {
