@@ -184,7 +184,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     : QFrame(AParent), FHost(AHost), Panel(new QFrame(this)), FMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("Results"));
     setAccessibleName(objectName());
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFixedSize(PanelWidth, PanelHeight);
 
