@@ -377,8 +377,7 @@ void TFormComputations::SetLanguage() {
 }
 
 QString TFormComputations::Text(const char* AKey) {
-    return Languages->ActiveFile().ReadString(QStringLiteral("TFormComputations"),
-                                              QLatin1String(AKey));
+    return LanguageText(QStringLiteral("TFormComputations"), QLatin1String(AKey));
 }
 
 QString TFormComputations::FillPlaceholder(const QString& AText, const QString& ALetters) {
@@ -512,7 +511,12 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
         return QDialog::eventFilter(AWatched, AEvent);
     switch (AEvent->type()) {
     case QEvent::KeyPress:
-        return FilterKey(edit, static_cast<QKeyEvent*>(AEvent));
+        return FilterNumberEditKey(
+            edit, static_cast<QKeyEvent*>(AEvent),
+            [this, edit](int AKey, Qt::KeyboardModifiers AShift) {
+                return Key_Down(edit, AKey, AShift);
+            },
+            [this, edit](QChar AKey) { return Key_Press(edit, AKey); }, IsEntryNumber);
     case QEvent::InputMethod: {
         // Text committed by an input method is one more way of typing.
         const QString commit = static_cast<QInputMethodEvent*>(AEvent)->commitString();
@@ -527,26 +531,6 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
     default:
         return FilterPasteEvent(edit, AEvent, IsEntryNumber);
     }
-}
-
-bool TFormComputations::FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent) {
-    const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
-    if (Key_Down(AEdit, AEvent->key(), modifiers))
-        return true;
-    if (AEvent->key() == Qt::Key_Backspace)
-        return Key_Press(AEdit, QChar(8));
-    if (IsEditingKey(AEvent->key()))
-        return false;
-    // Ctrl with a key types a control character (select all, undo, the line
-    // editing shortcuts): discarded. Ctrl+Alt is AltGr on some keyboards.
-    const bool altGr =
-        modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
-    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
-        return true;
-    const QString text = AEvent->text();
-    if (text.isEmpty())
-        return false;
-    return text.size() != 1 || Key_Press(AEdit, text.at(0));
 }
 
 bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {

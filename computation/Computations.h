@@ -98,7 +98,6 @@ private:
     // "Input error" instead. Returns the figure, or nullptr.
     template <class TFigure, class TBuild> const TFigure* ShowFigure(TBuild ABuild);
 
-    bool FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent);
     bool Key_Press(QLineEdit* AEdit, QChar AKey);
     bool Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift);
     void EditEnter(QWidget* AControl);

@@ -18,12 +18,6 @@ constexpr int ClientWidth = 169;
 constexpr int ClientHeight = 145;
 const QColor MassBackground(255, 255, 128);
 
-QString Text(const QString& ASection, const QString& AKey) {
-    if (!Languages)
-        return TLanguageFile::Undefined;
-    return Languages->ActiveFile().ReadString(ASection, AKey);
-}
-
 } // namespace
 
 TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost, TPrecision APrecision)
@@ -61,10 +55,10 @@ TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost, TPrecision A
 
 void TFormMassCalculation::SetLanguage() {
     const QString section = QStringLiteral("TFormMassCalculation");
-    setWindowTitle(Text(section, QStringLiteral("Caption")));
-    EDensity->SetLabelText(Text(section, QStringLiteral("EDensity")));
-    EMass->SetLabelText(Text(section, QStringLiteral("EMass")));
-    BClose->setText(Text(QStringLiteral("Buttons"), QStringLiteral("Close")));
+    setWindowTitle(LanguageText(section, QStringLiteral("Caption")));
+    EDensity->SetLabelText(LanguageText(section, QStringLiteral("EDensity")));
+    EMass->SetLabelText(LanguageText(section, QStringLiteral("EMass")));
+    BClose->setText(LanguageText(QStringLiteral("Buttons"), QStringLiteral("Close")));
 }
 
 void TFormMassCalculation::EDensityChange() {

@@ -14,12 +14,6 @@ constexpr int ClientWidth = 123;
 constexpr int ClientHeight = 92;
 constexpr int MaxPrecision = 14;
 
-QString Text(const QString& ASection, const QString& AKey) {
-    if (!Languages)
-        return TLanguageFile::Undefined;
-    return Languages->ActiveFile().ReadString(ASection, AKey);
-}
-
 } // namespace
 
 void PlaceOnHost(QWidget* ADialog, TComputationHost* AHost) {
@@ -75,8 +69,8 @@ TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision)
 }
 
 void TFormPrecision::SetLanguage() {
-    setWindowTitle(Text(QStringLiteral("TFormPrecision"), QStringLiteral("Caption")));
-    BOK->setText(Text(QStringLiteral("Buttons"), QStringLiteral("OK")));
+    setWindowTitle(LanguageText(QStringLiteral("TFormPrecision"), QStringLiteral("Caption")));
+    BOK->setText(LanguageText(QStringLiteral("Buttons"), QStringLiteral("OK")));
 }
 
 TPrecision TFormPrecision::NewPrecision() const {

@@ -46,12 +46,6 @@ constexpr int ExponentLeft = 198;
 constexpr int ExponentRaise = 4;
 constexpr int RightMargin = 3;
 
-QString Text(const QString& ASection, const QString& AKey) {
-    if (!Languages)
-        return TLanguageFile::Undefined;
-    return Languages->ActiveFile().ReadString(ASection, AKey);
-}
-
 // A value as 0.Digits x 10^Exponent with at most 15 significant digits, the
 // digits of its general text; Digits is empty for zero.
 struct TDecimalDigits {
@@ -272,18 +266,20 @@ QAction* TFrameResults::MakeItem(const QString& AName, QActionGroup* AGroup) {
 
 void TFrameResults::SetLanguage() {
     const QString section = QStringLiteral("TFrameResults");
-    CustomPrecisionText = Text(section, QStringLiteral("sCustomPrecision"));
+    CustomPrecisionText = LanguageText(section, QStringLiteral("sCustomPrecision"));
     for (QAction* item :
          {MCopyVolumeToClipboard, MCopyAreaToClipboard, MBasicForm, MSemilogarithmicForm})
-        item->setText(Text(section, item->objectName()));
-    const QString precision = Text(QStringLiteral("TFormPrecision"), QStringLiteral("Caption"));
+        item->setText(LanguageText(section, item->objectName()));
+    const QString precision =
+        LanguageText(QStringLiteral("TFormPrecision"), QStringLiteral("Caption"));
     MPrecision2->setText(precision + QStringLiteral(": 2"));
     MPrecision3->setText(precision + QStringLiteral(": 3"));
     MPrecision14->setText(precision + QStringLiteral(": 14 (") +
-                          Text(section, QStringLiteral("MPrecision14Full")) + QStringLiteral(")"));
+                          LanguageText(section, QStringLiteral("MPrecision14Full")) +
+                          QStringLiteral(")"));
     MCustomPrecision->setText(CustomPrecisionText + QStringLiteral("..."));
     MMassCalculation->setText(
-        Text(QStringLiteral("TFormMassCalculation"), QStringLiteral("Caption")) +
+        LanguageText(QStringLiteral("TFormMassCalculation"), QStringLiteral("Caption")) +
         QStringLiteral("..."));
 }
 

@@ -113,7 +113,12 @@ bool TDensityKeyFilter::eventFilter(QObject* AWatched, QEvent* AEvent) {
 
     switch (AEvent->type()) {
     case QEvent::KeyPress:
-        return FilterKey(edit, static_cast<QKeyEvent*>(AEvent));
+        return FilterNumberEditKey(
+            edit, static_cast<QKeyEvent*>(AEvent),
+            [edit](int AKey, Qt::KeyboardModifiers AShift) {
+                return EPresetDensityKeyDown(edit, AKey, AShift);
+            },
+            [edit](QChar AKey) { return EPresetDensityKeyPress(edit, AKey); }, IsDecimalNumber);
     case QEvent::InputMethod: {
         // Text committed by an input method is one more way of typing.
         auto* imEvent = static_cast<QInputMethodEvent*>(AEvent);
@@ -126,28 +131,4 @@ bool TDensityKeyFilter::eventFilter(QObject* AWatched, QEvent* AEvent) {
         return FilterPasteEvent(edit, AEvent, IsDecimalNumber) ||
                QObject::eventFilter(AWatched, AEvent);
     }
-}
-
-bool TDensityKeyFilter::FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent) {
-    const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
-    if (EPresetDensityKeyDown(AEdit, AEvent->key(), modifiers))
-        return true;
-    if (AEvent->matches(QKeySequence::Paste)) {
-        PasteChecked(AEdit, QGuiApplication::clipboard()->text());
-        return true;
-    }
-    if (IsEditingKey(AEvent->key()))
-        return false;
-    // Ctrl with a key gives a control character (select all, undo, the line
-    // editing shortcuts): swallowed. Ctrl+Alt is AltGr on some keyboards.
-    const bool altGr =
-        modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
-    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
-        return true;
-    const QString text = AEvent->text();
-    if (text.isEmpty())
-        return false;
-    if (text.size() != 1)
-        return true;
-    return EPresetDensityKeyPress(AEdit, text.at(0));
 }

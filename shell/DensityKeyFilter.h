@@ -41,6 +41,4 @@ protected:
 
 private:
     explicit TDensityKeyFilter(QLineEdit* AEdit);
-
-    bool FilterKey(QLineEdit* AEdit, QKeyEvent* AEvent);
 };

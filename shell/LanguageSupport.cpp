@@ -310,3 +310,9 @@ QString TLanguages::RegIniLanguage() const {
     TSettingsStore Reg(FRegPrimaryKey_IniFileName);
     return Reg.ReadString(FRegSettingsSection, Language, QString());
 }
+
+QString LanguageText(const QString& Section, const QString& Identifier) {
+    if (!Languages)
+        return TLanguageFile::Undefined;
+    return Languages->ActiveFile().ReadString(Section, Identifier);
+}

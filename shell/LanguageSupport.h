@@ -145,3 +145,7 @@ private:
 // The program-wide language manager, created by start-up before any window and
 // destroyed after the last one. Tests point it at an instance of their own.
 extern TLanguages* Languages;
+
+// A text of the active language file; "[undefined]" while no language manager
+// exists.
+QString LanguageText(const QString& Section, const QString& Identifier);

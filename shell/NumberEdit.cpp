@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -72,6 +73,29 @@ bool IsEditingKey(int AKey) {
     default:
         return AKey >= Qt::Key_F1 && AKey <= Qt::Key_F35;
     }
+}
+
+bool FilterNumberEditKey(QLineEdit* AEdit, QKeyEvent* AEvent, const TKeyDown& AKeyDown,
+                         const TKeyPress& AKeyPress, const TTextCheck& APasteCheck) {
+    const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
+    if (AKeyDown(AEvent->key(), modifiers))
+        return true;
+    if (AEvent->matches(QKeySequence::Paste)) {
+        PasteChecked(AEdit, QGuiApplication::clipboard()->text(), APasteCheck);
+        return true;
+    }
+    if (IsEditingKey(AEvent->key()))
+        return false;
+    // Ctrl with a key types a control character (select all, undo, the line
+    // editing shortcuts): discarded. Ctrl+Alt is AltGr on some keyboards.
+    const bool altGr =
+        modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
+    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
+        return true;
+    const QString text = AEvent->text();
+    if (text.isEmpty())
+        return false;
+    return text.size() != 1 || AKeyPress(text.at(0));
 }
 
 QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted) {

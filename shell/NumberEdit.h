@@ -4,10 +4,13 @@
 // (keys, the context menu, the middle mouse button); dropping is refused.
 #pragma once
 
+#include <QChar>
 #include <QString>
+#include <Qt>
 #include <functional>
 
 class QEvent;
+class QKeyEvent;
 class QLineEdit;
 
 // Keys that type no character: moving, deleting, the dialog keys and function
@@ -16,6 +19,19 @@ bool IsEditingKey(int AKey);
 
 // Whether a whole edit text is acceptable.
 using TTextCheck = std::function<bool(const QString& AText)>;
+
+// The two halves of an edit's key filter: AKeyDown sees every key with its
+// modifiers first and returns true when it served it (the clipboard keys);
+// AKeyPress decides on one typed character and returns true to discard it.
+using TKeyDown = std::function<bool(int AKey, Qt::KeyboardModifiers AShift)>;
+using TKeyPress = std::function<bool(QChar AKey)>;
+
+// Routes one key press of a number edit: AKeyDown first, then any other
+// paste key goes through the checked paste, moving and deleting keys reach
+// the edit, Ctrl combinations (select all, undo, ...) are swallowed, and a
+// typed character goes to AKeyPress. Returns true when the key is consumed.
+bool FilterNumberEditKey(QLineEdit* AEdit, QKeyEvent* AEvent, const TKeyDown& AKeyDown,
+                         const TKeyPress& AKeyPress, const TTextCheck& APasteCheck);
 
 // The text AEdit would hold with AText in place of its selection (or at the
 // caret), AText cut to what the edit's length limit leaves room for; AInserted

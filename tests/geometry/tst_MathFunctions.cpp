@@ -1,3 +1,4 @@
+#include "GeometryTestSupport.h"
 #include "MathFunctions.h"
 
 #include <QtTest>
@@ -5,16 +6,8 @@
 #include <functional>
 #include <limits>
 
-Q_DECLARE_METATYPE(Extended)
-Q_DECLARE_METATYPE(std::vector<Extended>)
-
 namespace {
-// Results of the solvers and relations are compared to this relative tolerance.
-constexpr Extended Tolerance = 1e-15L;
-
-bool Near(Extended Actual, Extended Expected) {
-    return std::fabs(Actual - Expected) <= Tolerance * std::max<Extended>(1, std::fabs(Expected));
-}
+using namespace GeometryTest;
 
 // The 80-bit image of a value: sign-and-exponent word and 64-bit mantissa.
 struct Image {

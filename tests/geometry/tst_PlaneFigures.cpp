@@ -1,22 +1,11 @@
+#include "GeometryTestSupport.h"
 #include "PlaneFigures.h"
 
 #include <QtTest>
 #include <functional>
 
-Q_DECLARE_METATYPE(Extended)
-Q_DECLARE_METATYPE(std::vector<Extended>)
-
 namespace {
-// Derived quantities are compared to this relative tolerance; given ones exactly.
-constexpr Extended Tolerance = 1e-15L;
-
-bool Near(Extended Actual, Extended Expected) {
-    return std::fabs(Actual - Expected) <= Tolerance * std::max<Extended>(1, std::fabs(Expected));
-}
-
-QString Text(Extended AValue) {
-    return QString::number(double(AValue), 'g', 17);
-}
+using namespace GeometryTest;
 
 using TQuantities = std::function<std::vector<Extended>()>;
 

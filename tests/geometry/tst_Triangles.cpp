@@ -1,3 +1,4 @@
+#include "GeometryTestSupport.h"
 #include "PlaneFigures.h"
 
 #include <QtTest>
@@ -5,20 +6,8 @@
 #include <functional>
 #include <limits>
 
-Q_DECLARE_METATYPE(Extended)
-Q_DECLARE_METATYPE(std::vector<Extended>)
-
 namespace {
-// Derived quantities are compared to this relative tolerance; given ones exactly.
-constexpr Extended Tolerance = 1e-15L;
-
-bool Near(Extended Actual, Extended Expected) {
-    return std::fabs(Actual - Expected) <= Tolerance * std::max<Extended>(1, std::fabs(Expected));
-}
-
-QString Text(Extended AValue) {
-    return QString::number(double(AValue), 'g', 17);
-}
+using namespace GeometryTest;
 
 constexpr Extended Pi = Constants::Pi;
 constexpr Extended Huge = 1e3000L; // its square overflows Extended
