@@ -1,0 +1,275 @@
+#include "About.h"
+
+#include "LanguageSupport.h"
+#include "Main.h"
+#include "MessageBoxes.h"
+#include "NetworkFunctions.h"
+#include "ProgramFolder.h"
+#include "ResourceLoading.h"
+#include "Version.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <utility>
+
+std::function<bool(const QString&)> TFormAbout::OpenUrl = [](const QString& AAddress) {
+    return QDesktopServices::openUrl(QUrl(AAddress));
+};
+
+QString TFormAbout::ServerAddress;
+
+namespace {
+
+constexpr int ClientWidth = 231;
+constexpr int ClientHeight = 225;
+const QColor TitleColor(100, 138, 203);
+const QString LicenseFileName = QStringLiteral("License.txt");
+
+QString Text(const char* AKey) {
+    return Languages->ActiveFile().ReadString(QStringLiteral("TFormAbout"), QLatin1String(AKey));
+}
+
+} // namespace
+
+TFormAbout::TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int ACopyrightFrom,
+                       int ACopyrightTo, int AProductID)
+    : QDialog(AOwner) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MCheckForNewVersion = MainMenu->addAction(QString());
+    MCheckForNewVersion->setObjectName(QStringLiteral("MCheckForNewVersion"));
+    connect(MCheckForNewVersion, &QAction::triggered, this, [this] { MCheckForNewVersionClick(); });
+    MLicenseAgreement = MainMenu->addAction(QString());
+    MLicenseAgreement->setObjectName(QStringLiteral("MLicenseAgreement"));
+    connect(MLicenseAgreement, &QAction::triggered, this, [this] { MLicenseAgreementClick(); });
+
+    // The panel fixes the client area below the menu bar; the window takes its size.
+    SpacerPanel = new QWidget(this);
+    SpacerPanel->setObjectName(QStringLiteral("SpacerPanel"));
+    SpacerPanel->setFixedSize(ClientWidth, ClientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(MainMenu);
+    layout->addWidget(SpacerPanel);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    AppIcon = AddImage("AppIcon", 24, 24, 32, 32, "KAVORIN");
+    AppVersion = AddLabel("AppVersion", 184, 43, 12, true, Qt::black);
+    AppTitle = AddLabel("AppTitle", 76, 24, 15, true, TitleColor);
+    EmailLink = AddLabel("EmailLink", 46, 114, 12, false, Qt::blue);
+    HomepageLink = AddLabel("HomepageLink", 46, 132, 12, false, Qt::blue);
+    LAppVersion = AddLabel("LAppVersion", 76, 43, 12, false, Qt::black);
+    Copyright = AddLabel("Copyright", 24, 78, 12, false, Qt::black);
+    Company = AddLabel("Company", 24, 96, 12, true, Qt::black);
+    EmailIcon = AddImage("EmailIcon", 24, 116, 13, 9, "ABOUT_EMAIL");
+    HomepageIcon = AddImage("HomepageIcon", 24, 131, 14, 14, "ABOUT_HOMEPAGE");
+    for (QLabel* link : {EmailLink, HomepageLink}) {
+        QFont linkFont = link->font();
+        linkFont.setUnderline(true);
+        link->setFont(linkFont);
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+
+    FProductID = AProductID;
+    setWindowIcon(LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN")));
+    AppTitle->setText(ApplicationTitle());
+    AppTitle->adjustSize();
+    FitTitle();
+
+    // The version resource's major and minor numbers.
+    const QStringList parts = ::Version::Text().split(QLatin1Char('.'));
+    FVersion = parts.value(0) + QLatin1Char('.') + parts.value(1, QStringLiteral("0"));
+    AppVersion->setText(FVersion);
+    AppVersion->adjustSize();
+    AppVersion->setToolTip(QLocale().toString(ACompilationDate.date(), QLocale::ShortFormat));
+
+    Copyright->setText(
+        ACopyrightFrom == ACopyrightTo
+            ? QStringLiteral("Copyright \u00A9 %1").arg(ACopyrightFrom)
+            : QStringLiteral("Copyright \u00A9 %1\u2013%2").arg(ACopyrightFrom).arg(ACopyrightTo));
+    Copyright->adjustSize();
+    Company->setText(QStringLiteral("Ternwick"));
+    Company->adjustSize();
+
+    SetLanguage();
+    AppVersion->move(LAppVersion->x() + LAppVersion->width() + 8, AppVersion->y());
+
+    EmailLink->setText(Languages->EmailAddress(Maker::MailBoxName));
+    EmailLink->adjustSize();
+    HomepageLink->setText(Languages->HomePageAddress(false));
+    HomepageLink->adjustSize();
+    HomepageLink->setToolTip(Languages->ProductPageAddress(true, FProductID));
+}
+
+QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelSize, bool ABold,
+                             const QColor& AColor) {
+    auto* label = new QLabel(SpacerPanel);
+    label->setObjectName(QLatin1String(AName));
+    label->setAccessibleName(QLatin1String(AName));
+    label->move(ALeft, ATop);
+    QFont labelFont(QStringLiteral("Verdana"));
+    labelFont.setPixelSize(APixelSize);
+    labelFont.setBold(ABold);
+    label->setFont(labelFont);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, AColor);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* TFormAbout::AddImage(const char* AName, int ALeft, int ATop, int AWidth, int AHeight,
+                             const char* AResource) {
+    auto* image = new QLabel(SpacerPanel);
+    image->setObjectName(QLatin1String(AName));
+    image->setGeometry(ALeft, ATop, AWidth, AHeight);
+    image->setPixmap(LoadResourcePixmap(QStringLiteral("ICON"), QLatin1String(AResource),
+                                        QSize(AWidth, AHeight)));
+    return image;
+}
+
+void TFormAbout::FitTitle() {
+    // A long title gets a smaller font until it fits beside the icon.
+    QFont titleFont = AppTitle->font();
+    while (ClientWidth < AppTitle->x() + AppTitle->width() && titleFont.pixelSize() > 1) {
+        titleFont.setPixelSize(titleFont.pixelSize() - 1);
+        AppTitle->setFont(titleFont);
+        AppTitle->adjustSize();
+    }
+}
+
+void TFormAbout::SetLanguage() {
+    FNewVersionAvailable = Text("sNewVersionAvailable");
+    FGoToProductsWebPage = Text("sGoToProductsWebPage");
+    FApplication = Text("sApplication");
+    FUpToDate = Text("sUpToDate");
+    FFileNotFound = Text("sFileNotFound");
+    FUnknownError = Text("sUnknownError");
+    FNoResponseFromServer = Text("sNoResponseFromServer");
+    setWindowTitle(Text("Caption"));
+    MCheckForNewVersion->setText(Text("MCheckForNewVersion"));
+    MLicenseAgreement->setText(Text("MLicenseAgreement"));
+    LAppVersion->setText(Text("LAppVersion") + QLatin1Char(':'));
+    LAppVersion->adjustSize();
+}
+
+void TFormAbout::showEvent(QShowEvent* AEvent) {
+    MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramFolder() + LicenseFileName));
+    QDialog::showEvent(AEvent);
+}
+
+void TFormAbout::keyPressEvent(QKeyEvent* AEvent) {
+    switch (AEvent->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        AEvent->accept();
+        close();
+        return;
+    default:
+        QDialog::keyPressEvent(AEvent);
+    }
+}
+
+bool TFormAbout::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    if (AEvent->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton) {
+        if (AWatched == EmailLink) {
+            EmailLinkClick();
+            return true;
+        }
+        if (AWatched == HomepageLink) {
+            HomepageLinkClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(AWatched, AEvent);
+}
+
+void TFormAbout::EmailLinkClick() {
+    OpenUrl(QStringLiteral("mailto:") + Languages->EmailAddress(Maker::MailBoxName) +
+            QStringLiteral("?subject=") + AppTitle->text() + QLatin1Char(' ') + AppVersion->text());
+}
+
+void TFormAbout::HomepageLinkClick() {
+    OpenUrl(Languages->ProductPageAddress(true, FProductID));
+}
+
+void TFormAbout::MLicenseAgreementClick() {
+    // The desktop services take a path, not a command line, so it stays unquoted.
+    const QString path = ProgramFolder() + LicenseFileName;
+    if (QFileInfo::exists(path))
+        TFormMain::OpenDocument(path);
+    else
+        ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + LicenseFileName);
+}
+
+bool TFormAbout::ParseVersion(const QString& AText, int& AMajor, int& AMinor) {
+    const QStringList parts = AText.trimmed().split(QLatin1Char('.'));
+    if (parts.size() > 2)
+        return false;
+    int numbers[2] = {0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part.isEmpty() || part.size() > 5)
+            return false;
+        for (QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        numbers[i] = part.toInt();
+    }
+    AMajor = numbers[0];
+    AMinor = numbers[1];
+    return true;
+}
+
+void TFormAbout::MCheckForNewVersionClick() {
+    const QString server =
+        ServerAddress.isEmpty() ? Languages->HomePageAddress(true) : ServerAddress;
+    const QString url =
+        server + QStringLiteral("/external/product_version.php?pid=") + QString::number(FProductID);
+    QStringList lines;
+    HttpGetLines(url, lines);
+    if (lines.isEmpty()) {
+        ShowErrorMessage(FNoResponseFromServer);
+        return;
+    }
+    const QString& status = lines.first();
+    if (status == QLatin1String("OK")) {
+        // Versions are compared number by number: 1.10 is newer than 1.9.
+        int newestMajor = 0, newestMinor = 0, ownMajor = 0, ownMinor = 0;
+        if (lines.size() < 2 || !ParseVersion(lines[1], newestMajor, newestMinor) ||
+            !ParseVersion(FVersion, ownMajor, ownMinor)) {
+            ShowErrorMessage(FUnknownError);
+            return;
+        }
+        if (std::make_pair(ownMajor, ownMinor) >= std::make_pair(newestMajor, newestMinor)) {
+            ShowInformationMessage(FApplication + QLatin1Char(' ') + FUpToDate + QLatin1Char('.'));
+            return;
+        }
+        if (ShowQuestionMessage(FNewVersionAvailable + QStringLiteral(": ") + lines[1].trimmed() +
+                                QStringLiteral("\r\n") + FGoToProductsWebPage + QLatin1Char('?')))
+            HomepageLinkClick();
+        return;
+    }
+    if (status == QLatin1String("ERROR") && lines.size() >= 2 && !lines[1].trimmed().isEmpty()) {
+        ShowErrorMessage(lines[1]);
+        return;
+    }
+    ShowErrorMessage(FUnknownError);
+}

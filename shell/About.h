@@ -1,0 +1,87 @@
+// The about window: icon, title, version and build date, copyright years, the
+// maker's name and links, and two menu commands: the check for a newer version on
+// the maker's web server and the licence agreement shipped beside the program.
+//
+//     TFormAbout window(this, Version::BuildTime(), 2002, Version::BuildTime().date().year(),
+//                       Maker::ProductId);
+//     TakeWindowStyle(&window, this);
+//     window.exec();
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QWidget;
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int ACopyrightFrom,
+               int ACopyrightTo, int AProductID);
+
+    // Reads the window's texts and messages from the active language file.
+    void SetLanguage();
+
+    // "mailto:" with the application title and version as the subject.
+    void EmailLinkClick();
+    // The product page of the maker's web site.
+    void HomepageLinkClick();
+    // Asks the maker's web server for the newest version and tells the user.
+    void MCheckForNewVersionClick();
+    // Opens License.txt from the program's folder.
+    void MLicenseAgreementClick();
+
+    int ProductID() const { return FProductID; }
+
+    // Reads "major.minor" (or a lone "major") into its numbers; false for any other text.
+    static bool ParseVersion(const QString& AText, int& AMajor, int& AMinor);
+
+    // Opens a web or "mailto:" address with the desktop's default handler; tests replace it.
+    static std::function<bool(const QString& AAddress)> OpenUrl;
+    // The address the version query goes to, without the path ("http://host[:port]");
+    // empty means the maker's home page address. Tests point it at a local server.
+    static QString ServerAddress;
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
+    void keyPressEvent(QKeyEvent* AEvent) override;
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+    QLabel* AddLabel(const char* AName, int ALeft, int ATop, int APixelSize, bool ABold,
+                     const QColor& AColor);
+    QLabel* AddImage(const char* AName, int ALeft, int ATop, int AWidth, int AHeight,
+                     const char* AResource);
+    void FitTitle();
+
+    int FProductID = 0;
+    QString FVersion;
+
+    QMenuBar* MainMenu = nullptr;
+    QAction* MCheckForNewVersion = nullptr;
+    QAction* MLicenseAgreement = nullptr;
+    QWidget* SpacerPanel = nullptr;
+    QLabel* AppIcon = nullptr;
+    QLabel* AppVersion = nullptr;
+    QLabel* AppTitle = nullptr;
+    QLabel* EmailLink = nullptr;
+    QLabel* HomepageLink = nullptr;
+    QLabel* LAppVersion = nullptr;
+    QLabel* Copyright = nullptr;
+    QLabel* Company = nullptr;
+    QLabel* EmailIcon = nullptr;
+    QLabel* HomepageIcon = nullptr;
+
+    QString FNewVersionAvailable;
+    QString FGoToProductsWebPage;
+    QString FApplication;
+    QString FUpToDate;
+    QString FFileNotFound;
+    QString FUnknownError;
+    QString FNoResponseFromServer;
+};

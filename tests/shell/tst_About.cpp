@@ -1,0 +1,444 @@
+#include "About.h"
+#include "AppTestEnvironment.h"
+#include "Main.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QNetworkProxy>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+
+namespace {
+
+// An HTTP server on 127.0.0.1 that answers every request with one canned response,
+// or drops each connection at once.
+class TLocalHttpServer {
+public:
+    explicit TLocalHttpServer(QByteArray AResponse, bool ADropConnection = false)
+        : FResponse(std::move(AResponse)), FDropConnection(ADropConnection) {
+        QObject::connect(&FServer, &QTcpServer::newConnection, [this] { Accept(); });
+        FServer.listen(QHostAddress::LocalHost);
+    }
+    QString Address() const {
+        return QStringLiteral("http://127.0.0.1:%1").arg(FServer.serverPort());
+    }
+    // Request lines received, e.g. "GET /path HTTP/1.1".
+    const QStringList& Requests() const { return FRequests; }
+
+private:
+    void Accept() {
+        while (QTcpSocket* socket = FServer.nextPendingConnection()) {
+            if (FDropConnection) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                QByteArray& received = FReceived[socket];
+                received += socket->readAll();
+                if (!received.contains("\r\n\r\n") || received.isNull())
+                    return;
+                FRequests << QString::fromLatin1(received.left(received.indexOf("\r\n")));
+                received = QByteArray(); // answered: null from now on
+                socket->write(FResponse);
+                socket->disconnectFromHost();
+            });
+        }
+    }
+
+    QTcpServer FServer;
+    QByteArray FResponse;
+    bool FDropConnection;
+    QHash<QTcpSocket*, QByteArray> FReceived;
+    QStringList FRequests;
+};
+
+QByteArray HttpResponse(int AStatus, const QByteArray& ABody) {
+    return "HTTP/1.1 " + QByteArray::number(AStatus) + " Status\r\n" +
+           "Content-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+           QByteArray::number(ABody.size()) + "\r\n\r\n" + ABody;
+}
+
+const QDateTime BuildDate(QDate(2026, 3, 14), QTime(9, 30), Qt::UTC);
+const QString ProductPage = QStringLiteral("http://www.ternwick.com/?pg=1&pid=3");
+const QString UpToDate = QStringLiteral("Kavorin is up to date.");
+const QString NewVersion13 = QStringLiteral(
+    "A new version of Kavorin is available: 1.3\nDo you want to open the product's web page?");
+const QString UnknownError =
+    QStringLiteral("The server sent an answer that Kavorin does not understand.");
+const QString NoResponse =
+    QStringLiteral("No response from the server. Please check your Internet connection.");
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowShowsTextsOfLanguage_data();
+    void windowShowsTextsOfLanguage();
+    void longTitleShrinksToFit();
+    void copyrightOfOneYear();
+    void licenseCommandFollowsFile();
+    void licenseOpensFile();
+    void missingLicenseIsReported();
+    void linksOpenAddresses();
+    void keysCloseWindow_data();
+    void keysCloseWindow();
+    void versionCheck_data();
+    void versionCheck();
+    void versionCheckAsksProductOfWindow();
+    void versionCheckIgnoresDecimalComma();
+    void versionCheckWithoutAnswer_data();
+    void versionCheckWithoutAnswer();
+    void parseVersion_data();
+    void parseVersion();
+
+private:
+    GuiTest::TAppTestEnvironment Environment;
+    QTemporaryDir FProgramFolder;
+    QStringList FOpenedUrls;
+    QStringList FOpenedDocuments;
+};
+
+void TestAbout::initTestCase() {
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    SetApplicationTitle(QStringLiteral("Kavorin"));
+}
+
+void TestAbout::init() {
+    SetProgramFolder(FProgramFolder.path());
+    QFile::remove(FProgramFolder.filePath(QStringLiteral("License.txt")));
+    FOpenedUrls.clear();
+    FOpenedDocuments.clear();
+    TFormAbout::OpenUrl = [this](const QString& AAddress) {
+        FOpenedUrls << AAddress;
+        return true;
+    };
+    TFormMain::OpenDocument = [this](const QString& APath) {
+        FOpenedDocuments << APath;
+        return true;
+    };
+    // A server nobody runs: a test that forgets its own never reaches the maker's.
+    TFormAbout::ServerAddress = QStringLiteral("http://127.0.0.1:1");
+}
+
+void TestAbout::cleanup() {
+    Environment.LanguageManager().Load(QStringLiteral("English"));
+    SetProgramFolder(QString());
+    TFormAbout::ServerAddress.clear();
+}
+
+void TestAbout::windowShowsTextsOfLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("checkCommand");
+    QTest::addColumn<QString>("licenseCommand");
+    QTest::addColumn<QString>("versionCaption");
+    QTest::addColumn<QString>("productPage");
+    QTest::newRow("English") << "English"
+                             << "About"
+                             << "Check for a new version"
+                             << "License agreement"
+                             << "Version:" << ProductPage;
+    QTest::newRow("Czech") << "Czech"
+                           << "O programu"
+                           << "Zkontrolovat novou verzi" << QStringLiteral("Licenční smlouva")
+                           << "Verze:" << ProductPage + QStringLiteral("&lng=cs");
+}
+
+void TestAbout::windowShowsTextsOfLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, checkCommand);
+    QFETCH(QString, licenseCommand);
+    QFETCH(QString, versionCaption);
+    QFETCH(QString, productPage);
+    QVERIFY(Environment.LanguageManager().Load(language));
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+
+    QCOMPARE(window.windowTitle(), caption);
+    QCOMPARE(window.findChild<QAction*>("MCheckForNewVersion")->text(), checkCommand);
+    QCOMPARE(window.findChild<QAction*>("MLicenseAgreement")->text(), licenseCommand);
+    auto label = [&](const char* AName) { return window.findChild<QLabel*>(AName); };
+    QCOMPARE(label("AppTitle")->text(), QStringLiteral("Kavorin"));
+    QCOMPARE(label("LAppVersion")->text(), versionCaption);
+    QCOMPARE(label("AppVersion")->text(), QStringLiteral("1.2"));
+    QCOMPARE(label("AppVersion")->toolTip(),
+             QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
+    QCOMPARE(label("AppVersion")->x(), label("LAppVersion")->geometry().right() + 1 + 8);
+    QCOMPARE(label("Copyright")->text(), QStringLiteral("Copyright \u00A9 2002\u20132026"));
+    QCOMPARE(label("Company")->text(), QStringLiteral("Ternwick"));
+    QCOMPARE(label("EmailLink")->text(), QStringLiteral("kavorin@ternwick.com"));
+    QCOMPARE(label("HomepageLink")->text(), QStringLiteral("www.ternwick.com"));
+    QCOMPARE(label("HomepageLink")->toolTip(), productPage);
+    QVERIFY(!label("AppIcon")->pixmap().isNull());
+    QVERIFY(!label("EmailIcon")->pixmap().isNull());
+    QVERIFY(!label("HomepageIcon")->pixmap().isNull());
+
+    // The client area below the menu bar is the panel's, and every label fits in it.
+    auto* panel = window.findChild<QWidget*>("SpacerPanel");
+    QCOMPARE(panel->size(), QSize(231, 225));
+    window.show();
+    QCOMPARE(window.height(), window.findChild<QMenuBar*>("MainMenu")->height() + 225);
+    QCOMPARE(window.width(), 231);
+    for (QLabel* child : panel->findChildren<QLabel*>())
+        QVERIFY2(panel->rect().contains(child->geometry()), qPrintable(child->objectName()));
+}
+
+void TestAbout::longTitleShrinksToFit() {
+    const auto restoreTitle = qScopeGuard([] { SetApplicationTitle(QStringLiteral("Kavorin")); });
+    SetApplicationTitle(QStringLiteral("Kavorin Solid Figures Calculator"));
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    auto* title = window.findChild<QLabel*>("AppTitle");
+    QCOMPARE(title->text(), QStringLiteral("Kavorin Solid Figures Calculator"));
+    QVERIFY(title->font().pixelSize() < 15);
+    QVERIFY(title->x() + title->width() <= 231);
+    // One pixel larger would not fit.
+    QFont larger = title->font();
+    larger.setPixelSize(larger.pixelSize() + 1);
+    QVERIFY(title->x() + QFontMetrics(larger).horizontalAdvance(title->text()) > 231);
+}
+
+void TestAbout::copyrightOfOneYear() {
+    TFormAbout window(nullptr, BuildDate, 2026, 2026, 3);
+    QCOMPARE(window.findChild<QLabel*>("Copyright")->text(),
+             QStringLiteral("Copyright \u00A9 2026"));
+}
+
+void TestAbout::licenseCommandFollowsFile() {
+    {
+        TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+        window.show();
+        QVERIFY(!window.findChild<QAction*>("MLicenseAgreement")->isEnabled());
+    }
+    QFile license(FProgramFolder.filePath(QStringLiteral("License.txt")));
+    QVERIFY(license.open(QIODevice::WriteOnly));
+    license.close();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    QVERIFY(window.findChild<QAction*>("MLicenseAgreement")->isEnabled());
+}
+
+void TestAbout::licenseOpensFile() {
+    QFile license(FProgramFolder.filePath(QStringLiteral("License.txt")));
+    QVERIFY(license.open(QIODevice::WriteOnly));
+    license.close();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    GuiTest::TModalWatcher watcher;
+    window.findChild<QAction*>("MLicenseAgreement")->trigger();
+    QCOMPARE(FOpenedDocuments, QStringList{ProgramFolder() + QStringLiteral("License.txt")});
+    QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
+}
+
+void TestAbout::missingLicenseIsReported() {
+    QVERIFY(Environment.LanguageManager().Load(QStringLiteral("Czech")));
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    window.MLicenseAgreementClick();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen()[0].Text, QStringLiteral("Soubor nebyl nalezen:\nLicense.txt"));
+    QVERIFY(FOpenedDocuments.isEmpty());
+}
+
+void TestAbout::linksOpenAddresses() {
+    QVERIFY(Environment.LanguageManager().Load(QStringLiteral("Czech")));
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    QTest::mouseClick(window.findChild<QLabel*>("EmailLink"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QLabel*>("HomepageLink"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QLabel*>("Company"), Qt::LeftButton);
+    QCOMPARE(FOpenedUrls,
+             (QStringList{QStringLiteral("mailto:kavorin@ternwick.com?subject=Kavorin 1.2"),
+                          ProductPage + QStringLiteral("&lng=cs")}));
+}
+
+void TestAbout::keysCloseWindow_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter);
+}
+
+void TestAbout::keysCloseWindow() {
+    QFETCH(int, key);
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key(key));
+    QVERIFY(!window.isVisible());
+}
+
+void TestAbout::versionCheck_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("press"); // the button pressed in the box
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("opened");
+    const int ok = QMessageBox::Ok, yes = QMessageBox::Yes, no = QMessageBox::No;
+    const int information = QMessageBox::Information, question = QMessageBox::Question,
+              error = QMessageBox::Critical;
+    QTest::newRow("same version") << 200 << QByteArray("OK\r\n1.2\r\n") << ok << information
+                                  << UpToDate << QStringList();
+    QTest::newRow("older on the server")
+        << 200 << QByteArray("OK\n1.1") << ok << information << UpToDate << QStringList();
+    QTest::newRow("older major on the server")
+        << 200 << QByteArray("OK\n0.9") << ok << information << UpToDate << QStringList();
+    QTest::newRow("newer, Yes opens the product page")
+        << 200 << QByteArray("OK\r\n1.3\r\n") << yes << question << NewVersion13
+        << QStringList{ProductPage};
+    QTest::newRow("newer, No opens nothing")
+        << 200 << QByteArray("OK\r\n1.3") << no << question << NewVersion13 << QStringList();
+    QTest::newRow("1.10 is newer than 1.2")
+        << 200 << QByteArray("OK\n1.10\n") << no << question
+        << QStringLiteral("A new version of Kavorin is available: 1.10\n"
+                          "Do you want to open the product's web page?")
+        << QStringList();
+    QTest::newRow("major number alone")
+        << 200 << QByteArray("OK\n2") << no << question
+        << QStringLiteral("A new version of Kavorin is available: 2\n"
+                          "Do you want to open the product's web page?")
+        << QStringList();
+    QTest::newRow("error with the server's text")
+        << 200 << QByteArray("ERROR\r\nUnknown product.\r\n") << ok << error
+        << QStringLiteral("Unknown product.") << QStringList();
+    QTest::newRow("error text with a failure status")
+        << 503 << QByteArray("ERROR\nThe service is down.") << ok << error
+        << QStringLiteral("The service is down.") << QStringList();
+    QTest::newRow("HTML error page")
+        << 404 << QByteArray("<html><body><h1>Not Found</h1></body></html>\n") << ok << error
+        << UnknownError << QStringList();
+    QTest::newRow("OK without a version")
+        << 200 << QByteArray("OK\n") << ok << error << UnknownError << QStringList();
+    QTest::newRow("OK with text for a version")
+        << 200 << QByteArray("OK\nnew") << ok << error << UnknownError << QStringList();
+    QTest::newRow("ERROR without a text")
+        << 200 << QByteArray("ERROR") << ok << error << UnknownError << QStringList();
+    QTest::newRow("status in lower case")
+        << 200 << QByteArray("ok\n1.3") << ok << error << UnknownError << QStringList();
+    QTest::newRow("empty answer") << 200 << QByteArray() << ok << error << NoResponse
+                                  << QStringList();
+}
+
+void TestAbout::versionCheck() {
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(int, press);
+    QFETCH(int, icon);
+    QFETCH(QString, text);
+    QFETCH(QStringList, opened);
+    TLocalHttpServer server(HttpResponse(status, body));
+    TFormAbout::ServerAddress = server.Address();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::StandardButton(press)));
+    window.findChild<QAction*>("MCheckForNewVersion")->trigger();
+
+    QCOMPARE(server.Requests().size(), 1);
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(int(watcher.Seen()[0].Icon), icon);
+    QCOMPARE(watcher.Seen()[0].Text, text);
+    QCOMPARE(FOpenedUrls, opened);
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestAbout::versionCheckAsksProductOfWindow() {
+    TLocalHttpServer server(HttpResponse(200, "OK\n1.2\n"));
+    TFormAbout::ServerAddress = server.Address();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 7);
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    window.MCheckForNewVersionClick();
+    QCOMPARE(server.Requests(),
+             QStringList{QStringLiteral("GET /external/product_version.php?pid=7 HTTP/1.1")});
+}
+
+void TestAbout::versionCheckIgnoresDecimalComma() {
+    const QLocale previous;
+    const auto restoreLocale = qScopeGuard([previous] { QLocale::setDefault(previous); });
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    QVERIFY(Environment.LanguageManager().Load(QStringLiteral("Czech")));
+    TLocalHttpServer server(HttpResponse(200, "OK\n1.3\n"));
+    TFormAbout::ServerAddress = server.Address();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Yes));
+    window.MCheckForNewVersionClick();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Text,
+             QStringLiteral("Je k dispozici nová verze programu Kavorin: 1.3\n"
+                            "Chcete otevřít webovou stránku produktu?"));
+    QCOMPARE(FOpenedUrls, QStringList{ProductPage + QStringLiteral("&lng=cs")});
+}
+
+void TestAbout::versionCheckWithoutAnswer_data() {
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("connection refused") << false;
+    QTest::newRow("connection dropped") << true;
+}
+
+void TestAbout::versionCheckWithoutAnswer() {
+    QFETCH(bool, listening);
+    std::unique_ptr<TLocalHttpServer> server;
+    if (listening) {
+        server = std::make_unique<TLocalHttpServer>(QByteArray(), true);
+        TFormAbout::ServerAddress = server->Address();
+    } else {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        TFormAbout::ServerAddress = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+    }
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    window.MCheckForNewVersionClick();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen()[0].Text, NoResponse);
+}
+
+void TestAbout::parseVersion_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::newRow("major and minor") << "1.2" << true << 1 << 2;
+    QTest::newRow("two-digit minor") << "1.10" << true << 1 << 10;
+    QTest::newRow("leading zero") << "1.02" << true << 1 << 2;
+    QTest::newRow("major alone") << "2" << true << 2 << 0;
+    QTest::newRow("blanks around") << " 1.3 " << true << 1 << 3;
+    QTest::newRow("three numbers") << "1.2.1" << false << 0 << 0;
+    QTest::newRow("decimal comma") << "1,3" << false << 0 << 0;
+    QTest::newRow("empty") << "" << false << 0 << 0;
+    QTest::newRow("no minor after the dot") << "1." << false << 0 << 0;
+    QTest::newRow("sign") << "-1.2" << false << 0 << 0;
+    QTest::newRow("letters") << "1.2b" << false << 0 << 0;
+    QTest::newRow("too large a number") << "1.999999" << false << 0 << 0;
+}
+
+void TestAbout::parseVersion() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    int parsedMajor = -1, parsedMinor = -1;
+    QCOMPARE(TFormAbout::ParseVersion(text, parsedMajor, parsedMinor), valid);
+    if (valid) {
+        QCOMPARE(parsedMajor, major);
+        QCOMPARE(parsedMinor, minor);
+    }
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_About.moc"
