@@ -1,14 +1,13 @@
 #include "About.h"
 
+#include "DesktopServices.h"
 #include "LanguageSupport.h"
-#include "Main.h"
 #include "MessageBoxes.h"
 #include "NetworkFunctions.h"
 #include "ProgramFolder.h"
 #include "ResourceLoading.h"
 #include "Version.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,10 +17,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
-
-std::function<bool(const QString&)> TFormAbout::OpenUrl = [](const QString& AAddress) {
-    return QDesktopServices::openUrl(QUrl(AAddress));
-};
 
 QString TFormAbout::ServerAddress;
 
@@ -202,19 +197,20 @@ bool TFormAbout::eventFilter(QObject* AWatched, QEvent* AEvent) {
 }
 
 void TFormAbout::EmailLinkClick() {
-    OpenUrl(QStringLiteral("mailto:") + Languages->EmailAddress(Maker::MailBoxName) +
-            QStringLiteral("?subject=") + AppTitle->text() + QLatin1Char(' ') + AppVersion->text());
+    OpenUrl(QUrl(QStringLiteral("mailto:") + Languages->EmailAddress(Maker::MailBoxName) +
+                 QStringLiteral("?subject=") + AppTitle->text() + QLatin1Char(' ') +
+                 AppVersion->text()));
 }
 
 void TFormAbout::HomepageLinkClick() {
-    OpenUrl(Languages->ProductPageAddress(true, FProductID));
+    OpenUrl(QUrl(Languages->ProductPageAddress(true, FProductID)));
 }
 
 void TFormAbout::MLicenseAgreementClick() {
-    // The desktop services take a path, not a command line, so it stays unquoted.
+    // The desktop opener takes a file URL, not a command line: no quotes around the path.
     const QString path = ProgramFolder() + LicenseFileName;
     if (QFileInfo::exists(path))
-        TFormMain::OpenDocument(path);
+        OpenUrl(QUrl::fromLocalFile(path));
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + LicenseFileName);
 }

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -41,8 +40,6 @@ public:
     // Reads "major.minor" (or a lone "major") into its numbers; false for any other text.
     static bool ParseVersion(const QString& AText, int& AMajor, int& AMinor);
 
-    // Opens a web or "mailto:" address with the desktop's default handler; tests replace it.
-    static std::function<bool(const QString& AAddress)> OpenUrl;
     // The address the version query goes to, without the path ("http://host[:port]");
     // empty means the maker's home page address. Tests point it at a local server.
     static QString ServerAddress;

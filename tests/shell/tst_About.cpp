@@ -1,6 +1,6 @@
 #include "About.h"
 #include "AppTestEnvironment.h"
-#include "Main.h"
+#include "DesktopServices.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 
@@ -117,14 +117,13 @@ void TestAbout::init() {
     QFile::remove(FProgramFolder.filePath(QStringLiteral("License.txt")));
     FOpenedUrls.clear();
     FOpenedDocuments.clear();
-    TFormAbout::OpenUrl = [this](const QString& AAddress) {
-        FOpenedUrls << AAddress;
+    SetUrlOpener([this](const QUrl& AUrl) {
+        if (AUrl.isLocalFile())
+            FOpenedDocuments << AUrl.toLocalFile();
+        else
+            FOpenedUrls << AUrl.toString();
         return true;
-    };
-    TFormMain::OpenDocument = [this](const QString& APath) {
-        FOpenedDocuments << APath;
-        return true;
-    };
+    });
     // A server nobody runs: a test that forgets its own never reaches the maker's.
     TFormAbout::ServerAddress = QStringLiteral("http://127.0.0.1:1");
 }
@@ -132,6 +131,7 @@ void TestAbout::init() {
 void TestAbout::cleanup() {
     Environment.LanguageManager().Load(QStringLiteral("English"));
     SetProgramFolder(QString());
+    SetUrlOpener({});
     TFormAbout::ServerAddress.clear();
 }
 
