@@ -26,12 +26,6 @@ namespace {
 
 const QSize FlagSize(16, 12);
 
-QString Text(const QString& ASection, const QString& AKey) {
-    if (!Languages)
-        return TLanguageFile::Undefined;
-    return Languages->ActiveFile().ReadString(ASection, AKey);
-}
-
 QString ActiveLanguage() {
     return Languages ? Languages->ActiveLanguage() : QString();
 }
@@ -205,28 +199,30 @@ void TFormSettings::ReadSettings() {
 }
 
 void TFormSettings::SetLanguage() {
-    FInvalidDensity = Text(SettingsSection, QStringLiteral("sInvalidDensity"));
-    setWindowTitle(Text(SettingsSection, QStringLiteral("Caption")));
-    GBResults->setTitle(Text(SettingsSection, QStringLiteral("GBResults")));
-    EPrecision->SetLabelText(Text(QStringLiteral("TFormPrecision"), QStringLiteral("Caption")));
-    RGForm->setTitle(Text(SettingsSection, QStringLiteral("RGForm")));
-    FFormItems[0]->setText(Text(SettingsSection, QStringLiteral("RGForm.Items[0]")));
-    FFormItems[1]->setText(Text(SettingsSection, QStringLiteral("RGForm.Items[1]")));
-    ChBUsePresetDensity->setText(Text(SettingsSection, QStringLiteral("ChBUsePresetDensity")));
-    GBView->setTitle(Text(SettingsSection, QStringLiteral("GBView")));
+    FInvalidDensity = LanguageText(SettingsSection, QStringLiteral("sInvalidDensity"));
+    setWindowTitle(LanguageText(SettingsSection, QStringLiteral("Caption")));
+    GBResults->setTitle(LanguageText(SettingsSection, QStringLiteral("GBResults")));
+    EPrecision->SetLabelText(
+        LanguageText(QStringLiteral("TFormPrecision"), QStringLiteral("Caption")));
+    RGForm->setTitle(LanguageText(SettingsSection, QStringLiteral("RGForm")));
+    FFormItems[0]->setText(LanguageText(SettingsSection, QStringLiteral("RGForm.Items[0]")));
+    FFormItems[1]->setText(LanguageText(SettingsSection, QStringLiteral("RGForm.Items[1]")));
+    ChBUsePresetDensity->setText(
+        LanguageText(SettingsSection, QStringLiteral("ChBUsePresetDensity")));
+    GBView->setTitle(LanguageText(SettingsSection, QStringLiteral("GBView")));
     const QString computations = QStringLiteral("TFormComputations");
-    ChBDraft->setText(Text(computations, QStringLiteral("BDraft")));
-    ChBSupplementaryData->setText(Text(computations, QStringLiteral("BSupplementaryData")));
-    ChBFormulas->setText(Text(computations, QStringLiteral("BFormulas")));
-    QString language = Text(SettingsSection, QStringLiteral("LLanguage"));
+    ChBDraft->setText(LanguageText(computations, QStringLiteral("BDraft")));
+    ChBSupplementaryData->setText(LanguageText(computations, QStringLiteral("BSupplementaryData")));
+    ChBFormulas->setText(LanguageText(computations, QStringLiteral("BFormulas")));
+    QString language = LanguageText(SettingsSection, QStringLiteral("LLanguage"));
     // The language choice stays recognisable whatever language is shown.
     if (ActiveLanguage() != QLatin1String("English"))
         language += QStringLiteral(" (Language)");
     LLanguage->setText(language);
     const QString buttons = QStringLiteral("Buttons");
-    BOK->setText(Text(buttons, QStringLiteral("OK")));
-    BCancel->setText(Text(buttons, QStringLiteral("Cancel")));
-    BDefault->setText(Text(buttons, QStringLiteral("Default")));
+    BOK->setText(LanguageText(buttons, QStringLiteral("OK")));
+    BCancel->setText(LanguageText(buttons, QStringLiteral("Cancel")));
+    BDefault->setText(LanguageText(buttons, QStringLiteral("Default")));
 }
 
 int TFormSettings::FormIndex() const {
