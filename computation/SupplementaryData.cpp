@@ -1,0 +1,359 @@
+#include "SupplementaryData.h"
+
+#include "Application.h"
+#include "ComputationHost.h"
+#include "Computations.h"
+#include "LanguageSupport.h"
+#include "NumberParsing.h"
+#include "Results.h"
+#include "Settings.h"
+#include "SolidFigures.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMetaObject>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <stdexcept>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+const QString Section = QStringLiteral("TFormSupplementaryData");
+
+// Width of the grid's sunken frame on each side; the 4 of the window's height
+// formula is this frame at the top and at the bottom.
+constexpr int FrameWidth = 2;
+// Moves that the window system undoes again and again (a place off the screen,
+// say) are given up after this many snaps back.
+constexpr int MaxSnapAttempts = 3;
+
+// The keys of the item texts in the language file.
+constexpr const char* ItemKeys[] = {"sDefaultMass",
+                                    "sDiagonalOfSolid",
+                                    "sDiagonalOfXFace",
+                                    "sAreaOfXFace",
+                                    "sSlantHeight",
+                                    "sAreaOfBase",
+                                    "sAreaOfLateralSurface",
+                                    "sHeightOfSolid",
+                                    "sSlantHeightByXSide",
+                                    "sAreaOfFaceByXSide",
+                                    "sAreaOfOuterLateralSurface",
+                                    "sAreaOfInnerLateralSurface",
+                                    "sAreaOfUpperBase",
+                                    "sAreaOfLowerBase",
+                                    "sChordOfSegmentOfCircle",
+                                    "sAreaOfSegmentOfCircle",
+                                    "sAreaOfLevelSurface",
+                                    "sAreaOfCurvedSurface",
+                                    "sPercentageFillingOfTank",
+                                    "sRadiusOfSphere",
+                                    "sAreaOfSphericalCap",
+                                    "sAreaOfCircle",
+                                    "sPercentageFillingOfSphere",
+                                    "sRadiusOfSegment",
+                                    "sAreaOfSphericalCapOfSegmentPart",
+                                    "sAreaOfLateralSurfaceOfConePart",
+                                    "sVolumeOfSegmentPart",
+                                    "sVolumeOfConePart",
+                                    "sAreaOfUpperCircle",
+                                    "sAreaOfLowerCircle",
+                                    "sAreaOfSphericalZone"};
+
+// One item row: the text's key and, for a text with a "$" placeholder, the
+// letters that go in its place ("" for none).
+struct TRow {
+    const char* Key;
+    const char* Letters = nullptr;
+};
+
+// The item rows of a kind of solid, in the order the calculation handlers
+// send their values.
+std::vector<TRow> RowsOf(TSolidType ASolidType) {
+    switch (ASolidType) {
+    case stCube:
+        return {{"sDiagonalOfSolid"}, {"sDiagonalOfXFace", ""}, {"sAreaOfXFace", ""}};
+    case stBlock:
+        return {{"sDiagonalOfSolid"},       {"sDiagonalOfXFace", "AB"}, {"sDiagonalOfXFace", "BC"},
+                {"sDiagonalOfXFace", "CA"}, {"sAreaOfXFace", "AB"},     {"sAreaOfXFace", "BC"},
+                {"sAreaOfXFace", "CA"}};
+    case stCone:
+        return {{"sSlantHeight"}, {"sAreaOfBase"}, {"sAreaOfLateralSurface"}};
+    case stCylinder:
+        return {{"sAreaOfBase"}, {"sAreaOfLateralSurface"}};
+    case stPyramid_Tetrahedron:
+        return {{"sHeightOfSolid"}, {"sSlantHeight"}, {"sAreaOfXFace", ""}};
+    case stPyramid_Rectangle:
+        return {
+            {"sSlantHeightByXSide", "A"}, {"sSlantHeightByXSide", "B"}, {"sAreaOfBase"},
+            {"sAreaOfFaceByXSide", "A"},  {"sAreaOfFaceByXSide", "B"},  {"sAreaOfLateralSurface"}};
+    case stPyramid_NAngle:
+        return {{"sSlantHeight"}, {"sAreaOfBase"}, {"sAreaOfXFace", ""}, {"sAreaOfLateralSurface"}};
+    case stPrism_Triangle:
+        return {{"sAreaOfBase"},
+                {"sAreaOfFaceByXSide", "A"},
+                {"sAreaOfFaceByXSide", "B"},
+                {"sAreaOfFaceByXSide", "C"},
+                {"sAreaOfLateralSurface"}};
+    case stPrism_NAngle:
+        return {{"sAreaOfBase"}, {"sAreaOfXFace", ""}, {"sAreaOfLateralSurface"}};
+    case stPrism_CircularRing:
+        return {{"sAreaOfBase"}, {"sAreaOfOuterLateralSurface"}, {"sAreaOfInnerLateralSurface"}};
+    case stTruncatedCone:
+        return {{"sSlantHeight"},
+                {"sAreaOfUpperBase"},
+                {"sAreaOfLowerBase"},
+                {"sAreaOfLateralSurface"}};
+    case stTruncatedPyramid_Rectangle:
+        return {{"sSlantHeightByXSide", "A"}, {"sSlantHeightByXSide", "B"},
+                {"sAreaOfUpperBase"},         {"sAreaOfLowerBase"},
+                {"sAreaOfFaceByXSide", "A"},  {"sAreaOfFaceByXSide", "B"},
+                {"sAreaOfLateralSurface"}};
+    case stTruncatedPyramid_NAngle:
+        return {{"sSlantHeight"},
+                {"sAreaOfUpperBase"},
+                {"sAreaOfLowerBase"},
+                {"sAreaOfXFace", ""},
+                {"sAreaOfLateralSurface"}};
+    case stCylindricalTank:
+        return {{"sChordOfSegmentOfCircle"},
+                {"sAreaOfSegmentOfCircle"},
+                {"sAreaOfLevelSurface"},
+                {"sAreaOfCurvedSurface"},
+                {"sPercentageFillingOfTank"}};
+    case stSphericalSegment_RadiusOfSegment:
+        return {{"sRadiusOfSphere"},
+                {"sAreaOfSphericalCap"},
+                {"sAreaOfCircle"},
+                {"sPercentageFillingOfSphere"}};
+    case stSphericalSegment_RadiusOfSphere:
+        return {{"sRadiusOfSegment"},
+                {"sAreaOfSphericalCap"},
+                {"sAreaOfCircle"},
+                {"sPercentageFillingOfSphere"}};
+    case stSphericalSector:
+        return {{"sRadiusOfSphere"},
+                {"sAreaOfSphericalCapOfSegmentPart"},
+                {"sAreaOfLateralSurfaceOfConePart"},
+                {"sVolumeOfSegmentPart"},
+                {"sVolumeOfConePart"},
+                {"sPercentageFillingOfSphere"}};
+    case stSphericalFrustum:
+        return {{"sRadiusOfSphere"},
+                {"sAreaOfUpperCircle"},
+                {"sAreaOfLowerCircle"},
+                {"sAreaOfSphericalZone"},
+                {"sPercentageFillingOfSphere"}};
+    case stSphere:
+    case stNone:
+        break;
+    }
+    return {};
+}
+
+QString Text(const QString& AKey) {
+    if (!Languages)
+        return TLanguageFile::Undefined;
+    return Languages->ActiveFile().ReadString(Section, AKey);
+}
+
+// A read-only cell.
+QTableWidgetItem* Cell(const QString& AText) {
+    auto* item = new QTableWidgetItem(AText);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost,
+                                               int APrimaryClientWidth)
+    : QWidget(AOwner,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ValueList(new QTableWidget(1, 2, this)), FHost(AHost) {
+    setObjectName(QStringLiteral("FormSupplementaryData"));
+
+    ValueList->setObjectName(QStringLiteral("ValueList"));
+    ValueList->setAccessibleName(ValueList->objectName());
+    ValueList->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ValueList->setLineWidth(FrameWidth);
+    // A pure display: no tab stop, no editing, no selection.
+    ValueList->setFocusPolicy(Qt::NoFocus);
+    ValueList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ValueList->setSelectionMode(QAbstractItemView::NoSelection);
+    ValueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ValueList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ValueList->setWordWrap(false);
+    ValueList->setCornerButtonEnabled(false);
+
+    // Every row is the row height plus its grid line; the window's height is
+    // fitted to the rows, so nothing ever scrolls.
+    QHeaderView* rows = ValueList->verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(0);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(RowHeight + GridLineWidth);
+
+    // The title row.
+    QHeaderView* titles = ValueList->horizontalHeader();
+    titles->setFixedHeight(RowHeight + GridLineWidth);
+    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titles->setSectionsClickable(false);
+    titles->setHighlightSections(false);
+    titles->setSectionResizeMode(QHeaderView::Fixed);
+    titles->setMinimumSectionSize(0);
+    ValueList->setColumnWidth(0, KeyColumnWidth);
+    ValueList->setColumnWidth(1, ValueColumnWidth);
+    // The value column takes what the window's width leaves beside the key column.
+    titles->setStretchLastSection(true);
+    ValueList->setHorizontalHeaderItem(0, new QTableWidgetItem);
+    ValueList->setHorizontalHeaderItem(1, new QTableWidgetItem);
+    ValueList->setItem(0, 0, Cell(QString()));
+    ValueList->setItem(0, 1, Cell(QString()));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ValueList);
+
+    SetLanguage();
+    // The client width follows the computation window's; the height follows the rows.
+    setFixedSize(APrimaryClientWidth, 2 * (RowHeight + GridLineWidth) + 2 * FrameWidth);
+
+    ReadSettings();
+    if (FPresetDensityInvalid)
+        ShowErrorReport(QStringLiteral("Invalid PresetDensity value"));
+}
+
+void TFormSupplementaryData::SetLanguage() {
+    for (const char* key : ItemKeys)
+        FItemTexts.insert(QLatin1String(key), Text(QLatin1String(key)));
+    setWindowTitle(Text(QStringLiteral("Caption")));
+    ValueList->horizontalHeaderItem(0)->setText(Text(QStringLiteral("Item")));
+    ValueList->horizontalHeaderItem(1)->setText(Text(QStringLiteral("Value")));
+}
+
+void TFormSupplementaryData::ReadSettings() {
+    TSettingsStore reg(SettingsKeys::Settings);
+    FUsePresetDensity = reg.ReadBool(QString(), QStringLiteral("UsePresetDensity"), false);
+    if (!FUsePresetDensity)
+        return;
+    const QString text = reg.ReadString(QString(), QStringLiteral("PresetDensity"), QString());
+    Extended density = 0;
+    if (TryTextToExtended(text, density)) {
+        FPresetDensity = density;
+    } else {
+        FUsePresetDensity = false;
+        FPresetDensityInvalid = true;
+    }
+}
+
+QString TFormSupplementaryData::ItemText(const char* AKey) const {
+    return FItemTexts.value(QLatin1String(AKey), TLanguageFile::Undefined);
+}
+
+void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
+    QStringList names;
+    for (const TRow& row : RowsOf(ASolidType)) {
+        const QString text = ItemText(row.Key);
+        names.append(row.Letters
+                         ? TFormComputations::FillPlaceholder(text, QLatin1String(row.Letters))
+                         : text);
+    }
+    FItemCount = int(names.size());
+    FHasMassRow = FUsePresetDensity && ASolidType != stNone;
+    if (FHasMassRow)
+        names.append(ItemText("sDefaultMass") + QStringLiteral(" (") + GeneralText(FPresetDensity) +
+                     QLatin1Char(')'));
+    // A solid without items (and without a mass row) keeps one empty row.
+    if (names.isEmpty())
+        names.append(QString());
+
+    ValueList->setRowCount(int(names.size()));
+    for (int i = 0; i < names.size(); ++i) {
+        ValueList->setItem(i, 0, Cell(names.at(i)));
+        ValueList->setItem(i, 1, Cell(QString()));
+    }
+    const int gridRows = ValueList->rowCount() + 1; // with the title row
+    setFixedHeight(gridRows * (RowHeight + GridLineWidth) + 2 * FrameWidth);
+}
+
+void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
+    if (!AValues.empty() && int(AValues.size()) != FItemCount)
+        throw std::runtime_error("Extended items mismatched");
+    const TPrecision precision = FHost->Precision();
+    for (std::size_t i = 0; i < AValues.size(); ++i)
+        ValueList->item(int(i), 1)->setText(
+            QString::fromStdString(RoundToStr(precision, true, AValues[i])));
+    if (!FHasMassRow)
+        return;
+    // The figure refuses a density of zero and a mass beyond the range of
+    // Extended; the mass cell then stays empty rather than raising an error on
+    // every keystroke.
+    QString mass;
+    if (const TSolidFigure* figure = FHost->SolidFigure()) {
+        try {
+            const Extended value = figure->Mass(FPresetDensity);
+            if (std::isfinite(value))
+                mass = QString::fromStdString(RoundToStr(precision, true, value));
+        } catch (const EInvalidInputSolidFigures&) {
+        }
+    }
+    ValueList->item(FItemCount, 1)->setText(mass);
+}
+
+void TFormSupplementaryData::ClearValues() {
+    for (int i = 0; i < ValueList->rowCount(); ++i)
+        ValueList->item(i, 1)->setText(QString());
+}
+
+void TFormSupplementaryData::PlaceAt(const QPoint& ATopLeft) {
+    FPlace = ATopLeft;
+    FPlaced = true;
+    FSnapAttempts = 0;
+    move(ATopLeft);
+}
+
+void TFormSupplementaryData::SnapBack() {
+    FSnapPending = false;
+    if (!FPlaced || pos() == FPlace)
+        return;
+    if (++FSnapAttempts > MaxSnapAttempts)
+        return;
+    move(FPlace);
+}
+
+void TFormSupplementaryData::moveEvent(QMoveEvent* AEvent) {
+    QWidget::moveEvent(AEvent);
+    if (!FPlaced)
+        return;
+    if (pos() == FPlace) {
+        FSnapAttempts = 0;
+        return;
+    }
+    // Back to the place after the move has been handled, not inside it.
+    if (!FSnapPending) {
+        FSnapPending = true;
+        QMetaObject::invokeMethod(this, &TFormSupplementaryData::SnapBack, Qt::QueuedConnection);
+    }
+}
+
+void TFormSupplementaryData::showEvent(QShowEvent* AEvent) {
+    QWidget::showEvent(AEvent);
+#ifdef Q_OS_WIN
+    // The computation window places this window; the user cannot drag it.
+    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE))
+        RemoveMenu(menu, SC_MOVE, MF_BYCOMMAND);
+#endif
+}
+
+void TFormSupplementaryData::closeEvent(QCloseEvent* AEvent) {
+    QWidget::closeEvent(AEvent);
+    // Last: the receiver may schedule this window's deletion.
+    emit Closed();
+}

@@ -1,0 +1,102 @@
+// The supplementary data window: a small tool window below the computation
+// window that lists the current solid's derived quantities (diagonals, slant
+// heights, face and base areas, filling percentages, partial volumes), one per
+// row, and, with a preset density, the solid's mass.
+#pragma once
+
+#include "MathFunctions.h"
+
+#include <QHash>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+class QTableWidget;
+class TComputationHost;
+
+// The kind of solid (and variant) whose rows the window shows.
+enum TSolidType : std::uint8_t {
+    stNone,
+    stCube,
+    stBlock,
+    stSphere,
+    stCone,
+    stCylinder,
+    stPyramid_Tetrahedron,
+    stPyramid_Rectangle,
+    stPyramid_NAngle,
+    stPrism_Triangle,
+    stPrism_NAngle,
+    stPrism_CircularRing,
+    stTruncatedCone,
+    stTruncatedPyramid_Rectangle,
+    stTruncatedPyramid_NAngle,
+    stCylindricalTank,
+    stSphericalSegment_RadiusOfSegment,
+    stSphericalSegment_RadiusOfSphere,
+    stSphericalSector,
+    stSphericalFrustum
+};
+
+class TFormSupplementaryData : public QWidget {
+    Q_OBJECT
+public:
+    // AHost (not null, outlives the window) gives SolidFigure() for the mass and
+    // the precision to write values in;
+    // APrimaryClientWidth is the computation window's client width without the
+    // draft panel. An unreadable preset density is reported here (error box) and
+    // the window then works without the mass row.
+    TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost, int APrimaryClientWidth);
+
+    // Rebuilds the rows for a kind of solid and fits the window's height to them.
+    void AdaptToSolid(TSolidType ASolidType);
+    // One value per item row, in row order (may be empty), then the mass.
+    // Throws std::runtime_error when a non-empty list does not match the rows.
+    void SetValues(const std::vector<Extended>& AValues);
+    // Empties every value cell, the mass included; the row names stay.
+    void ClearValues();
+    // The outer frame's top-left; the window returns there whenever it is moved.
+    void PlaceAt(const QPoint& ATopLeft);
+
+    // Grid geometry: the title row and every item row are RowHeight plus one
+    // grid line high.
+    static constexpr int KeyColumnWidth = 244;
+    static constexpr int ValueColumnWidth = 138;
+    static constexpr int RowHeight = 18;
+    static constexpr int GridLineWidth = 1;
+
+signals:
+    // The user closed the window with its close box; emitted last, so the
+    // receiver may delete the window (deferred) at once.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* AEvent) override;
+    void moveEvent(QMoveEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
+
+private:
+    void SetLanguage();
+    void ReadSettings();
+    QString ItemText(const char* AKey) const;
+    void SnapBack();
+
+    QTableWidget* ValueList;
+    bool FUsePresetDensity = false;
+    Extended FPresetDensity = 0;
+    bool FPresetDensityInvalid = false;
+
+    TComputationHost* FHost;
+    // Texts of the item keys, read once by SetLanguage.
+    QHash<QString, QString> FItemTexts;
+    // Rows below the title row that hold item values, and whether a mass row follows them.
+    int FItemCount = 0;
+    bool FHasMassRow = false;
+    QPoint FPlace;
+    bool FPlaced = false;
+    bool FSnapPending = false;
+    int FSnapAttempts = 0;
+};
