@@ -158,9 +158,7 @@ std::vector<TRow> RowsOf(TSolidType ASolidType) {
 }
 
 QString Text(const QString& AKey) {
-    if (!Languages)
-        return TLanguageFile::Undefined;
-    return Languages->ActiveFile().ReadString(Section, AKey);
+    return LanguageText(Section, AKey);
 }
 
 // A read-only cell.

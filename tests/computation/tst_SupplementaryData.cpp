@@ -1,4 +1,5 @@
 #include "FakeComputationHost.h"
+#include "GeometryTestSupport.h"
 #include "SupplementaryData.h"
 
 #include <QHeaderView>
@@ -10,7 +11,6 @@
 #include <stdexcept>
 
 Q_DECLARE_METATYPE(TSolidType)
-Q_DECLARE_METATYPE(Extended)
 
 namespace {
 
