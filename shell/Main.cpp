@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "About.h"
 #include "Computations.h"
 #include "DesktopServices.h"
 #include "LanguageSupport.h"
@@ -7,6 +8,8 @@
 #include "ProgramFolder.h"
 #include "ResourceLoading.h"
 #include "Settings.h"
+#include "SettingsDialog.h"
+#include "Version.h"
 #include "WindowStyle.h"
 
 #include <QContextMenuEvent>
@@ -281,8 +284,19 @@ void TFormMain::ButtonClick(QAbstractButton* ASender) {
         OpenComputations(ASender);
         return;
     }
-    if (ASender->objectName() == QLatin1String("BHelp"))
+    const QString name = ASender->objectName();
+    if (name == QLatin1String("BHelp")) {
         HelpClick();
+    } else if (name == QLatin1String("BSettings")) {
+        TFormSettings dialog(this);
+        TakeWindowStyle(&dialog, this);
+        dialog.exec();
+    } else if (name == QLatin1String("BAbout")) {
+        const QDateTime built = Version::BuildTime();
+        TFormAbout window(this, built, 2002, built.date().year(), Maker::ProductId);
+        TakeWindowStyle(&window, this);
+        window.exec();
+    }
 }
 
 void TFormMain::OpenComputations(QAbstractButton* ASender) {

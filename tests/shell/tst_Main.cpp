@@ -31,6 +31,8 @@ private slots:
     void incompletePositionCentres();
     void buttonsTakeLanguageTexts();
     void solidButtonOpensItsPageWithMainWindowStyle();
+    void functionButtonsOpenTheirWindows_data();
+    void functionButtonsOpenTheirWindows();
     void helpOpensFileOfLanguage_data();
     void helpOpensFileOfLanguage();
     void missingHelpFileIsReported();
@@ -154,6 +156,33 @@ void TestMain::solidButtonOpensItsPageWithMainWindowStyle() {
     QCOMPARE(title, QStringLiteral("Sphere"));
     QCOMPARE(page, QStringLiteral("pgSphere"));
     QCOMPARE(FormComputations, nullptr);
+}
+
+void TestMain::functionButtonsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("settings") << "BSettings"
+                              << "TFormSettings";
+    QTest::newRow("about") << "BAbout"
+                           << "TFormAbout";
+}
+
+void TestMain::functionButtonsOpenTheirWindows() {
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    TFormMain main;
+    main.show();
+    main.SetAlwaysOnTop(true);
+    GuiTest::TModalWatcher watcher;
+    bool onTop = false;
+    watcher.Expect([&onTop](QWidget* AModal) {
+        onTop = AModal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        AModal->close();
+    });
+    main.findChild<QAbstractButton*>(button)->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().ClassName, window);
+    QVERIFY(onTop);
 }
 
 void TestMain::helpOpensFileOfLanguage_data() {
