@@ -132,8 +132,8 @@ TFormSettings::TFormSettings(QWidget* AOwner)
         QPalette palette = place.Button->palette();
         palette.setColor(QPalette::ButtonText, Qt::black);
         place.Button->setPalette(palette);
-        place.Button->setAutoDefault(false);
     }
+    // Enter presses OK, unless another button has the focus (that one is pressed).
     BOK->setDefault(true);
 
     setTabOrder(EPrecision, UDPrecision);

@@ -72,6 +72,7 @@ private slots:
     void init();
     void layout_data();
     void layout();
+    void tabOrder();
     void readsStoredValues_data();
     void readsStoredValues();
     void okWritesEveryValue_data();
@@ -128,6 +129,32 @@ void TestSettingsDialog::layout() {
     auto* control = Find<QWidget>(dialog, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(control->parentWidget()->objectName(), parent);
     QCOMPARE(control->geometry(), place);
+}
+
+void TestSettingsDialog::tabOrder() {
+    TFormSettings dialog(nullptr);
+    QWidget* const first = Find<QWidget>(dialog, QStringLiteral("EPrecision"));
+    QStringList order;
+    QWidget* widget = first;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != first && order.size() < 100);
+    const QStringList expected{"EPrecision",
+                               "UDPrecision",
+                               "RGForm_0",
+                               "RGForm_1",
+                               "ChBUsePresetDensity",
+                               "EPresetDensity",
+                               "ChBFormulas",
+                               "ChBDraft",
+                               "ChBSupplementaryData",
+                               "CBLanguage",
+                               "BOK",
+                               "BCancel",
+                               "BDefault"};
+    QCOMPARE(order, expected);
 }
 
 void TestSettingsDialog::readsStoredValues_data() {
@@ -441,6 +468,14 @@ void TestSettingsDialog::languageSwitch_data() {
                                                            << "Czech"
                                                            << "Czech"
                                                            << "Nastavení";
+    QTest::newRow("Enter in an edit presses OK") << "Enter"
+                                                 << "Czech"
+                                                 << "Czech"
+                                                 << "Nastavení";
+    QTest::newRow("Enter on Cancel presses Cancel") << "Enter on Cancel"
+                                                    << "English"
+                                                    << "<missing>"
+                                                    << "Settings";
 }
 
 void TestSettingsDialog::languageSwitch() {
@@ -480,12 +515,18 @@ void TestSettingsDialog::languageSwitch() {
         QTest::keyClick(&dialog, Qt::Key_Escape);
     else if (closing == QLatin1String("close box"))
         dialog.close();
-    else
+    else if (closing == QLatin1String("Enter"))
+        QTest::keyClick(Find<QLineEdit>(dialog, QStringLiteral("EPrecision")), Qt::Key_Return);
+    else if (closing == QLatin1String("Enter on Cancel")) {
+        auto* cancel = Find<QPushButton>(dialog, QStringLiteral("BCancel"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+    } else
         Find<QPushButton>(dialog, QStringLiteral("BOK"))->click();
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(),
-             int(closing == QLatin1String("OK") ? QDialog::Accepted : QDialog::Rejected));
+             int(activeAfter == QLatin1String("Czech") ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(Texts.Manager().ActiveLanguage(), activeAfter);
     QCOMPARE(Stored(Sandbox, QStringLiteral("Language")), storedLanguage);
     QCOMPARE(mainButton->text(), mainButtonAfter);
