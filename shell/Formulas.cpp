@@ -37,8 +37,7 @@ TFormFormulas::TFormFormulas(QWidget* AOwner, int AMinimumClientWidth)
 }
 
 void TFormFormulas::SetLanguage() {
-    setWindowTitle(Languages->ActiveFile().ReadString(QStringLiteral("TFormFormulas"),
-                                                      QStringLiteral("Caption")));
+    setWindowTitle(LanguageText(QStringLiteral("TFormFormulas"), QStringLiteral("Caption")));
 }
 
 void TFormFormulas::SetClientSize(QSize ASize) {

@@ -243,10 +243,9 @@ TFormPlanimetricalFormulas::TFormPlanimetricalFormulas(QWidget* AOwner)
 }
 
 void TFormPlanimetricalFormulas::SetLanguage() {
-    const TLanguageFile& file = Languages->ActiveFile();
     const QString own = QStringLiteral("TFormPlanimetricalFormulas");
     const QString plane = QStringLiteral("TPlaneFigure");
-    setWindowTitle(file.ReadString(own, QStringLiteral("Caption")));
+    setWindowTitle(LanguageText(own, QStringLiteral("Caption")));
     const std::pair<QLabel*, const char*> names[] = {
         {SquareL, "Square"},
         {RectangleL, "Rectangle"},
@@ -261,8 +260,8 @@ void TFormPlanimetricalFormulas::SetLanguage() {
         {SectorOfCircleL, "SectorOfCircle"},
     };
     for (const auto& [label, key] : names)
-        label->setText(CapitalizeFirstLetter(file.ReadString(plane, QLatin1String(key))));
+        label->setText(CapitalizeFirstLetter(LanguageText(plane, QLatin1String(key))));
     Triangle_GeneralL->setText(
-        file.ReadString(QStringLiteral("TFormStereometricalFormulas"), QStringLiteral("General")));
-    Triangle_HeronL->setText(file.ReadString(plane, QStringLiteral("Triangle_Heron")));
+        LanguageText(QStringLiteral("TFormStereometricalFormulas"), QStringLiteral("General")));
+    Triangle_HeronL->setText(LanguageText(plane, QStringLiteral("Triangle_Heron")));
 }

@@ -34,13 +34,13 @@ public:
     // Tests replace it; the default is LoadGIFResource.
     static std::function<void(const QString& AResourceName, QLabel* AImage)> LoadPicture;
 
+protected:
+    TFormulaSheet(QWidget* AOwner, const QSize& AOuterSize);
+
     // Places caption ALabel below APrevious (none: at the top of the page) and AImage,
     // if any, below ALabel: 16 pixels from the top; 32 pixels below a picture and 16
     // below a caption; a picture 16 pixels below its caption.
     void StackBelow(QLabel* ALabel, QLabel* AImage, QLabel* APrevious);
-
-protected:
-    TFormulaSheet(QWidget* AOwner, const QSize& AOuterSize);
 
     // A caption: bold Verdana of APixelSize, in AColor.
     QLabel* AddCaption(const char* AName, int APixelSize, const QColor& AColor);

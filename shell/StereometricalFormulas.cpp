@@ -134,16 +134,15 @@ QLabel* TFormStereometricalFormulas::AddVariantCaption(const char* AName) {
 }
 
 void TFormStereometricalFormulas::SetLanguage() {
-    const TLanguageFile& file = Languages->ActiveFile();
     const QString own = QStringLiteral("TFormStereometricalFormulas");
     const QString solid = QStringLiteral("TSolidFigure");
     const QString plane = QStringLiteral("TPlaneFigure");
-    auto ownText = [&](const char* AKey) { return file.ReadString(own, QLatin1String(AKey)); };
-    auto planeText = [&](const char* AKey) { return file.ReadString(plane, QLatin1String(AKey)); };
+    auto ownText = [&](const char* AKey) { return LanguageText(own, QLatin1String(AKey)); };
+    auto planeText = [&](const char* AKey) { return LanguageText(plane, QLatin1String(AKey)); };
 
     setWindowTitle(ownText("Caption"));
     MPlanimetry->setText(
-        file.ReadString(QStringLiteral("TFormPlanimetricalFormulas"), QStringLiteral("Caption")));
+        LanguageText(QStringLiteral("TFormPlanimetricalFormulas"), QStringLiteral("Caption")));
 
     const std::pair<QLabel*, const char*> solids[] = {
         {CubeLbl, "Cube"},
@@ -161,7 +160,7 @@ void TFormStereometricalFormulas::SetLanguage() {
         {SphericalFrustumLbl, "SphericalFrustum"},
     };
     for (const auto& [label, key] : solids)
-        label->setText(file.ReadString(solid, QLatin1String(key)));
+        label->setText(LanguageText(solid, QLatin1String(key)));
 
     Pyramid_GeneralLbl->setText(ownText("General"));
     Pyramid_TetrahedronLbl->setText(ownText("Tetrahedron"));

@@ -443,6 +443,12 @@ void TestFormulas::windowSizeAndScrolling() {
     QCOMPARE(sheet->Page()->y(), -30);
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(bar->value(), 0);
+    // The arrow keys step as the scroll bar's arrows do.
+    QTest::keyClick(area, Qt::Key_Down);
+    QCOMPARE(bar->value(), 30);
+    QTest::keyClick(area, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 30 + bar->pageStep());
+    QVERIFY(sheet->isVisible());
 }
 
 void TestFormulas::wheelScrollsByNotches_data() {
