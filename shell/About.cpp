@@ -12,10 +12,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMenuBar>
 #include <QMouseEvent>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 QString TFormAbout::ServerAddress;
@@ -28,7 +29,7 @@ const QColor TitleColor(100, 138, 203);
 const QString LicenseFileName = QStringLiteral("License.txt");
 
 QString Text(const char* AKey) {
-    return Languages->ActiveFile().ReadString(QStringLiteral("TFormAbout"), QLatin1String(AKey));
+    return LanguageText(QStringLiteral("TFormAbout"), QLatin1String(AKey));
 }
 
 } // namespace
@@ -43,13 +44,19 @@ TFormAbout::TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int A
     font.setPixelSize(11);
     setFont(font);
 
-    MainMenu = new QMenuBar(this);
+    MainMenu = new QWidget(this);
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
-    MCheckForNewVersion = MainMenu->addAction(QString());
+    MainMenu->setFixedWidth(ClientWidth);
+    // A hairline parts the menu bar from the window's content.
+    MainMenu->setStyleSheet(QStringLiteral("#MainMenu { border-bottom: 1px solid palette(mid); }"));
+    MainMenu->setAttribute(Qt::WA_StyledBackground);
+    MCheckForNewVersion = new QAction(this);
     MCheckForNewVersion->setObjectName(QStringLiteral("MCheckForNewVersion"));
+    AddMenuCommand(MCheckForNewVersion);
     connect(MCheckForNewVersion, &QAction::triggered, this, [this] { MCheckForNewVersionClick(); });
-    MLicenseAgreement = MainMenu->addAction(QString());
+    MLicenseAgreement = new QAction(this);
     MLicenseAgreement->setObjectName(QStringLiteral("MLicenseAgreement"));
+    AddMenuCommand(MLicenseAgreement);
     connect(MLicenseAgreement, &QAction::triggered, this, [this] { MLicenseAgreementClick(); });
 
     // The panel fixes the client area below the menu bar; the window takes its size.
@@ -112,6 +119,34 @@ TFormAbout::TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int A
     HomepageLink->setToolTip(Languages->ProductPageAddress(true, FProductID));
 }
 
+QToolButton* TFormAbout::AddMenuCommand(QAction* ACommand) {
+    auto* button = new QToolButton(MainMenu);
+    button->setObjectName(ACommand->objectName() + QStringLiteral("Button"));
+    button->setDefaultAction(ACommand);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+void TFormAbout::ArrangeMenu() {
+    constexpr int Gap = 2;
+    int left = 0, top = 0, rowHeight = 0;
+    for (QToolButton* button :
+         MainMenu->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QSize size = button->sizeHint();
+        if (left > 0 && left + size.width() > ClientWidth) {
+            left = 0;
+            top += rowHeight;
+            rowHeight = 0;
+        }
+        button->setGeometry(left, top, std::min(size.width(), ClientWidth), size.height());
+        left += size.width() + Gap;
+        rowHeight = std::max(rowHeight, size.height());
+    }
+    MainMenu->setFixedHeight(top + rowHeight + 1);
+}
+
 QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelSize, bool ABold,
                              const QColor& AColor) {
     auto* label = new QLabel(SpacerPanel);
@@ -159,6 +194,7 @@ void TFormAbout::SetLanguage() {
     setWindowTitle(Text("Caption"));
     MCheckForNewVersion->setText(Text("MCheckForNewVersion"));
     MLicenseAgreement->setText(Text("MLicenseAgreement"));
+    ArrangeMenu();
     LAppVersion->setText(Text("LAppVersion") + QLatin1Char(':'));
     LAppVersion->adjustSize();
 }

@@ -14,7 +14,7 @@
 
 class QAction;
 class QLabel;
-class QMenuBar;
+class QToolButton;
 class QWidget;
 
 class TFormAbout : public QDialog {
@@ -55,11 +55,15 @@ private:
     QLabel* AddImage(const char* AName, int ALeft, int ATop, int AWidth, int AHeight,
                      const char* AResource);
     void FitTitle();
+    QToolButton* AddMenuCommand(QAction* ACommand);
+    void ArrangeMenu();
 
     int FProductID = 0;
     QString FVersion;
 
-    QMenuBar* MainMenu = nullptr;
+    // The menu bar: its commands as flat buttons that wrap to a second row when the
+    // window is too narrow for them, as a native menu bar of a fixed-size window does.
+    QWidget* MainMenu = nullptr;
     QAction* MCheckForNewVersion = nullptr;
     QAction* MLicenseAgreement = nullptr;
     QWidget* SpacerPanel = nullptr;

@@ -5,11 +5,11 @@
 #include "ProgramFolder.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QNetworkProxy>
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -186,8 +186,16 @@ void TestAbout::windowShowsTextsOfLanguage() {
     auto* panel = window.findChild<QWidget*>("SpacerPanel");
     QCOMPARE(panel->size(), QSize(231, 225));
     window.show();
-    QCOMPARE(window.height(), window.findChild<QMenuBar*>("MainMenu")->height() + 225);
+    auto* menu = window.findChild<QWidget*>("MainMenu");
+    QCOMPARE(window.height(), menu->height() + 225);
     QCOMPARE(window.width(), 231);
+    // Both commands are whole on the menu bar, wrapped when they do not fit in one row.
+    const auto commands = menu->findChildren<QToolButton*>();
+    QCOMPARE(commands.size(), 2);
+    for (QToolButton* command : commands) {
+        QVERIFY2(menu->rect().contains(command->geometry()), qPrintable(command->text()));
+        QVERIFY(command->width() >= command->sizeHint().width());
+    }
     for (QLabel* child : panel->findChildren<QLabel*>())
         QVERIFY2(panel->rect().contains(child->geometry()), qPrintable(child->objectName()));
 }
