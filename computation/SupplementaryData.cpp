@@ -274,7 +274,11 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
 
     ValueList->setRowCount(int(names.size()));
     for (int i = 0; i < names.size(); ++i) {
-        ValueList->setItem(i, 0, Cell(names.at(i)));
+        QTableWidgetItem* name = Cell(names.at(i));
+        // A long translation (the mass row with its density) may be cut short
+        // by the key column; the whole name shows on hovering.
+        name->setToolTip(names.at(i));
+        ValueList->setItem(i, 0, name);
         ValueList->setItem(i, 1, Cell(QString()));
     }
     const int gridRows = ValueList->rowCount() + 1; // with the title row

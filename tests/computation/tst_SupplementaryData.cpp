@@ -174,6 +174,7 @@ void TestSupplementaryData::rowsPerSolidType() {
     window.AdaptToSolid(solidType);
     QCOMPARE(Names(window), names);
     QCOMPARE(Values(window), QStringList(names.size(), QString()));
+    QCOMPARE(Grid(window)->item(0, 0)->toolTip(), names.first());
     QCOMPARE(window.size(), QSize(PrimaryClientWidth, HeightFor(int(names.size()))));
 
     // Exactly one value per item row is taken.
@@ -216,21 +217,27 @@ void TestSupplementaryData::cubeWindow() {
 void TestSupplementaryData::valuesInHostPrecision_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("precision");
+    QTest::addColumn<QString>("side");
     QTest::addColumn<QStringList>("values");
-    QTest::newRow("precision 2") << "." << 2 << QStringList{"3.46", "2.83", "4.00"};
-    QTest::newRow("precision 0") << "." << 0 << QStringList{"3", "3", "4"};
-    QTest::newRow("precision 5") << "." << 5 << QStringList{"3.46410", "2.82843", "4.00000"};
-    QTest::newRow("comma") << "," << 3 << QStringList{"3,464", "2,828", "4,000"};
+    QTest::newRow("precision 2") << "." << 2 << "2" << QStringList{"3.46", "2.83", "4.00"};
+    QTest::newRow("precision 0") << "." << 0 << "2" << QStringList{"3", "3", "4"};
+    QTest::newRow("precision 5") << "." << 5 << "2" << QStringList{"3.46410", "2.82843", "4.00000"};
+    QTest::newRow("comma") << "," << 3 << "2" << QStringList{"3,464", "2,828", "4,000"};
+    QTest::newRow("area of 10^16 in scientific form")
+        << "." << 2 << "1E8" << QStringList{"173205080.76", "141421356.24", "1.00E16"};
+    QTest::newRow("area below 10^-4 in scientific form")
+        << "," << 2 << "0.001" << QStringList{"0,00", "0,00", "1,00E-6"};
 }
 
 void TestSupplementaryData::valuesInHostPrecision() {
     QFETCH(QString, separator);
     QFETCH(int, precision);
+    QFETCH(QString, side);
     QFETCH(QStringList, values);
     const TSeparatorGuard guard(separator.at(0).toLatin1());
     TFakeComputationHost host;
     host.Results->SetPrecision(TPrecision(precision));
-    host.ShowCube(2);
+    host.ShowCube(ReadExtended(side));
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     const auto& cube = static_cast<const TCube&>(*host.Figure);
