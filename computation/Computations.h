@@ -12,15 +12,18 @@
 #include <memory>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QTimer;
 class QToolButton;
 class QLineEdit;
+class QRadioButton;
 class QStackedWidget;
 class TFrameCancel;
 class TLabeledEdit;
+class TUpDown;
 
 // The entry buffer: one value per entry of a handler's list, -1 where unread.
 using TEntries = std::vector<Extended>;
@@ -128,6 +131,8 @@ private:
     void ShowFormulaPicture();
 
     // --- Pages, their texts and variants (ComputationPages.cpp) ----------------
+    // Reads the picture names and places the letters without a draft panel.
+    friend class TestComputationPages;
     // Builds the 13 pages with their entries, variant controls and entry letters.
     void CreatePages();
     // The captions of the window's page and its variant controls.
@@ -139,6 +144,24 @@ private:
     QString GetPictureName() const;
     // Shows or hides the entry letters of the page, each right of its entry.
     void ShowEntryLetters(bool AShow);
+    // Puts ALetter right of AEntry and its subscript AIndex (if any) below right of it.
+    static void PlaceEntryLetter(QWidget* AEntry, QWidget* ALetter, QWidget* AIndex = nullptr);
+    // Places ALabel left of its list.
+    static void AlignComboLabel(QComboBox* AComboBox, QLabel* ALabel);
+
+    // Variant handlers: each rearranges its page, clears the entries and lets
+    // the draft, the supplementary rows and the formula picture follow.
+    void Pyramid_Click(QObject* ASender);
+    void Pyramid_Tetrahedron_Click();
+    void Prism_Click();
+    void TruncatedPyramid_Click();
+    void TruncatedPyramid_Side_Change();
+    void SphericalSegment_Click(QObject* ASender);
+    // The steps every variant change ends with. ACountSpinner is the count of
+    // a page whose square or triangular base (ABaseIndex 0 or 2) fixes it.
+    void FinishVariantChange(bool AShowFormula, TUpDown* ACountSpinner = nullptr,
+                             int ABaseIndex = -1);
+    QLabel* Letter(const char* AName) const;
 
     // --- Calculation handlers (ComputationHandlers.cpp) ------------------------
     // Runs the handler of the window's solid.
@@ -146,6 +169,16 @@ private:
     void Cube_Calculate();
     void Block_Calculate();
     void Sphere_Calculate();
+    void Cone_Calculate();
+    void Cylinder_Calculate();
+    void Pyramid_Calculate();
+    void Prism_Calculate();
+    void TruncatedCone_Calculate();
+    void TruncatedPyramid_Calculate();
+    void CylindricalTank_Calculate();
+    void SphericalSegment_Calculate();
+    void SphericalSector_Calculate();
+    void SphericalFrustum_Calculate();
 
     QLineEdit* Entry(const char* AName) const;
 
@@ -172,6 +205,30 @@ private:
     QLabel* HomepageLink = nullptr;
     QTimer* TimerR = nullptr;
     QTimer* TimerL = nullptr;
+
+    // --- Variant controls and their texts (ComputationPages.cpp) ---------------
+    QCheckBox* Pyramid_Tetrahedron = nullptr;
+    QLabel* Pyramid_Tetrahedron_L = nullptr;
+    QComboBox* Pyramid_Base = nullptr;
+    QLabel* Pyramid_Base_L = nullptr;
+    TUpDown* Pyramid_N_UD = nullptr;
+    QComboBox* Prism_Base = nullptr;
+    QLabel* Prism_Base_L = nullptr;
+    TUpDown* Prism_N_UD = nullptr;
+    QComboBox* TruncatedPyramid_Base = nullptr;
+    QLabel* TruncatedPyramid_Base_L = nullptr;
+    QComboBox* TruncatedPyramid_Side = nullptr;
+    TUpDown* TruncatedPyramid_N_UD = nullptr;
+    QRadioButton* SphericalSegment_RadiusOfSegmentR = nullptr;
+    QRadioButton* SphericalSegment_RadiusOfSphereR = nullptr;
+    QLabel* SphericalSegment_RadiusOfSegmentL = nullptr;
+    QLabel* SphericalSegment_RadiusOfSphereL = nullptr;
+    // Captions the variant handlers give the entries, read once with the language.
+    struct TVariantTexts {
+        QString Side, XSideOfBase, Prism_InnerRadiusOfBase, Prism_OuterRadiusOfBase,
+            TruncatedPyramid_XSideOfUpperBase, TruncatedPyramid_XSideOfLowerBase, RadiusOfSegment,
+            RadiusOfSphere, HeightOfSegment;
+    } FTexts;
 };
 
 template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFigure(TBuild ABuild) {
