@@ -2,6 +2,7 @@
 
 #include "Cancel.h"
 #include "DesktopServices.h"
+#include "Formulas.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Main.h"
@@ -10,7 +11,10 @@
 #include "ResourceLoading.h"
 #include "Settings.h"
 #include "SolidFigures.h"
+#include "SupplementaryData.h"
+#include "WindowStyle.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -107,6 +111,9 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
 }
 
 TFormComputations::~TFormComputations() {
+    // The side windows go first: they reach back into this window.
+    delete FSupplementaryData;
+    delete FFormulas;
     FSolidFigure.reset();
     if (FormComputations == this)
         FormComputations = nullptr;
@@ -353,15 +360,174 @@ void TFormComputations::HomepageLinkClick() {
 
 // --- Side windows and the options menu ------------------------------------------
 
+namespace {
+// Side windows take the main window's style, as every window it opens does.
+QWidget* StyleSource(QWidget* AFallback) {
+    return FormMain ? FormMain : AFallback;
+}
+} // namespace
+
 void TFormComputations::BFormulasClick() {
-    TSettingsStore reg(SettingsKeys::Settings);
-    reg.WriteBool(QString(), QStringLiteral("ShowFormulas"), BFormulas->isChecked());
+    const bool down = BFormulas->isChecked();
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), QStringLiteral("ShowFormulas"), down);
+    }
+    if (!down) {
+        if (FFormulas)
+            FFormulas->deleteLater();
+        FFormulas = nullptr;
+        return;
+    }
+    if (FFormulas)
+        return;
+    FFormulas = new TFormFormulas(this, FPrimaryClientWidth);
+    TakeWindowStyle(FFormulas, StyleSource(this));
+    connect(
+        FFormulas, &TFormFormulas::Closed, this,
+        [this] {
+            BFormulas->setChecked(false);
+            BFormulasClick();
+        },
+        Qt::QueuedConnection);
+    FFormulas->show();
+    ShowFormulaPicture();
+    activateWindow();
+}
+
+void TFormComputations::ShowFormulaPicture() {
+    if (!FFormulas)
+        return;
+    QString name = GetPictureName();
+    if (name.isEmpty()) {
+        if (FPageIndex == pgPyramid)
+            name = QStringLiteral("PYRAMID_GENERAL");
+        else if (FPageIndex == pgPrism)
+            name = QStringLiteral("PRISM_GENERAL");
+        else if (FPageIndex == pgTruncatedPyramid)
+            name = QStringLiteral("TRUNCATEDPYRAMID_GENERAL");
+    }
+    FFormulas->ShowPicture(name);
+    PostMoveSideWindows();
 }
 
 void TFormComputations::BSupplementaryDataClick() {
-    TSettingsStore reg(SettingsKeys::Settings);
-    reg.WriteBool(QString(), QStringLiteral("ShowSupplementaryData"),
-                  BSupplementaryData->isChecked());
+    const bool down = BSupplementaryData->isChecked();
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), QStringLiteral("ShowSupplementaryData"), down);
+    }
+    if (!down) {
+        if (FSupplementaryData)
+            FSupplementaryData->deleteLater();
+        FSupplementaryData = nullptr;
+        return;
+    }
+    if (FSupplementaryData)
+        return;
+    FSupplementaryData = new TFormSupplementaryData(this, this, FPrimaryClientWidth);
+    TakeWindowStyle(FSupplementaryData, StyleSource(this));
+    connect(
+        FSupplementaryData, &TFormSupplementaryData::Closed, this,
+        [this] {
+            BSupplementaryData->setChecked(false);
+            BSupplementaryDataClick();
+        },
+        Qt::QueuedConnection);
+    AdaptSupplementaryData();
+    PostMoveSideWindows();
+    FSupplementaryData->show();
+    activateWindow();
+    ReCalculate();
+}
+
+void TFormComputations::AdaptSupplementaryData() {
+    if (FSupplementaryData)
+        FSupplementaryData->AdaptToSolid(SolidType());
+}
+
+TSolidType TFormComputations::SolidType() const {
+    auto checked = [this](const char* AName) {
+        const auto* button = FPage->findChild<const QAbstractButton*>(QLatin1String(AName));
+        return button && button->isChecked();
+    };
+    auto baseIndex = [this](const char* AName) {
+        const auto* list = FPage->findChild<const QComboBox*>(QLatin1String(AName));
+        return list ? list->currentIndex() : -1;
+    };
+    switch (FPageIndex) {
+    case pgCube:
+        return stCube;
+    case pgBlock:
+        return stBlock;
+    case pgSphere:
+        return stSphere;
+    case pgCone:
+        return stCone;
+    case pgCylinder:
+        return stCylinder;
+    case pgPyramid:
+        if (checked("Pyramid_Tetrahedron"))
+            return stPyramid_Tetrahedron;
+        switch (baseIndex("Pyramid_Base")) {
+        case -1:
+            return stNone;
+        case 1:
+            return stPyramid_Rectangle;
+        default:
+            return stPyramid_NAngle;
+        }
+    case pgPrism:
+        switch (baseIndex("Prism_Base")) {
+        case 0:
+            return stPrism_Triangle;
+        case 1:
+            return stPrism_NAngle;
+        case 2:
+            return stPrism_CircularRing;
+        default:
+            return stNone;
+        }
+    case pgTruncatedCone:
+        return stTruncatedCone;
+    case pgTruncatedPyramid:
+        switch (baseIndex("TruncatedPyramid_Base")) {
+        case -1:
+            return stNone;
+        case 1:
+            return stTruncatedPyramid_Rectangle;
+        default:
+            return stTruncatedPyramid_NAngle;
+        }
+    case pgCylindricalTank:
+        return stCylindricalTank;
+    case pgSphericalSegment:
+        return checked("SphericalSegment_RadiusOfSphereR") ? stSphericalSegment_RadiusOfSphere
+                                                           : stSphericalSegment_RadiusOfSegment;
+    case pgSphericalSector:
+        return stSphericalSector;
+    case pgSphericalFrustum:
+        return stSphericalFrustum;
+    default:
+        return stNone;
+    }
+}
+
+void TFormComputations::moveEvent(QMoveEvent* AEvent) {
+    QDialog::moveEvent(AEvent);
+    MoveSideWindows();
+}
+
+void TFormComputations::MoveSideWindows() {
+    const QRect frame = frameGeometry();
+    if (FSupplementaryData)
+        FSupplementaryData->PlaceAt(QPoint(frame.left(), frame.top() + frame.height()));
+    if (FFormulas)
+        FFormulas->PlaceAt(QPoint(frame.left(), frame.top() - FFormulas->frameGeometry().height()));
+}
+
+void TFormComputations::PostMoveSideWindows() {
+    QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
 }
 
 void TFormComputations::BOptionsMenuClick() {
@@ -489,11 +655,16 @@ bool TFormComputations::ReadEntries(const std::vector<QWidget*>& AEntryList) {
 
 void TFormComputations::ShowResultState(TResultState AState) {
     FResults->SetResultState(AState);
-    if (AState != rsSpocitano)
+    if (AState != rsSpocitano) {
+        if (FSupplementaryData)
+            FSupplementaryData->ClearValues();
         emit SupplementaryValuesCleared();
+    }
 }
 
 void TFormComputations::SendSupplementaryValues(const std::vector<Extended>& AValues) {
+    if (FSupplementaryData)
+        FSupplementaryData->SetValues(AValues);
     emit SupplementaryValuesSent(AValues);
 }
 
@@ -617,10 +788,6 @@ void TFormComputations::EscapeClick() {
         }
     QDialog::reject();
 }
-
-void TFormComputations::AdaptSupplementaryData() {}
-
-void TFormComputations::ShowFormulaPicture() {}
 
 void TFormComputations::ResetEntries() {
     FCanCompute = false;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "ComputationHost.h"
+#include "Formulas.h"
 #include "MathFunctions.h"
 #include "Results.h"
 #include "SolidFigures.h"
+#include "SupplementaryData.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -63,6 +65,10 @@ public:
     int PrimaryClientWidth() const { return FPrimaryClientWidth; }
     // Client width with the draft panel open.
     int DraftClientWidth() const;
+
+    // The side windows while their buttons are down, else nullptr.
+    TFormFormulas* FormulasWindow() const { return FFormulas; }
+    TFormSupplementaryData* SupplementaryDataWindow() const { return FSupplementaryData; }
     TFrameResults* Results() const { return FResults; }
 
     // Puts ALetters in place of the first "$" of AText and tidies the
@@ -81,6 +87,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
+    void moveEvent(QMoveEvent* AEvent) override;
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
 
 private:
@@ -123,11 +130,18 @@ private:
     void TimerRTimer();
     void TimerLTimer();
     void HomepageLinkClick();
+    // Keeps the formula window directly above and the supplementary data
+    // window directly below this window, left-aligned with it.
+    void MoveSideWindows();
+    // The same, once the code running now has finished.
+    void PostMoveSideWindows();
 
     // After a variant change the draft, the supplementary rows and the formula
     // picture follow the new variant.
     void RefreshDraft();
     void AdaptSupplementaryData();
+    // The kind of solid and variant whose supplementary rows the page shows.
+    TSolidType SolidType() const;
     void ShowFormulaPicture();
 
     // --- Pages, their texts and variants (ComputationPages.cpp) ----------------
@@ -205,6 +219,8 @@ private:
     QLabel* HomepageLink = nullptr;
     QTimer* TimerR = nullptr;
     QTimer* TimerL = nullptr;
+    QPointer<TFormFormulas> FFormulas;
+    QPointer<TFormSupplementaryData> FSupplementaryData;
 
     // --- Variant controls and their texts (ComputationPages.cpp) ---------------
     QCheckBox* Pyramid_Tetrahedron = nullptr;

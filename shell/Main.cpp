@@ -9,6 +9,7 @@
 #include "ResourceLoading.h"
 #include "Settings.h"
 #include "SettingsDialog.h"
+#include "StereometricalFormulas.h"
 #include "Version.h"
 #include "WindowStyle.h"
 
@@ -287,6 +288,10 @@ void TFormMain::ButtonClick(QAbstractButton* ASender) {
     const QString name = ASender->objectName();
     if (name == QLatin1String("BHelp")) {
         HelpClick();
+    } else if (name == QLatin1String("BFormulas")) {
+        TFormStereometricalFormulas sheet(this);
+        TakeWindowStyle(&sheet, this);
+        sheet.exec();
     } else if (name == QLatin1String("BSettings")) {
         TFormSettings dialog(this);
         TakeWindowStyle(&dialog, this);

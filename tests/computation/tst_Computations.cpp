@@ -1,14 +1,17 @@
 #include "AppTestEnvironment.h"
 #include "Computations.h"
 #include "DesktopServices.h"
+#include "Formulas.h"
 #include "LabeledEdit.h"
 #include "MassCalculation.h"
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
+#include "SupplementaryData.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -72,6 +75,9 @@ private slots:
     void homepageLinkOpensProductPage();
     void optionsButtonOpensResultsMenu();
     void sideWindowButtonsStoreTheirState();
+    void sideWindowsOpenAttachedAndFollow();
+    void supplementaryValuesFollowTheEntries();
+    void closingSupplementaryWindowReleasesItsButton();
     void fillPlaceholder_data();
     void fillPlaceholder();
 
@@ -440,6 +446,58 @@ void TestComputations::sideWindowButtonsStoreTheirState() {
     QCOMPARE(StoredSetting(QStringLiteral("ShowSupplementaryData")), QStringLiteral("1"));
     Button(open, "BSupplementaryData")->click();
     QCOMPARE(StoredSetting(QStringLiteral("ShowSupplementaryData")), QStringLiteral("0"));
+}
+
+void TestComputations::sideWindowsOpenAttachedAndFollow() {
+    StoreSetting(QStringLiteral("ShowFormulas"), QStringLiteral("1"));
+    StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    TFormFormulas* formulas = open.Window->FormulasWindow();
+    TFormSupplementaryData* supplementary = open.Window->SupplementaryDataWindow();
+    QVERIFY(formulas && supplementary);
+    QVERIFY(!formulas->FormulasImage()->pixmap().isNull());
+    auto attached = [&] {
+        const QRect frame = open.Window->frameGeometry();
+        return formulas->frameGeometry().bottom() + 1 == frame.top() &&
+               formulas->frameGeometry().left() == frame.left() &&
+               supplementary->frameGeometry().top() == frame.bottom() + 1 &&
+               supplementary->frameGeometry().left() == frame.left();
+    };
+    QTRY_VERIFY(attached());
+    open.Window->move(open.Window->pos() + QPoint(37, 23));
+    QTRY_VERIFY(attached());
+}
+
+void TestComputations::supplementaryValuesFollowTheEntries() {
+    StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    auto* grid = open.Window->SupplementaryDataWindow()->findChild<QTableWidget*>();
+    QVERIFY(grid);
+    auto values = [grid] {
+        QStringList texts;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (const QTableWidgetItem* item = grid->item(row, 1))
+                texts << item->text();
+        return texts;
+    };
+    open.Entry(QStringLiteral("Cube_A"))->setText(QStringLiteral("2"));
+    QVERIFY(values().contains(QStringLiteral("3.46")));
+    QVERIFY(values().contains(QStringLiteral("4.00")));
+    open.Entry(QStringLiteral("Cube_A"))->setText(QStringLiteral("x"));
+    QVERIFY(!values().contains(QStringLiteral("3.46")));
+    QVERIFY(!values().contains(QStringLiteral("4.00")));
+}
+
+void TestComputations::closingSupplementaryWindowReleasesItsButton() {
+    StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    QPointer<TFormSupplementaryData> supplementary = open.Window->SupplementaryDataWindow();
+    QVERIFY(supplementary);
+    supplementary->close();
+    QTRY_VERIFY(!supplementary);
+    QVERIFY(!Button(open, "BSupplementaryData")->isChecked());
+    QCOMPARE(StoredSetting(QStringLiteral("ShowSupplementaryData")), QStringLiteral("0"));
+    QCOMPARE(open.Window->SupplementaryDataWindow(), nullptr);
 }
 
 void TestComputations::fillPlaceholder_data() {
