@@ -903,3 +903,54 @@ void TFormComputations::SphericalSegment_Click(QObject* ASender) {
     // Both choices have the same formula picture.
     FinishVariantChange(false);
 }
+
+TSolidType TFormComputations::SolidType() const {
+    switch (FPageIndex) {
+    case pgCube:
+        return stCube;
+    case pgBlock:
+        return stBlock;
+    case pgSphere:
+        return stSphere;
+    case pgCone:
+        return stCone;
+    case pgCylinder:
+        return stCylinder;
+    case pgPyramid:
+        if (Pyramid_Tetrahedron->isChecked())
+            return stPyramid_Tetrahedron;
+        if (Pyramid_Base->currentIndex() == BaseRectangle)
+            return stPyramid_Rectangle;
+        return Pyramid_Base->currentIndex() >= 0 ? stPyramid_NAngle : stNone;
+    case pgPrism:
+        switch (Prism_Base->currentIndex()) {
+        case PrismTriangle:
+            return stPrism_Triangle;
+        case PrismNAngle:
+            return stPrism_NAngle;
+        case PrismCircularRing:
+            return stPrism_CircularRing;
+        default:
+            return stNone;
+        }
+    case pgTruncatedCone:
+        return stTruncatedCone;
+    case pgTruncatedPyramid:
+        if (TruncatedPyramid_Base->currentIndex() == BaseRectangle)
+            return stTruncatedPyramid_Rectangle;
+        return TruncatedPyramid_Base->currentIndex() >= 0 ? stTruncatedPyramid_NAngle : stNone;
+    case pgCylindricalTank:
+        return stCylindricalTank;
+    case pgSphericalSegment:
+        if (SphericalSegment_RadiusOfSegmentR->isChecked())
+            return stSphericalSegment_RadiusOfSegment;
+        return SphericalSegment_RadiusOfSphereR->isChecked() ? stSphericalSegment_RadiusOfSphere
+                                                             : stNone;
+    case pgSphericalSector:
+        return stSphericalSector;
+    case pgSphericalFrustum:
+        return stSphericalFrustum;
+    default:
+        return stNone;
+    }
+}
