@@ -176,8 +176,6 @@ private:
     void FinishVariantChange(bool AShowFormula, TUpDown* ACountSpinner = nullptr,
                              int ABaseIndex = -1);
     QLabel* Letter(const char* AName) const;
-    // The kind of solid and variant whose supplementary rows the page shows.
-    TSolidType SolidType() const;
 
     // --- Calculation handlers (ComputationHandlers.cpp) ------------------------
     // Runs the handler of the window's solid.
