@@ -64,11 +64,22 @@ void TUpDown::SetPosition(int AValue) {
 }
 
 void TUpDown::Associate(QLineEdit* AEdit) {
-    if (FAssociate)
+    if (FAssociate) {
         FAssociate->removeEventFilter(this);
+        disconnect(FAssociate, nullptr, this, nullptr);
+    }
     FAssociate = AEdit;
     if (FAssociate) {
         FAssociate->installEventFilter(this);
+        // A number typed into the edit is where the next step starts from.
+        connect(FAssociate, &QLineEdit::textChanged, this, [this](const QString& AText) {
+            bool ok = false;
+            const int value = AText.toInt(&ok);
+            if (ok) {
+                FPosition = qBound(FMin, value, FMax);
+                UpdateButtons();
+            }
+        });
         WriteAssociate();
     }
 }

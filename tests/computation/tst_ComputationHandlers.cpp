@@ -2,6 +2,7 @@
 // figures against independently computed values, the values sent to the
 // supplementary data window, and the states of the solids' own checks.
 #include "AppTestEnvironment.h"
+#include "ComputationWindowFixture.h"
 #include "Computations.h"
 #include "SolidFigures.h"
 
@@ -34,26 +35,8 @@ enum TVariant {
     vRadiusOfSphere,
 };
 
-struct TOpenWindow {
-    explicit TOpenWindow(int APage) : Window(std::make_unique<TFormComputations>(nullptr, APage)) {
-        Window->show();
-        Window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
-    }
-    QLineEdit* Entry(const QString& AName) const { return Window->findChild<QLineEdit*>(AName); }
-    QString Volume() const {
-        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultVolume"))->text();
-    }
-    QString Area() const {
-        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultArea"))->text();
-    }
-    // Picks an item as the user does: the list's activation runs the handler.
-    void Choose(const QString& AList, int AIndex) const {
-        auto* list = Window->findChild<QComboBox*>(AList);
-        QVERIFY(list);
-        list->setCurrentIndex(AIndex);
-        emit list->activated(AIndex);
-    }
+struct TVariantWindow : TOpenWindow {
+    using TOpenWindow::TOpenWindow;
     void SelectVariant(int APage, TVariant AVariant) const {
         if (AVariant == vNone)
             return;
@@ -86,7 +69,6 @@ struct TOpenWindow {
             edit->setText(text);
         }
     }
-    std::unique_ptr<TFormComputations> Window;
 };
 
 QString TwoDecimals(double AValue) {
@@ -200,7 +182,7 @@ void TestComputationHandlers::figures() {
     QFETCH(double, area);
     QFETCH(int, valueCount);
     QFETCH(double, firstValue);
-    TOpenWindow open(page);
+    TVariantWindow open(page);
     open.SelectVariant(page, TVariant(variant));
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill(entries);
@@ -305,7 +287,7 @@ void TestComputationHandlers::ownChecks() {
     QFETCH(QStringList, entries);
     QFETCH(QString, shown);
     GuiTest::TModalWatcher watcher;
-    TOpenWindow open(page);
+    TVariantWindow open(page);
     open.SelectVariant(page, TVariant(variant));
     QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
     open.Fill(entries);
@@ -343,7 +325,7 @@ void TestComputationHandlers::sectorConeValues() {
     QFETCH(double, coneArea);
     QFETCH(double, coneVolume);
     QFETCH(double, segmentVolume);
-    TOpenWindow open(TFormComputations::pgSphericalSector);
+    TVariantWindow open(TFormComputations::pgSphericalSector);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSector_Ro=") + rho,
                QStringLiteral("SphericalSector_V=") + height});
@@ -362,7 +344,7 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
     // Upper base 4 by 2; the lower base 6 by 3 is given by its side a or its side b.
     std::vector<double> sentBySide[2];
     for (int side = 0; side < 2; ++side) {
-        TOpenWindow open(TFormComputations::pgTruncatedPyramid);
+        TVariantWindow open(TFormComputations::pgTruncatedPyramid);
         open.SelectVariant(TFormComputations::pgTruncatedPyramid, vBase1);
         QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
         open.Fill({QStringLiteral("TruncatedPyramid_E1=4"), QStringLiteral("TruncatedPyramid_E2=2"),
@@ -384,7 +366,7 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
 
 void TestComputationHandlers::radiusChoiceGivesTheOtherRadius() {
     // The same segment from either radius: each choice sends the radius not given.
-    TOpenWindow open(TFormComputations::pgSphericalSegment);
+    TVariantWindow open(TFormComputations::pgSphericalSegment);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSegment_R=4"), QStringLiteral("SphericalSegment_V=2")});
     const auto ofSegment = sent.last().at(0).value<std::vector<Extended>>();

@@ -2,6 +2,7 @@
 // where, their captions, the variant controls, the count entries, the entry
 // letters and the picture and solid type of each variant.
 #include "AppTestEnvironment.h"
+#include "ComputationWindowFixture.h"
 #include "Computations.h"
 #include "LabeledEdit.h"
 #include "SeparatorGuard.h"
@@ -17,26 +18,8 @@
 
 namespace {
 
-struct TOpenWindow {
-    explicit TOpenWindow(int APage) : Window(std::make_unique<TFormComputations>(nullptr, APage)) {
-        Window->show();
-        Window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
-    }
-    template <class T = QWidget> T* Control(const QString& AName) const {
-        return Window->findChild<T*>(AName);
-    }
-    QLineEdit* Entry(const QString& AName) const { return Control<QLineEdit>(AName); }
-    QString Caption(const QString& AName) const {
-        return static_cast<TLabeledEdit*>(Entry(AName))->EditLabel()->text();
-    }
-    QString Volume() const { return Control<QLabel>(QStringLiteral("ResultVolume"))->text(); }
-    void Choose(const QString& AList, int AIndex) const {
-        auto* list = Control<QComboBox>(AList);
-        QVERIFY(list);
-        list->setCurrentIndex(AIndex);
-        emit list->activated(AIndex);
-    }
+struct TPageWindow : TOpenWindow {
+    using TOpenWindow::TOpenWindow;
     // The visible entries of the page, top to bottom, as "name@top".
     QStringList VisibleEntries(const QStringList& ANames) const {
         QList<QPair<int, QString>> shown;
@@ -56,7 +39,6 @@ struct TOpenWindow {
             result.append(item.second);
         return result;
     }
-    std::unique_ptr<TFormComputations> Window;
 };
 
 const QStringList PyramidEntries{"Pyramid_N", "Pyramid_A", "Pyramid_B", "Pyramid_V"};
@@ -110,7 +92,7 @@ void TestComputationPages::variantPagesStartEmpty_data() {
 void TestComputationPages::variantPagesStartEmpty() {
     QFETCH(int, page);
     QFETCH(QStringList, entries);
-    TOpenWindow open(page);
+    TPageWindow open(page);
     QCOMPARE(open.VisibleEntries(entries), QStringList());
     QCOMPARE(open.Volume(), QStringLiteral("---"));
     QCOMPARE(open.Window->GetPictureName(), QString());
@@ -161,7 +143,7 @@ void TestComputationPages::pyramidVariants() {
     QFETCH(QString, captionA);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TOpenWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(TFormComputations::pgPyramid);
     auto* box = open.Control<QCheckBox>(QStringLiteral("Pyramid_Tetrahedron"));
     auto* list = open.Control<QComboBox>(QStringLiteral("Pyramid_Base"));
     // A base chosen before the box is checked is cleared by it.
@@ -192,7 +174,7 @@ void TestComputationPages::pyramidVariants() {
 }
 
 void TestComputationPages::tetrahedronCaptionTogglesTheBox() {
-    TOpenWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(TFormComputations::pgPyramid);
     auto* box = open.Control<QCheckBox>(QStringLiteral("Pyramid_Tetrahedron"));
     auto* caption = open.Control<QLabel>(QStringLiteral("Pyramid_Tetrahedron_L"));
     QCOMPARE(caption->text(), QStringLiteral("Tetrahedron"));
@@ -223,7 +205,7 @@ void TestComputationPages::tetrahedronCaptionTogglesTheBox() {
 }
 
 void TestComputationPages::variantChangeClearsTheEntries() {
-    TOpenWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(TFormComputations::pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 0);
     open.Entry(QStringLiteral("Pyramid_A"))->setText(QStringLiteral("2"));
     open.Entry(QStringLiteral("Pyramid_V"))->setText(QStringLiteral("3"));
@@ -267,7 +249,7 @@ void TestComputationPages::countTypingFilter() {
     QFETCH(QString, after);
     QFETCH(char, separator);
     const TSeparatorGuard guard(separator);
-    TOpenWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(TFormComputations::pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 3);
     QLineEdit* count = open.Entry(QStringLiteral("Pyramid_N"));
     QCOMPARE(count->maxLength(), 4);
@@ -276,7 +258,7 @@ void TestComputationPages::countTypingFilter() {
 }
 
 void TestComputationPages::countSpinnerStaysAboveTwo() {
-    TOpenWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(TFormComputations::pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 3);
     auto* spinner = open.Control<TUpDown>(QStringLiteral("Pyramid_N_UD"));
     QCOMPARE(spinner->Min(), 3);
@@ -328,7 +310,7 @@ void TestComputationPages::prismVariants() {
     QFETCH(QString, captionE3);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TOpenWindow open(TFormComputations::pgPrism);
+    TPageWindow open(TFormComputations::pgPrism);
     // Coming from another base: the previous layout leaves nothing behind.
     open.Choose(QStringLiteral("Prism_Base"), (base + 1) % 3);
     open.Choose(QStringLiteral("Prism_Base"), base);
@@ -379,7 +361,7 @@ void TestComputationPages::truncatedPyramidVariants() {
     QFETCH(QString, captionE2);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TOpenWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(TFormComputations::pgTruncatedPyramid);
     open.Choose(QStringLiteral("TruncatedPyramid_Base"), base);
     QCOMPARE(open.VisibleEntries(TruncatedPyramidEntries), shown);
     QLineEdit* countEntry = open.Entry(QStringLiteral("TruncatedPyramid_N"));
@@ -400,7 +382,7 @@ void TestComputationPages::truncatedPyramidVariants() {
 }
 
 void TestComputationPages::truncatedPyramidSideChoice() {
-    TOpenWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(TFormComputations::pgTruncatedPyramid);
     open.Choose(QStringLiteral("TruncatedPyramid_Base"), 1);
     // The draft opened with the variant: no letter beside the lower base yet.
     QVERIFY(open.Control<QToolButton>(QStringLiteral("BDraft"))->isChecked());
@@ -434,7 +416,7 @@ void TestComputationPages::truncatedPyramidSideChoice() {
 }
 
 void TestComputationPages::sphericalSegmentRadiusChoice() {
-    TOpenWindow open(TFormComputations::pgSphericalSegment);
+    TPageWindow open(TFormComputations::pgSphericalSegment);
     auto* ofSegment =
         open.Control<QRadioButton>(QStringLiteral("SphericalSegment_RadiusOfSegmentR"));
     auto* ofSphere = open.Control<QRadioButton>(QStringLiteral("SphericalSegment_RadiusOfSphereR"));
@@ -474,7 +456,7 @@ void TestComputationPages::sphericalSegmentRadiusChoice() {
 }
 
 void TestComputationPages::baseListsAndTheirCaptions() {
-    TOpenWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(TFormComputations::pgTruncatedPyramid);
     auto* list = open.Control<QComboBox>(QStringLiteral("TruncatedPyramid_Base"));
     QCOMPARE(list->count(), 4);
     QCOMPARE(list->itemText(0), QStringLiteral("square"));
@@ -532,7 +514,7 @@ void TestComputationPages::entryLettersBesideTheirEntries() {
     QFETCH(int, page);
     QFETCH(int, base);
     QFETCH(QStringList, letters);
-    TOpenWindow open(page);
+    TPageWindow open(page);
     if (base >= 0)
         open.Choose(page == TFormComputations::pgPyramid ? QStringLiteral("Pyramid_Base")
                                                          : QStringLiteral("Prism_Base"),

@@ -1,4 +1,5 @@
 #include "AppTestEnvironment.h"
+#include "ComputationWindowFixture.h"
 #include "Computations.h"
 #include "DesktopServices.h"
 #include "Formulas.h"
@@ -19,22 +20,6 @@
 namespace {
 
 constexpr double Tolerance = 1e-12;
-
-struct TOpenWindow {
-    explicit TOpenWindow(int APage) : Window(std::make_unique<TFormComputations>(nullptr, APage)) {
-        Window->show();
-        Window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
-    }
-    QLineEdit* Entry(const QString& AName) const { return Window->findChild<QLineEdit*>(AName); }
-    QString Volume() const {
-        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultVolume"))->text();
-    }
-    QString Area() const {
-        return Window->Results()->findChild<QLabel*>(QStringLiteral("ResultArea"))->text();
-    }
-    std::unique_ptr<TFormComputations> Window;
-};
 
 void StoreSetting(const QString& AName, const QString& AValue) {
     TSettingsStore reg(SettingsKeys::Settings);

@@ -10,6 +10,7 @@ private slots:
     void writesPositionIntoEdit();
     void stopsAtItsBounds();
     void arrowKeysOfTheEdit();
+    void stepsFromTheTypedNumber();
 };
 
 namespace {
@@ -81,6 +82,22 @@ void TestUpDown::arrowKeysOfTheEdit() {
     // Arrow keys with modifiers keep their editing meaning.
     QTest::keyClick(spinner.Edit, Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(spinner.UpDown->Position(), 0);
+}
+
+void TestUpDown::stepsFromTheTypedNumber() {
+    TSpinner spinner(3, 9999, 3);
+    spinner.Edit->setReadOnly(false);
+    spinner.Edit->setText(QStringLiteral("57"));
+    QTest::mouseClick(spinner.UpDown->UpButton(), Qt::LeftButton);
+    QCOMPARE(spinner.Edit->text(), QStringLiteral("58"));
+    // Cleared text keeps the last position; a number below the range counts as its bottom.
+    spinner.Edit->clear();
+    QTest::mouseClick(spinner.UpDown->DownButton(), Qt::LeftButton);
+    QCOMPARE(spinner.Edit->text(), QStringLiteral("57"));
+    spinner.Edit->setText(QStringLiteral("2"));
+    QVERIFY(!spinner.UpDown->DownButton()->isEnabled());
+    QTest::mouseClick(spinner.UpDown->UpButton(), Qt::LeftButton);
+    QCOMPARE(spinner.Edit->text(), QStringLiteral("4"));
 }
 
 QTEST_MAIN(TestUpDown)
