@@ -9,18 +9,12 @@
 #include "Settings.h"
 #include "SolidFigures.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
-#include <QMetaObject>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
 #include <stdexcept>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -29,9 +23,6 @@ const QString Section = QStringLiteral("TFormSupplementaryData");
 // Width of the grid's sunken frame on each side; the 4 of the window's height
 // formula is this frame at the top and at the bottom.
 constexpr int FrameWidth = 2;
-// Moves that the window system undoes again and again (a place off the screen,
-// say) are given up after this many snaps back.
-constexpr int MaxSnapAttempts = 3;
 
 // The keys of the item texts in the language file.
 constexpr const char* ItemKeys[] = {"sDefaultMass",
@@ -172,9 +163,7 @@ QTableWidgetItem* Cell(const QString& AText) {
 
 TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost,
                                                int APrimaryClientWidth)
-    : QWidget(AOwner,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ValueList(new QTableWidget(1, 2, this)), FHost(AHost) {
+    : TSideWindow(AOwner), ValueList(new QTableWidget(1, 2, this)), FHost(AHost) {
     setObjectName(QStringLiteral("FormSupplementaryData"));
 
     ValueList->setObjectName(QStringLiteral("ValueList"));
@@ -312,50 +301,4 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
 void TFormSupplementaryData::ClearValues() {
     for (int i = 0; i < ValueList->rowCount(); ++i)
         ValueList->item(i, 1)->setText(QString());
-}
-
-void TFormSupplementaryData::PlaceAt(const QPoint& ATopLeft) {
-    FPlace = ATopLeft;
-    FPlaced = true;
-    FSnapAttempts = 0;
-    move(ATopLeft);
-}
-
-void TFormSupplementaryData::SnapBack() {
-    FSnapPending = false;
-    if (!FPlaced || pos() == FPlace)
-        return;
-    if (++FSnapAttempts > MaxSnapAttempts)
-        return;
-    move(FPlace);
-}
-
-void TFormSupplementaryData::moveEvent(QMoveEvent* AEvent) {
-    QWidget::moveEvent(AEvent);
-    if (!FPlaced)
-        return;
-    if (pos() == FPlace) {
-        FSnapAttempts = 0;
-        return;
-    }
-    // Back to the place after the move has been handled, not inside it.
-    if (!FSnapPending) {
-        FSnapPending = true;
-        QMetaObject::invokeMethod(this, &TFormSupplementaryData::SnapBack, Qt::QueuedConnection);
-    }
-}
-
-void TFormSupplementaryData::showEvent(QShowEvent* AEvent) {
-    QWidget::showEvent(AEvent);
-#ifdef Q_OS_WIN
-    // The computation window places this window; the user cannot drag it.
-    if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE))
-        RemoveMenu(menu, SC_MOVE, MF_BYCOMMAND);
-#endif
-}
-
-void TFormSupplementaryData::closeEvent(QCloseEvent* AEvent) {
-    QWidget::closeEvent(AEvent);
-    // Last: the receiver may schedule this window's deletion.
-    emit Closed();
 }

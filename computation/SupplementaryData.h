@@ -5,6 +5,7 @@
 #pragma once
 
 #include "MathFunctions.h"
+#include "SideWindow.h"
 
 #include <QHash>
 #include <QPoint>
@@ -41,7 +42,7 @@ enum TSolidType : std::uint8_t {
     stSphericalFrustum
 };
 
-class TFormSupplementaryData : public QWidget {
+class TFormSupplementaryData : public TSideWindow {
     Q_OBJECT
 public:
     // AHost (not null, outlives the window) gives SolidFigure() for the mass and
@@ -58,9 +59,6 @@ public:
     void SetValues(const std::vector<Extended>& AValues);
     // Empties every value cell, the mass included; the row names stay.
     void ClearValues();
-    // The outer frame's top-left; the window returns there whenever it is moved.
-    void PlaceAt(const QPoint& ATopLeft);
-
     // Grid geometry: the title row and every item row are RowHeight plus one
     // grid line high.
     static constexpr int KeyColumnWidth = 244;
@@ -68,21 +66,10 @@ public:
     static constexpr int RowHeight = 18;
     static constexpr int GridLineWidth = 1;
 
-signals:
-    // The user closed the window with its close box; emitted last, so the
-    // receiver may delete the window (deferred) at once.
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* AEvent) override;
-    void moveEvent(QMoveEvent* AEvent) override;
-    void showEvent(QShowEvent* AEvent) override;
-
 private:
     void SetLanguage();
     void ReadSettings();
     QString ItemText(const char* AKey) const;
-    void SnapBack();
 
     QTableWidget* ValueList;
     bool FUsePresetDensity = false;
@@ -95,8 +82,4 @@ private:
     // Rows below the title row that hold item values, and whether a mass row follows them.
     int FItemCount = 0;
     bool FHasMassRow = false;
-    QPoint FPlace;
-    bool FPlaced = false;
-    bool FSnapPending = false;
-    int FSnapAttempts = 0;
 };

@@ -9,14 +9,13 @@
 //     window->PlaceAt(frameGeometry().topLeft() - QPoint(0, window->frameGeometry().height()));
 #pragma once
 
-#include <QPoint>
+#include "SideWindow.h"
+
 #include <QString>
-#include <QWidget>
-#include <optional>
 
 class QLabel;
 
-class TFormFormulas : public QWidget {
+class TFormFormulas : public TSideWindow {
     Q_OBJECT
 public:
     // AMinimumClientWidth: the window is never narrower than this (the computation
@@ -35,23 +34,7 @@ public:
     // Widens the window at once when it is narrower than AWidth.
     void SetMinimumClientWidth(int AWidth);
 
-    // Moves the outer frame's top left to ATopLeft and keeps it there: a move by
-    // anyone else is undone.
-    void PlaceAt(const QPoint& ATopLeft);
-
     static constexpr int PictureMargin = 15;
-
-signals:
-    // The user closed the window with its close box. Destroy the window only after
-    // the close has finished (a queued connection or deleteLater).
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* AEvent) override;
-    void moveEvent(QMoveEvent* AEvent) override;
-#ifdef Q_OS_WIN
-    void showEvent(QShowEvent* AEvent) override;
-#endif
 
 private:
     void SetLanguage();
@@ -60,8 +43,4 @@ private:
 
     QLabel* FFormulasImage;
     int FMinimumClientWidth;
-    std::optional<QPoint> FPlace;
-    // Where the window system last kept the window against a snap back; it is not
-    // fought over and over.
-    std::optional<QPoint> FRefusedAt;
 };
