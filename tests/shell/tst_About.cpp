@@ -1,67 +1,17 @@
 #include "About.h"
 #include "AppTestEnvironment.h"
 #include "DesktopServices.h"
+#include "LocalHttpServer.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QScopeGuard>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
-
-// An HTTP server on 127.0.0.1 that answers every request with one canned response,
-// or drops each connection at once.
-class TLocalHttpServer {
-public:
-    explicit TLocalHttpServer(QByteArray AResponse, bool ADropConnection = false)
-        : FResponse(std::move(AResponse)), FDropConnection(ADropConnection) {
-        QObject::connect(&FServer, &QTcpServer::newConnection, [this] { Accept(); });
-        FServer.listen(QHostAddress::LocalHost);
-    }
-    QString Address() const {
-        return QStringLiteral("http://127.0.0.1:%1").arg(FServer.serverPort());
-    }
-    // Request lines received, e.g. "GET /path HTTP/1.1".
-    const QStringList& Requests() const { return FRequests; }
-
-private:
-    void Accept() {
-        while (QTcpSocket* socket = FServer.nextPendingConnection()) {
-            if (FDropConnection) {
-                socket->abort();
-                socket->deleteLater();
-                continue;
-            }
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                QByteArray& received = FReceived[socket];
-                received += socket->readAll();
-                if (!received.contains("\r\n\r\n") || received.isNull())
-                    return;
-                FRequests << QString::fromLatin1(received.left(received.indexOf("\r\n")));
-                received = QByteArray(); // answered: null from now on
-                socket->write(FResponse);
-                socket->disconnectFromHost();
-            });
-        }
-    }
-
-    QTcpServer FServer;
-    QByteArray FResponse;
-    bool FDropConnection;
-    QHash<QTcpSocket*, QByteArray> FReceived;
-    QStringList FRequests;
-};
-
-QByteArray HttpResponse(int AStatus, const QByteArray& ABody) {
-    return "HTTP/1.1 " + QByteArray::number(AStatus) + " Status\r\n" +
-           "Content-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
-           QByteArray::number(ABody.size()) + "\r\n\r\n" + ABody;
-}
 
 const QDateTime BuildDate(QDate(2026, 3, 14), QTime(9, 30), Qt::UTC);
 const QString ProductPage = QStringLiteral("http://www.ternwick.com/?pg=1&pid=3");
@@ -400,7 +350,8 @@ void TestAbout::versionCheckWithoutAnswer() {
     QFETCH(bool, listening);
     std::unique_ptr<TLocalHttpServer> server;
     if (listening) {
-        server = std::make_unique<TLocalHttpServer>(QByteArray(), true);
+        server = std::make_unique<TLocalHttpServer>(QByteArray(),
+                                                    TLocalHttpServer::TMode::DropConnection);
         TFormAbout::ServerAddress = server->Address();
     } else {
         QTcpServer closed;
