@@ -9,13 +9,15 @@
 #include "Settings.h"
 
 #include <QDir>
+#include <QHelpEvent>
 #include <QLockFile>
 #include <QProxyStyle>
+#include <QToolTip>
 #include <memory>
 
 namespace {
 
-// Tool-tips appear after 400 ms.
+// Tool-tips appear after 400 ms ...
 class TKavorinStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
@@ -26,12 +28,31 @@ public:
     }
 };
 
+// ... and disappear after 5 seconds.
+class TToolTipTime : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AEvent->type() != QEvent::ToolTip || !AWatched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(AWatched);
+        if (widget->toolTip().isEmpty())
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(AEvent);
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 5000);
+        return true;
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     SetDecimalSeparatorProvider(SystemDecimalSeparator);
     QApplication::setStyle(new TKavorinStyle);
+    app.installEventFilter(new TToolTipTime(&app));
 
     auto languages =
         std::make_unique<TLanguages>(SettingsKeys::Program, SettingsKeys::SettingsSection, true);
