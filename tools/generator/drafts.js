@@ -420,35 +420,27 @@ function frontEdge(base, rank = 0) {
   return edges[rank];
 }
 
-function pyramidSquare() {
+// A pyramid over an A x B rectangle, its sides lettered a and ASideB.
+function rectangularPyramid(A, B, h, ASideB, width, height_, margins) {
   const d = new Draft();
-  const base = [[0, 0, 0], [1, 0, 0], [1, 0, 1], [0, 0, 1]].map((p) => sub(p, [0.5, 0, 0.5]));
-  const h = 1.45;
+  const base = [[0, 0, 0], [A, 0, 0], [A, 0, B], [0, 0, B]].map((p) => sub(p, [A / 2, 0, B / 2]));
   const s = pyramid(d, base, [0, h, 0]);
   height(d, [0, h, 0], [0, 0, 0]);
   const foot = project([0, 0, 0]);
   d.rightAngle(foot, [0, -1], sub(project([1, 0, 0]), foot));
   const c = project([0, h / 3, 0]);
   d.edgeLabel('a', s[0], s[1], c);
-  d.edgeLabel('a', s[1], s[2], c);
+  d.edgeLabel(ASideB, s[1], s[2], c);
   d.label('v', mid(project([0, h, 0]), foot), -7, 4);
-  return d.render(156, 175, [6, 16, 18, 10]);
+  return d.render(width, height_, margins);
+}
+
+function pyramidSquare() {
+  return rectangularPyramid(1, 1, 1.45, 'a', 156, 175, [6, 16, 18, 10]);
 }
 
 function pyramidRectangle() {
-  const d = new Draft();
-  const [A, B] = [1.45, 0.95];
-  const base = [[0, 0, 0], [A, 0, 0], [A, 0, B], [0, 0, B]].map((p) => sub(p, [A / 2, 0, B / 2]));
-  const h = 1.35;
-  const s = pyramid(d, base, [0, h, 0]);
-  height(d, [0, h, 0], [0, 0, 0]);
-  const foot = project([0, 0, 0]);
-  d.rightAngle(foot, [0, -1], sub(project([1, 0, 0]), foot));
-  const c = project([0, h / 3, 0]);
-  d.edgeLabel('a', s[0], s[1], c);
-  d.edgeLabel('b', s[1], s[2], c);
-  d.label('v', mid(project([0, h, 0]), foot), -7, 4);
-  return d.render(179, 170, [6, 16, 18, 10]);
+  return rectangularPyramid(1.45, 0.95, 1.35, 'b', 179, 170, [6, 16, 18, 10]);
 }
 
 function pyramidTriangle() {
