@@ -7,6 +7,7 @@
 #include "LanguageSupport.h"
 #include "ResourceLoading.h"
 #include "UpDown.h"
+#include "WindowStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,29 +81,11 @@ private:
     bool FPressed = false;
 };
 
-// Caption labels of the variant controls look like the entries' captions.
-void StyleCaption(QLabel* ALabel) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    font.setBold(true);
-    ALabel->setFont(font);
-    QPalette palette = ALabel->palette();
-    palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    ALabel->setPalette(palette);
-}
-
 QLabel* AddLetter(QWidget* APage, const char* AName, const QString& AText) {
     auto* letter = new QLabel(AText, APage);
     letter->setObjectName(QLatin1String(AName));
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    font.setBold(true);
-    letter->setFont(font);
-    QPalette palette = letter->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    letter->setPalette(palette);
+    letter->setFont(PixelFont(QStringLiteral("Arial"), 12, true));
+    SetTextColor(letter, Qt::black);
     letter->adjustSize();
     letter->hide();
     return letter;
@@ -134,7 +117,7 @@ QComboBox* AddList(QWidget* APage, const char* AName, int ALeft, int AWidth,
 QLabel* AddListCaption(QWidget* APage, const char* AName) {
     auto* label = new QLabel(APage);
     label->setObjectName(QLatin1String(AName));
-    StyleCaption(label);
+    TFormComputations::StyleEntryCaption(label);
     label->move(0, 20);
     return label;
 }
@@ -205,7 +188,7 @@ void TFormComputations::CreatePages() {
             Pyramid_Tetrahedron->setAccessibleName(QStringLiteral("Pyramid_Tetrahedron"));
             Pyramid_Tetrahedron->setGeometry(24, 20, 17, 17);
             auto* tetrahedronLabel = new TClickLabel(page, QStringLiteral("Pyramid_Tetrahedron_L"));
-            StyleCaption(tetrahedronLabel);
+            StyleEntryCaption(tetrahedronLabel);
             tetrahedronLabel->move(43, 20);
             tetrahedronLabel->OnClick = [this] { Pyramid_Tetrahedron_Click(); };
             Pyramid_Tetrahedron_L = tetrahedronLabel;
@@ -303,7 +286,7 @@ void TFormComputations::CreatePages() {
                 radio->setGeometry(24, ATop, 17, 17);
                 radio->setFocusPolicy(Qt::NoFocus);
                 auto* label = new TClickLabel(page, QLatin1String(ALabelName));
-                StyleCaption(label);
+                StyleEntryCaption(label);
                 label->move(43, ATop);
                 label->OnClick = [this, label] { SphericalSegment_Click(label); };
                 connect(radio, &QRadioButton::toggled, this, [this, radio](bool AChecked) {

@@ -139,15 +139,7 @@ void TFormComputations::AttachEntryHandlers() {
     // Only the edits of the window's own page take part in the cycle.
     const auto edits = FPage->findChildren<TLabeledEdit*>(QString(), Qt::FindDirectChildrenOnly);
     for (TLabeledEdit* edit : edits) {
-        QLabel* label = edit->EditLabel();
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSize(8);
-        font.setBold(true);
-        label->setFont(font);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-        label->setPalette(palette);
+        StyleEntryCaption(edit->EditLabel());
         SetBackground(edit, EntryColor);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textChanged, this, &TFormComputations::Calculate);
@@ -253,13 +245,10 @@ void TFormComputations::CreateDraftPanel() {
 
     HomepageLink = new QLabel(DraftPanel);
     HomepageLink->setObjectName(QStringLiteral("HomepageLink"));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(12);
+    QFont font = PixelFont(QStringLiteral("Verdana"), 12, false);
     font.setUnderline(true);
     HomepageLink->setFont(font);
-    QPalette linkPalette = HomepageLink->palette();
-    linkPalette.setColor(QPalette::WindowText, Qt::blue);
-    HomepageLink->setPalette(linkPalette);
+    SetTextColor(HomepageLink, Qt::blue);
     HomepageLink->setCursor(Qt::PointingHandCursor);
     HomepageLink->move(0, 288);
     HomepageLink->installEventFilter(this);
@@ -540,6 +529,15 @@ void TFormComputations::SetLanguage() {
     BSupplementaryData->setToolTip(Text("BSupplementaryData"));
     BOptionsMenu->setToolTip(Text("BOptionsMenu"));
     BDraft->setToolTip(Text("BDraft"));
+}
+
+void TFormComputations::StyleEntryCaption(QLabel* ALabel) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    font.setBold(true);
+    ALabel->setFont(font);
+    SetTextColor(ALabel, QColor(128, 0, 0));
 }
 
 QString TFormComputations::Text(const char* AKey) {

@@ -74,6 +74,8 @@ public:
     // Puts ALetters in place of the first "$" of AText and tidies the
     // blanks and hyphens that an empty substitution leaves behind.
     static QString FillPlaceholder(const QString& AText, const QString& ALetters);
+    // Entry captions (and the variant controls' captions) in small bold maroon.
+    static void StyleEntryCaption(QLabel* ALabel);
 
     // Background colour of the window and of its results panel.
     static const QColor BackgroundColor;

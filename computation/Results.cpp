@@ -107,16 +107,7 @@ Extended ReadDigits(const TDecimalDigits& ADecimal, int AExponent) {
 }
 
 void SetPixelFont(QLabel* ALabel, int APixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(APixels);
-    ALabel->setFont(font);
-}
-
-void SetTextColour(QLabel* ALabel, const QColor& AColour) {
-    QPalette palette = ALabel->palette();
-    palette.setColor(QPalette::WindowText, AColour);
-    ALabel->setPalette(palette);
+    ALabel->setFont(PixelFont(QStringLiteral("Arial"), APixels, true));
 }
 
 } // namespace
@@ -198,9 +189,9 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
                  MakeLabel(QStringLiteral("DecadeA"), QStringLiteral("x10")),
                  MakeLabel(QStringLiteral("ExponentA"), QStringLiteral("0"))};
     for (const TLine& line : {FVolumeLine, FAreaLine}) {
-        SetTextColour(line.Caption, CaptionColour);
-        SetTextColour(line.Equal, CaptionColour);
-        SetTextColour(line.Decade, DecadeColour);
+        SetTextColor(line.Caption, CaptionColour);
+        SetTextColor(line.Equal, CaptionColour);
+        SetTextColor(line.Decade, DecadeColour);
         line.Value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         line.Decade->hide();
         line.Exponent->hide();

@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 #include "ResourceLoading.h"
 #include "Version.h"
+#include "WindowStyle.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -153,13 +154,8 @@ QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelS
     label->setObjectName(QLatin1String(AName));
     label->setAccessibleName(QLatin1String(AName));
     label->move(ALeft, ATop);
-    QFont labelFont(QStringLiteral("Verdana"));
-    labelFont.setPixelSize(APixelSize);
-    labelFont.setBold(ABold);
-    label->setFont(labelFont);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, AColor);
-    label->setPalette(palette);
+    label->setFont(PixelFont(QStringLiteral("Verdana"), APixelSize, ABold));
+    SetTextColor(label, AColor);
     return label;
 }
 

@@ -4,6 +4,7 @@
 #include "LanguageSupport.h"
 #include "ResourceLoading.h"
 #include "StringFunctions.h"
+#include "WindowStyle.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -84,14 +85,8 @@ QLabel* TFormulaSheet::AddCaption(const char* AName, int APixelSize, const QColo
     auto* label = new QLabel(FPage);
     label->setObjectName(QLatin1String(AName));
     label->setAccessibleName(QLatin1String(AName));
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(APixelSize);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, AColor);
-    label->setPalette(palette);
+    label->setFont(PixelFont(QStringLiteral("Verdana"), APixelSize, true));
+    SetTextColor(label, AColor);
     label->move(PageLeft, 0);
     return label;
 }
