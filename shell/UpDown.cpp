@@ -99,7 +99,8 @@ void TUpDown::UpdateButtons() {
 }
 
 bool TUpDown::eventFilter(QObject* AWatched, QEvent* AEvent) {
-    if (AWatched == FAssociate && AEvent->type() == QEvent::KeyPress && isEnabled()) {
+    // The type first: while the edit is being destroyed it is no longer a QLineEdit.
+    if (AEvent->type() == QEvent::KeyPress && AWatched == FAssociate && isEnabled()) {
         auto* keyEvent = static_cast<QKeyEvent*>(AEvent);
         const Qt::KeyboardModifiers modifiers = keyEvent->modifiers() & ~Qt::KeypadModifier;
         if (modifiers == Qt::NoModifier && keyEvent->key() == Qt::Key_Up) {

@@ -305,9 +305,8 @@ void TestMathFunctions::relations() {
 void TestMathFunctions::rejections_data() {
     QTest::addColumn<std::function<void()>>("call");
     QTest::addColumn<QString>("operation");
-    Extended X1 = 0;
-    Extended X2 = 0;
-    Extended X3 = 0;
+    // Each row runs after this function has returned: the calls own their outputs and
+    // capture values only.
     auto Row = [](const char* AName, std::function<void()> ACall, const char* AOperation) {
         QTest::newRow(AName) << std::move(ACall) << QString(AOperation);
     };
@@ -342,13 +341,33 @@ void TestMathFunctions::rejections_data() {
     Row(
         "angle, zero side", [] { LawOfCosines_Angle(1, 0, 1); }, "LawOfCosines_Angle");
     Row(
-        "quadratic, a = 0", [&] { QuadraticEquation(0, 1, 1, X1, X2); }, "QuadraticEquation");
+        "quadratic, a = 0",
+        [] {
+            Extended X1, X2;
+            QuadraticEquation(0, 1, 1, X1, X2);
+        },
+        "QuadraticEquation");
     Row(
-        "quadratic overflows", [&] { QuadraticEquation(1, Huge, 1, X1, X2); }, "QuadraticEquation");
+        "quadratic overflows",
+        [] {
+            Extended X1, X2;
+            QuadraticEquation(1, Huge, 1, X1, X2);
+        },
+        "QuadraticEquation");
     Row(
-        "cubic, a = 0", [&] { CubicEquation(0, 1, 1, 1, X1, X2, X3); }, "CubicEquation");
+        "cubic, a = 0",
+        [] {
+            Extended X1, X2, X3;
+            CubicEquation(0, 1, 1, 1, X1, X2, X3);
+        },
+        "CubicEquation");
     Row(
-        "cubic, not finite", [&] { CubicEquation(1, Inf, 1, 1, X1, X2, X3); }, "CubicEquation");
+        "cubic, not finite",
+        [=] {
+            Extended X1, X2, X3;
+            CubicEquation(1, Inf, 1, 1, X1, X2, X3);
+        },
+        "CubicEquation");
     Row(
         "cube overflows", [] { Cube(Huge); }, "Cube");
     Row(

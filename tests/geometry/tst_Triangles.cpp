@@ -432,7 +432,7 @@ void TestTriangles::rejections_data() {
     auto MathRow = [](const char* AName, std::function<void()> ACall, const char* AOperation) {
         QTest::newRow(AName) << std::move(ACall) << QString("MathFunctions") << QString(AOperation);
     };
-    TSecond S;
+    // Rows run after this function has returned: each call owns its second solution.
     const Extended Half = Constants::HalfPi;
 
     // General and equilateral triangles.
@@ -549,13 +549,25 @@ void TestTriangles::rejections_data() {
         "leg = height", [] { T::Create_Leg_HeightOrMedianOnBase(1, 1); },
         "Create_Leg_HeightOrMedianOnBase");
     Row(
-        "leg 0, height on leg", [&] { T::Create_Leg_HeightOnLeg(0, 1, S); },
+        "leg 0, height on leg",
+        [] {
+            TSecond S;
+            T::Create_Leg_HeightOnLeg(0, 1, S);
+        },
         "Create_Leg_HeightOnLeg");
     Row(
-        "leg, height on leg 0", [&] { T::Create_Leg_HeightOnLeg(1, 0, S); },
+        "leg, height on leg 0",
+        [] {
+            TSecond S;
+            T::Create_Leg_HeightOnLeg(1, 0, S);
+        },
         "Create_Leg_HeightOnLeg");
     Row(
-        "leg = height on leg", [&] { T::Create_Leg_HeightOnLeg(2, 2, S); },
+        "leg = height on leg",
+        [] {
+            TSecond S;
+            T::Create_Leg_HeightOnLeg(2, 2, S);
+        },
         "Create_Leg_HeightOnLeg");
     Row(
         "height = 2 height on leg", [] { T::Create_HeightOrMedianOnBase_HeightOnLeg(1, 2); },
@@ -570,13 +582,25 @@ void TestTriangles::rejections_data() {
         "median on leg = height / 2", [] { T::Create_HeightOrMedianOnBase_MedianOnLeg(2, 1); },
         "Create_HeightOrMedianOnBase_MedianOnLeg");
     Row(
-        "height on leg > median on leg", [&] { T::Create_HeightOnLeg_MedianOnLeg(2, 1, S); },
+        "height on leg > median on leg",
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_MedianOnLeg(2, 1, S);
+        },
         "Create_HeightOnLeg_MedianOnLeg");
     Row(
-        "median on leg < sqrt(1.5 area)", [&] { T::Create_MedianOnLeg_Area(2.9L, 6, S); },
+        "median on leg < sqrt(1.5 area)",
+        [] {
+            TSecond S;
+            T::Create_MedianOnLeg_Area(2.9L, 6, S);
+        },
         "Create_MedianOnLeg_Area");
     Row(
-        "median on leg < sqrt2 P / 6", [&] { T::Create_MedianOnLeg_Circumference(2.8L, 12, S); },
+        "median on leg < sqrt2 P / 6",
+        [] {
+            TSecond S;
+            T::Create_MedianOnLeg_Circumference(2.8L, 12, S);
+        },
         "Create_MedianOnLeg_Circumference");
 
     // Members without checks of their own report the member that rejects.
@@ -586,9 +610,19 @@ void TestTriangles::rejections_data() {
         "leg, median on leg too long", [] { T::Create_Leg_MedianOnLeg(1, 5); },
         "LawOfCosines_Angle");
     Row(
-        "leg < 0, area", [&] { T::Create_Leg_Area(-1, 1, S); }, "Create_Leg_HeightOnLeg");
+        "leg < 0, area",
+        [] {
+            TSecond S;
+            T::Create_Leg_Area(-1, 1, S);
+        },
+        "Create_Leg_HeightOnLeg");
     Row(
-        "leg, area too large", [&] { T::Create_Leg_Area(1, 1, S); }, "Create_Leg_HeightOnLeg");
+        "leg, area too large",
+        [] {
+            TSecond S;
+            T::Create_Leg_Area(1, 1, S);
+        },
+        "Create_Leg_HeightOnLeg");
     Row(
         "base angle 0, height", [] { T::Create_BaseAngle_HeightOrMedianOnBase(0, 1); },
         "Create_Leg_BaseAngle");
@@ -610,7 +644,11 @@ void TestTriangles::rejections_data() {
         "height 0, area", [] { T::Create_HeightOrMedianOnBase_Area(0, 1); },
         "Create_Base_HeightOrMedianOnBase");
     Row(
-        "height on leg 0, area", [&] { T::Create_HeightOnLeg_Area(0, 1, S); },
+        "height on leg 0, area",
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_Area(0, 1, S);
+        },
         "Create_Leg_HeightOnLeg");
     // A negative height on a leg passes the one check; the triangle would keep it.
     Row(
@@ -619,16 +657,32 @@ void TestTriangles::rejections_data() {
     // No three real roots: no triangle with these quantities.
     Row(
         "height on leg, circumference, none",
-        [&] { T::Create_HeightOnLeg_Circumference(10, 3, S); }, "Create_HeightOnLeg_Circumference");
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_Circumference(10, 3, S);
+        },
+        "Create_HeightOnLeg_Circumference");
     Row(
-        "area, circumference, none", [&] { T::Create_Area_Circumference(1, 3, S); },
+        "area, circumference, none",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(1, 3, S);
+        },
         "Create_Area_Circumference");
     // The equilateral triangle is a double root.
     Row(
-        "area, circumference, equilateral", [&] { T::Create_Area_Circumference(Sqrt3 / 4, 3, S); },
+        "area, circumference, equilateral",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(Sqrt3 / 4, 3, S);
+        },
         "Create_Area_Circumference");
     Row(
-        "area < 0, circumference", [&] { T::Create_Area_Circumference(-1, 3, S); },
+        "area < 0, circumference",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(-1, 3, S);
+        },
         "Create_Area_Circumference");
     // Zero or negative quantities fail before any equation is solved with them.
     Row(
@@ -637,30 +691,61 @@ void TestTriangles::rejections_data() {
         "leg, median on leg < 0", [] { T::Create_Leg_MedianOnLeg(1, -1); },
         "Create_Leg_MedianOnLeg");
     Row(
-        "height on leg 0 = median on leg", [&] { T::Create_HeightOnLeg_MedianOnLeg(0, 0, S); },
+        "height on leg 0 = median on leg",
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_MedianOnLeg(0, 0, S);
+        },
         "Create_HeightOnLeg_MedianOnLeg");
     Row(
-        "height on leg, circumference 0", [&] { T::Create_HeightOnLeg_Circumference(1, 0, S); },
+        "height on leg, circumference 0",
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_Circumference(1, 0, S);
+        },
         "Create_HeightOnLeg_Circumference");
     Row(
-        "median on leg, area 0", [&] { T::Create_MedianOnLeg_Area(1, 0, S); },
+        "median on leg, area 0",
+        [] {
+            TSecond S;
+            T::Create_MedianOnLeg_Area(1, 0, S);
+        },
         "Create_MedianOnLeg_Area");
     Row(
-        "area 0, circumference", [&] { T::Create_Area_Circumference(0, 3, S); },
+        "area 0, circumference",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(0, 3, S);
+        },
         "Create_Area_Circumference");
     Row(
-        "area, circumference 0", [&] { T::Create_Area_Circumference(1, 0, S); },
+        "area, circumference 0",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(1, 0, S);
+        },
         "Create_Area_Circumference");
     // Quantities that enter only squared would build a triangle keeping a negative value.
     Row(
-        "area < 0, circumference, three roots", [&] { T::Create_Area_Circumference(-12, 16, S); },
+        "area < 0, circumference, three roots",
+        [] {
+            TSecond S;
+            T::Create_Area_Circumference(-12, 16, S);
+        },
         "Create_Area_Circumference");
     Row(
         "height on leg < 0, circumference",
-        [&] { T::Create_HeightOnLeg_Circumference(-4.8L, 16, S); },
+        [] {
+            TSecond S;
+            T::Create_HeightOnLeg_Circumference(-4.8L, 16, S);
+        },
         "Create_HeightOnLeg_Circumference");
     Row(
-        "median on leg, area < 0", [&] { T::Create_MedianOnLeg_Area(5, -12, S); },
+        "median on leg, area < 0",
+        [] {
+            TSecond S;
+            T::Create_MedianOnLeg_Area(5, -12, S);
+        },
         "Create_MedianOnLeg_Area");
 }
 
