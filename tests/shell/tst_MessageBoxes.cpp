@@ -2,7 +2,6 @@
 #include "GuiTestFixture.h"
 #include "MessageBoxes.h"
 
-#include <QPushButton>
 #include <QtTest>
 #include <stdexcept>
 
@@ -171,32 +170,47 @@ void TestMessageBoxes::errorEscapingAHandlerIsReported_data() {
     QTest::newRow("anything else") << false << QStringLiteral("Unexpected error.");
 }
 
-void TestMessageBoxes::errorEscapingAHandlerIsReported() {
-    QFETCH(bool, standard);
-    QFETCH(QString, expected);
-    QWidget Window;
-    auto* Button = new QPushButton(QStringLiteral("OK"), &Window);
+namespace {
+// A handler that fails on its first event and works on every later one.
+class TFailingOnce : public QObject {
+public:
+    explicit TFailingOnce(bool AStandard) : FStandard(AStandard) {}
     int Completed = 0;
-    int Clicks = 0;
-    QObject::connect(Button, &QPushButton::clicked, [&] {
-        ++Clicks;
-        if (Clicks == 1) {
-            if (standard)
+
+protected:
+    bool event(QEvent* AEvent) override {
+        if (AEvent->type() != QEvent::User)
+            return QObject::event(AEvent);
+        if (++FCalls == 1) {
+            if (FStandard)
                 throw std::runtime_error("Invalid PresetDensity value");
             throw 42;
         }
         ++Completed;
-    });
-    Window.show();
+        return true;
+    }
+
+private:
+    bool FStandard;
+    int FCalls = 0;
+};
+} // namespace
+
+void TestMessageBoxes::errorEscapingAHandlerIsReported() {
+    QFETCH(bool, standard);
+    QFETCH(QString, expected);
+    TFailingOnce Handler(standard);
     GuiTest::TModalWatcher Watcher;
     Watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
-    QTest::mouseClick(Button, Qt::LeftButton);
+    QEvent First(QEvent::User);
+    QVERIFY(QCoreApplication::sendEvent(&Handler, &First));
     QCOMPARE(Watcher.Seen().size(), 1);
     QCOMPARE(Watcher.Seen().at(0).Text, expected);
     QCOMPARE(int(Watcher.Seen().at(0).Icon), int(QMessageBox::Critical));
-    // The program goes on: the next click runs normally.
-    QTest::mouseClick(Button, Qt::LeftButton);
-    QCOMPARE(Completed, 1);
+    // The program goes on: the next event is handled normally.
+    QEvent Second(QEvent::User);
+    QCoreApplication::sendEvent(&Handler, &Second);
+    QCOMPARE(Handler.Completed, 1);
     QVERIFY(Watcher.Unexpected().isEmpty());
 }
 
