@@ -319,7 +319,7 @@ void TestMathFunctions::rejections_data() {
         "hypotenuse, negative leg", [] { PythagoreanTheorem_Hypotenuse(1, -1); },
         "PythagoreanTheorem_Hypotenuse");
     Row(
-        "hypotenuse overflows", [] { PythagoreanTheorem_Hypotenuse(Huge, 1); },
+        "hypotenuse overflows", [] { PythagoreanTheorem_Hypotenuse(LDBL_MAX, LDBL_MAX); },
         "PythagoreanTheorem_Hypotenuse");
     Row(
         "leg equal to hypotenuse", [] { PythagoreanTheorem_Leg1(2, 2); },
@@ -398,7 +398,7 @@ void TestMathFunctions::overflowIsToldFromFailedChecks() {
         QVERIFY(!Error.NotFinite());
     }
     try {
-        PythagoreanTheorem_Leg1(Huge, 1);
+        PythagoreanTheorem_Hypotenuse(LDBL_MAX, LDBL_MAX);
         QFAIL("no error raised");
     } catch (const EInvalidInputMathFunctions& Error) {
         QVERIFY(Error.NotFinite());
