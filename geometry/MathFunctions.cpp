@@ -236,14 +236,7 @@ Extended SqrtOfProduct(Extended x, Extended y) {
     return std::sqrt(x) * std::sqrt(y);
 }
 
-bool SumExceeds(std::initializer_list<Extended> ATerms, Extended ABound) {
-    Extended Plain = -ABound;
-    for (const Extended Term : ATerms) {
-        Plain += Term;
-    }
-    if (!std::isfinite(Plain)) {
-        return Plain > 0;
-    }
+bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound) {
     // The exact value of the sum as a non-overlapping expansion, smallest
     // component first (Shewchuk's grow-expansion); its sign is the sign of
     // its largest non-zero component.
@@ -312,11 +305,11 @@ Extended PythagoreanTheorem_Hypotenuse(Extended a, Extended b) {
     if (a <= 0 || b <= 0) {
         Reject("PythagoreanTheorem_Hypotenuse");
     }
-    Extended Result = std::sqrt(a * a + b * b);
-    if (!(Result >= std::sqrt(LDBL_MIN) && Result <= std::sqrt(LDBL_MAX))) {
-        // The squares left the range of Extended; the hypotenuse may not have.
-        Result = std::hypot(a, b);
-    }
+    const Extended SumOfSquares = a * a + b * b;
+    // Where the squares leave the range of Extended the hypotenuse may not.
+    const Extended Result = (SumOfSquares >= LDBL_MIN && SumOfSquares <= LDBL_MAX)
+                                ? std::sqrt(SumOfSquares)
+                                : std::hypot(a, b);
     RequireFinite<EInvalidInputMathFunctions>({Result}, "PythagoreanTheorem_Hypotenuse");
     return Result;
 }

@@ -103,12 +103,35 @@ void TwoSum(Extended x, Extended y, Extended& s, Extended& e);
 // lose its digits to underflow.
 Extended SqrtOfProduct(Extended x, Extended y);
 
-// True when the exact (unrounded) sum of ATerms exceeds ABound. The strict
-// inequalities between lengths that the figures check (a triangle's sides, a
-// trapezoid's sides) are decided with it, so that rounding of a sum neither
-// refuses a figure that closes nor admits one that does not. A sum that
-// overflows is compared as it is.
-bool SumExceeds(std::initializer_list<Extended> ATerms, Extended ABound);
+// True when the exact (unrounded) sum of ATerms, which are not negative,
+// exceeds ABound. The strict inequalities between lengths that the figures
+// check (a triangle's sides, a trapezoid's sides) are decided with it, so that
+// rounding of a sum neither refuses a figure that closes nor admits one that
+// does not. A sum that overflows is compared as it is.
+bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound);
+inline bool SumExceeds(std::initializer_list<Extended> ATerms, Extended ABound) {
+    Extended Sum = 0;
+    for (const Extended Term : ATerms) {
+        Sum += Term;
+    }
+    if (std::isinf(Sum)) {
+        return Sum > ABound;
+    }
+    // Each addition errs by at most half a unit in the last place of the sum, so
+    // a sum farther than n units from the bound is on the side of the exact sum.
+    // Only a close call, or one among tiny values, needs the exact sum.
+    if (Sum >= LDBL_MIN / LDBL_EPSILON) {
+        const Extended Margin = Sum * (Extended(ATerms.size()) * LDBL_EPSILON);
+        const Extended Difference = Sum - ABound;
+        if (Difference > Margin) {
+            return true;
+        }
+        if (Difference < -Margin) {
+            return false;
+        }
+    }
+    return SumExceedsExactly(ATerms, ABound);
+}
 
 // The sums of a triangle's sides that its area, angles and medians are made
 // of, each free of cancellation (Kahan's ordering): Perimeter = a + b + c,

@@ -403,11 +403,16 @@ TIsoscelesTrapezoid TIsoscelesTrapezoid::Create_Bases_Height(Extended ABaseA, Ex
         // height is tiny beside that difference the rounded leg (or the rounded
         // difference) can leave them no longer; the leg is then taken the
         // next value up, which is the exact leg rounded upwards.
-        Extended Leg = PythagoreanTheorem_Hypotenuse(std::fabs(ABaseA - ABaseC) * 0.5L, AHeight);
-        const Extended Long = std::max(ABaseA, ABaseC);
-        const Extended Short = std::min(ABaseA, ABaseC);
-        for (int Step = 0; Step < 4 && !SumExceeds({Leg * 2, Short}, Long); ++Step) {
-            Leg = std::nextafter(Leg, std::numeric_limits<Extended>::infinity());
+        const Extended Difference = std::fabs(ABaseA - ABaseC);
+        Extended Leg = PythagoreanTheorem_Hypotenuse(Difference * 0.5L, AHeight);
+        // The rounded difference is within half a unit of the exact one, so a leg
+        // clear of it by a unit is long enough; only a close call is looked at exactly.
+        if (!(Leg * 2 > Difference + Difference * LDBL_EPSILON)) {
+            const Extended Long = std::max(ABaseA, ABaseC);
+            const Extended Short = std::min(ABaseA, ABaseC);
+            for (int Step = 0; Step < 4 && !SumExceeds({Leg * 2, Short}, Long); ++Step) {
+                Leg = std::nextafter(Leg, std::numeric_limits<Extended>::infinity());
+            }
         }
         Result.Init_Bases_Leg(ABaseA, ABaseC, Leg);
         Result.Finish(Name);

@@ -600,6 +600,7 @@ class TestExactResults : public QObject {
     Q_OBJECT
 private slots:
     void referenceConvertsExactly();
+    void sumsDecidedExactly();
     void extremes_data();
     void extremes();
     void sweep_data();
@@ -617,6 +618,29 @@ void TestExactResults::referenceConvertsExactly() {
     // 1e300 cubed and 1e-300 cubed are held, far beyond Extended's reach as well.
     QVERIFY(X(1e300L) * X(1e300L) * X(1e300L) > Real("1e899"));
     QVERIFY(pow(X(1e-300L), 17) > 0);
+}
+
+// The figures' strict inequalities between sums of lengths: close calls, a few
+// units in the last place either side of the bound, at every scale.
+void TestExactResults::sumsDecidedExactly() {
+    TRandom Random(7);
+    for (int I = 0; I < 5000; ++I) {
+        // Down to subnormal values, up to where the sum nearly overflows.
+        const Extended Scale = Random.Magnitude(-4950, 4900);
+        const Extended a = Scale * Random.Mantissa();
+        const Extended b = a * Random.Ratio();
+        const Extended c = I % 2 == 0 ? a * Random.Ratio() : 0;
+        Extended Bound = c == 0 ? a + b : (a + b) + c;
+        for (int Step = int(Random.Bits() % 7) - 3; Step != 0; Step += Step > 0 ? -1 : 1) {
+            Bound = std::nextafter(Bound, Step > 0 ? LDBL_MAX : 0);
+        }
+        const bool Exact = X(a) + X(b) + X(c) > X(Bound);
+        const bool Decided = c == 0 ? SumExceeds({a, b}, Bound) : SumExceeds({a, b, c}, Bound);
+        QVERIFY2(Decided == Exact,
+                 qPrintable(QString("%1 + %2 + %3 > %4")
+                                .arg(Text(a).constData(), Text(b).constData(), Text(c).constData(),
+                                     Text(Bound).constData())));
+    }
 }
 
 void TestExactResults::extremes_data() {
