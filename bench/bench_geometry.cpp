@@ -1,5 +1,7 @@
 // What one keystroke costs the geometry model: building the figure of the
-// entries and turning its results into text.
+// entries and turning its results into text. One benchmark per solid (and per
+// base of the pyramid, prism and frustum), each walking its dimensions a
+// little on every iteration so that no result can be cached.
 #include "MathFunctions.h"
 #include "SolidFigures.h"
 
@@ -25,6 +27,60 @@ void CubeFromItsEdge(benchmark::State& AState) {
 }
 BENCHMARK(CubeFromItsEdge);
 
+void Block(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TBlock::Create(side, 3, 4));
+        side += 0.001L;
+    }
+}
+BENCHMARK(Block);
+
+void Sphere(benchmark::State& AState) {
+    Extended radius = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TSphere::Create(radius));
+        radius += 0.001L;
+    }
+}
+BENCHMARK(Sphere);
+
+void Cone(benchmark::State& AState) {
+    Extended radius = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TCone::Create(radius, 5));
+        radius += 0.001L;
+    }
+}
+BENCHMARK(Cone);
+
+void Cylinder(benchmark::State& AState) {
+    Extended radius = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TCylinder::Create(radius, 5));
+        radius += 0.001L;
+    }
+}
+BENCHMARK(Cylinder);
+
+void Tetrahedron(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TPyramid_Tetrahedron::Create(side));
+        side += 0.001L;
+    }
+}
+BENCHMARK(Tetrahedron);
+
+void RectangularPyramid(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TPyramid_Rectangle::Create(side, 3, 5));
+        side += 0.001L;
+    }
+}
+BENCHMARK(RectangularPyramid);
+
 void RegularPyramid(benchmark::State& AState) {
     Extended side = 2;
     for (auto _ : AState) {
@@ -33,6 +89,33 @@ void RegularPyramid(benchmark::State& AState) {
     }
 }
 BENCHMARK(RegularPyramid);
+
+void TriangularPrism(benchmark::State& AState) {
+    Extended side = 3;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TPrism_Triangle::Create(side, 4, 5, 10));
+        side += 0.0001L;
+    }
+}
+BENCHMARK(TriangularPrism);
+
+void RegularPrism(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TPrism_NAngle::Create(6, side, 5));
+        side += 0.001L;
+    }
+}
+BENCHMARK(RegularPrism);
+
+void RingPrism(benchmark::State& AState) {
+    Extended radius = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TPrism_CircularRing::Create(radius, 1, 5));
+        radius += 0.001L;
+    }
+}
+BENCHMARK(RingPrism);
 
 void TruncatedCone(benchmark::State& AState) {
     Extended radius = 2;
@@ -43,6 +126,43 @@ void TruncatedCone(benchmark::State& AState) {
 }
 BENCHMARK(TruncatedCone);
 
+void RectangularFrustum(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TTruncatedPyramid_Rectangle::Create(side, 3, 4, 6, 5));
+        side += 0.0001L;
+    }
+}
+BENCHMARK(RectangularFrustum);
+
+void RegularFrustum(benchmark::State& AState) {
+    Extended side = 2;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TTruncatedPyramid_NAngle::Create(6, side, 5, 3));
+        side += 0.0001L;
+    }
+}
+BENCHMARK(RegularFrustum);
+
+void CylindricalTank(benchmark::State& AState) {
+    Extended level = 0.5L;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TCylindricalTank::Create(2, level, 5));
+        // Stays below the full tank (level 4).
+        level = level < 3.5L ? level + 0.0001L : 0.5L;
+    }
+}
+BENCHMARK(CylindricalTank);
+
+void SphericalSegment(benchmark::State& AState) {
+    Extended height = 1;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TSphericalSegment::Create(3, height));
+        height += 0.0001L;
+    }
+}
+BENCHMARK(SphericalSegment);
+
 void SphericalSector(benchmark::State& AState) {
     Extended height = 1;
     for (auto _ : AState) {
@@ -51,5 +171,14 @@ void SphericalSector(benchmark::State& AState) {
     }
 }
 BENCHMARK(SphericalSector);
+
+void SphericalFrustum(benchmark::State& AState) {
+    Extended height = 1;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TSphericalFrustum::Create(3, 4, height));
+        height += 0.0001L;
+    }
+}
+BENCHMARK(SphericalFrustum);
 
 } // namespace

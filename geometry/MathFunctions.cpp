@@ -4,8 +4,10 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <locale>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -217,13 +219,97 @@ std::atomic<TDecimalSeparatorProvider> DecimalSeparatorProvider{nullptr};
 
 } // namespace
 
+// ---- Building blocks for results free of cancellation ----------------------------
+
+void TwoSum(Extended x, Extended y, Extended& s, Extended& e) {
+    s = x + y;
+    const Extended yVirtual = s - x;
+    const Extended xVirtual = s - yVirtual;
+    e = (x - xVirtual) + (y - yVirtual);
+}
+
+Extended SqrtOfProduct(Extended x, Extended y) {
+    const Extended Product = x * y;
+    if (Product >= LDBL_MIN && Product <= LDBL_MAX) {
+        return std::sqrt(Product);
+    }
+    return std::sqrt(x) * std::sqrt(y);
+}
+
+bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound) {
+    // The exact value of the sum as a non-overlapping expansion, smallest
+    // component first (Shewchuk's grow-expansion); its sign is the sign of
+    // its largest non-zero component.
+    Extended Components[8];
+    std::size_t Count = 0;
+    Components[Count++] = -ABound;
+    for (const Extended Term : ATerms) {
+        Extended Carry = Term;
+        for (std::size_t I = 0; I < Count; ++I) {
+            Extended Sum = 0;
+            Extended Error = 0;
+            TwoSum(Carry, Components[I], Sum, Error);
+            Components[I] = Error;
+            Carry = Sum;
+        }
+        if (Count < std::size(Components)) {
+            Components[Count++] = Carry;
+        } else {
+            Components[Count - 1] += Carry; // more terms than the figures ever compare
+        }
+    }
+    for (std::size_t I = Count; I-- > 0;) {
+        if (Components[I] != 0) {
+            return Components[I] > 0;
+        }
+    }
+    return false;
+}
+
+TTriangleSums TriangleSums(Extended a, Extended b, Extended c) {
+    const Extended Sides[3] = {a, b, c};
+    int Order[3] = {0, 1, 2}; // sides sorted x >= y >= z
+    if (Sides[Order[0]] < Sides[Order[1]]) {
+        std::swap(Order[0], Order[1]);
+    }
+    if (Sides[Order[1]] < Sides[Order[2]]) {
+        std::swap(Order[1], Order[2]);
+    }
+    if (Sides[Order[0]] < Sides[Order[1]]) {
+        std::swap(Order[0], Order[1]);
+    }
+    const Extended x = Sides[Order[0]];
+    const Extended y = Sides[Order[1]];
+    const Extended z = Sides[Order[2]];
+    // In a triangle x < y + z <= 2y, so x - y is exact and so is the excess of
+    // the longest side up to one rounding.
+    const Extended Difference = x - y;
+    Extended Excess[3];
+    Excess[Order[0]] = z - Difference;
+    Excess[Order[1]] = z + Difference;
+    Excess[Order[2]] = x + (y - z);
+    return {x + (y + z), Excess[0], Excess[1], Excess[2]};
+}
+
+Extended FourTimesArea(const TTriangleSums& ASums) {
+    return SqrtOfProduct(ASums.Perimeter * ASums.ExcessA, ASums.ExcessB * ASums.ExcessC);
+}
+
+Extended AngleOpposite(Extended AFourTimesArea, Extended APerimeter, Extended AExcess) {
+    return std::atan2(AFourTimesArea, APerimeter * AExcess) * 2;
+}
+
 // ---- Right triangles and the law of cosines ----------------------------------
 
 Extended PythagoreanTheorem_Hypotenuse(Extended a, Extended b) {
     if (a <= 0 || b <= 0) {
         Reject("PythagoreanTheorem_Hypotenuse");
     }
-    const Extended Result = std::sqrt(a * a + b * b);
+    const Extended SumOfSquares = a * a + b * b;
+    // Where the squares leave the range of Extended the hypotenuse may not.
+    const Extended Result = (SumOfSquares >= LDBL_MIN && SumOfSquares <= LDBL_MAX)
+                                ? std::sqrt(SumOfSquares)
+                                : std::hypot(a, b);
     RequireFinite<EInvalidInputMathFunctions>({Result}, "PythagoreanTheorem_Hypotenuse");
     return Result;
 }
@@ -232,7 +318,8 @@ Extended PythagoreanTheorem_Leg1(Extended c, Extended b) {
     if (c <= 0 || b <= 0 || b >= c) {
         Reject("PythagoreanTheorem_Leg1");
     }
-    const Extended Result = std::sqrt(c * c - b * b);
+    // c - b is exact when b is close to c, so a short leg keeps its digits.
+    const Extended Result = SqrtOfProduct(c - b, c + b);
     RequireFinite<EInvalidInputMathFunctions>({Result}, "PythagoreanTheorem_Leg1");
     return Result;
 }
@@ -241,16 +328,23 @@ Extended LawOfCosines_SideOppositeAngle(Extended Gamma, Extended a, Extended b) 
     if (Gamma <= 0 || Gamma >= Constants::Pi || a <= 0 || b <= 0) {
         Reject("LawOfCosines_SideOppositeAngle");
     }
-    const Extended Result = std::sqrt((a * a + b * b) - std::cos(Gamma) * ((2 * a) * b));
+    // a^2 + b^2 - 2ab cos(gamma) = (a - b)^2 + 4ab sin^2(gamma / 2): a sum of
+    // two squares, exact also for a small angle between nearly equal sides.
+    const Extended Chord = SqrtOfProduct(a, b) * (std::sin(Gamma / 2) * 2);
+    const Extended Result = std::hypot(a - b, Chord);
     RequireFinite<EInvalidInputMathFunctions>({Result}, "LawOfCosines_SideOppositeAngle");
     return Result;
 }
 
 Extended LawOfCosines_Angle(Extended a, Extended b, Extended c) {
-    if (a <= 0 || b <= 0 || c <= 0 || c >= a + b || a >= b + c || b >= c + a) {
+    if (a <= 0 || b <= 0 || c <= 0 || !SumExceeds({a, b}, c) || !SumExceeds({b, c}, a) ||
+        !SumExceeds({c, a}, b)) {
         Reject("LawOfCosines_Angle");
     }
-    const Extended Result = std::acos(((b * b + c * c) - a * a) / ((b * 2) * c));
+    // The half-angle form keeps a small or a nearly straight angle exact,
+    // where the arc cosine of the cosine rule would not.
+    const TTriangleSums Sums = TriangleSums(a, b, c);
+    const Extended Result = AngleOpposite(FourTimesArea(Sums), Sums.Perimeter, Sums.ExcessA);
     RequireFinite<EInvalidInputMathFunctions>({Result}, "LawOfCosines_Angle");
     return Result;
 }

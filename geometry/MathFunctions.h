@@ -94,6 +94,62 @@ auto BuildFinite(const std::string& AOperation, TBuild&& ABuild) -> decltype(ABu
     }
 }
 
+// ---- Building blocks for results free of cancellation ----------------------------
+
+// s + e = x + y exactly, s being the rounded sum (Knuth's two-sum).
+void TwoSum(Extended x, Extended y, Extended& s, Extended& e);
+
+// sqrt(x * y) for x, y >= 0, also where the product alone would overflow or
+// lose its digits to underflow.
+Extended SqrtOfProduct(Extended x, Extended y);
+
+// True when the exact (unrounded) sum of ATerms, which are not negative,
+// exceeds ABound. The strict inequalities between lengths that the figures
+// check (a triangle's sides, a trapezoid's sides) are decided with it, so that
+// rounding of a sum neither refuses a figure that closes nor admits one that
+// does not. A sum that overflows is compared as it is.
+bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound);
+inline bool SumExceeds(std::initializer_list<Extended> ATerms, Extended ABound) {
+    Extended Sum = 0;
+    for (const Extended Term : ATerms) {
+        Sum += Term;
+    }
+    if (std::isinf(Sum)) {
+        return Sum > ABound;
+    }
+    // Each addition errs by at most half a unit in the last place of the sum, so
+    // a sum farther than n units from the bound is on the side of the exact sum.
+    // Only a close call, or one among tiny values, needs the exact sum.
+    if (Sum >= LDBL_MIN / LDBL_EPSILON) {
+        const Extended Margin = Sum * (Extended(ATerms.size()) * LDBL_EPSILON);
+        const Extended Difference = Sum - ABound;
+        if (Difference > Margin) {
+            return true;
+        }
+        if (Difference < -Margin) {
+            return false;
+        }
+    }
+    return SumExceedsExactly(ATerms, ABound);
+}
+
+// The sums of a triangle's sides that its area, angles and medians are made
+// of, each free of cancellation (Kahan's ordering): Perimeter = a + b + c,
+// ExcessA = b + c - a, ExcessB = c + a - b, ExcessC = a + b - c. The sides must
+// satisfy the triangle inequalities.
+struct TTriangleSums {
+    Extended Perimeter;
+    Extended ExcessA;
+    Extended ExcessB;
+    Extended ExcessC;
+};
+TTriangleSums TriangleSums(Extended a, Extended b, Extended c);
+// Four times the area by Heron's formula on these sums: sqrt(P * Ea * Eb * Ec).
+Extended FourTimesArea(const TTriangleSums& ASums);
+// The angle opposite the side with excess AExcess, from four times the area:
+// tan(angle / 2) = 4 * area / (P * excess).
+Extended AngleOpposite(Extended AFourTimesArea, Extended APerimeter, Extended AExcess);
+
 // Right triangle with legs a, b: the hypotenuse.
 Extended PythagoreanTheorem_Hypotenuse(Extended a, Extended b);
 // Right triangle with hypotenuse c and leg b: the other leg.

@@ -1,5 +1,8 @@
 #include "PlaneFigures.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 using Constants::Pi;
@@ -16,6 +19,30 @@ void RealRoots(Extended A, Extended B, Extended C, Extended& X1, Extended& X2) {
     if (QuadraticEquation(A, B, C, X1, X2) < 0) {
         X2 = X1;
     }
+}
+
+// The area R^2 / 2 * (w - sin w) of a circular segment with central angle w.
+// For a small angle w - sin w is taken from its series, whose terms do not
+// cancel; R^2 w^3 is formed as (R w)^2 w, which stays in range where R^2 alone
+// would not.
+Extended SegmentArea(Extended R, Extended w) {
+    if (w >= 1) {
+        return ((R * R) * 0.5L) * (w - std::sin(w));
+    }
+    // (w - sin w) / (w^3 / 6) = 1 - w^2/20 + w^4/840 - ... = sum of
+    // (-1)^k 6 w^(2k) / (2k + 3)!
+    const Extended Square = w * w;
+    Extended Term = 1;
+    Extended Series = 1;
+    for (int k = 1; k < 16; ++k) {
+        Term *= -Square / Extended((2 * k + 2) * (2 * k + 3));
+        Series += Term;
+        if (std::fabs(Term) < Series * 1e-22L) {
+            break;
+        }
+    }
+    const Extended Arc = R * w;
+    return ((Arc * Arc) * w) * (Series / 12);
 }
 
 } // namespace
@@ -289,8 +316,10 @@ TRectangle TRectangle::Create_Area_Circumference(Extended AArea, Extended ACircu
 // ---- TTrapezoid -----------------------------------------------------------------
 
 void TTrapezoid::InitTrapezoid(Extended a, Extended c, Extended b, Extended d) {
-    if (!(a > 0) || !(c > 0) || !(b > 0) || !(d > 0) || a == c || !(a < (b + c) + d) ||
-        !(c < (b + a) + d)) {
+    // The inequalities are decided on the exact sums, so that a trapezoid that
+    // closes is not refused because a sum of its sides was rounded.
+    if (!(a > 0) || !(c > 0) || !(b > 0) || !(d > 0) || a == c || !SumExceeds({b, c, d}, a) ||
+        !SumExceeds({b, a, d}, c)) {
         Reject("TTrapezoid.Create");
     }
     FBaseA = a;
@@ -298,10 +327,25 @@ void TTrapezoid::InitTrapezoid(Extended a, Extended c, Extended b, Extended d) {
     FLegB = b;
     FLegD = d;
     if (FHeight == 0) {
-        // x is the projection of leg d onto the bases. A leg d perpendicular to
-        // the bases (x = 0) is itself the height.
-        const Extended x = ((((a - c) * (a - c)) + (d * d - b * b)) * 0.5L) / (a - c);
-        FHeight = (x == 0) ? d : PythagoreanTheorem_Leg1(d, std::fabs(x));
+        if (b == d) {
+            // Equal legs stand over half the difference of the bases:
+            // 4 h^2 = (2d - (long - short)) * (2d + (long - short)). The first
+            // factor, small for a flat trapezoid, is taken from the exact sum
+            // 2d + short, whose rounding error is carried along.
+            const Extended Long = std::max(a, c);
+            const Extended Short = std::min(a, c);
+            const Extended TwoLegs = d * 2;
+            Extended Sum = 0;
+            Extended SumError = 0;
+            TwoSum(TwoLegs, Short, Sum, SumError);
+            const Extended Excess = (Sum - Long) + SumError;
+            FHeight = std::sqrt(Excess * (TwoLegs + (Long - Short))) * 0.5L;
+        } else {
+            // x is the projection of leg d onto the bases. A leg d perpendicular to
+            // the bases (x = 0) is itself the height.
+            const Extended x = ((((a - c) * (a - c)) + ((d - b) * (d + b))) * 0.5L) / (a - c);
+            FHeight = (x == 0) ? d : PythagoreanTheorem_Leg1(d, std::fabs(x));
+        }
     }
     if (FArea == 0) {
         FArea = ((a + c) * 0.5L) * FHeight;
@@ -355,9 +399,22 @@ TIsoscelesTrapezoid TIsoscelesTrapezoid::Create_Bases_Height(Extended ABaseA, Ex
         }
         TIsoscelesTrapezoid Result;
         Result.FHeight = AHeight;
-        Result.Init_Bases_Leg(
-            ABaseA, ABaseC,
-            PythagoreanTheorem_Hypotenuse(std::fabs(ABaseA - ABaseC) * 0.5L, AHeight));
+        // The legs are longer than half the difference of the bases. Where the
+        // height is tiny beside that difference the rounded leg (or the rounded
+        // difference) can leave them no longer; the leg is then taken the
+        // next value up, which is the exact leg rounded upwards.
+        const Extended Difference = std::fabs(ABaseA - ABaseC);
+        Extended Leg = PythagoreanTheorem_Hypotenuse(Difference * 0.5L, AHeight);
+        // The rounded difference is within half a unit of the exact one, so a leg
+        // clear of it by a unit is long enough; only a close call is looked at exactly.
+        if (!(Leg * 2 > Difference + Difference * LDBL_EPSILON)) {
+            const Extended Long = std::max(ABaseA, ABaseC);
+            const Extended Short = std::min(ABaseA, ABaseC);
+            for (int Step = 0; Step < 4 && !SumExceeds({Leg * 2, Short}, Long); ++Step) {
+                Leg = std::nextafter(Leg, std::numeric_limits<Extended>::infinity());
+            }
+        }
+        Result.Init_Bases_Leg(ABaseA, ABaseC, Leg);
         Result.Finish(Name);
         return Result;
     });
@@ -393,10 +450,15 @@ TSegmentOfCircle::TSegmentOfCircle(TCircle ACircle, Extended AHeight)
     : FCircle(std::move(ACircle)), FHeight(AHeight) {
     const Extended R = FCircle.Radius();
     const Extended h = AHeight;
-    FCentralAngle = std::acos((R - h) / R) * 2;
+    // Half the chord from the height and the rest of the diameter, both exact
+    // (2R - h is exact where h is close to 2R), and the central angle from
+    // half the chord and the distance R - h of the chord from the centre: no
+    // arc cosine of a value close to 1 for a low segment.
+    const Extended HalfChord = (h == R) ? R : SqrtOfProduct(h, R * 2 - h);
+    FCentralAngle = std::atan2(HalfChord, R - h) * 2;
     FArc = R * FCentralAngle;
-    FChord = (h == R) ? R * 2 : PythagoreanTheorem_Leg1(R, std::fabs(R - h)) * 2;
-    FArea = ((R * R) * 0.5L) * (FCentralAngle - std::sin(FCentralAngle));
+    FChord = HalfChord * 2;
+    FArea = SegmentArea(R, FCentralAngle);
     FCircumference = FArc + FChord;
 }
 
@@ -419,7 +481,11 @@ TSegmentOfCircle TSegmentOfCircle::Create(Extended ARadiusOfCircle, Extended AHe
 
 TCircularRing::TCircularRing(TCircle AOuterCircle, TCircle AInnerCircle)
     : FOuterCircle(std::move(AOuterCircle)), FInnerCircle(std::move(AInnerCircle)) {
-    FArea = FOuterCircle.Area() - FInnerCircle.Area();
+    // pi (R - r)(R + r): the difference of the radii is exact for a thin ring,
+    // the difference of the two areas would not be.
+    const Extended R = FOuterCircle.Radius();
+    const Extended r = FInnerCircle.Radius();
+    FArea = ((R - r) * (R + r)) * Pi;
     FCircumference = FOuterCircle.Circumference() + FInnerCircle.Circumference();
 }
 

@@ -240,14 +240,16 @@ private:
 
     // Each member run on this object: its checks, its presets, then the member it relies on.
     void Init(Extended ABase, Extended ALeg);
-    void Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle);
+    // ACosBaseAngle, when not 0, is the cosine of the base angle known more
+    // exactly than the cosine of the rounded angle (from half a given vertex angle).
+    void Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle, Extended ACosBaseAngle = 0);
     void Init_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
     void Init_Base_HeightOrMedianOnBase(Extended ABase, Extended AHeightOrMedianOnBase);
     void Init_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
     void Init_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
     void Init_Base_Area(Extended ABase, Extended AArea);
     void Init_Base_Circumference(Extended ABase, Extended ACircumference);
-    void Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle);
+    void Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle, Extended ACosBaseAngle = 0);
     void Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
     void Init_Leg_HeightOrMedianOnBase(Extended ALeg, Extended AHeightOrMedianOnBase);
     void Init_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg, TSecond& ASecond);

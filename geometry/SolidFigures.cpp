@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -255,10 +256,11 @@ TPrism_Triangle TPrism_Triangle::Create(Extended ASideA, Extended ASideB, Extend
     Require(ASideC > 0, Name);
     Require(AHeight > 0, Name);
     // The triangle inequalities are checked here so that a violation is reported as an
-    // error of this solid, not of the base triangle.
-    Require(ASideC < ASideA + ASideB, Name);
-    Require(ASideA < ASideB + ASideC, Name);
-    Require(ASideB < ASideC + ASideA, Name);
+    // error of this solid, not of the base triangle. They are decided on the exact sums:
+    // a needle or a flat triangle that closes is not refused for a rounded sum.
+    Require(SumExceeds({ASideA, ASideB}, ASideC), Name);
+    Require(SumExceeds({ASideB, ASideC}, ASideA), Name);
+    Require(SumExceeds({ASideC, ASideA}, ASideB), Name);
     return Construct(Name, [&] {
         TTriangle Base = TTriangle::Create(ASideA, ASideB, ASideC);
         TRectangle FaceA = TRectangle::Create(AHeight, ASideA);
@@ -332,7 +334,7 @@ void TTruncatedPyramid::FinishCalculation(Extended AAreaOfBase1, Extended AAreaO
     Require(AAreaOfBase2 > 0, Name);
     Require(ALateralArea > 0, Name);
     Require(AHeight > 0, Name);
-    SetVolumeAndArea(((std::sqrt(AAreaOfBase1 * AAreaOfBase2) + AAreaOfBase1) + AAreaOfBase2) *
+    SetVolumeAndArea(((SqrtOfProduct(AAreaOfBase1, AAreaOfBase2) + AAreaOfBase1) + AAreaOfBase2) *
                          (Constants::OneThird * AHeight),
                      (AAreaOfBase1 + AAreaOfBase2) + ALateralArea);
 }
@@ -355,8 +357,19 @@ TTruncatedCone TTruncatedCone::Create(Extended ARadiusOfBase1, Extended ARadiusO
         const Extended SlantHeight =
             PythagoreanTheorem_Hypotenuse(std::fabs(ARadiusOfBase1 - ARadiusOfBase2), AHeight);
         // The developed lateral surface as a trapezoid of the same area, pi * (r1 + r2) * s.
-        TIsoscelesTrapezoid LateralSurface = TIsoscelesTrapezoid::Create_Bases_Height(
-            Base1.Circumference(), Base2.Circumference(), SlantHeight);
+        // Radii one or two units in the last place apart can give circumferences that
+        // round to one value; the second is then its neighbour on the side of its radius,
+        // as distinct as the radii are.
+        const Extended Circumference1 = Base1.Circumference();
+        Extended Circumference2 = Base2.Circumference();
+        if (Circumference2 == Circumference1) {
+            Circumference2 =
+                std::nextafter(Circumference1, ARadiusOfBase2 > ARadiusOfBase1
+                                                   ? std::numeric_limits<Extended>::infinity()
+                                                   : Extended(0));
+        }
+        TIsoscelesTrapezoid LateralSurface =
+            TIsoscelesTrapezoid::Create_Bases_Height(Circumference1, Circumference2, SlantHeight);
         TTruncatedCone Result(AHeight, std::move(Base1), std::move(Base2),
                               std::move(LateralSurface), SlantHeight);
         Result.FinishCalculation(Result.FBase1.Area(), Result.FBase2.Area(),
@@ -424,11 +437,15 @@ TTruncatedPyramid_NAngle TTruncatedPyramid_NAngle::Create(std::int32_t ANumberOf
     return Construct(Name, [&] {
         TNAngle Base1 = TNAngle::Create(ANumberOfEdges, ASideOfBase1);
         TNAngle Base2 = TNAngle::Create(ANumberOfEdges, ASideOfBase2);
-        const Extended Apothem1 = Base1.PartialTriangle().HeightOrMedianOnBase();
-        const Extended Apothem2 = Base2.PartialTriangle().HeightOrMedianOnBase();
+        // The apothems differ by the difference of the sides times the apothem of
+        // the unit side. Taken so, the difference keeps its digits where the two
+        // sides, and so the two rounded apothems, are nearly equal; equal sides
+        // leave a zero offset, which the hypotenuse rejects.
+        const Extended ApothemPerSide =
+            Base1.PartialTriangle().HeightOrMedianOnBase() / ASideOfBase1;
+        const Extended ApothemDifference = std::fabs(ASideOfBase1 - ASideOfBase2) * ApothemPerSide;
         TIsoscelesTrapezoid Face = TIsoscelesTrapezoid::Create_Bases_Height(
-            ASideOfBase1, ASideOfBase2,
-            PythagoreanTheorem_Hypotenuse(std::fabs(Apothem1 - Apothem2), AHeight));
+            ASideOfBase1, ASideOfBase2, PythagoreanTheorem_Hypotenuse(ApothemDifference, AHeight));
         const Extended LateralArea = static_cast<Extended>(ANumberOfEdges) * Face.Area();
         TTruncatedPyramid_NAngle Result(
             AHeight, std::move(Base1), std::move(Base2),
@@ -529,9 +546,11 @@ TSphericalSector TSphericalSector::Create(Extended ARadiusOfSegment, Extended AH
         RequireQuantities({RadiusOfSphere}, Name);
         TSphere ParentSphere = TSphere::Create(RadiusOfSphere);
         TSphericalSegment Segment = TSphericalSegment::Create(Rho, H);
-        // The cone's height; when the radius and the height differ only by rounding it can
-        // come out exactly 0, and that figure is the hemisphere as well.
-        const Extended ConeHeight = std::fabs(RadiusOfSphere - H);
+        // The cone's height |R - h| = |rho - h| (rho + h) / 2h: the difference of the given
+        // values is exact where they are close, the difference R - h of the rounded
+        // radius would not be. Only an underflow can make it 0 for rho != h; that figure
+        // is taken for the hemisphere.
+        const Extended ConeHeight = (std::fabs(Rho - H) * (Rho + H)) / (H * 2);
         std::optional<TCone> Cone;
         Extended Volume = Segment.Volume();
         Extended Area = 0;
@@ -564,8 +583,9 @@ TSphericalFrustum TSphericalFrustum::Create(Extended ARadius1, Extended ARadius2
     Require(AHeight > 0, Name);
     return Construct(Name, [&] {
         // Signed distance from the plane of base 1 to the sphere's centre, towards base 2.
+        // r2^2 - r1^2 as (r2 - r1)(r2 + r1), exact for nearly equal radii.
         const Extended X =
-            ((AHeight * AHeight) + ((ARadius2 * ARadius2) - ARadius1 * ARadius1)) / (AHeight * 2);
+            ((AHeight * AHeight) + ((ARadius2 - ARadius1) * (ARadius2 + ARadius1))) / (AHeight * 2);
         // With the centre in the plane of base 1 the hypotenuse would get a zero leg.
         const Extended RadiusOfSphere =
             X == 0 ? ARadius1 : PythagoreanTheorem_Hypotenuse(ARadius1, std::fabs(X));

@@ -1,6 +1,8 @@
 // The triangle classes of PlaneFigures.h.
 #include "PlaneFigures.h"
 
+#include <limits>
+
 namespace {
 
 using Constants::HalfPi;
@@ -33,41 +35,69 @@ void RealRoots(Extended A, Extended B, Extended C, Extended& X1, Extended& X2) {
 // ---- TCustomTriangle ---------------------------------------------------------------
 
 void TCustomTriangle::InitCustom(Extended a, Extended b, Extended c) {
-    if (!(a > 0) || !(b > 0) || !(c > 0) || !(c < a + b) || !(a < b + c) || !(b < c + a)) {
+    // The inequalities are decided on the exact sums: a triangle that closes
+    // is not refused because a sum of its sides was rounded.
+    if (!(a > 0) || !(b > 0) || !(c > 0) || !SumExceeds({a, b}, c) || !SumExceeds({b, c}, a) ||
+        !SumExceeds({c, a}, b)) {
         Reject("TCustomTriangle.Create");
     }
     FSideA = a;
     FSideB = b;
     FSideC = c;
+    // Everything below follows from the area and from sums of the sides taken
+    // without cancellation, so thin and nearly flat triangles keep their digits
+    // (an arc cosine of the cosine rule, and a sine of that, would not). A
+    // given area or height belongs to the figure as given; the sides derived
+    // from it are rounded, so the area is taken from it, not from Heron.
+    const TTriangleSums Sums = TriangleSums(a, b, c);
+    Extended FourArea = 0;
+    if (FArea != 0) {
+        FourArea = FArea * 4;
+    } else if (FHeightA != 0) {
+        FourArea = (a * FHeightA) * 2;
+    } else if (FHeightC != 0) {
+        FourArea = (c * FHeightC) * 2;
+    } else if (FHeightB != 0) {
+        FourArea = (b * FHeightB) * 2;
+    } else {
+        FourArea = FourTimesArea(Sums);
+    }
     if (FAngleAlpha == 0) {
-        FAngleAlpha = LawOfCosines_Angle(a, b, c);
+        FAngleAlpha = AngleOpposite(FourArea, Sums.Perimeter, Sums.ExcessA);
     }
     if (FAngleBeta == 0) {
-        FAngleBeta = LawOfCosines_Angle(b, a, c);
+        FAngleBeta = AngleOpposite(FourArea, Sums.Perimeter, Sums.ExcessB);
     }
     if (FAngleGamma == 0) {
-        FAngleGamma = (Pi - FAngleAlpha) - FAngleBeta;
+        FAngleGamma = AngleOpposite(FourArea, Sums.Perimeter, Sums.ExcessC);
     }
+    // A height is twice the area over its side.
     if (FHeightA == 0) {
-        FHeightA = std::sin(FAngleBeta) * c;
+        FHeightA = FourArea / (a * 2);
     }
     if (FHeightB == 0) {
-        FHeightB = std::sin(FAngleGamma) * a;
+        FHeightB = FourArea / (b * 2);
     }
     if (FHeightC == 0) {
-        FHeightC = std::sin(FAngleAlpha) * b;
+        FHeightC = FourArea / (c * 2);
     }
+    // 4 m_a^2 = 2b^2 + 2c^2 - a^2 = P * (b + c - a) + (b - c)^2, a sum of two
+    // terms that are not negative.
+    const auto Median = [&Sums](Extended AExcess, Extended ASide1, Extended ASide2) {
+        const Extended Difference = ASide1 - ASide2;
+        return std::sqrt(Sums.Perimeter * AExcess + Difference * Difference) * 0.5L;
+    };
     if (FMedianA == 0) {
-        FMedianA = LawOfCosines_SideOppositeAngle(FAngleBeta, c, a / 2);
+        FMedianA = Median(Sums.ExcessA, b, c);
     }
     if (FMedianB == 0) {
-        FMedianB = LawOfCosines_SideOppositeAngle(FAngleGamma, a, b / 2);
+        FMedianB = Median(Sums.ExcessB, c, a);
     }
     if (FMedianC == 0) {
-        FMedianC = LawOfCosines_SideOppositeAngle(FAngleAlpha, b, c / 2);
+        FMedianC = Median(Sums.ExcessC, a, b);
     }
     if (FArea == 0) {
-        FArea = (a * 0.5L) * FHeightA;
+        FArea = FourArea * 0.25L;
     }
     if (FCircumference == 0) {
         FCircumference = (a + b) + c;
@@ -142,13 +172,21 @@ void TIsoscelesTriangle::Init(Extended ABase, Extended ALeg) {
     InitCustom(ALeg, ALeg, ABase);
 }
 
-void TIsoscelesTriangle::Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle) {
+void TIsoscelesTriangle::Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle,
+                                             Extended ACosBaseAngle) {
     if (!(ABase > 0) || !(ABaseAngle > 0) || !(ABaseAngle < HalfPi)) {
         Reject(IsoscelesName("Create_Base_BaseAngle"));
     }
     FAngleAlpha = ABaseAngle;
     FAngleBeta = ABaseAngle;
-    Init(ABase, ABase / (std::cos(ABaseAngle) * 2));
+    const Extended Cos = ACosBaseAngle != 0 ? ACosBaseAngle : std::cos(ABaseAngle);
+    // The leg is longer than half the base; for a tiny base angle the rounded leg
+    // can come out equal to it, and is then taken the next value up.
+    Extended Leg = ABase / (Cos * 2);
+    if (!(ABase < Leg * 2)) {
+        Leg = std::nextafter(Leg, std::numeric_limits<Extended>::infinity());
+    }
+    Init(ABase, Leg);
 }
 
 void TIsoscelesTriangle::Init_Base_VertexAngle(Extended ABase, Extended AVertexAngle) {
@@ -156,7 +194,11 @@ void TIsoscelesTriangle::Init_Base_VertexAngle(Extended ABase, Extended AVertexA
         Reject(IsoscelesName("Create_Base_VertexAngle"));
     }
     FAngleGamma = AVertexAngle;
-    Init_Base_BaseAngle(ABase, (Pi - AVertexAngle) * 0.5L);
+    // The cosine of the base angle is the sine of half the vertex angle. Taken
+    // from the given angle it keeps its digits for a small vertex angle (a
+    // polygon of many sides), which the cosine of the rounded base angle,
+    // close to a right angle, would lose.
+    Init_Base_BaseAngle(ABase, (Pi - AVertexAngle) * 0.5L, std::sin(AVertexAngle * 0.5L));
 }
 
 void TIsoscelesTriangle::Init_Base_HeightOrMedianOnBase(Extended ABase,
@@ -166,7 +208,14 @@ void TIsoscelesTriangle::Init_Base_HeightOrMedianOnBase(Extended ABase,
     }
     FHeightC = AHeightOrMedianOnBase;
     FMedianC = AHeightOrMedianOnBase;
-    Init(ABase, PythagoreanTheorem_Hypotenuse(AHeightOrMedianOnBase, ABase / 2));
+    // The leg is longer than half the base. For a height that is tiny beside
+    // the base the rounded leg can come out equal to it; the leg is then the
+    // next value up, which is the exact leg rounded upwards.
+    Extended Leg = PythagoreanTheorem_Hypotenuse(AHeightOrMedianOnBase, ABase / 2);
+    if (!(ABase < Leg * 2)) {
+        Leg = std::nextafter(Leg, std::numeric_limits<Extended>::infinity());
+    }
+    Init(ABase, Leg);
 }
 
 void TIsoscelesTriangle::Init_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg) {
@@ -206,13 +255,15 @@ void TIsoscelesTriangle::Init_Base_Circumference(Extended ABase, Extended ACircu
     Init(ABase, (ACircumference - ABase) * 0.5L);
 }
 
-void TIsoscelesTriangle::Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle) {
+void TIsoscelesTriangle::Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle,
+                                            Extended ACosBaseAngle) {
     if (!(ALeg > 0) || !(ABaseAngle > 0) || !(ABaseAngle < HalfPi)) {
         Reject(IsoscelesName("Create_Leg_BaseAngle"));
     }
     FAngleAlpha = ABaseAngle;
     FAngleBeta = ABaseAngle;
-    Init(std::cos(ABaseAngle) * (ALeg * 2), ALeg);
+    const Extended Cos = ACosBaseAngle != 0 ? ACosBaseAngle : std::cos(ABaseAngle);
+    Init(Cos * (ALeg * 2), ALeg);
 }
 
 void TIsoscelesTriangle::Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle) {
@@ -220,7 +271,8 @@ void TIsoscelesTriangle::Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAng
         Reject(IsoscelesName("Create_Leg_VertexAngle"));
     }
     FAngleGamma = AVertexAngle;
-    Init_Leg_BaseAngle(ALeg, (Pi - AVertexAngle) * 0.5L);
+    // As for the base: the base angle's cosine from half the given vertex angle.
+    Init_Leg_BaseAngle(ALeg, (Pi - AVertexAngle) * 0.5L, std::sin(AVertexAngle * 0.5L));
 }
 
 void TIsoscelesTriangle::Init_Leg_HeightOrMedianOnBase(Extended ALeg,

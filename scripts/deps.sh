@@ -6,6 +6,7 @@ KAVORIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
   fonts-dejavu-core
+  libboost-dev libbenchmark-dev
 )
 
 kavorin_missing_packages() {

@@ -75,6 +75,10 @@ private slots:
     void rejections();
     void errorsLeaveOutParametersAlone();
     void overflowIsToldFromFailedChecks();
+    void sumExceeds_data();
+    void sumExceeds();
+    void thinRelations_data();
+    void thinRelations();
 };
 
 void TestMathFunctions::constantsHaveTheirBits_data() {
@@ -318,7 +322,7 @@ void TestMathFunctions::rejections_data() {
         "hypotenuse, negative leg", [] { PythagoreanTheorem_Hypotenuse(1, -1); },
         "PythagoreanTheorem_Hypotenuse");
     Row(
-        "hypotenuse overflows", [] { PythagoreanTheorem_Hypotenuse(Huge, 1); },
+        "hypotenuse overflows", [] { PythagoreanTheorem_Hypotenuse(LDBL_MAX, LDBL_MAX); },
         "PythagoreanTheorem_Hypotenuse");
     Row(
         "leg equal to hypotenuse", [] { PythagoreanTheorem_Leg1(2, 2); },
@@ -417,11 +421,70 @@ void TestMathFunctions::overflowIsToldFromFailedChecks() {
         QVERIFY(!Error.NotFinite());
     }
     try {
-        PythagoreanTheorem_Leg1(Huge, 1);
+        PythagoreanTheorem_Hypotenuse(LDBL_MAX, LDBL_MAX);
         QFAIL("no error raised");
     } catch (const EInvalidInputMathFunctions& Error) {
         QVERIFY(Error.NotFinite());
     }
+}
+
+void TestMathFunctions::sumExceeds_data() {
+    QTest::addColumn<std::vector<Extended>>("terms");
+    QTest::addColumn<Extended>("bound");
+    QTest::addColumn<bool>("exceeds");
+    const Extended Ulp1 = std::ldexp(1.0L, -63); // a unit in the last place of 1
+    QTest::newRow("clearly above") << std::vector<Extended>{3, 4} << Extended(5) << true;
+    QTest::newRow("clearly below") << std::vector<Extended>{1, 2} << Extended(5) << false;
+    QTest::newRow("equal") << std::vector<Extended>{1, 1} << Extended(2) << false;
+    // The rounded sum is 2; the exact one is above it.
+    QTest::newRow("above by less than rounding")
+        << std::vector<Extended>{1 + Ulp1, 1 - Ulp1 / 2} << Extended(2) << true;
+    QTest::newRow("below by less than rounding")
+        << std::vector<Extended>{1 - Ulp1 / 2, 1} << Extended(2) << false;
+    QTest::newRow("needle") << std::vector<Extended>{1e300L, 1e-300L} << Extended(1e300L) << true;
+    QTest::newRow("needle, bound one unit up")
+        << std::vector<Extended>{1e300L, 1e-300L} << std::nextafter(1e300L, 2e300L) << false;
+    QTest::newRow("three terms, equal")
+        << std::vector<Extended>{1, Ulp1 / 2, Ulp1 / 2} << 1 + Ulp1 << false;
+    QTest::newRow("three terms, above by 2^-127")
+        << std::vector<Extended>{1, Ulp1 / 2, (Ulp1 / 2) * (1 + Ulp1)} << 1 + Ulp1 << true;
+    QTest::newRow("subnormal") << std::vector<Extended>{LDBL_TRUE_MIN, LDBL_TRUE_MIN}
+                               << Extended(LDBL_TRUE_MIN) << true;
+    QTest::newRow("sum overflows")
+        << std::vector<Extended>{LDBL_MAX, LDBL_MAX} << Extended(LDBL_MAX) << true;
+}
+
+void TestMathFunctions::sumExceeds() {
+    QFETCH(std::vector<Extended>, terms);
+    QFETCH(Extended, bound);
+    QFETCH(bool, exceeds);
+    const bool Result = terms.size() == 2 ? SumExceeds({terms[0], terms[1]}, bound)
+                                          : SumExceeds({terms[0], terms[1], terms[2]}, bound);
+    QCOMPARE(Result, exceeds);
+}
+
+// Thin and flat triangles: the relations keep their digits, relative to the result.
+void TestMathFunctions::thinRelations_data() {
+    QTest::addColumn<Extended>("actual");
+    QTest::addColumn<Extended>("expected");
+    const Extended Ulp1 = std::ldexp(1.0L, -63);
+    QTest::newRow("angle opposite a short side")
+        << LawOfCosines_Angle(1e-10L, 1, 1) << 2 * std::asin(0.5e-10L);
+    QTest::newRow("angle of a flat triangle")
+        << LawOfCosines_Angle(2 - 2 * Ulp1, 1, 1) << Constants::Pi - 2 * std::acos(1 - Ulp1);
+    QTest::newRow("side opposite a small angle")
+        << LawOfCosines_SideOppositeAngle(1e-10L, 1, 1) << 2 * std::sin(0.5e-10L);
+    QTest::newRow("short leg") << PythagoreanTheorem_Leg1(1, 1 - Ulp1 / 2)
+                               << std::sqrt((Ulp1 / 2) * (2 - Ulp1 / 2));
+    QTest::newRow("hypotenuse beyond the squares' range")
+        << PythagoreanTheorem_Hypotenuse(3e3000L, 4e3000L) << Extended(5e3000L);
+}
+
+void TestMathFunctions::thinRelations() {
+    QFETCH(Extended, actual);
+    QFETCH(Extended, expected);
+    QVERIFY2(std::fabs(actual - expected) <= 1e-17L * expected,
+             qPrintable(Text(actual) + ", expected " + Text(expected)));
 }
 
 QTEST_APPLESS_MAIN(TestMathFunctions)

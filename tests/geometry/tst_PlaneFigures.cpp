@@ -280,7 +280,7 @@ void TestPlaneFigures::rejections_data() {
         "TIsoscelesTrapezoid.Create_Bases_Height");
     Row(
         "isosceles trapezoid overflows",
-        [] { TIsoscelesTrapezoid::Create_Bases_Height(Huge, 1, 1); },
+        [] { TIsoscelesTrapezoid::Create_Bases_Height(Huge, 1, Huge); },
         "TIsoscelesTrapezoid.Create_Bases_Height");
     Row(
         "isosceles trapezoid equal bases, leg",

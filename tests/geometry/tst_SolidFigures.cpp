@@ -145,8 +145,8 @@ private slots:
     void sphericalSegmentOfSphere();
     void sphericalSector_data();
     void sphericalSector();
-    void sectorWithRoundingOnlyIsHemisphere_data();
-    void sectorWithRoundingOnlyIsHemisphere();
+    void sectorNextToHemisphereHasItsCone_data();
+    void sectorNextToHemisphereHasItsCone();
     void sphericalFrustum_data();
     void sphericalFrustum();
 };
@@ -680,16 +680,17 @@ void TestSolidFigures::sphericalSector() {
     QNEAR(Sector.PercentageFilling(), 100 * Volume / (4 * Pi * R * R * R / 3));
 }
 
-void TestSolidFigures::sectorWithRoundingOnlyIsHemisphere_data() {
+void TestSolidFigures::sectorNextToHemisphereHasItsCone_data() {
     // A height and a radius one unit in the last place apart, for which the sphere's
-    // radius comes out exactly equal to the height.
+    // radius comes out exactly equal to the height: R - h of the rounded radius is 0,
+    // yet the figure has a cone of height |rho - h| (rho + h) / 2h.
     QTest::addColumn<double>("height");
     QTest::addColumn<bool>("radiusAbove");
     QTest::newRow("radius just below") << 0x9.b1f3c17ba4e3p-3 << false;
     QTest::newRow("radius just above") << 0x9.a8aab614489c8p-4 << true;
 }
 
-void TestSolidFigures::sectorWithRoundingOnlyIsHemisphere() {
+void TestSolidFigures::sectorNextToHemisphereHasItsCone() {
     QFETCH(double, height);
     QFETCH(bool, radiusAbove);
     const Extended h = height;
@@ -697,8 +698,13 @@ void TestSolidFigures::sectorWithRoundingOnlyIsHemisphere() {
     QVERIFY(Rho != h);
     QVERIFY(((h * h) + Rho * Rho) / (h * 2) - h == 0);
     const TSphericalSector Sector = TSphericalSector::Create(Rho, h);
-    QVERIFY(!Sector.Cone().has_value());
-    QEXACT(Sector.Volume(), Sector.SphericalSegment().Volume());
+    QVERIFY(Sector.Cone().has_value());
+    // Rho - h is exact, so the cone's height is right to the last digits.
+    const Extended ConeHeight = std::fabs(Rho - h) * (Rho + h) / (2 * h);
+    QNEAR(Sector.Cone()->Height(), ConeHeight);
+    QNEAR(Sector.Cone()->Volume(), Pi * Rho * Rho * ConeHeight / 3);
+    // Below a hemisphere the cone is added, beyond it taken away.
+    QCOMPARE(Sector.Volume() > Sector.SphericalSegment().Volume(), radiusAbove);
     QNEAR(Sector.Volume(), 2 * Pi * h * h * h / 3);
     QNEAR(Sector.Area(), 3 * Pi * h * h);
     QNEAR(Sector.PercentageFilling(), 50);
