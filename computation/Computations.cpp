@@ -379,8 +379,10 @@ void TFormComputations::BFormulasClick() {
             BFormulasClick();
         },
         Qt::QueuedConnection);
-    FFormulas->show();
+    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
     ShowFormulaPicture();
+    MoveSideWindows();
+    FFormulas->ShowAttached();
     activateWindow();
 }
 
@@ -423,9 +425,11 @@ void TFormComputations::BSupplementaryDataClick() {
             BSupplementaryDataClick();
         },
         Qt::QueuedConnection);
+    connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
+            &TFormComputations::MoveSideWindows);
     AdaptSupplementaryData();
-    PostMoveSideWindows();
-    FSupplementaryData->show();
+    MoveSideWindows();
+    FSupplementaryData->ShowAttached();
     activateWindow();
     ReCalculate();
 }
@@ -508,11 +512,14 @@ void TFormComputations::moveEvent(QMoveEvent* AEvent) {
 }
 
 void TFormComputations::MoveSideWindows() {
-    const QRect frame = frameGeometry();
+    // By the outer frames, as the window manager has drawn them: the formula
+    // window's frame ends where this window's begins, the supplementary data
+    // window's begins where it ends.
+    const QRect frame = OuterFrame(this);
     if (FSupplementaryData)
         FSupplementaryData->PlaceAt(QPoint(frame.left(), frame.top() + frame.height()));
     if (FFormulas)
-        FFormulas->PlaceAt(QPoint(frame.left(), frame.top() - FFormulas->frameGeometry().height()));
+        FFormulas->PlaceAt(QPoint(frame.left(), frame.top() - FFormulas->FrameRect().height()));
 }
 
 void TFormComputations::PostMoveSideWindows() {
