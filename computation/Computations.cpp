@@ -696,7 +696,10 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
     case QEvent::InputMethod: {
         // Text committed by an input method is one more way of typing.
         const QString commit = static_cast<QInputMethodEvent*>(AEvent)->commitString();
-        return !commit.isEmpty() && (commit.size() != 1 || Key_Press(edit, commit.at(0)));
+        return !commit.isEmpty() &&
+               (commit.size() != 1 || TypeCharacter(edit, commit.at(0), [this, edit](QChar AKey) {
+                    return Key_Press(edit, AKey);
+                }));
     }
     case QEvent::FocusIn:
         EditEnter(edit);
