@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 TFormComputations* FormComputations = nullptr;
 
@@ -308,6 +309,10 @@ void TFormComputations::BDraftClick() {
 }
 
 void TFormComputations::TimerRTimer() {
+    // The slide starts once the window is on the screen: a window manager that
+    // is still taking the window in may place it anew when it changes size.
+    if (!windowHandle() || !windowHandle()->isExposed())
+        return;
     const int target = DraftClientWidth();
     if (width() < target) {
         setFixedWidth(std::min(width() + 6, target));

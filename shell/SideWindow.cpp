@@ -163,6 +163,9 @@ bool TSideWindow::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (FShowPending) {
             FShowPending = false;
             show();
+            // The keyboard stays with the owner, also where the window system
+            // activates every window it shows.
+            FOwner->activateWindow();
         }
     } else if (window == windowHandle() && !FFramed) {
         // Mapped: from now on the frame is the window manager's.
