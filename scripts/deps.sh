@@ -12,6 +12,7 @@ KAVORIN_PACKAGES=(
 # What scripts/desktop-tests.sh and tools/desktop-session.sh need besides: a
 # virtual X server, a window manager and the X property reader that tells when
 # the window manager is ready.
+# shellcheck disable=SC2034  # used by the scripts that source this file
 KAVORIN_DESKTOP_PACKAGES=(xvfb openbox x11-utils)
 
 kavorin_missing_packages() {

@@ -30,10 +30,12 @@ test_exe=$(realpath "$build_dir/tests/tst_DesktopWindows")
 
 work=$(mktemp -d -t kavorin-desktop-tests.XXXXXX)
 pids=()
+# shellcheck disable=SC2317  # runs from the trap
 cleanup() {
   local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[$i]}" 2>/dev/null && wait "${pids[$i]}" 2>/dev/null || true
+    kill "${pids[$i]}" 2>/dev/null || true
+    wait "${pids[$i]}" 2>/dev/null || true
   done
   rm -rf "$work"
 }
@@ -86,6 +88,7 @@ run_test "no window manager" || failed=1
 
 DISPLAY="$display" openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# shellcheck disable=SC2317  # called through wait_for
 wm_ready() { DISPLAY="$display" xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_for 15 wm_ready || { cat "$work/openbox.log" >&2; die "openbox did not start on $display"; }
 run_test "openbox" || failed=1

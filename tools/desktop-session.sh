@@ -6,14 +6,15 @@
 #   main.png                    the main window
 #   computation.png             a cube computation window with the formula and
 #                               supplementary data windows and the draft panel
-#   computation-moved.png       the same after dragging it by its title bar
+#   mass.png                    the mass calculation dialog (Ctrl+M) with a density
+#   computation-moved.png       the computation window after dragging it by its title bar
 #   computation-reopened.png    after closing and reopening both side windows
 #   settings.png, about.png     the settings dialog and the about window
 #   windows.txt                 each window's frame, size hints, transient
 #                               owner and the actions the window manager offers
 #
 # Usage: tools/desktop-session.sh [options]
-#   -o DIR        folder for the screenshots (default: desktop-session)
+#   -o DIR        folder for the screenshots (default: desktop-session in the build folder)
 #   -b DIR        build folder holding the Kavorin executable (default: build)
 #   -d N          X display number (default: the first free one from 90 on)
 #   -l LANGUAGE   user interface language: English, Czech, Slovak (default: English)
@@ -30,7 +31,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
-out_dir=desktop-session
+out_dir=
 build_dir=build
 display_number=
 language=English
@@ -50,11 +51,12 @@ while getopts "o:b:d:l:L:p:f:v:Wh" opt; do
     f) form=$OPTARG ;;
     v) value=$OPTARG ;;
     W) with_wm=0 ;;
-    *) sed -n '2,30p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"; exit 2 ;;
   esac
 done
 
 die() { echo "desktop-session: $*" >&2; exit 1; }
+[ -n "$out_dir" ] || out_dir=$build_dir/desktop-session
 
 kavorin_ensure_packages "${KAVORIN_DESKTOP_PACKAGES[@]}" xdotool imagemagick ||
   die "the packages above are needed"
@@ -76,11 +78,13 @@ mkdir -p "$out_dir"
 out_dir=$(realpath "$out_dir")
 work=$(mktemp -d -t kavorin-desktop.XXXXXX)
 pids=()
+# shellcheck disable=SC2317  # runs from the trap
 cleanup() {
   local pid
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     pid=${pids[$i]}
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   rm -rf "$work"
 }
@@ -173,6 +177,20 @@ xdotool type --delay 60 "$value"
 settle 0.5
 shot computation.png
 describe_windows >"$out_dir/windows.txt"
+
+# The mass calculation dialog, opened with Ctrl+M from the entry.
+before=$(visible_windows)
+xdotool key ctrl+m
+if wait_new_windows "$before"; then
+  settle 0.5
+  xdotool type --delay 60 "7850"
+  settle 0.5
+  shot mass.png
+  xdotool key Escape
+  settle 0.5
+else
+  echo "  (no mass calculation dialog: the entry gives no result)"
+fi
 
 if [ "$with_wm" = 1 ]; then
   # Drag the computation window by its title bar, as a user does.
