@@ -172,7 +172,16 @@ before=$(visible_windows)
 click_in "$main_window" 79 106 # BCube
 wait_new_windows "$before" || die "no computation window opened"
 settle 1.5 # the draft panel slides open
-computation=$(xdotool getactivewindow)
+# The computation window is the new window that is transient for the main
+# window (the side windows are transient for it).
+computation=
+main_hex=$(printf '0x%x' "$main_window")
+for w in $new_windows; do
+  if xprop -id "$w" WM_TRANSIENT_FOR | grep -q "window id # $main_hex\$"; then
+    computation=$w
+  fi
+done
+[ -n "$computation" ] || die "cannot tell the computation window among: $new_windows"
 xdotool type --delay 60 "$value"
 settle 0.5
 shot computation.png
