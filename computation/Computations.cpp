@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 
 TFormComputations* FormComputations = nullptr;
 
@@ -308,6 +309,10 @@ void TFormComputations::BDraftClick() {
 }
 
 void TFormComputations::TimerRTimer() {
+    // The slide starts once the window is on the screen: a window manager that
+    // is still taking the window in may place it anew when it changes size.
+    if (!windowHandle() || !windowHandle()->isExposed())
+        return;
     const int target = DraftClientWidth();
     if (width() < target) {
         setFixedWidth(std::min(width() + 6, target));
@@ -379,8 +384,10 @@ void TFormComputations::BFormulasClick() {
             BFormulasClick();
         },
         Qt::QueuedConnection);
-    FFormulas->show();
+    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
     ShowFormulaPicture();
+    MoveSideWindows();
+    FFormulas->ShowAttached();
     activateWindow();
 }
 
@@ -423,9 +430,11 @@ void TFormComputations::BSupplementaryDataClick() {
             BSupplementaryDataClick();
         },
         Qt::QueuedConnection);
+    connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
+            &TFormComputations::MoveSideWindows);
     AdaptSupplementaryData();
-    PostMoveSideWindows();
-    FSupplementaryData->show();
+    MoveSideWindows();
+    FSupplementaryData->ShowAttached();
     activateWindow();
     ReCalculate();
 }
@@ -508,11 +517,14 @@ void TFormComputations::moveEvent(QMoveEvent* AEvent) {
 }
 
 void TFormComputations::MoveSideWindows() {
-    const QRect frame = frameGeometry();
+    // By the outer frames, as the window manager has drawn them: the formula
+    // window's frame ends where this window's begins, the supplementary data
+    // window's begins where it ends.
+    const QRect frame = OuterFrame(this);
     if (FSupplementaryData)
         FSupplementaryData->PlaceAt(QPoint(frame.left(), frame.top() + frame.height()));
     if (FFormulas)
-        FFormulas->PlaceAt(QPoint(frame.left(), frame.top() - FFormulas->frameGeometry().height()));
+        FFormulas->PlaceAt(QPoint(frame.left(), frame.top() - FFormulas->FrameRect().height()));
 }
 
 void TFormComputations::PostMoveSideWindows() {
@@ -689,7 +701,10 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
     case QEvent::InputMethod: {
         // Text committed by an input method is one more way of typing.
         const QString commit = static_cast<QInputMethodEvent*>(AEvent)->commitString();
-        return !commit.isEmpty() && (commit.size() != 1 || Key_Press(edit, commit.at(0)));
+        return !commit.isEmpty() &&
+               (commit.size() != 1 || TypeCharacter(edit, commit.at(0), [this, edit](QChar AKey) {
+                    return Key_Press(edit, AKey);
+                }));
     }
     case QEvent::FocusIn:
         EditEnter(edit);

@@ -2,6 +2,7 @@
 
 #include "ComputationHost.h"
 #include "DensityKeyFilter.h"
+#include "FittedText.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "NumberParsing.h"
@@ -62,22 +63,27 @@ void TFormMassCalculation::SetLanguage() {
 }
 
 void TFormMassCalculation::EDensityChange() {
-    EMass->clear();
+    // Shown whole: a long mass in smaller type.
+    ShowFittedText(EMass, MassText(), font());
+}
+
+QString TFormMassCalculation::MassText() const {
     Extended density = 0;
     if (EDensity->text().isEmpty() ||
         !TryTextToExtended(EDensity->text(), density, QChar::fromLatin1(DecimalSeparator())))
-        return;
+        return QString();
     const TSolidFigure* figure = FHost ? FHost->SolidFigure() : nullptr;
     if (!figure)
-        return;
+        return QString();
     try {
         const Extended mass = figure->Mass(density);
         // A mass beyond the range of Extended is not written as a number.
         if (std::isfinite(mass))
-            EMass->setText(QString::fromStdString(RoundToStr(FPrecision, true, mass)));
+            return QString::fromStdString(RoundToStr(FPrecision, true, mass));
     } catch (const EInvalidInputSolidFigures&) {
         // The figure refuses a density of zero (or below): no mass.
     }
+    return QString();
 }
 
 void TFormMassCalculation::showEvent(QShowEvent* AEvent) {

@@ -6,6 +6,7 @@
 #include "MathFunctions.h"
 
 #include <QDialog>
+#include <QString>
 
 class QPushButton;
 class TComputationHost;
@@ -24,6 +25,8 @@ protected:
 private:
     void SetLanguage();
     void EDensityChange();
+    // The mass for the density typed, or nothing.
+    QString MassText() const;
 
     TComputationHost* FHost;
     TPrecision FPrecision;

@@ -1,6 +1,7 @@
 #include "Results.h"
 
 #include "ComputationHost.h"
+#include "FittedText.h"
 #include "LanguageSupport.h"
 #include "MassCalculation.h"
 #include "Precision.h"
@@ -45,6 +46,9 @@ constexpr int DecadeLeft = 174;
 constexpr int ExponentLeft = 198;
 constexpr int ExponentRaise = 4;
 constexpr int RightMargin = 3;
+// Space kept free after "=" and before "x10" when a value takes the panel's width.
+constexpr int EqualGap = 4;
+constexpr int DecadeGap = 3;
 
 // A value as 0.Digits x 10^Exponent with at most 15 significant digits, the
 // digits of its general text; Digits is empty for zero.
@@ -182,12 +186,16 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
                    MakeLabel(QStringLiteral("LEqualV"), QStringLiteral("=")),
                    MakeLabel(QStringLiteral("ResultVolume"), QStringLiteral("---")),
                    MakeLabel(QStringLiteral("DecadeV"), QStringLiteral("x10")),
-                   MakeLabel(QStringLiteral("ExponentV"), QStringLiteral("0"))};
+                   MakeLabel(QStringLiteral("ExponentV"), QStringLiteral("0")),
+                   VolumeLineTop,
+                   QStringLiteral("---")};
     FAreaLine = {MakeLabel(QStringLiteral("LArea"), QStringLiteral("S")),
                  MakeLabel(QStringLiteral("LEqualA"), QStringLiteral("=")),
                  MakeLabel(QStringLiteral("ResultArea"), QStringLiteral("---")),
                  MakeLabel(QStringLiteral("DecadeA"), QStringLiteral("x10")),
-                 MakeLabel(QStringLiteral("ExponentA"), QStringLiteral("0"))};
+                 MakeLabel(QStringLiteral("ExponentA"), QStringLiteral("0")),
+                 AreaLineTop,
+                 QStringLiteral("---")};
     for (const TLine& line : {FVolumeLine, FAreaLine}) {
         SetTextColor(line.Caption, CaptionColour);
         SetTextColor(line.Equal, CaptionColour);
@@ -275,35 +283,98 @@ void TFrameResults::SetLanguage() {
 }
 
 void TFrameResults::ApplyLook(int ACaptionPixels, int AValuePixels) {
-    for (const TLine& line : {FVolumeLine, FAreaLine}) {
-        SetPixelFont(line.Caption, ACaptionPixels);
-        SetPixelFont(line.Equal, ACaptionPixels);
-        SetPixelFont(line.Value, AValuePixels);
-        SetPixelFont(line.Decade, AValuePixels);
-        SetPixelFont(line.Exponent, AValuePixels);
+    FValuePixels = AValuePixels;
+    for (const TLine* line : {&FVolumeLine, &FAreaLine}) {
+        SetPixelFont(line->Caption, ACaptionPixels);
+        SetPixelFont(line->Equal, ACaptionPixels);
+        PlaceLine(*line);
     }
-    PlaceLine(FVolumeLine, VolumeLineTop);
-    PlaceLine(FAreaLine, AreaLineTop);
 }
 
-void TFrameResults::PlaceLine(const TLine& ALine, int ATop) {
+void TFrameResults::PlaceLine(const TLine& ALine) {
     // The panel's children are placed in frame coordinates less the border.
-    const int top = ATop - Panel->y();
-    const int captionAscent = ALine.Caption->fontMetrics().ascent();
-    const int valueAscent = ALine.Value->fontMetrics().ascent();
-    // The smaller type of the value sits on the caption's baseline.
-    const int valueTop = top + captionAscent - valueAscent;
-    const int valueHeight = ALine.Value->fontMetrics().height();
-
     ALine.Caption->adjustSize();
-    ALine.Caption->move(CaptionLeft - Panel->x(), top);
+    ALine.Caption->move(CaptionLeft - Panel->x(), ALine.Top - Panel->y());
     ALine.Equal->adjustSize();
-    ALine.Equal->move(EqualLeft - Panel->x(), top);
-    ALine.Value->setGeometry(ValueLeft - Panel->x(), valueTop, ValueWidth, valueHeight);
-    ALine.Decade->adjustSize();
-    ALine.Decade->move(DecadeLeft - Panel->x(), valueTop);
-    ALine.Exponent->adjustSize();
-    ALine.Exponent->move(ExponentLeft - Panel->x(), valueTop - ExponentRaise);
+    ALine.Equal->move(EqualLeft - Panel->x(), ALine.Top - Panel->y());
+    FitLine(ALine);
+}
+
+void TFrameResults::SetValueText(TLine& ALine, const QString& AText) {
+    ALine.Text = AText;
+    FitLine(ALine);
+}
+
+void TFrameResults::FitLine(const TLine& ALine) {
+    const int px = Panel->x();
+    const int top = ALine.Top - Panel->y();
+    const int captionAscent = ALine.Caption->fontMetrics().ascent();
+    const bool decade = !ALine.Decade->isHidden();
+    const bool exponent = !ALine.Exponent->isHidden();
+    // The value's own place, and the room the panel has beside the captions.
+    const int slotLeft = ValueLeft - px;
+    const int slotRight = ValueLeft + ValueWidth - px;
+    const int innerRight = PanelWidth - RightMargin - px;
+    const int roomLeft = ALine.Equal->x() + ALine.Equal->width() + EqualGap;
+
+    struct TLayout {
+        int DecadeLeft = 0, ExponentLeft = 0, ValueRight = 0;
+    };
+    // "x10" and the exponent at their places, moved left together as far as a
+    // long exponent needs; the value ends before "x10".
+    auto layout = [&](const QFont& AFont, int ARoomRight) {
+        for (QLabel* label : {ALine.Decade, ALine.Exponent}) {
+            label->setFont(AFont);
+            label->adjustSize();
+        }
+        TLayout result;
+        result.DecadeLeft = DecadeLeft - px;
+        const int decadeRight = result.DecadeLeft + ALine.Decade->width();
+        result.ExponentLeft = qMax(ExponentLeft - px, decadeRight);
+        const int exponentRight = result.ExponentLeft + ALine.Exponent->width();
+        const int shift = exponent ? qMax(0, exponentRight - innerRight) : 0;
+        result.DecadeLeft -= shift;
+        result.ExponentLeft -= shift;
+        result.ValueRight = decade ? qMin(ARoomRight, result.DecadeLeft - DecadeGap) : ARoomRight;
+        return result;
+    };
+
+    // The largest type, from the design's down to the smallest legible one,
+    // in which the value fits its place.
+    QFont font = PixelFont(QStringLiteral("Arial"), FValuePixels, true);
+    TLayout place = layout(font, slotRight);
+    int textWidth = QFontMetrics(font).horizontalAdvance(ALine.Text);
+    for (int pixels = FValuePixels - 1;
+         textWidth > place.ValueRight - slotLeft && pixels >= MinimumLegiblePixels; --pixels) {
+        font.setPixelSize(pixels);
+        place = layout(font, slotRight);
+        textWidth = QFontMetrics(font).horizontalAdvance(ALine.Text);
+    }
+    const QFontMetrics metrics(font);
+    int left = slotLeft;
+    int right = place.ValueRight;
+    QString shown = ALine.Text;
+    if (textWidth > right - left) {
+        // Still too long: the panel's width beside the value, centred on its
+        // place as far as the room allows.
+        place = layout(font, innerRight);
+        const int width = qMin(textWidth, place.ValueRight - roomLeft);
+        const int centre = (slotLeft + slotRight) / 2;
+        left = qBound(roomLeft, centre - width / 2, place.ValueRight - width);
+        right = left + width;
+        if (textWidth > width)
+            shown = metrics.elidedText(ALine.Text, Qt::ElideRight, width);
+    }
+    ALine.Value->setFont(font);
+    ALine.Value->setText(shown);
+    // The whole value on hovering wherever the panel had to cut it.
+    ALine.Value->setToolTip(shown == ALine.Text ? QString() : ALine.Text);
+
+    // The value sits on the caption's baseline, the exponent a little higher.
+    const int valueTop = top + captionAscent - metrics.ascent();
+    ALine.Value->setGeometry(left, valueTop, right - left, metrics.height());
+    ALine.Decade->move(place.DecadeLeft, valueTop);
+    ALine.Exponent->move(place.ExponentLeft, valueTop - ExponentRaise);
 }
 
 void TFrameResults::UseComputationWindowLook() {
@@ -319,10 +390,10 @@ void TFrameResults::UseComputationWindowLook() {
 
 void TFrameResults::SetResultState(TResultState AValue) {
     if (AValue != rsSpocitano) {
-        for (const TLine& line : {FVolumeLine, FAreaLine}) {
-            line.Decade->hide();
-            line.Exponent->hide();
-            line.Value->setText(ResultStateText(AValue));
+        for (TLine* line : {&FVolumeLine, &FAreaLine}) {
+            line->Decade->hide();
+            line->Exponent->hide();
+            SetValueText(*line, ResultStateText(AValue));
         }
     }
     FResultState = AValue;
@@ -347,21 +418,16 @@ void TFrameResults::Output(Extended AVolume, Extended AArea) {
         SetResultState(rsChyba_Z);
         return;
     }
-    for (const TLine& line : {FVolumeLine, FAreaLine}) {
-        line.Decade->hide();
-        line.Exponent->hide();
-    }
-    OutputValue(FVolumeLine.Value, FVolumeLine.Decade, FVolumeLine.Exponent, AVolume);
-    OutputValue(FAreaLine.Value, FAreaLine.Decade, FAreaLine.Exponent, AArea);
+    OutputValue(FVolumeLine, AVolume);
+    OutputValue(FAreaLine, AArea);
     SetResultState(rsSpocitano);
 }
 
-void TFrameResults::OutputValue(QLabel* AValueLabel, QLabel* ADecadeLabel, QLabel* AExponentLabel,
-                                Extended AValue) {
+void TFrameResults::OutputValue(TLine& ALine, Extended AValue) {
+    ALine.Decade->hide();
+    ALine.Exponent->hide();
     if (!std::isfinite(AValue)) {
-        ADecadeLabel->hide();
-        AExponentLabel->hide();
-        AValueLabel->setText(ResultStateText(rsChyba_Z));
+        SetValueText(ALine, ResultStateText(rsChyba_Z));
         return;
     }
     const TDecimalDigits decimal = DecimalDigits(AValue);
@@ -370,20 +436,14 @@ void TFrameResults::OutputValue(QLabel* AValueLabel, QLabel* ADecadeLabel, QLabe
         // Mantissa and decimal exponent: 1.23 x10^-5. The exponent is the one of
         // the 15-digit text, so a mantissa that rounds up shows 10.00.
         const int exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
-        ADecadeLabel->setVisible(exponent != 0);
-        AExponentLabel->setText(QString::number(exponent));
-        AExponentLabel->adjustSize();
-        AExponentLabel->setVisible(exponent < 0 || exponent > 1);
-        // A long exponent moves "x10" and itself left rather than leave the frame.
-        const int room = width() - RightMargin - Panel->x() - (ExponentLeft - Panel->x());
-        const int shift = qMax(0, AExponentLabel->width() - room);
-        ADecadeLabel->move(DecadeLeft - Panel->x() - shift, ADecadeLabel->y());
-        AExponentLabel->move(ExponentLeft - Panel->x() - shift, AExponentLabel->y());
+        ALine.Decade->setVisible(exponent != 0);
+        ALine.Exponent->setText(QString::number(exponent));
+        ALine.Exponent->setVisible(exponent < 0 || exponent > 1);
         shown = ReadDigits(decimal, 1);
     } else {
         shown = ReadDigits(decimal, decimal.Exponent);
     }
-    AValueLabel->setText(QString::fromStdString(RoundToStr(FPrecision, true, shown)));
+    SetValueText(ALine, QString::fromStdString(RoundToStr(FPrecision, true, shown)));
 }
 
 void TFrameResults::contextMenuEvent(QContextMenuEvent* AEvent) {
@@ -449,9 +509,9 @@ void TFrameResults::MenuStep(QAction* AItem) {
         AItem->setChecked(true);
 
     if (AItem == MCopyVolumeToClipboard) {
-        QGuiApplication::clipboard()->setText(FVolumeLine.Value->text());
+        QGuiApplication::clipboard()->setText(FVolumeLine.Text);
     } else if (AItem == MCopyAreaToClipboard) {
-        QGuiApplication::clipboard()->setText(FAreaLine.Value->text());
+        QGuiApplication::clipboard()->setText(FAreaLine.Text);
     } else if (AItem == MBasicForm || AItem == MSemilogarithmicForm) {
         TSettingsStore reg(SettingsKeys::Settings);
         reg.WriteInteger(QString(), QStringLiteral("Form"), MBasicForm->isChecked() ? 0 : 1);

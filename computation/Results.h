@@ -89,13 +89,22 @@ private:
         QLabel* Value;
         QLabel* Decade;
         QLabel* Exponent;
+        int Top;      // in frame coordinates
+        QString Text; // the whole value, also while the label shows it cut
     };
 
     void SetLanguage();
     void ApplyLook(int ACaptionPixels, int AValuePixels);
-    void PlaceLine(const TLine& ALine, int ATop);
-    void OutputValue(QLabel* AValueLabel, QLabel* ADecadeLabel, QLabel* AExponentLabel,
-                     Extended AValue);
+    void PlaceLine(const TLine& ALine);
+    // Shows AText on the line's value label, fitted as FitLine does.
+    void SetValueText(TLine& ALine, const QString& AText);
+    // Fits the value, "x10" and the exponent of a line into the panel: the
+    // design's type while the value fits its place, then smaller type down to
+    // a legible size, then the panel's width beside the value; a value that
+    // still does not fit shows an ellipsis where it is cut and its whole text
+    // as a tool-tip.
+    void FitLine(const TLine& ALine);
+    void OutputValue(TLine& ALine, Extended AValue);
     void MenuPopup();
     void MenuClick(QAction* AItem);
     void MenuStep(QAction* AItem);
@@ -117,6 +126,7 @@ private:
     QAction* MPrecision14;
     QAction* MCustomPrecision;
     QAction* MMassCalculation;
+    int FValuePixels = 11;
     TResultState FResultState = rsNespocitano;
     TPrecision FPrecision = 2;
 };

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ComputationHost.h"
 #include "Computations.h"
+#include "FittedText.h"
 #include "LanguageSupport.h"
 #include "NumberParsing.h"
 #include "Results.h"
@@ -10,6 +11,7 @@
 #include "SolidFigures.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -159,6 +161,24 @@ QTableWidgetItem* Cell(const QString& AText) {
     return item;
 }
 
+// The width a cell of AColumn gives its text, between the margins the style
+// keeps on either side.
+int CellTextWidth(const QTableWidget* AGrid, int AColumn) {
+    const int margin =
+        AGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, AGrid) + 1;
+    return AGrid->columnWidth(AColumn) - 2 * margin;
+}
+
+// Shows AText whole in a cell: in smaller type where it needs it; a text too
+// long even then is cut by the grid with an ellipsis and shows whole on hovering.
+void SetCellText(QTableWidget* AGrid, QTableWidgetItem* AItem, const QString& AText,
+                 bool AToolTipAlways) {
+    const TFittedText fitted = FitText(AText, AGrid->font(), CellTextWidth(AGrid, AItem->column()));
+    AItem->setFont(fitted.Font);
+    AItem->setText(AText);
+    AItem->setToolTip(AToolTipAlways || fitted.Cut ? AText : QString());
+}
+
 } // namespace
 
 TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost,
@@ -197,8 +217,9 @@ TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost
     titles->setMinimumSectionSize(0);
     ValueList->setColumnWidth(0, KeyColumnWidth);
     ValueList->setColumnWidth(1, ValueColumnWidth);
-    // The value column takes what the window's width leaves beside the key column.
-    titles->setStretchLastSection(true);
+    // The value column takes what the window's width leaves beside the key
+    // column, from the start: the values are fitted to it.
+    titles->setStretchLastSection(false);
     ValueList->setHorizontalHeaderItem(0, new QTableWidgetItem);
     ValueList->setHorizontalHeaderItem(1, new QTableWidgetItem);
     ValueList->setItem(0, 0, Cell(QString()));
@@ -211,6 +232,7 @@ TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost
     SetLanguage();
     // The client width follows the computation window's; the height follows the rows.
     setFixedSize(APrimaryClientWidth, 2 * (RowHeight + GridLineWidth) + 2 * FrameWidth);
+    ValueList->setColumnWidth(1, qMax(0, APrimaryClientWidth - 2 * FrameWidth - KeyColumnWidth));
 
     ReadSettings();
     if (FPresetDensityInvalid)
@@ -263,12 +285,11 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
 
     ValueList->setRowCount(int(names.size()));
     for (int i = 0; i < names.size(); ++i) {
-        QTableWidgetItem* name = Cell(names.at(i));
-        // A long translation (the mass row with its density) may be cut short
-        // by the key column; the whole name shows on hovering.
-        name->setToolTip(names.at(i));
-        ValueList->setItem(i, 0, name);
+        ValueList->setItem(i, 0, Cell(QString()));
         ValueList->setItem(i, 1, Cell(QString()));
+        // A long translation (the mass row with its density) takes smaller
+        // type; the whole name shows on hovering.
+        SetCellText(ValueList, ValueList->item(i, 0), names.at(i), true);
     }
     const int gridRows = ValueList->rowCount() + 1; // with the title row
     setFixedHeight(gridRows * (RowHeight + GridLineWidth) + 2 * FrameWidth);
@@ -279,8 +300,8 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
         throw std::runtime_error("Extended items mismatched");
     const TPrecision precision = FHost->Precision();
     for (std::size_t i = 0; i < AValues.size(); ++i)
-        ValueList->item(int(i), 1)->setText(
-            QString::fromStdString(RoundToStr(precision, true, AValues[i])));
+        SetCellText(ValueList, ValueList->item(int(i), 1),
+                    QString::fromStdString(RoundToStr(precision, true, AValues[i])), false);
     if (!FHasMassRow)
         return;
     // The figure refuses a density of zero and a mass beyond the range of
@@ -295,7 +316,7 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
         } catch (const EInvalidInputSolidFigures&) {
         }
     }
-    ValueList->item(FItemCount, 1)->setText(mass);
+    SetCellText(ValueList, ValueList->item(FItemCount, 1), mass, false);
 }
 
 void TFormSupplementaryData::ClearValues() {

@@ -5,9 +5,16 @@
 KAVORIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  libxcb1-dev
   fonts-dejavu-core
   libboost-dev libbenchmark-dev
 )
+
+# What scripts/desktop-tests.sh and tools/desktop-session.sh need besides: a
+# virtual X server, a window manager and the X property reader that tells when
+# the window manager is ready.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+KAVORIN_DESKTOP_PACKAGES=(xvfb openbox x11-utils)
 
 kavorin_missing_packages() {
   local pkg missing=()

@@ -125,7 +125,9 @@ bool TDensityKeyFilter::eventFilter(QObject* AWatched, QEvent* AEvent) {
         const QString commit = imEvent->commitString();
         if (commit.isEmpty())
             return false;
-        return commit.size() != 1 || EPresetDensityKeyPress(edit, commit.at(0));
+        return commit.size() != 1 || TypeCharacter(edit, commit.at(0), [edit](QChar AKey) {
+                   return EPresetDensityKeyPress(edit, AKey);
+               });
     }
     default:
         return FilterPasteEvent(edit, AEvent, IsDecimalNumber) ||

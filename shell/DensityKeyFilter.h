@@ -5,12 +5,12 @@
 // Typing (EPresetDensityKeyPress) accepts digits, one decimal separator (the
 // user's, as the geometry library reports it) and backspace; a separator typed
 // first becomes "0" + separator, and zeros that would only lead the number are
-// swallowed. The clipboard keys (EPresetDensityKeyDown) cut and copy as usual
-// and paste only when the edit's text after pasting is a number (as
-// TryTextToExtended reads it with that separator). Every other way of pasting
-// (Shift+Insert, the context menu, the middle mouse button) goes through the
-// same check; dropping text on the edit is switched off. Ctrl with any other
-// letter (select all, undo) is swallowed like the control character it types.
+// swallowed. A point or a comma typed on the keyboard stands for the user's
+// separator, whichever of the two it is. The clipboard keys (EPresetDensityKeyDown) cut and copy as
+// usual and paste only when the edit's text after pasting is a number (as TryTextToExtended reads
+// it with that separator). Every other way of pasting (Shift+Insert, the context menu, the middle
+// mouse button) goes through the same check; dropping text on the edit is switched off. Ctrl with
+// any other letter (select all, undo) is swallowed like the control character it types.
 #pragma once
 
 #include <QObject>

@@ -1,5 +1,7 @@
 #include "NumberEdit.h"
 
+#include "NumberParsing.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -95,7 +97,20 @@ bool FilterNumberEditKey(QLineEdit* AEdit, QKeyEvent* AEvent, const TKeyDown& AK
     const QString text = AEvent->text();
     if (text.isEmpty())
         return false;
-    return text.size() != 1 || AKeyPress(text.at(0));
+    return text.size() != 1 || TypeCharacter(AEdit, text.at(0), AKeyPress);
+}
+
+bool TypeCharacter(QLineEdit* AEdit, QChar AKey, const TKeyPress& AKeyPress) {
+    const QChar separator = LocaleDecimalSeparator();
+    const bool otherSeparator =
+        (AKey == QLatin1Char('.') || AKey == QLatin1Char(',')) && AKey != separator;
+    const QChar key = otherSeparator ? separator : AKey;
+    if (AKeyPress(key))
+        return true;
+    if (!otherSeparator)
+        return false; // the edit inserts it as typed
+    AEdit->insert(QString(key));
+    return true;
 }
 
 QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted) {

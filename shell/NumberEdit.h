@@ -29,9 +29,18 @@ using TKeyPress = std::function<bool(QChar AKey)>;
 // Routes one key press of a number edit: AKeyDown first, then any other
 // paste key goes through the checked paste, moving and deleting keys reach
 // the edit, Ctrl combinations (select all, undo, ...) are swallowed, and a
-// typed character goes to AKeyPress. Returns true when the key is consumed.
+// typed character goes through TypeCharacter. Returns true when the key is
+// consumed.
 bool FilterNumberEditKey(QLineEdit* AEdit, QKeyEvent* AEvent, const TKeyDown& AKeyDown,
                          const TKeyPress& AKeyPress, const TTextCheck& APasteCheck);
+
+// One character typed into a number edit (by a key or an input method): a
+// point or a comma stands for the decimal separator of the regional settings,
+// whichever of the two the keyboard gives, so that "2,5" typed with the other
+// separator never silently becomes 25. AKeyPress decides on the character (true:
+// discard it). Returns true when the character is consumed: discarded, or
+// inserted here in place of the one typed.
+bool TypeCharacter(QLineEdit* AEdit, QChar AKey, const TKeyPress& AKeyPress);
 
 // The text AEdit would hold with AText in place of its selection (or at the
 // caret), AText cut to what the edit's length limit leaves room for; AInserted

@@ -44,6 +44,8 @@ private slots:
     void freshWindowShowsDashes();
     void typingFilter_data();
     void typingFilter();
+    void otherSeparatorKeyComputesTheNumberTyped_data();
+    void otherSeparatorKeyComputesTheNumberTyped();
     void readingOutcomes_data();
     void readingOutcomes();
     void cubeHandlerSendsItsValues();
@@ -120,7 +122,7 @@ void TestComputations::typingFilter_data() {
                                       << "12.05" << 4 << '.';
     QTest::newRow("digits and separator") << cube << a << "" << 0 << "12.75"
                                           << "12.75" << 5 << '.';
-    QTest::newRow("letters, signs, blanks") << cube << a << "" << 0 << "a-+e ,x"
+    QTest::newRow("letters, signs, blanks") << cube << a << "" << 0 << "a-+e x"
                                             << "" << 0 << '.';
     QTest::newRow("asterisk on a number edit") << cube << a << "" << 0 << "*"
                                                << "" << 0 << '.';
@@ -134,10 +136,20 @@ void TestComputations::typingFilter_data() {
                                << "1" << 1 << '.';
     QTest::newRow("comma into empty edit") << cube << a << "" << 0 << ","
                                            << "0," << 2 << ',';
+    // Either separator key types the one in force: "2,5" never becomes 25.
     QTest::newRow("point with comma in force") << cube << a << "1" << 1 << ".5"
-                                               << "15" << 2 << ',';
-    QTest::newRow("comma with point in force") << cube << a << "1" << 1 << ","
-                                               << "1" << 1 << '.';
+                                               << "1,5" << 3 << ',';
+    QTest::newRow("comma with point in force") << cube << a << "1" << 1 << ",5"
+                                               << "1.5" << 3 << '.';
+    QTest::newRow("point first with comma in force") << cube << a << "5" << 0 << "."
+                                                     << "0,5" << 2 << ',';
+    QTest::newRow("point as a second separator") << cube << a << "0,5" << 3 << "."
+                                                 << "0,5" << 3 << ',';
+    QTest::newRow("point on a radius after the asterisk") << sphere << r << "*1" << 2 << ".5"
+                                                          << "*1,5" << 4 << ',';
+    QTest::newRow("point into a count edit") << int(TFormComputations::pgPrism) << "Prism_N"
+                                             << "1" << 1 << "."
+                                             << "1" << 1 << ',';
 }
 
 void TestComputations::typingFilter() {
@@ -162,6 +174,34 @@ void TestComputations::typingFilter() {
     }
     QCOMPARE(edit->text(), after);
     QCOMPARE(edit->cursorPosition(), caretAfter);
+}
+
+void TestComputations::otherSeparatorKeyComputesTheNumberTyped_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("volume");
+    QTest::newRow("point typed, comma in force") << ',' << "2.5"
+                                                 << "15,63";
+    QTest::newRow("comma typed, point in force") << '.' << "2,5"
+                                                 << "15.63";
+    QTest::newRow("keypad separator of the other kind") << ',' << "K2.5"
+                                                        << "15,63";
+}
+
+void TestComputations::otherSeparatorKeyComputesTheNumberTyped() {
+    QFETCH(char, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, volume);
+    const TSeparatorGuard guard(separator);
+    TOpenWindow open(TFormComputations::pgCube);
+    QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    // "K" marks the rest as typed on the number pad.
+    const bool keypad = typed.startsWith(QLatin1Char('K'));
+    for (const QChar c : typed.mid(keypad ? 1 : 0))
+        QTest::keyClick(edit, c.toLatin1(), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(open.Volume(), volume);
+    QVERIFY(open.Window->SolidFigure());
+    QCOMPARE(double(open.Window->SolidFigure()->Volume()), 15.625);
 }
 
 void TestComputations::readingOutcomes_data() {
@@ -274,6 +314,8 @@ void TestComputations::pasteIsCheckedFirst_data() {
     QTest::newRow("minus one") << "-1" << false << "-1";
     QTest::newRow("word with Shift+Insert") << "abc" << true << "";
     QTest::newRow("number with Shift+Insert") << "2.5" << true << "2.5";
+    // Only typing maps the other separator; a pasted one is refused as before.
+    QTest::newRow("other separator") << "2,5" << false << "";
 }
 
 void TestComputations::pasteIsCheckedFirst() {

@@ -83,12 +83,22 @@ void TestDensityKeyFilter::typing_data() {
     QTest::newRow("comma replacing the selected comma") << ","
                                                         << "1,2" << 1 << 1 << ","
                                                         << "1,2" << 2;
+    // Either separator key types the one in force.
     QTest::newRow("point while comma is the separator") << ","
                                                         << "12" << 2 << 0 << "."
-                                                        << "12" << 2;
+                                                        << "12," << 3;
     QTest::newRow("comma while point is the separator") << "."
                                                         << "12" << 2 << 0 << ","
-                                                        << "12" << 2;
+                                                        << "12." << 3;
+    QTest::newRow("point first while comma is the separator") << ","
+                                                              << "5" << 0 << 0 << "."
+                                                              << "0,5" << 2;
+    QTest::newRow("point as a second separator") << ","
+                                                 << "1,2" << 3 << 0 << "."
+                                                 << "1,2" << 3;
+    QTest::newRow("point replacing the selected comma") << ","
+                                                        << "1,2" << 1 << 1 << "."
+                                                        << "1,2" << 2;
     // zeros
     QTest::newRow("zero before 12,5") << ","
                                       << "12,5" << 0 << 0 << "0"
@@ -260,6 +270,9 @@ void TestDensityKeyFilter::contextMenuPaste_data() {
                           << "kg" << false << "1";
     QTest::newRow("second separator") << "1,2"
                                       << ",5" << false << "1,2";
+    // Pasting keeps its check: the other separator is not turned into this one.
+    QTest::newRow("other separator") << "1"
+                                     << ".5" << false << "1";
 }
 
 void TestDensityKeyFilter::contextMenuPaste() {
