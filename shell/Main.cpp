@@ -14,6 +14,7 @@
 #include "WindowStyle.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -165,6 +166,7 @@ QAbstractButton* TFormMain::AddButton(const char* AName, int ALeft, int ATop, in
 void TFormMain::SetLanguage() {
     const TLanguageFile& file = Languages->ActiveFile();
     FFileNotFound = file.ReadString(QStringLiteral("TFormAbout"), QStringLiteral("sFileNotFound"));
+    FCannotOpen = file.ReadString(QStringLiteral("TFormAbout"), QStringLiteral("sCannotOpen"));
     FAlwaysOnTopItem->setText(
         file.ReadString(QStringLiteral("TFormMain"), QStringLiteral("sAlwaysOnTop")));
     FAlwaysOnTopItem->setChecked(AlwaysOnTop());
@@ -319,7 +321,7 @@ void TFormMain::HelpClick() {
     const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
     const QString path = ProgramFolder() + name;
     if (QFileInfo::exists(path))
-        OpenUrl(QUrl::fromLocalFile(path));
+        OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + name);
 }

@@ -61,6 +61,7 @@ private:
     QMenu* FSystemMenu = nullptr;
     QAction* FAlwaysOnTopItem = nullptr;
     QString FFileNotFound;
+    QString FCannotOpen;
 };
 
 // The main window while the program runs, or nullptr.

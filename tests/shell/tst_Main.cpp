@@ -36,6 +36,8 @@ private slots:
     void helpOpensFileOfLanguage_data();
     void helpOpensFileOfLanguage();
     void missingHelpFileIsReported();
+    void helpThatCannotBeOpenedIsNamed_data();
+    void helpThatCannotBeOpenedIsNamed();
     void f1InComputationWindowOpensHelp();
 
 private:
@@ -219,6 +221,45 @@ void TestMain::missingHelpFileIsReported() {
     QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\nHelp_EN.rtf"));
     QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
     QVERIFY(FOpened.isEmpty());
+}
+
+void TestMain::helpThatCannotBeOpenedIsNamed_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("English") << "English"
+                             << "Help_EN.rtf"
+                             << "Kavorin could not open this. Please open it yourself:";
+    QTest::newRow("Czech") << "Czech"
+                           << "Help_CS.rtf"
+                           << QStringLiteral(
+                                  "Kavorin to nedokázal otevřít. Otevřete to prosím sami:");
+    QTest::newRow("Slovak") << "Slovak"
+                            << "Help_CS.rtf"
+                            << QStringLiteral(
+                                   "Kavorin to nedokázal otvoriť. Otvorte to, prosím, sami:");
+}
+
+// The help file exists but the desktop has no program for it: the message gives its
+// whole path, so that the user can open it by hand.
+void TestMain::helpThatCannotBeOpenedIsNamed() {
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const QString path = QDir(FProgramFolder.path()).filePath(file);
+    QFile help(path);
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    SetUrlOpener([](const QUrl&) { return false; });
+    QVERIFY(Environment.LanguageManager().Load(language));
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    TFormMain window;
+    window.findChild<QAbstractButton*>(QStringLiteral("BHelp"))->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen().first().Text,
+             message + QLatin1Char('\n') + QDir::toNativeSeparators(path));
 }
 
 void TestMain::f1InComputationWindowOpensHelp() {
