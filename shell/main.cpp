@@ -8,12 +8,12 @@
 #include "ResourceLoading.h"
 #include "Settings.h"
 
-#include <QDir>
 #include <QHelpEvent>
 #include <QLockFile>
 #include <QProxyStyle>
 #include <QToolTip>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -61,9 +61,14 @@ int main(int argc, char* argv[]) {
     Languages = languages.get();
 
     // Held while the program runs, so that outside tools can tell it is running;
-    // the outcome is not examined: a second instance starts all the same.
-    QLockFile mutex(QDir::temp().filePath(QStringLiteral("Kavorin.lock")));
-    mutex.tryLock(0);
+    // the outcome is not examined: a second instance starts all the same. The lock
+    // lives in the user's own runtime folder, where no other user can hold it.
+    const QString lockPath = InstanceLockPath();
+    std::optional<QLockFile> mutex;
+    if (!lockPath.isEmpty()) {
+        mutex.emplace(lockPath);
+        mutex->tryLock(0);
+    }
     SetApplicationTitle(QStringLiteral("Kavorin"));
     QApplication::setWindowIcon(
         LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN")));
