@@ -93,10 +93,9 @@ const QStringList CentralEuropeanLanguages = {
     QStringLiteral("sk"),       QStringLiteral("Slovenian"), QStringLiteral("sl"),
 };
 
-// The bytes of a regular file of at most TLanguageFile::MaxSize bytes. The file is
-// opened without waiting and checked before anything is read, so a FIFO or device
-// under a file's name never blocks.
-TLanguageFile::TReadError ReadFileBytes(const QString& Path, QByteArray& Bytes) {
+} // namespace
+
+TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, QByteArray& Bytes) {
     using TReadError = TLanguageFile::TReadError;
     QFile File;
 #ifdef Q_OS_UNIX
@@ -118,18 +117,18 @@ TLanguageFile::TReadError ReadFileBytes(const QString& Path, QByteArray& Bytes) 
         return TReadError::Unreadable;
 #endif
     const qint64 Size = File.size();
-    if (Size > TLanguageFile::MaxSize)
+    if (Size > MaxSize)
         return TReadError::TooLarge;
     // One byte more than announced tells a file that grew meanwhile.
     Bytes = File.read(Size + 1);
     if (File.error() != QFileDevice::NoError)
         return TReadError::Unreadable;
-    if (Bytes.size() > TLanguageFile::MaxSize)
+    if (Bytes.size() > MaxSize)
         return TReadError::TooLarge;
     return TReadError::None;
 }
 
-} // namespace
+namespace {} // namespace
 
 TCodePage CodePageOfLanguage(const QString& AIdOrAbbr) {
     return CentralEuropeanLanguages.contains(AIdOrAbbr.trimmed(), Qt::CaseInsensitive)
@@ -249,7 +248,7 @@ void TLanguageFile::Parse(QStringView Text, const QString& AOnlySection) {
 std::unique_ptr<TLanguageFile> TLanguageFile::Read(const QString& Path, TReadError* AError,
                                                    const QString& AOnlySection) {
     QByteArray Bytes;
-    const TReadError Error = ReadFileBytes(Path, Bytes);
+    const TReadError Error = ReadRegularFile(Path, MaxSize, Bytes);
     if (AError)
         *AError = Error;
     if (Error != TReadError::None)

@@ -90,6 +90,11 @@ private:
     QHash<QString, QHash<QString, QString>> FSections;
 };
 
+// The bytes of a regular file of at most MaxSize bytes (a language file, a flag
+// picture). The file is opened without waiting and checked before anything is read,
+// so a FIFO or device under a file's name never blocks.
+TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, QByteArray& Bytes);
+
 // Where the language manager looks for its inputs. The defaults are the running
 // program's; tests set their own folder, locales and message sink.
 struct TLanguageEnvironment {
