@@ -10,25 +10,13 @@
 
 #include <QHelpEvent>
 #include <QLockFile>
-#include <QProxyStyle>
 #include <QToolTip>
 #include <memory>
 #include <optional>
 
 namespace {
 
-// Tool-tips appear after 400 ms ...
-class TKavorinStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
-                  QStyleHintReturn* AReturn) const override {
-        if (AHint == SH_ToolTip_WakeUpDelay)
-            return 400;
-        return QProxyStyle::styleHint(AHint, AOption, AWidget, AReturn);
-    }
-};
-
-// ... and disappear after 5 seconds.
+// Tool-tips appear after 400 ms (TKavorinStyle) and disappear after 5 seconds.
 class TToolTipTime : public QObject {
 public:
     using QObject::QObject;
