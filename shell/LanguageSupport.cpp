@@ -128,7 +128,6 @@ TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, Q
     return TReadError::None;
 }
 
-namespace {} // namespace
 
 TCodePage CodePageOfLanguage(const QString& AIdOrAbbr) {
     return CentralEuropeanLanguages.contains(AIdOrAbbr.trimmed(), Qt::CaseInsensitive)
