@@ -223,8 +223,7 @@ void TFormSupplementaryData::SetLanguage() {
     setWindowTitle(Text(QStringLiteral("Caption")));
     ValueList->horizontalHeaderItem(0)->setText(Text(QStringLiteral("Item")));
     ValueList->horizontalHeaderItem(1)->setText(Text(QStringLiteral("Value")));
-    FInvalidDensityText =
-        LanguageText(QStringLiteral("TFormSettings"), QStringLiteral("sInvalidDensity"));
+    FInvalidDensityText = Text(QStringLiteral("sInvalidDensity"));
 }
 
 void TFormSupplementaryData::ReadSettings() {
@@ -304,7 +303,6 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
     }
     QTableWidgetItem* massCell = ValueList->item(FItemCount, 1);
     massCell->setText(mass);
-    massCell->setToolTip(FPresetDensityRefused ? mass : QString());
 }
 
 void TFormSupplementaryData::ClearValues() {

@@ -76,7 +76,7 @@ private:
     Extended FPresetDensity = 0;
     bool FPresetDensityInvalid = false;
     // A density that parses but gives no mass (zero, negative): the mass row shows
-    // FInvalidDensityText instead of a value.
+    // the text "sInvalidDensity" instead of a value.
     bool FPresetDensityRefused = false;
     QString FInvalidDensityText;
 

@@ -54,11 +54,13 @@ QString CutText(const QString& AText, int AMaxLines, int AMaxCharacters) {
     }
     if (i >= length)
         return shown;
+    // Cut at the end of a line, the mark takes a line of its own.
+    const bool lineCut = AText.at(i) == QLatin1Char('\n');
     if (!shown.isEmpty() && shown.back().isHighSurrogate())
         shown.chop(1);
     while (!shown.isEmpty() && (shown.back().isSpace() || shown.back() == BreakOpportunity))
         shown.chop(1);
-    return shown + CutMark;
+    return shown + (lineCut ? QStringLiteral("\n") : QString()) + CutMark;
 }
 
 // A box that ignores Escape and its close box when it has no button to stand for

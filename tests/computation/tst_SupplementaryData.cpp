@@ -428,7 +428,7 @@ void TestSupplementaryData::massLeftEmpty_data() {
     QTest::addColumn<QString>("massName");
     QTest::addColumn<QString>("mass");
     // A density the settings dialog refuses, stored another way: the mass row says so.
-    const QString invalid = QStringLiteral("The preset density is not a valid number");
+    const QString invalid = QStringLiteral("invalid density");
     QTest::newRow("zero density") << "0" << Extended(2) << "Mass at preset density (0)" << invalid;
     QTest::newRow("negative density")
         << "-3" << Extended(2) << "Mass at preset density (-3)" << invalid;

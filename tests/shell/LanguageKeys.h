@@ -76,8 +76,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormAbout", "sNoResponseFromServer"},
     {"TFormAbout", "sCannotOpen"},
 
-    // Settings dialog (TFormSettings). "Caption" is also the main window's BSettings,
-    // "sInvalidDensity" also the supplementary data window's mass row.
+    // Settings dialog (TFormSettings). "Caption" is also the main window's BSettings.
     {"TFormSettings", "Caption"},
     {"TFormSettings", "sInvalidDensity"},
     {"TFormSettings", "GBResults"},
@@ -130,6 +129,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "Item"},
     {"TFormSupplementaryData", "Value"},
     {"TFormSupplementaryData", "sDefaultMass"},
+    {"TFormSupplementaryData", "sInvalidDensity"},
     {"TFormSupplementaryData", "sDiagonalOfSolid"},
     {"TFormSupplementaryData", "sDiagonalOfXFace"},
     {"TFormSupplementaryData", "sAreaOfXFace"},
