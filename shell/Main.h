@@ -64,9 +64,9 @@ private:
     QString FCannotOpen;
 };
 
-// The lock file that marks a running Kavorin: in the user's own runtime folder
-// (private to the user), never in a folder every user of the machine shares. Empty
-// when the platform has no such folder.
+// The lock file that marks a running Kavorin (where Windows' named mutex is not at
+// hand): in the user's own runtime folder (private to the user), never in a folder
+// every user of the machine shares. Empty when the platform has no such folder.
 QString InstanceLockPath();
 
 // The main window while the program runs, or nullptr.

@@ -10,9 +10,14 @@
 
 #include <QHelpEvent>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QToolTip>
 #include <memory>
 #include <optional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -49,14 +54,27 @@ int main(int argc, char* argv[]) {
     Languages = languages.get();
 
     // Held while the program runs, so that outside tools can tell it is running;
-    // the outcome is not examined: a second instance starts all the same. The lock
-    // lives in the user's own runtime folder, where no other user can hold it.
+    // the outcome is not examined: a second instance starts all the same. It is the
+    // user's own: on Windows a named mutex of the session, elsewhere a lock file in
+    // the user's runtime folder, where no other user can hold it.
+#ifdef Q_OS_WIN
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Kavorin");
+    if (mutex)
+        WaitForSingleObject(mutex, 0);
+    const auto releaseMutex = qScopeGuard([mutex] {
+        if (mutex) {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+    });
+#else
     const QString lockPath = InstanceLockPath();
     std::optional<QLockFile> mutex;
     if (!lockPath.isEmpty()) {
         mutex.emplace(lockPath);
         mutex->tryLock(0);
     }
+#endif
     SetApplicationTitle(QStringLiteral("Kavorin"));
     QApplication::setWindowIcon(
         LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN")));
