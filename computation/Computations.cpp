@@ -349,7 +349,10 @@ void TFormComputations::RefreshDraft() {
 }
 
 void TFormComputations::HomepageLinkClick() {
-    OpenUrl(QUrl(Languages->ProductPageAddress(true, Maker::ProductId)));
+    const QString address = Languages->ProductPageAddress(true, Maker::ProductId);
+    OpenOrReport(QUrl(address),
+                 LanguageText(QStringLiteral("TFormAbout"), QStringLiteral("sCannotOpen")),
+                 address);
 }
 
 // --- Side windows and the options menu ------------------------------------------

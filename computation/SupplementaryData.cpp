@@ -245,6 +245,7 @@ void TFormSupplementaryData::SetLanguage() {
     setWindowTitle(Text(QStringLiteral("Caption")));
     ValueList->horizontalHeaderItem(0)->setText(Text(QStringLiteral("Item")));
     ValueList->horizontalHeaderItem(1)->setText(Text(QStringLiteral("Value")));
+    FInvalidDensityText = Text(QStringLiteral("sInvalidDensity"));
 }
 
 void TFormSupplementaryData::ReadSettings() {
@@ -256,6 +257,9 @@ void TFormSupplementaryData::ReadSettings() {
     Extended density = 0;
     if (TryTextToExtended(text, density)) {
         FPresetDensity = density;
+        // The settings dialog refuses such a density; one stored another way gets
+        // the mass row's own state.
+        FPresetDensityRefused = !std::isfinite(density) || density <= 0;
     } else {
         FUsePresetDensity = false;
         FPresetDensityInvalid = true;
@@ -304,11 +308,13 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
                     QString::fromStdString(RoundToStr(precision, true, AValues[i])), false);
     if (!FHasMassRow)
         return;
-    // The figure refuses a density of zero and a mass beyond the range of
-    // Extended; the mass cell then stays empty rather than raising an error on
-    // every keystroke.
+    // A density that gives no mass shows its state; a mass beyond the range of
+    // Extended leaves the cell empty rather than raising an error on every
+    // keystroke.
     QString mass;
-    if (const TSolidFigure* figure = FHost->SolidFigure()) {
+    if (FPresetDensityRefused) {
+        mass = FInvalidDensityText;
+    } else if (const TSolidFigure* figure = FHost->SolidFigure()) {
         try {
             const Extended value = figure->Mass(FPresetDensity);
             if (std::isfinite(value))

@@ -75,6 +75,10 @@ private:
     bool FUsePresetDensity = false;
     Extended FPresetDensity = 0;
     bool FPresetDensityInvalid = false;
+    // A density that parses but gives no mass (zero, negative): the mass row shows
+    // the text "sInvalidDensity" instead of a value.
+    bool FPresetDensityRefused = false;
+    QString FInvalidDensityText;
 
     TComputationHost* FHost;
     // Texts of the item keys, read once by SetLanguage.

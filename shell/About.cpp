@@ -9,11 +9,13 @@
 #include "Version.h"
 #include "WindowStyle.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,6 +23,7 @@
 #include <utility>
 
 QString TFormAbout::ServerAddress;
+THttpLimits TFormAbout::CheckLimits;
 
 namespace {
 
@@ -187,6 +190,7 @@ void TFormAbout::SetLanguage() {
     FFileNotFound = Text("sFileNotFound");
     FUnknownError = Text("sUnknownError");
     FNoResponseFromServer = Text("sNoResponseFromServer");
+    FCannotOpen = Text("sCannotOpen");
     setWindowTitle(Text("Caption"));
     MCheckForNewVersion->setText(Text("MCheckForNewVersion"));
     MLicenseAgreement->setText(Text("MLicenseAgreement"));
@@ -198,6 +202,13 @@ void TFormAbout::SetLanguage() {
 void TFormAbout::showEvent(QShowEvent* AEvent) {
     MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramFolder() + LicenseFileName));
     QDialog::showEvent(AEvent);
+}
+
+void TFormAbout::done(int AResult) {
+    // However the window closes, a version check under way ends with it.
+    if (FCheck)
+        FCheck->Cancel();
+    QDialog::done(AResult);
 }
 
 void TFormAbout::keyPressEvent(QKeyEvent* AEvent) {
@@ -229,20 +240,22 @@ bool TFormAbout::eventFilter(QObject* AWatched, QEvent* AEvent) {
 }
 
 void TFormAbout::EmailLinkClick() {
-    OpenUrl(QUrl(QStringLiteral("mailto:") + Languages->EmailAddress(Maker::MailBoxName) +
-                 QStringLiteral("?subject=") + AppTitle->text() + QLatin1Char(' ') +
-                 AppVersion->text()));
+    const QString address = Languages->EmailAddress(Maker::MailBoxName);
+    OpenOrReport(QUrl(QStringLiteral("mailto:") + address + QStringLiteral("?subject=") +
+                      AppTitle->text() + QLatin1Char(' ') + AppVersion->text()),
+                 FCannotOpen, address);
 }
 
 void TFormAbout::HomepageLinkClick() {
-    OpenUrl(QUrl(Languages->ProductPageAddress(true, FProductID)));
+    const QString address = Languages->ProductPageAddress(true, FProductID);
+    OpenOrReport(QUrl(address), FCannotOpen, address);
 }
 
 void TFormAbout::MLicenseAgreementClick() {
     // The desktop opener takes a file URL, not a command line: no quotes around the path.
     const QString path = ProgramFolder() + LicenseFileName;
     if (QFileInfo::exists(path))
-        OpenUrl(QUrl::fromLocalFile(path));
+        OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + LicenseFileName);
 }
@@ -266,13 +279,42 @@ bool TFormAbout::ParseVersion(const QString& AText, int& AMajor, int& AMinor) {
     return true;
 }
 
+QString TFormAbout::ServerText(const QString& AText) {
+    QString text = AText.left(MaxServerTextLength + 1);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char(' ');
+    text = text.trimmed();
+    if (text.size() <= MaxServerTextLength)
+        return text;
+    text.truncate(MaxServerTextLength);
+    // Never half a character.
+    if (text.back().isHighSurrogate())
+        text.chop(1);
+    return text + QChar(0x2026);
+}
+
 void TFormAbout::MCheckForNewVersionClick() {
+    if (FCheck)
+        return;
     const QString server =
         ServerAddress.isEmpty() ? Languages->HomePageAddress(true) : ServerAddress;
     const QString url =
         server + QStringLiteral("/external/product_version.php?pid=") + QString::number(FProductID);
     QStringList lines;
-    HttpGetLines(url, lines);
+    {
+        // The window answers the user meanwhile: Escape or the close box cancels.
+        THttpCancel check;
+        FCheck = &check;
+        MCheckForNewVersion->setEnabled(false);
+        const auto finish = qScopeGuard([this] {
+            FCheck = nullptr;
+            MCheckForNewVersion->setEnabled(true);
+        });
+        HttpGetLines(url, lines, CheckLimits, &check);
+        if (check.IsCancelled())
+            return;
+    }
     if (lines.isEmpty()) {
         ShowErrorMessage(FNoResponseFromServer);
         return;
@@ -295,8 +337,11 @@ void TFormAbout::MCheckForNewVersionClick() {
             HomepageLinkClick();
         return;
     }
-    if (status == QLatin1String("ERROR") && lines.size() >= 2 && !lines[1].trimmed().isEmpty()) {
-        ShowErrorMessage(lines[1]);
+    // The server's own text, within bounds: a line of a megabyte would make a box
+    // taller than any screen.
+    const QString serverText = lines.size() >= 2 ? ServerText(lines[1]) : QString();
+    if (status == QLatin1String("ERROR") && !serverText.isEmpty()) {
+        ShowErrorMessage(serverText);
         return;
     }
     ShowErrorMessage(FUnknownError);

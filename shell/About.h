@@ -8,8 +8,11 @@
 //     window.exec();
 #pragma once
 
+#include "NetworkFunctions.h"
+
 #include <QDateTime>
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -30,8 +33,12 @@ public:
     void EmailLinkClick();
     // The product page of the maker's web site.
     void HomepageLinkClick();
-    // Asks the maker's web server for the newest version and tells the user.
+    // Asks the maker's web server for the newest version and tells the user. The
+    // window stays responsive meanwhile; closing it (Escape, Enter, the close box)
+    // cancels the request, and nothing more is said.
     void MCheckForNewVersionClick();
+    // Whether a version check is waiting for the server.
+    bool Checking() const { return FCheck != nullptr; }
     // Opens License.txt from the program's folder.
     void MLicenseAgreementClick();
 
@@ -43,10 +50,18 @@ public:
     // The address the version query goes to, without the path ("http://host[:port]");
     // empty means the maker's home page address. Tests point it at a local server.
     static QString ServerAddress;
+    // What the server may cost the version check; tests make the limits small.
+    static THttpLimits CheckLimits;
+    // At most this many characters of the server's own error text are shown.
+    static constexpr int MaxServerTextLength = 300;
+    // The server's error text as shown: control characters as blanks, cut after
+    // MaxServerTextLength characters with "..." (one character) at the cut.
+    static QString ServerText(const QString& AText);
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
     void keyPressEvent(QKeyEvent* AEvent) override;
+    void done(int AResult) override;
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
 
 private:
@@ -85,4 +100,8 @@ private:
     QString FFileNotFound;
     QString FUnknownError;
     QString FNoResponseFromServer;
+    QString FCannotOpen;
+
+    // The version check under way, or null.
+    QPointer<THttpCancel> FCheck;
 };

@@ -2,6 +2,8 @@
 
 #include "MessageBoxes.h"
 
+#include <QStyleOption>
+
 #include <exception>
 
 QString ErrorReportText(const QString& Message) {
@@ -26,4 +28,61 @@ bool TApplication::notify(QObject* Receiver, QEvent* Event) {
     }
     // The event counts as handled: the action that failed does not go on elsewhere.
     return true;
+}
+
+int TKavorinStyle::styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
+                             QStyleHintReturn* AReturn) const {
+    if (AHint == SH_ToolTip_WakeUpDelay)
+        return 400;
+    return QProxyStyle::styleHint(AHint, AOption, AWidget, AReturn);
+}
+
+QPalette TKavorinStyle::Canonical(const QPalette& APalette) const {
+    for (const QPalette& known : FPalettes)
+        if (known == APalette) {
+            QPalette drawn = known;
+            drawn.setCurrentColorGroup(APalette.currentColorGroup());
+            return drawn;
+        }
+    if (FPalettes.size() < MaxPalettes)
+        FPalettes.push_back(APalette);
+    return APalette;
+}
+
+namespace {
+// Draws with the option's palette swapped for its canonical equal, and puts the
+// option's own palette back afterwards. The options come from the widgets' paint
+// code, which builds them for this one call.
+template <class TDraw>
+void DrawWithCanonicalPalette(const TKavorinStyle& AStyle, const QStyleOption* AOption,
+                              TDraw ADraw) {
+    if (!AOption) {
+        ADraw();
+        return;
+    }
+    auto* option = const_cast<QStyleOption*>(AOption);
+    const QPalette own = option->palette;
+    option->palette = AStyle.Canonical(own);
+    ADraw();
+    option->palette = own;
+}
+} // namespace
+
+void TKavorinStyle::drawPrimitive(PrimitiveElement AElement, const QStyleOption* AOption,
+                                  QPainter* APainter, const QWidget* AWidget) const {
+    DrawWithCanonicalPalette(
+        *this, AOption, [&] { QProxyStyle::drawPrimitive(AElement, AOption, APainter, AWidget); });
+}
+
+void TKavorinStyle::drawControl(ControlElement AElement, const QStyleOption* AOption,
+                                QPainter* APainter, const QWidget* AWidget) const {
+    DrawWithCanonicalPalette(
+        *this, AOption, [&] { QProxyStyle::drawControl(AElement, AOption, APainter, AWidget); });
+}
+
+void TKavorinStyle::drawComplexControl(ComplexControl AControl, const QStyleOptionComplex* AOption,
+                                       QPainter* APainter, const QWidget* AWidget) const {
+    DrawWithCanonicalPalette(*this, AOption, [&] {
+        QProxyStyle::drawComplexControl(AControl, AOption, APainter, AWidget);
+    });
 }

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QPalette>
+#include <QProxyStyle>
 #include <QString>
+#include <vector>
 
 // The text the error report shows: Message followed by a full stop when it is not
 // empty and its last character's code is above that of "." (a letter, digit, ":"
@@ -21,4 +24,33 @@ public:
 
     // Delivers the event; an exception thrown by its handler is reported here.
     bool notify(QObject* Receiver, QEvent* Event) override;
+};
+
+// The program's style, over the platform's: tool-tips appear after 400 ms, and
+// drawings the style keeps in the pixmap cache are found again by their colours.
+// The cache knows a palette by its cache key, and every window with colours of its
+// own (the computation window, its side windows) gets palettes with fresh keys, so
+// each opening of a window added pictures that were never used again. Equal
+// palettes are drawn as the first one seen, whose key stays the same.
+class TKavorinStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
+                  QStyleHintReturn* AReturn) const override;
+    void drawPrimitive(PrimitiveElement AElement, const QStyleOption* AOption, QPainter* APainter,
+                       const QWidget* AWidget) const override;
+    void drawControl(ControlElement AElement, const QStyleOption* AOption, QPainter* APainter,
+                     const QWidget* AWidget) const override;
+    void drawComplexControl(ComplexControl AControl, const QStyleOptionComplex* AOption,
+                            QPainter* APainter, const QWidget* AWidget) const override;
+
+    // The palette drawn for APalette: an equal one seen before (its colour group
+    // taken from APalette), or APalette itself.
+    QPalette Canonical(const QPalette& APalette) const;
+    // Distinct palettes remembered; past this many, palettes are drawn as they come.
+    static constexpr std::size_t MaxPalettes = 64;
+
+private:
+    mutable std::vector<QPalette> FPalettes;
 };

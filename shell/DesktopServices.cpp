@@ -1,5 +1,7 @@
 #include "DesktopServices.h"
 
+#include "MessageBoxes.h"
+
 #include <QDesktopServices>
 
 namespace {
@@ -11,6 +13,13 @@ TUrlOpener& Opener() {
 
 bool OpenUrl(const QUrl& AUrl) {
     return Opener() ? Opener()(AUrl) : QDesktopServices::openUrl(AUrl);
+}
+
+bool OpenOrReport(const QUrl& AUrl, const QString& AMessage, const QString& AName) {
+    if (OpenUrl(AUrl))
+        return true;
+    ShowErrorMessage(AMessage + QStringLiteral(":\r\n") + AName);
+    return false;
 }
 
 void SetUrlOpener(TUrlOpener AOpener) {

@@ -2,12 +2,18 @@
 // Tests replace the opener, so that nothing is launched.
 #pragma once
 
+#include <QString>
 #include <QUrl>
 #include <functional>
 
 using TUrlOpener = std::function<bool(const QUrl& AUrl)>;
 
-// Opens a web address, a "mailto:" address or a local file (QUrl::fromLocalFile).
+// Opens a web address, a "mailto:" address or a local file (QUrl::fromLocalFile);
+// false when the desktop could not (no program for the file type or the address).
 bool OpenUrl(const QUrl& AUrl);
+// Opens AUrl; when the desktop cannot, an error box says AMessage, ":", a line
+// break and AName (the path or address as the user would type it), so that the
+// user can open it by hand.
+bool OpenOrReport(const QUrl& AUrl, const QString& AMessage, const QString& AName);
 // Replaces the opener; an empty one restores the desktop's.
 void SetUrlOpener(TUrlOpener AOpener);

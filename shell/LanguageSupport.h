@@ -9,8 +9,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -25,22 +28,52 @@ inline const QString MailBoxName = QStringLiteral("kavorin");
 constexpr int ProductId = 3;
 } // namespace Maker
 
+// The Windows 8-bit code pages a language file without a byte-order mark may be
+// written in.
+enum class TCodePage { Windows1250, Windows1252 };
+
+// The code page Windows uses for a language, named by its Id (English name, as
+// "Czech") or its two-letter code ("cs"): Windows-1250 for the Central European
+// languages written in Latin letters, Windows-1252 for every other.
+TCodePage CodePageOfLanguage(const QString& AIdOrAbbr);
+
 // One language file held in memory, read once. Syntax, line by line after trimming
 // blanks and control characters: empty lines and lines starting with ";" are
 // skipped; "[Name]" starts a section; "key = value" inside a section. Names match
 // without regard to case; the first occurrence of a section or of a key wins.
-// Encoding: UTF-8 or UTF-16 by byte-order mark, otherwise the system's 8-bit code
-// page (Latin-1 where the system's encoding does not fit the bytes).
+// Encoding: UTF-8 or UTF-16 by byte-order mark; without one, UTF-8 when the bytes
+// are valid UTF-8, else the Windows code page of the file's language (its
+// "FileInfo" Id or Abbr, else the file's name).
 class TLanguageFile {
 public:
+    // Why a file could not be read.
+    enum class TReadError {
+        None,
+        // Missing, not a regular file (a folder, a FIFO, a device), or an I/O error.
+        Unreadable,
+        // Larger than MaxSize.
+        TooLarge
+    };
+    // Larger files are not language files; refusing them keeps memory and start-up
+    // time bounded.
+    static constexpr qint64 MaxSize = 16 * 1024 * 1024;
+
     // An empty file: every look-up reads "[undefined]".
     TLanguageFile() = default;
 
-    // Reads the file at Path; null when it cannot be read.
-    static std::unique_ptr<TLanguageFile> Read(const QString& Path);
-    static TLanguageFile FromBytes(const QByteArray& Bytes);
-    // The text of a file's bytes by the encoding rules above.
-    static QString Decode(const QByteArray& Bytes);
+    // Reads the file at Path; null when it cannot be read (AError says why). Only
+    // regular files are opened, so a FIFO never blocks the program. With
+    // AOnlySection, only that section is kept and the rest of the file is not parsed.
+    static std::unique_ptr<TLanguageFile> Read(const QString& Path, TReadError* AError = nullptr,
+                                               const QString& AOnlySection = QString());
+    static TLanguageFile FromBytes(const QByteArray& Bytes, const QString& ANameHint = QString(),
+                                   const QString& AOnlySection = QString());
+    // The text of a language file's bytes by the encoding rules above.
+    static QString Decode(const QByteArray& Bytes, const QString& ANameHint = QString());
+    // The text of bytes: by byte-order mark, else UTF-8 when valid, else ACodePage.
+    static QString Decode(const QByteArray& Bytes, TCodePage ACodePage);
+    // Bytes in a Windows code page.
+    static QString FromCodePage(QByteArrayView Bytes, TCodePage ACodePage);
 
     // The value with "\n" turned into CR LF and trimmed again; "[undefined]" when
     // the section or key is missing.
@@ -51,9 +84,16 @@ public:
     static const QString Undefined; // "[undefined]"
 
 private:
+    void Parse(QStringView Text, const QString& AOnlySection);
+
     // Case-folded section name -> case-folded key -> value.
     QHash<QString, QHash<QString, QString>> FSections;
 };
+
+// The bytes of a regular file of at most MaxSize bytes (a language file, a flag
+// picture). The file is opened without waiting and checked before anything is read,
+// so a FIFO or device under a file's name never blocks.
+TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, QByteArray& Bytes);
 
 // Where the language manager looks for its inputs. The defaults are the running
 // program's; tests set their own folder, locales and message sink.
@@ -69,6 +109,9 @@ struct TLanguageEnvironment {
     std::function<QLocale()> UserLocale;
     // Shows an error message; empty means ShowErrorMessage.
     std::function<void(const QString&)> ShowError;
+    // Told of every language file read from disk: whole (to be loaded), or only for
+    // its "FileInfo" (the folder scan). Tests count the reads.
+    std::function<void(const QString& Path, bool Whole)> FileRead;
 };
 
 class TLanguages {
@@ -83,8 +126,11 @@ public:
     TLanguages(const TLanguages&) = delete;
     TLanguages& operator=(const TLanguages&) = delete;
 
-    // Rescans the folder: every "*.ini" whose name is its Id + ".ini" (else an error
-    // message names it and it is skipped). The active language does not change.
+    // Rescans the folder: every regular file "*.ini" whose name is its Id + ".ini".
+    // A file that cannot be read, or whose name and Id differ, is skipped and named in
+    // an error message, once for the manager's lifetime however often the folder is
+    // scanned. Files unchanged since the last scan are not read again. The active
+    // language does not change.
     void RefreshList();
     // Makes ALanguage (an Id, any letter case) the active language. On failure an
     // error message is shown and the previous language stays active.
@@ -126,7 +172,19 @@ public:
     static QString LocaleLanguageName(const QLocale& Locale);
 
 private:
+    // What the scan learnt of one file, kept while the file stays the same.
+    struct TScanEntry {
+        qint64 Size = -1;
+        QDateTime Modified;
+        QDateTime Changed;
+        TLanguageFile::TReadError Error = TLanguageFile::TReadError::None;
+        QString Id;
+        QString Abbr;
+    };
+
     void ShowError(const QString& Text) const;
+    // Shows a message of the folder scan unless it has been shown before.
+    void ShowScanError(const QString& Text);
     int IndexOf(const QStringList& Items, const QString& Item) const;
 
     TLanguageEnvironment FEnvironment;
@@ -140,6 +198,8 @@ private:
     std::unique_ptr<TLanguageFile> FActiveFile;
     bool FStarting = false;
     bool FStartUpFailed = false;
+    QHash<QString, TScanEntry> FScanned; // by file name
+    QSet<QString> FScanMessagesShown;
 };
 
 // The program-wide language manager, created by start-up before any window and

@@ -14,20 +14,29 @@
 #include "WindowStyle.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
+#include <limits>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 TFormMain* FormMain = nullptr;
+
+QString InstanceLockPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Kavorin.lock"));
+}
 
 namespace {
 
@@ -165,6 +174,7 @@ QAbstractButton* TFormMain::AddButton(const char* AName, int ALeft, int ATop, in
 void TFormMain::SetLanguage() {
     const TLanguageFile& file = Languages->ActiveFile();
     FFileNotFound = file.ReadString(QStringLiteral("TFormAbout"), QStringLiteral("sFileNotFound"));
+    FCannotOpen = file.ReadString(QStringLiteral("TFormAbout"), QStringLiteral("sCannotOpen"));
     FAlwaysOnTopItem->setText(
         file.ReadString(QStringLiteral("TFormMain"), QStringLiteral("sAlwaysOnTop")));
     FAlwaysOnTopItem->setChecked(AlwaysOnTop());
@@ -241,19 +251,29 @@ void TFormMain::SetAlwaysOnTop(bool AOnTop) {
 
 void TFormMain::CorrectPosition(int& ATop, int& ALeft, const QSize& ASize, const QRect& ADesktop,
                                 const std::function<QRect(const QPoint&)>& AWorkAreaNear) {
-    // QRect's right() and bottom() are inclusive; the edges are one further.
+    // In 64 bits: a stored edge near the largest integer plus the window's size must
+    // not wrap around to a place far off the screen. QRect's right() and bottom() are
+    // inclusive; the edges are one further.
+    qint64 top = ATop, left = ALeft;
     auto pull = [&](const QRect& AArea) {
-        if (ATop < AArea.top())
-            ATop = AArea.top();
-        if (ALeft < AArea.left())
-            ALeft = AArea.left();
-        if (AArea.top() + AArea.height() < ATop + ASize.height())
-            ATop = AArea.top() + AArea.height() - ASize.height();
-        if (AArea.left() + AArea.width() < ALeft + ASize.width())
-            ALeft = AArea.left() + AArea.width() - ASize.width();
+        const qint64 areaTop = AArea.top(), areaLeft = AArea.left();
+        if (top < areaTop)
+            top = areaTop;
+        if (left < areaLeft)
+            left = areaLeft;
+        if (areaTop + AArea.height() < top + ASize.height())
+            top = areaTop + AArea.height() - ASize.height();
+        if (areaLeft + AArea.width() < left + ASize.width())
+            left = areaLeft + AArea.width() - ASize.width();
+    };
+    auto toInt = [](qint64 AValue) {
+        return int(std::clamp<qint64>(AValue, std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max()));
     };
     pull(ADesktop);
-    pull(AWorkAreaNear(QPoint(ALeft, ATop)));
+    pull(AWorkAreaNear(QPoint(toInt(left), toInt(top))));
+    ATop = toInt(top);
+    ALeft = toInt(left);
 }
 
 void TFormMain::RestorePosition() {
@@ -267,15 +287,16 @@ void TFormMain::RestorePosition() {
         }
     }
     QScreen* screen = QGuiApplication::primaryScreen();
+    // Without a screen there is nothing to place the window on.
+    if (!screen)
+        return;
     if (top == NoPosition || left == NoPosition) {
-        if (screen)
-            move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                     screen->availableGeometry())
-                     .topLeft());
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                 screen->availableGeometry())
+                 .topLeft());
         return;
     }
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(left, top, width(), height());
-    CorrectPosition(top, left, size(), desktop, WorkAreaNear);
+    CorrectPosition(top, left, size(), screen->virtualGeometry(), WorkAreaNear);
     move(left, top);
 }
 
@@ -319,7 +340,7 @@ void TFormMain::HelpClick() {
     const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
     const QString path = ProgramFolder() + name;
     if (QFileInfo::exists(path))
-        OpenUrl(QUrl::fromLocalFile(path));
+        OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + name);
 }

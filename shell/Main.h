@@ -61,7 +61,13 @@ private:
     QMenu* FSystemMenu = nullptr;
     QAction* FAlwaysOnTopItem = nullptr;
     QString FFileNotFound;
+    QString FCannotOpen;
 };
+
+// The lock file that marks a running Kavorin (where Windows' named mutex is not at
+// hand): in the user's own runtime folder (private to the user), never in a folder
+// every user of the machine shares. Empty when the platform has no such folder.
+QString InstanceLockPath();
 
 // The main window while the program runs, or nullptr.
 extern TFormMain* FormMain;

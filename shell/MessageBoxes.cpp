@@ -5,7 +5,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -17,14 +20,76 @@ QString& TitleOverride() {
     return Title;
 }
 
+// A box never grows past the screen. Its text is first cut to at most this many
+// lines and characters, then, once the box knows its width, shortened further until
+// the box fits the screen's height; a cut is marked with an ellipsis.
+constexpr int MaxShownLines = 30;
+constexpr int MaxShownCharacters = 2000;
+constexpr int MinShownCharacters = 80;
+const QChar CutMark(0x2026);
+
+// A word longer than this gets places to break, so that it wraps within the box's
+// usual width instead of widening the box to the whole screen.
+constexpr int MaxUnbrokenRun = 60;
+const QChar BreakOpportunity(0x200B); // zero width space
+
+// AText cut after AMaxLines lines or AMaxCharacters characters, whichever comes
+// first, with the mark at the cut; overlong words get places to break.
+QString CutText(const QString& AText, int AMaxLines, int AMaxCharacters) {
+    QString shown;
+    int lines = 1, run = 0;
+    qsizetype i = 0;
+    const qsizetype length = AText.size();
+    for (; i < length && i < AMaxCharacters; ++i) {
+        const QChar c = AText.at(i);
+        if (c == QLatin1Char('\n') && ++lines > AMaxLines)
+            break;
+        // Never a break, nor a cut below, inside a surrogate pair.
+        if (run >= MaxUnbrokenRun && !c.isLowSurrogate()) {
+            shown += BreakOpportunity;
+            run = 0;
+        }
+        run = c.isSpace() ? 0 : run + 1;
+        shown += c;
+    }
+    if (i >= length)
+        return shown;
+    // Cut at the end of a line, the mark takes a line of its own.
+    const bool lineCut = AText.at(i) == QLatin1Char('\n');
+    if (!shown.isEmpty() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    while (!shown.isEmpty() && (shown.back().isSpace() || shown.back() == BreakOpportunity))
+        shown.chop(1);
+    return shown + (lineCut ? QStringLiteral("\n") : QString()) + CutMark;
+}
+
 // A box that ignores Escape and its close box when it has no button to stand for
-// them (Yes/No, Abort/Retry/Ignore): the user has to choose.
+// them (Yes/No, Abort/Retry/Ignore): the user has to choose. Its text is cut to
+// fit the screen.
 class TChoiceMessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
     bool AllowEscape = true;
+    // The text before any cut.
+    QString FullText;
 
 protected:
+    void showEvent(QShowEvent* Event) override {
+        // The box sizes itself to its text here, when it is shown.
+        QMessageBox::showEvent(Event);
+        const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (!Screen)
+            return;
+        // Room for the frame and title bar the window manager adds.
+        const int Limit = Screen->availableGeometry().height() - 80;
+        int Lines = MaxShownLines;
+        int Characters = MaxShownCharacters;
+        while (height() > Limit && Characters > MinShownCharacters) {
+            Lines = std::max(1, Lines / 2);
+            Characters /= 2;
+            setText(CutText(FullText, Lines, Characters));
+        }
+    }
     void keyPressEvent(QKeyEvent* Event) override {
         if (!AllowEscape && Event->matches(QKeySequence::Cancel)) {
             Event->accept();
@@ -86,7 +151,10 @@ QMessageBox::StandardButton ShowMessageBox(const QString& Text, QMessageBox::Ico
     // Our texts break lines with CR LF; a plain-text label wants LF alone.
     QString Shown = Text;
     Shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    TChoiceMessageBox Box(Icon, ApplicationTitle(), Shown, Buttons, QApplication::activeWindow());
+    TChoiceMessageBox Box(Icon, ApplicationTitle(),
+                          CutText(Shown, MaxShownLines, MaxShownCharacters), Buttons,
+                          QApplication::activeWindow());
+    Box.FullText = Shown;
     Box.setWindowModality(Qt::ApplicationModal);
     Box.setTextFormat(Qt::PlainText);
     if (Buttons.testFlag(QMessageBox::Cancel))

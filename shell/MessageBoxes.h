@@ -12,6 +12,7 @@ QString ApplicationTitle();
 void SetApplicationTitle(const QString& Title);
 
 // A box with the given icon and buttons, no sound; returns the button pressed.
+// No box grows past the screen: a long text is cut, and an ellipsis marks the cut.
 // Escape and the close box act only when the box has a Cancel button or a single
 // button, so a Yes/No box cannot be left without choosing.
 QMessageBox::StandardButton ShowMessageBox(const QString& Text, QMessageBox::Icon Icon,

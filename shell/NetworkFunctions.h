@@ -1,24 +1,59 @@
-// The program's one network use: a blocking HTTP GET whose answer comes back as
-// lines of text (the about window's version check).
+// The program's one network use: an HTTP GET whose answer comes back as lines of
+// text (the about window's version check). The call returns when the exchange
+// ends; whatever the server does, it ends within the limits below.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 // How long a connection may stay silent before the request is given up, in milliseconds.
 constexpr int HttpTransferTimeout = 90000;
 
-// Sends a GET for URL and waits for the exchange to end. Meanwhile the cursor is busy
-// and user input is held back (timers and network events still run).
+// What a server may cost the program. A server that goes past any of them has given
+// no answer.
+struct THttpLimits {
+    // Milliseconds without data.
+    int TransferTimeout = HttpTransferTimeout;
+    // Milliseconds for the whole exchange, however the data trickles in.
+    int TotalTimeout = 30000;
+    // Bytes of the body; a longer body is not read on.
+    qint64 MaxBodySize = 64 * 1024;
+    // Redirects followed, each only to the host asked first.
+    int MaxRedirects = 3;
+};
+
+// Lets the user stop a request that is under way (the about window's Escape and
+// close box).
+class THttpCancel : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void Cancel();
+    bool IsCancelled() const { return FCancelled; }
+
+signals:
+    void Cancelled();
+
+private:
+    bool FCancelled = false;
+};
+
+// Sends a GET for URL and waits for the exchange to end, with the cursor busy.
+// Without ACancel user input is held back meanwhile; with it, user input goes on
+// (modal windows still keep the rest of the program out of reach), so that the
+// user can cancel.
 //
-// When the server answers, whatever the HTTP status, Lines is replaced by the body
-// split into lines and the result is true. CR LF, LF and CR each end a line; a final
-// line break adds no empty line, an empty body gives no line. The body is decoded from
-// UTF-8 or UTF-16 when it starts with a byte-order mark, else from the system's 8-bit
-// code page. When no answer comes (no connection, or ATransferTimeout milliseconds
-// without data), Lines is left as it was and the result is false.
-bool HttpGetLines(const QString& URL, QStringList& Lines,
-                  int ATransferTimeout = HttpTransferTimeout);
+// When the server answers within ALimits, whatever the HTTP status, Lines is
+// replaced by the body split into lines and the result is true. CR LF, LF and CR
+// each end a line; a final line break adds no empty line, an empty body gives no
+// line. The body is decoded from UTF-8 or UTF-16 when it starts with a byte-order
+// mark, from UTF-8 when it is valid UTF-8, else from the active language's Windows
+// code page. When no answer comes (no connection, silence, the overall limit, a body
+// too long, a redirect elsewhere or too many of them, or the user cancelled), Lines
+// is left as it was and the result is false.
+bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALimits = {},
+                  THttpCancel* ACancel = nullptr);
 
 // Text split into lines by the rules above.
 QStringList SplitLines(const QString& AText);

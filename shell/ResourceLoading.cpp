@@ -1,7 +1,9 @@
 #include "ResourceLoading.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -116,8 +118,27 @@ QPixmap LoadResourcePixmap(const QString& AResourceType, const QString& AResourc
                              ADevicePixelRatio);
 }
 
+namespace {
+// Icons made so far, by file. An icon's pixmaps key the pictures Qt derives from
+// them (disabled and selected looks, other sizes) in the pixmap cache: a new icon
+// for every window would fill the cache with pictures never used again.
+QHash<QString, QIcon>& Icons() {
+    static QHash<QString, QIcon> icons;
+    static const bool cleanUp = [] {
+        // Pixmaps are released while the application still exists.
+        qAddPostRoutine([] { Icons().clear(); });
+        return true;
+    }();
+    (void)cleanUp;
+    return icons;
+}
+} // namespace
+
 QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceName) {
     const QString fileName = ResourceFileName(AResourceType, AResourceName);
+    const auto made = Icons().constFind(fileName);
+    if (made != Icons().cend())
+        return *made;
     const QSize natural = PictureFileSize(fileName);
     QIcon icon;
     // Plain pixmaps of each pixel size; QIcon picks the one that fits the
@@ -130,6 +151,7 @@ QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceNam
     }
     for (const QSize& size : sizes)
         icon.addPixmap(RenderPictureFile(fileName, size, 1.0));
+    Icons().insert(fileName, icon);
     return icon;
 }
 

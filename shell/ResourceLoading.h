@@ -76,7 +76,8 @@ QPixmap LoadResourcePixmap(const QString& AResourceType, const QString& AResourc
                            QSize ASize = QSize(), qreal ADevicePixelRatio = 0);
 
 // The picture as an icon for buttons and windows, rendered at its natural size for 1x, 2x
-// and 3x screens; the application icon also at the usual icon sizes up to 256.
+// and 3x screens; the application icon also at the usual icon sizes up to 256. Each
+// picture's icon is made once and shared by every window that asks for it.
 // Throws EResourceNotFound or EInvalidGraphic.
 QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceName);
 

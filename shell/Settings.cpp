@@ -1,5 +1,9 @@
 #include "Settings.h"
 
+#include "LanguageSupport.h"
+#include "MessageBoxes.h"
+
+#include <QDir>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -8,6 +12,30 @@ namespace {
 QString& StoreFileOverride() {
     static QString Path;
     return Path;
+}
+
+TSettingsStore::TWriteFailureHandler& WriteFailureHandler() {
+    static TSettingsStore::TWriteFailureHandler Handler;
+    return Handler;
+}
+
+// Whether this run has reported a failed write already.
+bool& WriteFailureReported() {
+    static bool Reported = false;
+    return Reported;
+}
+
+void ReportWriteFailure(const QString& StoreName) {
+    if (WriteFailureReported())
+        return;
+    WriteFailureReported() = true;
+    if (WriteFailureHandler()) {
+        WriteFailureHandler()(StoreName);
+        return;
+    }
+    ShowErrorMessage(
+        LanguageText(QStringLiteral("TFormMain"), QStringLiteral("sSettingsNotSaved")) +
+        QStringLiteral(":\r\n") + QDir::toNativeSeparators(StoreName));
 }
 
 // "Software\Ternwick\Kavorin\Settings" -> "Settings". QSettings is already scoped to
@@ -58,9 +86,17 @@ TSettingsStore::~TSettingsStore() {
 }
 
 void TSettingsStore::Close() {
-    if (FSettings)
+    if (FSettings) {
         FSettings->sync();
+        if (FWritten && FSettings->status() == QSettings::AccessError)
+            ReportWriteFailure(FSettings->fileName());
+    }
     FSettings.reset();
+}
+
+void TSettingsStore::SetWriteFailureHandler(TWriteFailureHandler AHandler) {
+    WriteFailureHandler() = std::move(AHandler);
+    WriteFailureReported() = false;
 }
 
 void TSettingsStore::SetStoreFile(const QString& IniFilePath) {
@@ -145,4 +181,5 @@ void TSettingsStore::WriteString(const QString& Section, const QString& Name,
     if (!FSettings || Name.isEmpty())
         return;
     FSettings->setValue(ValueKey(Section, Name), Value);
+    FWritten = true;
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -48,7 +49,9 @@ public:
     void WriteString(const QString& Section, const QString& Name, const QString& Value);
 
     // Writes pending values out and releases the store; later reads give their
-    // defaults and later writes are dropped.
+    // defaults and later writes are dropped. When the values cannot be written (a
+    // read-only folder, a full disk), the write-failure handler is told, the first
+    // time in a run only.
     void Close();
     bool IsOpen() const { return FSettings != nullptr; }
 
@@ -57,11 +60,19 @@ public:
     static void SetStoreFile(const QString& IniFilePath);
     static QString StoreFile();
 
+    // What is done the first time values cannot be written; AStoreName is the file
+    // (or registry key) that failed. The default tells the user in an error box, so
+    // that preferences are not lost silently. Setting a handler (an empty one
+    // restores the default) lets the next failure be reported again.
+    using TWriteFailureHandler = std::function<void(const QString& AStoreName)>;
+    static void SetWriteFailureHandler(TWriteFailureHandler AHandler);
+
 private:
     QString ValueKey(const QString& Section, const QString& Name) const;
     // The stored text, or no value when it is missing or not a single text.
     bool ReadText(const QString& Section, const QString& Name, QString& Text) const;
 
     std::unique_ptr<QSettings> FSettings;
+    bool FWritten = false;
     QString FGroup; // the key path below "Software\Ternwick\Kavorin", '/'-separated
 };

@@ -10,11 +10,13 @@
 #include "UpDown.h"
 #include "WindowStyle.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,8 +48,20 @@ template <class TWidget> TWidget* Named(TWidget* AWidget, const char* AName) {
 // The flag beside a language file, at the list's picture size; a transparent
 // picture where there is none, so that picture i stays with language i.
 QPixmap LoadFlag(const QString& APath) {
+    // A flag is a small picture: anything else under its name (a FIFO, a huge or
+    // damaged file) gives the empty flag instead of blocking or filling memory.
+    constexpr qint64 MaxFlagFileSize = 256 * 1024;
+    constexpr int MaxFlagSide = 256;
     QPixmap flag;
-    if (QFileInfo::exists(APath) && flag.load(APath) && !flag.isNull()) {
+    QByteArray bytes;
+    if (ReadRegularFile(APath, MaxFlagFileSize, bytes) == TLanguageFile::TReadError::None) {
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= MaxFlagSide && size.height() <= MaxFlagSide)
+            flag = QPixmap::fromImage(reader.read());
+    }
+    if (!flag.isNull()) {
         if (flag.size() != FlagSize)
             flag = flag.scaled(FlagSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return flag;

@@ -8,27 +8,20 @@
 #include "ResourceLoading.h"
 #include "Settings.h"
 
-#include <QDir>
 #include <QHelpEvent>
 #include <QLockFile>
-#include <QProxyStyle>
+#include <QScopeGuard>
 #include <QToolTip>
 #include <memory>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
-// Tool-tips appear after 400 ms ...
-class TKavorinStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint AHint, const QStyleOption* AOption, const QWidget* AWidget,
-                  QStyleHintReturn* AReturn) const override {
-        if (AHint == SH_ToolTip_WakeUpDelay)
-            return 400;
-        return QProxyStyle::styleHint(AHint, AOption, AWidget, AReturn);
-    }
-};
-
-// ... and disappear after 5 seconds.
+// Tool-tips appear after 400 ms (TKavorinStyle) and disappear after 5 seconds.
 class TToolTipTime : public QObject {
 public:
     using QObject::QObject;
@@ -61,9 +54,27 @@ int main(int argc, char* argv[]) {
     Languages = languages.get();
 
     // Held while the program runs, so that outside tools can tell it is running;
-    // the outcome is not examined: a second instance starts all the same.
-    QLockFile mutex(QDir::temp().filePath(QStringLiteral("Kavorin.lock")));
-    mutex.tryLock(0);
+    // the outcome is not examined: a second instance starts all the same. It is the
+    // user's own: on Windows a named mutex of the session, elsewhere a lock file in
+    // the user's runtime folder, where no other user can hold it.
+#ifdef Q_OS_WIN
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Kavorin");
+    if (mutex)
+        WaitForSingleObject(mutex, 0);
+    const auto releaseMutex = qScopeGuard([mutex] {
+        if (mutex) {
+            ReleaseMutex(mutex);
+            CloseHandle(mutex);
+        }
+    });
+#else
+    const QString lockPath = InstanceLockPath();
+    std::optional<QLockFile> mutex;
+    if (!lockPath.isEmpty()) {
+        mutex.emplace(lockPath);
+        mutex->tryLock(0);
+    }
+#endif
     SetApplicationTitle(QStringLiteral("Kavorin"));
     QApplication::setWindowIcon(
         LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN")));

@@ -60,6 +60,7 @@ private slots:
     void draftPanelOpensAndCloses();
     void draftPreferenceOffOpensNarrow();
     void homepageLinkOpensProductPage();
+    void homepageLinkFailureNamesAddress();
     void optionsButtonOpensResultsMenu();
     void sideWindowButtonsStoreTheirState();
     void sideWindowsOpenAttachedAndFollow();
@@ -453,6 +454,22 @@ void TestComputations::homepageLinkOpensProductPage() {
     QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("http://www.ternwick.com/?pg=1&pid=3"))});
+}
+
+void TestComputations::homepageLinkFailureNamesAddress() {
+    SetUrlOpener([](const QUrl&) { return false; });
+    const auto restore = qScopeGuard([] { SetUrlOpener({}); });
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    TOpenWindow open(TFormComputations::pgCube);
+    QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    QTest::mouseClick(open.Window->findChild<QLabel*>(QStringLiteral("HomepageLink")),
+                      Qt::LeftButton);
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Text,
+             QStringLiteral("Kavorin could not open this. Please open it yourself:\n"
+                            "http://www.ternwick.com/?pg=1&pid=3"));
 }
 
 void TestComputations::optionsButtonOpensResultsMenu() {

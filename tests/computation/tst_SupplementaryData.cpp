@@ -426,16 +426,23 @@ void TestSupplementaryData::massLeftEmpty_data() {
     QTest::addColumn<QString>("density");
     QTest::addColumn<Extended>("side");
     QTest::addColumn<QString>("massName");
-    QTest::newRow("zero density") << "0" << Extended(2) << "Mass at preset density (0)";
-    QTest::newRow("negative density") << "-3" << Extended(2) << "Mass at preset density (-3)";
+    QTest::addColumn<QString>("mass");
+    // A density the settings dialog refuses, stored another way: the mass row says so.
+    const QString invalid = QStringLiteral("invalid density");
+    QTest::newRow("zero density") << "0" << Extended(2) << "Mass at preset density (0)" << invalid;
+    QTest::newRow("negative density")
+        << "-3" << Extended(2) << "Mass at preset density (-3)" << invalid;
+    QTest::newRow("negative zero")
+        << "-0" << Extended(2) << "Mass at preset density (0)" << invalid;
     QTest::newRow("mass beyond Extended")
-        << "1E4000" << Extended(1E1000L) << "Mass at preset density (1E4000)";
+        << "1E4000" << Extended(1E1000L) << "Mass at preset density (1E4000)" << QString();
 }
 
 void TestSupplementaryData::massLeftEmpty() {
     QFETCH(QString, density);
     QFETCH(Extended, side);
     QFETCH(QString, massName);
+    QFETCH(QString, mass);
     StorePresetDensity(density);
     GuiTest::TModalWatcher watcher;
     TFakeComputationHost host;
@@ -444,12 +451,15 @@ void TestSupplementaryData::massLeftEmpty() {
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window).last(), massName);
     window.SetValues({1, 2, 3});
-    QCOMPARE(Values(window), (QStringList{"1.00", "2.00", "3.00", QString()}));
+    QCOMPARE(Values(window), (QStringList{"1.00", "2.00", "3.00", mass}));
     QVERIFY2(watcher.Seen().isEmpty(), "no error box on a recalculation");
 
-    // Without a figure there is no mass either.
+    // Without a figure there is no mass either; the density's state stays.
     host.Figure.reset();
     window.SetValues({});
+    QCOMPARE(Values(window).last(), mass);
+    // Input errors clear every value, the state included.
+    window.ClearValues();
     QCOMPARE(Values(window).last(), QString());
 }
 

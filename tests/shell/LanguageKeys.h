@@ -55,11 +55,14 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TPlaneFigure", "SectorOfCircle"},
 
     // Main window (TFormMain); its caption is the application title, not a text.
+    // "sSettingsNotSaved" is the settings store's message when values cannot be written.
     {"TFormMain", "BHelp"},
     {"TFormMain", "sAlwaysOnTop"},
+    {"TFormMain", "sSettingsNotSaved"},
 
     // About window (TFormAbout). "Caption" is also the main window's BAbout, "sFileNotFound"
-    // also the main window's missing help file message.
+    // also the main window's missing help file message, "sCannotOpen" also the main and
+    // computation windows' message when the desktop cannot open a file or address.
     {"TFormAbout", "Caption"},
     {"TFormAbout", "MCheckForNewVersion"},
     {"TFormAbout", "MLicenseAgreement"},
@@ -71,6 +74,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormAbout", "sFileNotFound"},
     {"TFormAbout", "sUnknownError"},
     {"TFormAbout", "sNoResponseFromServer"},
+    {"TFormAbout", "sCannotOpen"},
 
     // Settings dialog (TFormSettings). "Caption" is also the main window's BSettings.
     {"TFormSettings", "Caption"},
@@ -125,6 +129,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "Item"},
     {"TFormSupplementaryData", "Value"},
     {"TFormSupplementaryData", "sDefaultMass"},
+    {"TFormSupplementaryData", "sInvalidDensity"},
     {"TFormSupplementaryData", "sDiagonalOfSolid"},
     {"TFormSupplementaryData", "sDiagonalOfXFace"},
     {"TFormSupplementaryData", "sAreaOfXFace"},

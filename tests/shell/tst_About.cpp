@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -47,6 +48,14 @@ private slots:
     void versionCheckIgnoresDecimalComma();
     void versionCheckWithoutAnswer_data();
     void versionCheckWithoutAnswer();
+    void versionCheckAgainstHostileServer_data();
+    void versionCheckAgainstHostileServer();
+    void closingWindowCancelsCheck_data();
+    void closingWindowCancelsCheck();
+    void desktopFailureNamesWhatToOpen_data();
+    void desktopFailureNamesWhatToOpen();
+    void serverText_data();
+    void serverText();
     void parseVersion_data();
     void parseVersion();
 
@@ -83,6 +92,7 @@ void TestAbout::cleanup() {
     SetProgramFolder(QString());
     SetUrlOpener({});
     TFormAbout::ServerAddress.clear();
+    TFormAbout::CheckLimits = THttpLimits();
 }
 
 void TestAbout::windowShowsTextsOfLanguage_data() {
@@ -280,6 +290,9 @@ void TestAbout::versionCheck_data() {
         << 200 << QByteArray("OK\n") << ok << error << UnknownError << QStringList();
     QTest::newRow("OK with text for a version")
         << 200 << QByteArray("OK\nnew") << ok << error << UnknownError << QStringList();
+    QTest::newRow("a long error text is cut")
+        << 200 << QByteArray("ERROR\n" + QByteArray(60000, 'x')) << ok << error
+        << QString(300, QLatin1Char('x')) + QChar(0x2026) << QStringList();
     QTest::newRow("ERROR without a text")
         << 200 << QByteArray("ERROR") << ok << error << UnknownError << QStringList();
     QTest::newRow("status in lower case")
@@ -306,7 +319,8 @@ void TestAbout::versionCheck() {
     QCOMPARE(server.Requests().size(), 1);
     QCOMPARE(watcher.Seen().size(), 1);
     QCOMPARE(int(watcher.Seen()[0].Icon), icon);
-    QCOMPARE(watcher.Seen()[0].Text, text);
+    // The box may give a long word places to break (zero width spaces).
+    QCOMPARE(QString(watcher.Seen()[0].Text).remove(QChar(0x200B)), text);
     QCOMPARE(FOpenedUrls, opened);
     QVERIFY(!QGuiApplication::overrideCursor());
 }
@@ -397,6 +411,189 @@ void TestAbout::parseVersion() {
         QCOMPARE(parsedMajor, major);
         QCOMPARE(parsedMinor, minor);
     }
+}
+
+void TestAbout::versionCheckAgainstHostileServer_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("one byte at a time") << "drip";
+    QTest::newRow("a body without end") << "flood";
+    QTest::newRow("an error line longer than the body may be") << "long error";
+    QTest::newRow("a redirect to another host") << "other host";
+    QTest::newRow("a redirect loop") << "loop";
+}
+
+// Whatever the server does, the check ends within its limits with the no-answer
+// message, and the window is left as it was.
+void TestAbout::versionCheckAgainstHostileServer() {
+    QFETCH(QString, kind);
+    using TMode = TLocalHttpServer::TMode;
+    std::unique_ptr<TLocalHttpServer> server;
+    if (kind == QLatin1String("drip"))
+        server = std::make_unique<TLocalHttpServer>(HttpEndlessHead(1000000), TMode::Drip, 20);
+    else if (kind == QLatin1String("flood"))
+        server = std::make_unique<TLocalHttpServer>(HttpEndlessHead(), TMode::Flood);
+    else if (kind == QLatin1String("long error"))
+        server = std::make_unique<TLocalHttpServer>(
+            HttpResponse(200, "ERROR\n" + QByteArray(1024 * 1024, 'x')));
+    else if (kind == QLatin1String("other host"))
+        server = std::make_unique<TLocalHttpServer>(
+            [](const QString&) { return HttpRedirect("http://127.0.0.2:1/"); });
+    else
+        server = std::make_unique<TLocalHttpServer>(
+            [](const QString& APath) { return HttpRedirect(APath.toLatin1()); });
+    TFormAbout::ServerAddress = server->Address();
+    TFormAbout::CheckLimits.TotalTimeout = 500;
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    window.MCheckForNewVersionClick();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Text, NoResponse);
+    QVERIFY(server->Requests().size() <= 1 + TFormAbout::CheckLimits.MaxRedirects);
+    QVERIFY(!window.Checking());
+    QVERIFY(window.findChild<QAction*>("MCheckForNewVersion")->isEnabled());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestAbout::closingWindowCancelsCheck_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("close box") << "close";
+}
+
+// While the server keeps silent the window answers the user: the cursor is busy,
+// the command cannot be given twice, and closing the window ends the check at once,
+// without a message.
+void TestAbout::closingWindowCancelsCheck() {
+    QFETCH(QString, how);
+    TLocalHttpServer server(HttpResponse(200, "OK\n1.3\n"), TLocalHttpServer::TMode::Silent);
+    TFormAbout::ServerAddress = server.Address();
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* command = window.findChild<QAction*>("MCheckForNewVersion");
+    bool checkingMeanwhile = false, commandEnabledMeanwhile = true, busyMeanwhile = false;
+    // Once the request has reached the server, the user closes the window.
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (server.Requests().isEmpty())
+            return;
+        closer.stop();
+        checkingMeanwhile = window.Checking();
+        commandEnabledMeanwhile = command->isEnabled();
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busyMeanwhile = cursor && cursor->shape() == Qt::WaitCursor;
+        if (how == QLatin1String("Escape"))
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else if (how == QLatin1String("Enter"))
+            QTest::keyClick(&window, Qt::Key_Return);
+        else
+            window.close();
+    });
+    closer.start();
+    GuiTest::TModalWatcher watcher;
+    command->trigger();
+    QVERIFY(checkingMeanwhile);
+    QVERIFY(!commandEnabledMeanwhile);
+    QVERIFY(busyMeanwhile);
+    QCOMPARE(server.Requests().size(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.Checking());
+    QVERIFY(command->isEnabled());
+    QVERIFY(watcher.Seen().isEmpty());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestAbout::desktopFailureNamesWhatToOpen_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("text");
+    const QString license = QDir::toNativeSeparators(
+        QDir(FProgramFolder.path()).filePath(QStringLiteral("License.txt")));
+    QTest::newRow("mail address") << "English"
+                                  << "mail"
+                                  << "Kavorin could not open this. Please open it yourself:\n"
+                                     "kavorin@ternwick.com";
+    QTest::newRow("home page") << "English"
+                               << "home"
+                               << QStringLiteral("Kavorin could not open this. Please open it "
+                                                 "yourself:\n") +
+                                      ProductPage;
+    QTest::newRow("licence") << "English"
+                             << "license"
+                             << "Kavorin could not open this. Please open it yourself:\n" + license;
+    QTest::newRow("licence, Czech") << "Czech"
+                                    << "license"
+                                    << QStringLiteral("Kavorin to nedokázal otevřít. Otevřete to "
+                                                      "prosím sami:\n") +
+                                           license;
+    QTest::newRow("home page, Slovak") << "Slovak"
+                                       << "home"
+                                       << QStringLiteral("Kavorin to nedokázal otvoriť. Otvorte "
+                                                         "to, prosím, sami:\n") +
+                                              ProductPage + QStringLiteral("&lng=cs");
+}
+
+// When the desktop has no program for a file or address, the user is told what to
+// open by hand.
+void TestAbout::desktopFailureNamesWhatToOpen() {
+    QFETCH(QString, language);
+    QFETCH(QString, what);
+    QFETCH(QString, text);
+    QVERIFY(Environment.LanguageManager().Load(language));
+    QFile license(FProgramFolder.filePath(QStringLiteral("License.txt")));
+    QVERIFY(license.open(QIODevice::WriteOnly));
+    license.close();
+    int attempts = 0;
+    SetUrlOpener([&attempts](const QUrl&) {
+        ++attempts;
+        return false;
+    });
+    TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
+    window.show();
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    if (what == QLatin1String("mail"))
+        QTest::mouseClick(window.findChild<QLabel*>("EmailLink"), Qt::LeftButton);
+    else if (what == QLatin1String("home"))
+        QTest::mouseClick(window.findChild<QLabel*>("HomepageLink"), Qt::LeftButton);
+    else
+        window.findChild<QAction*>("MLicenseAgreement")->trigger();
+    QCOMPARE(attempts, 1);
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen()[0].Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen()[0].Text, text);
+}
+
+void TestAbout::serverText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("short") << "Unknown product."
+                           << "Unknown product.";
+    QTest::newRow("exactly the limit")
+        << QString(300, QLatin1Char('a')) << QString(300, QLatin1Char('a'));
+    QTest::newRow("one over the limit")
+        << QString(301, QLatin1Char('a')) << QString(300, QLatin1Char('a')) + QChar(0x2026);
+    QTest::newRow("a megabyte") << QString(1024 * 1024, QLatin1Char('a'))
+                                << QString(300, QLatin1Char('a')) + QChar(0x2026);
+    QTest::newRow("control characters")
+        << QStringLiteral("Down\tfor\x07now\x1B[2J") << QStringLiteral("Down for now [2J");
+    QTest::newRow("direction overrides")
+        << QStringLiteral("abc\u202Edef") << QStringLiteral("abc def");
+    QTest::newRow("cut between the halves of a character")
+        << QString(299, QLatin1Char('a')) + QString::fromUcs4(U"\U0001D400\U0001D400")
+        << QString(299, QLatin1Char('a')) + QChar(0x2026);
+    QTest::newRow("only blanks") << "  \t "
+                                 << "";
+}
+
+void TestAbout::serverText() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(TFormAbout::ServerText(text), shown);
 }
 
 QTEST_MAIN(TestAbout)

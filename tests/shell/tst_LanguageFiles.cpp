@@ -319,6 +319,8 @@ void TestLanguageFiles::composedTextsLeavePunctuationToTheProgram() {
         {"TFormAbout", "sApplication"},
         {"TFormAbout", "sUpToDate"},
         {"TFormAbout", "sFileNotFound"},
+        {"TFormAbout", "sCannotOpen"},
+        {"TFormMain", "sSettingsNotSaved"},
         {"TFormSettings", "LLanguage"},
         {"TFrameResults", "sCustomPrecision"},
         {"TFrameResults", "MPrecision14Full"},

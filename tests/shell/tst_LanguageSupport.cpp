@@ -5,6 +5,10 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 const QString Undefined = QStringLiteral("[undefined]");
 const QString MissingMessage = QStringLiteral(
@@ -78,6 +82,13 @@ private slots:
     void badFilesDoNotCrash_data();
     void badFilesDoNotCrash();
     void scanRejectsMismatchedNames();
+    void eightBitFileInCodePageOfLanguage_data();
+    void eightBitFileInCodePageOfLanguage();
+    void codePageOfLanguage_data();
+    void codePageOfLanguage();
+    void specialFilesNeverBlock();
+    void unreadableFileReportedOnceByName();
+    void filesReadOncePerLoad();
     void defaultLanguage_data();
     void defaultLanguage();
     void localeLanguageNames();
@@ -304,11 +315,189 @@ void TestLanguageSupport::scanRejectsMismatchedNames() {
     QVERIFY(L->ActiveLanguage().isEmpty());
     QCOMPARE(L->ActiveFile().ReadString(QStringLiteral("TFormMain"), QStringLiteral("BHelp")),
              Undefined);
-    // A rescan reports again and keeps the list in step with the folder.
+    // A rescan keeps the list in step with the folder and does not report again.
     QFile::remove(F.Root.filePath(QStringLiteral("Languages/Czech.ini")));
     L->RefreshList();
     QCOMPARE(L->List(), QStringList({"English"}));
-    QCOMPARE(F.Messages.size(), 6);
+    QCOMPARE(F.Messages.size(), 3);
+}
+
+void TestLanguageSupport::eightBitFileInCodePageOfLanguage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("fileInfo");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("expected");
+    const QByteArray czech("N\xe1pov\xec"
+                           "da \xec\x9a\xe8\xf8\x9e\xfd\xe1\xed\xe9\xf9\xfa\x9d\xef\xf2 "
+                           "\xcc\x8a\xc8\xd8\x8e\xdd\xc1\xcd\xc9\xd9\xda\x8d\xcf\xd2");
+    const QString czechText = QStringLiteral("Nápověda ěščřžýáíéůúťďň ĚŠČŘŽÝÁÍÉŮÚŤĎŇ");
+    QTest::newRow("Czech by Id") << "Czech.ini" << QByteArray("Id=Czech\nAbbr=cs\n") << czech
+                                 << czechText;
+    QTest::newRow("Slovak by Id") << "Slovak.ini" << QByteArray("Id=Slovak\nAbbr=sk\n")
+                                  << QByteArray("\xbe\xe5\xe0\xf4\xe4 \xbc\xc5\xc0\xd4\xc4")
+                                  << QStringLiteral("ľĺŕôä ĽĹŔÔÄ");
+    QTest::newRow("Czech by its code alone")
+        << "Cestina.ini" << QByteArray("Id=Cestina\nAbbr=cs\n") << czech << czechText;
+    QTest::newRow("Czech by the file name, without FileInfo")
+        << "Czech.ini" << QByteArray() << czech << czechText;
+    QTest::newRow("Polish") << "Polish.ini" << QByteArray("Id=Polish\nAbbr=pl\n")
+                            << QByteArray("Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1")
+                            << QStringLiteral("Zażółć gęślą jaźń");
+    QTest::newRow("Hungarian") << "Hungarian.ini" << QByteArray("Id=Hungarian\nAbbr=hu\n")
+                               << QByteArray("\xc1rv\xedzt\xfbr\xf5 t\xfck\xf6rf\xfar\xf3g\xe9p")
+                               << QStringLiteral("Árvíztűrő tükörfúrógép");
+    QTest::newRow("quotes and the euro sign in Windows-1250")
+        << "Czech.ini" << QByteArray("Id=Czech\n")
+        << QByteArray("\x84"
+                      "Dvojit\xe9\x93 \x96 \x80")
+        << QStringLiteral("„Dvojité“ – €");
+    QTest::newRow("English in Windows-1252")
+        << "English.ini" << QByteArray("Id=English\nAbbr=en\n")
+        << QByteArray("Caf\xe9 \x80 \xdf \xfc \xf1") << QStringLiteral("Café € ß ü ñ");
+    QTest::newRow("German in Windows-1252")
+        << "German.ini" << QByteArray("Id=German\nAbbr=de\n") << QByteArray("Gr\xfc\xdf\x65")
+        << QStringLiteral("Grüße");
+    QTest::newRow("unknown language in Windows-1252")
+        << "x.ini" << QByteArray() << QByteArray("\x8a\x9a") << QStringLiteral("Šš");
+    QTest::newRow("valid UTF-8 without a mark")
+        << "Czech.ini" << QByteArray("Id=Czech\n") << czechText.toUtf8() << czechText;
+}
+
+// A file without a byte-order mark that is not UTF-8 is read in the Windows code page
+// of its language, as Windows editors write them.
+void TestLanguageSupport::eightBitFileInCodePageOfLanguage() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, fileInfo);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, expected);
+    QTemporaryDir Dir;
+    QFile File(Dir.filePath(name));
+    QVERIFY(File.open(QIODevice::WriteOnly));
+    if (!fileInfo.isEmpty())
+        File.write("[FileInfo]\r\n" + fileInfo);
+    File.write("[TFormMain]\r\nBHelp=" + value + "\r\n");
+    File.close();
+    const std::unique_ptr<TLanguageFile> Read = TLanguageFile::Read(File.fileName());
+    QVERIFY(Read);
+    QCOMPARE(Read->ReadString(QStringLiteral("TFormMain"), QStringLiteral("BHelp")), expected);
+}
+
+void TestLanguageSupport::codePageOfLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("centralEuropean");
+    for (const char* Name : {"Czech", "cs", "Slovak", "sk", "Polish", "pl", "Hungarian",
+                             "Slovenian", "Croatian", "Romanian", "CZECH"})
+        QTest::newRow(Name) << QString::fromLatin1(Name) << true;
+    for (const char* Name : {"English", "en", "German", "de", "French", "Spanish", "", "Czechia"})
+        QTest::newRow(*Name ? Name : "empty") << QString::fromLatin1(Name) << false;
+}
+
+void TestLanguageSupport::codePageOfLanguage() {
+    QFETCH(QString, language);
+    QFETCH(bool, centralEuropean);
+    QCOMPARE(CodePageOfLanguage(language) == TCodePage::Windows1250, centralEuropean);
+}
+
+// Names in the language folder that are not regular files (a FIFO, a link to a
+// device) would block or never end a read: the scan passes them over and the reader
+// refuses them at once, even when a file turns into a FIFO between the listing and
+// the read.
+void TestLanguageSupport::specialFilesNeverBlock() {
+#ifdef Q_OS_UNIX
+    TFixture F;
+    F.AddFiles(LanguageFiles({"English:en", "Czech:cs"}));
+    const QString Folder = F.Root.filePath(QStringLiteral("Languages/"));
+    QCOMPARE(::mkfifo(QFile::encodeName(Folder + QStringLiteral("Fifo.ini")).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), Folder + QStringLiteral("Zero.ini")));
+    // The settings INI file beside the executable, a FIFO too.
+    QDir(F.Root.path()).mkpath(QStringLiteral("Software/Ternwick"));
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(F.Root.filePath(QStringLiteral("Software/Ternwick/Kavorin")))
+                     .constData(),
+                 0600),
+        0);
+    // Czech.ini becomes a FIFO just before the scan reads it.
+    TLanguageEnvironment Env = F.Environment();
+    Env.FileRead = [&](const QString& Path, bool) {
+        if (!Path.endsWith(QLatin1String("/Czech.ini")))
+            return;
+        QFile::remove(Path);
+        QCOMPARE(::mkfifo(QFile::encodeName(Path).constData(), 0600), 0);
+    };
+    TLanguages L(SettingsKeys::Program, SettingsKeys::SettingsSection, true, std::move(Env));
+    QVERIFY(!L.StartUpFailed());
+    QCOMPARE(L.List(), QStringList{"English"});
+    QCOMPARE(L.ActiveLanguage(), QStringLiteral("English"));
+    // The FIFO in the folder is no file and is passed over; the link to a device and
+    // the file that became a FIFO are named.
+    const QString Unreadable = QStringLiteral("Language file cannot be read:\r\n\r\nFile Name = ");
+    QCOMPARE(F.Messages, QStringList({Unreadable + "Czech.ini", Unreadable + "Zero.ini"}));
+    QVERIFY(!TLanguageFile::Read(Folder + QStringLiteral("Fifo.ini")));
+    TLanguageFile::TReadError Error = TLanguageFile::TReadError::None;
+    QVERIFY(!TLanguageFile::Read(Folder + QStringLiteral("Zero.ini"), &Error));
+    QCOMPARE(Error, TLanguageFile::TReadError::Unreadable);
+#else
+    QSKIP("FIFOs are a Unix matter");
+#endif
+}
+
+// A file that cannot be read is named as such, once in the manager's life however
+// often the folder is scanned (start-up scans twice, each opening of the settings
+// dialog once more).
+void TestLanguageSupport::unreadableFileReportedOnceByName() {
+    TFixture F;
+    F.AddFiles(LanguageFiles({"English:en", "Czech:cs"}));
+    F.AddFiles({{QStringLiteral("Huge.ini"), QByteArray()}, {QStringLiteral("NoId.ini"), "[A]\n"}});
+    QFile Huge(F.Root.filePath(QStringLiteral("Languages/Huge.ini")));
+    QVERIFY(Huge.resize(TLanguageFile::MaxSize + 1));
+    auto L = F.Create(true);
+    L->RefreshList();
+    L->RefreshList();
+    QCOMPARE(L->List(), QStringList({"Czech", "English"}));
+    QCOMPARE(F.Messages,
+             QStringList({QStringLiteral("Language file cannot be read:\r\n\r\nFile Name = "
+                                         "Huge.ini\r\n(larger than 16 MB)"),
+                          QStringLiteral("Language File Name and its [.ini]FileInfo.Id key "
+                                         "mismatch:\r\n\r\nFile Name = NoId.ini\r\n"
+                                         "[.ini]FileInfo.Id = [undefined]")}));
+    // A file exactly at the limit is still read.
+    QVERIFY(Huge.resize(TLanguageFile::MaxSize));
+    TLanguageFile::TReadError Error = TLanguageFile::TReadError::TooLarge;
+    QVERIFY(TLanguageFile::Read(Huge.fileName(), &Error));
+    QCOMPARE(Error, TLanguageFile::TReadError::None);
+}
+
+// Start-up reads each file's identity once and the chosen file once in full; later
+// scans read only what changed.
+void TestLanguageSupport::filesReadOncePerLoad() {
+    TFixture F;
+    QMap<QString, QByteArray> Files = LanguageFiles({"English:en", "Czech:cs"});
+    // Large enough that reading it three times would show at start-up.
+    Files[QStringLiteral("English.ini")] +=
+        QByteArray("[Padding]\r\n") + QByteArray("Key=Value\r\n").repeated(200000);
+    F.AddFiles(Files);
+    QStringList Whole, Identity;
+    TLanguageEnvironment Env = F.Environment();
+    Env.FileRead = [&](const QString& Path, bool AWhole) {
+        (AWhole ? Whole : Identity) << QFileInfo(Path).fileName();
+    };
+    TLanguages L(SettingsKeys::Program, SettingsKeys::SettingsSection, true, std::move(Env));
+    QCOMPARE(L.ActiveLanguage(), QStringLiteral("English"));
+    QCOMPARE(Whole, QStringList{"English.ini"});
+    QCOMPARE(Identity, QStringList({"Czech.ini", "English.ini"}));
+    L.RefreshList();
+    QCOMPARE(Identity.size(), 2);
+    // A changed file is read again, and only it.
+    QFile Czech(F.Root.filePath(QStringLiteral("Languages/Czech.ini")));
+    QVERIFY(Czech.open(QIODevice::Append));
+    Czech.write("[TFormAbout]\r\nCaption=O programu\r\n");
+    Czech.close();
+    L.RefreshList();
+    QCOMPARE(Identity, QStringList({"Czech.ini", "English.ini", "Czech.ini"}));
+    QVERIFY(L.Load(QStringLiteral("Czech")));
+    QCOMPARE(Whole, QStringList({"English.ini", "Czech.ini"}));
+    QCOMPARE(L.ActiveFile().ReadString(QStringLiteral("TFormAbout"), QStringLiteral("Caption")),
+             QStringLiteral("O programu"));
 }
 
 void TestLanguageSupport::defaultLanguage_data() {
@@ -378,7 +567,7 @@ void TestLanguageSupport::localeLanguageNames() {
     const auto Restore = qScopeGuard([&] { QLocale::setDefault(Saved); });
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
     TLanguages Plain(SettingsKeys::Program, SettingsKeys::SettingsSection, false,
-                     TLanguageEnvironment{F.Root.path(), {}, {}, {}, {}});
+                     TLanguageEnvironment{F.Root.path(), {}, {}, {}, {}, {}});
     QCOMPARE(Plain.RegionalFormatLanguage(), QStringLiteral("Slovak"));
     QCOMPARE(Plain.NonUnicodeLanguage(), TLanguages::LocaleLanguageName(QLocale::system()));
 }
@@ -465,7 +654,7 @@ void TestLanguageSupport::startUpMessageIsABox() {
     GuiTest::TModalWatcher Watcher;
     Watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
     TLanguages L(SettingsKeys::Program, SettingsKeys::SettingsSection, true,
-                 TLanguageEnvironment{Root.path(), {}, {}, {}, {}});
+                 TLanguageEnvironment{Root.path(), {}, {}, {}, {}, {}});
     QVERIFY(L.StartUpFailed());
     QCOMPARE(Watcher.Seen().size(), 1);
     QCOMPARE(Watcher.Seen().at(0).Text, QString(MissingMessage).replace("\r\n", "\n"));

@@ -7,10 +7,16 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 QRect Centred(const QSize& ASize) {
@@ -29,6 +35,10 @@ private slots:
     void firstStartCentresAndStoresPosition();
     void storedPositionIsRestored();
     void incompletePositionCentres();
+    void hugeStoredPositionStaysOnScreen_data();
+    void hugeStoredPositionStaysOnScreen();
+    void instanceLockIsTheUsersOwn();
+    void positionThatCannotBeSavedIsReported();
     void buttonsTakeLanguageTexts();
     void solidButtonOpensItsPageWithMainWindowStyle();
     void functionButtonsOpenTheirWindows_data();
@@ -36,6 +46,8 @@ private slots:
     void helpOpensFileOfLanguage_data();
     void helpOpensFileOfLanguage();
     void missingHelpFileIsReported();
+    void helpThatCannotBeOpenedIsNamed_data();
+    void helpThatCannotBeOpenedIsNamed();
     void f1InComputationWindowOpensHelp();
 
 private:
@@ -71,6 +83,14 @@ void TestMain::correctPosition_data() {
     QTest::newRow("over the task bar") << QPoint(100, 730) << QPoint(100, 704);
     QTest::newRow("across both monitors") << QPoint(1700, 100) << QPoint(1472, 100);
     QTest::newRow("on the right monitor") << QPoint(2500, 744) << QPoint(2500, 744);
+    // Edges near the ends of the integer range must not wrap around.
+    QTest::newRow("near the largest integer")
+        << QPoint(2147483300, 2147483400) << QPoint(3392, 744);
+    QTest::newRow("one below the largest integer")
+        << QPoint(2147483646, 2147483646) << QPoint(3392, 744);
+    QTest::newRow("largest left, top inside") << QPoint(2147483646, 100) << QPoint(3392, 100);
+    QTest::newRow("the smallest integer")
+        << QPoint(-2147483647 - 1, -2147483647 - 1) << QPoint(0, 0);
 }
 
 void TestMain::correctPosition() {
@@ -117,6 +137,78 @@ void TestMain::incompletePositionCentres() {
     }
     TFormMain window;
     QCOMPARE(window.geometry(), Centred(window.size()));
+}
+
+// A position stored near the ends of the integer range is pulled onto the screen,
+// not wrapped around to the other end, and the corrected place is what is kept.
+void TestMain::hugeStoredPositionStaysOnScreen_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::newRow("near the largest integer") << 2147483300 << 2147483400;
+    QTest::newRow("one below the largest") << 2147483646 << 2147483646;
+    QTest::newRow("the smallest integer") << int(-2147483647 - 1) << int(-2147483647 - 1);
+}
+
+void TestMain::hugeStoredPositionStaysOnScreen() {
+    QFETCH(int, left);
+    QFETCH(int, top);
+    {
+        TSettingsStore store(SettingsKeys::Position);
+        store.WriteInteger(QString(), QStringLiteral("Top"), top);
+        store.WriteInteger(QString(), QStringLiteral("Left"), left);
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    {
+        TFormMain window;
+        QVERIFY2(screen.contains(window.geometry()),
+                 qPrintable(QStringLiteral("%1, %2").arg(window.x()).arg(window.y())));
+    }
+    TSettingsStore store(SettingsKeys::Position);
+    const QPoint kept(store.ReadInteger(QString(), QStringLiteral("Left"), 0),
+                      store.ReadInteger(QString(), QStringLiteral("Top"), 0));
+    QVERIFY(screen.contains(QRect(kept, QSize(448, 336))));
+}
+
+// The lock that marks a running Kavorin is the user's own, in a folder that only
+// the user can enter, never in the temporary folder that all users share.
+void TestMain::instanceLockIsTheUsersOwn() {
+    const QString path = InstanceLockPath();
+    QVERIFY(!path.isEmpty());
+    const QString folder = QFileInfo(path).absolutePath();
+    QCOMPARE(folder, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    QVERIFY(folder != QDir::tempPath());
+#ifdef Q_OS_UNIX
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QCOMPARE(QFileInfo(folder).permissions() & others, QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(folder).ownerId(), uint(::getuid()));
+#endif
+}
+
+// When the position cannot be stored at the end, the user is told, once.
+void TestMain::positionThatCannotBeSavedIsReported() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("Ternwick")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString storePath = dir.filePath(QStringLiteral("Ternwick/Kavorin.ini"));
+    TSettingsStore::SetStoreFile(storePath);
+    TSettingsStore::SetWriteFailureHandler({});
+    const auto restore = qScopeGuard([this] {
+        TSettingsStore::SetStoreFile(Environment.Settings().FilePath());
+        TSettingsStore::SetWriteFailureHandler({});
+    });
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    for (int run = 0; run < 2; ++run)
+        TFormMain window;
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen().first().Text,
+             QStringLiteral("The settings cannot be saved. Please check that this file can be "
+                            "written:\n") +
+                 QDir::toNativeSeparators(storePath));
 }
 
 void TestMain::buttonsTakeLanguageTexts() {
@@ -219,6 +311,45 @@ void TestMain::missingHelpFileIsReported() {
     QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\nHelp_EN.rtf"));
     QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
     QVERIFY(FOpened.isEmpty());
+}
+
+void TestMain::helpThatCannotBeOpenedIsNamed_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("English") << "English"
+                             << "Help_EN.rtf"
+                             << "Kavorin could not open this. Please open it yourself:";
+    QTest::newRow("Czech") << "Czech"
+                           << "Help_CS.rtf"
+                           << QStringLiteral(
+                                  "Kavorin to nedokázal otevřít. Otevřete to prosím sami:");
+    QTest::newRow("Slovak") << "Slovak"
+                            << "Help_CS.rtf"
+                            << QStringLiteral(
+                                   "Kavorin to nedokázal otvoriť. Otvorte to, prosím, sami:");
+}
+
+// The help file exists but the desktop has no program for it: the message gives its
+// whole path, so that the user can open it by hand.
+void TestMain::helpThatCannotBeOpenedIsNamed() {
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const QString path = QDir(FProgramFolder.path()).filePath(file);
+    QFile help(path);
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    SetUrlOpener([](const QUrl&) { return false; });
+    QVERIFY(Environment.LanguageManager().Load(language));
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    TFormMain window;
+    window.findChild<QAbstractButton*>(QStringLiteral("BHelp"))->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
+    QCOMPARE(watcher.Seen().first().Text,
+             message + QLatin1Char('\n') + QDir::toNativeSeparators(path));
 }
 
 void TestMain::f1InComputationWindowOpensHelp() {

@@ -2,6 +2,7 @@
 #include "GuiTestFixture.h"
 #include "MessageBoxes.h"
 
+#include <QScreen>
 #include <QtTest>
 #include <stdexcept>
 
@@ -17,6 +18,8 @@ private slots:
     void okBoxClosesWithEscape();
     void unexpectedQuestionIsRecordedAndDeclined();
     void crLfBecomesLineBreak();
+    void hugeTextStaysOnScreen_data();
+    void hugeTextStaysOnScreen();
     void titleBeforeAndAfterItIsSet();
     void errorReportText_data();
     void errorReportText();
@@ -212,6 +215,63 @@ void TestMessageBoxes::errorEscapingAHandlerIsReported() {
     QCoreApplication::sendEvent(&Handler, &Second);
     QCOMPARE(Handler.Completed, 1);
     QVERIFY(Watcher.Unexpected().isEmpty());
+}
+
+void TestMessageBoxes::hugeTextStaysOnScreen_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+    const int Megabyte = 1024 * 1024;
+    QTest::newRow("short text, kept whole") << QStringLiteral("No response.") << false;
+    QTest::newRow("1 MB on one line") << QString(Megabyte, QLatin1Char('x')) << true;
+    QTest::newRow("1 MB of words") << QStringLiteral("word ").repeated(Megabyte / 5) << true;
+    QTest::newRow("1 MB of short lines")
+        << QStringLiteral("line\r\n").repeated(Megabyte / 6) << true;
+    QTest::newRow("1 MB of empty lines") << QStringLiteral("\n").repeated(Megabyte) << true;
+    QTest::newRow("1 MB of letters outside the first plane")
+        << QString::fromUcs4(U"\U0001D400").repeated(Megabyte / 2) << true;
+}
+
+// However long the text, the box fits the screen and its button can be pressed; a
+// text that had to be cut ends in an ellipsis.
+void TestMessageBoxes::hugeTextStaysOnScreen() {
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    const QRect Screen = QGuiApplication::primaryScreen()->availableGeometry();
+    GuiTest::TModalWatcher Watcher;
+    QRect BoxGeometry, ButtonGeometry;
+    bool ButtonVisible = false;
+    QString Shown;
+    Watcher.Expect([&](QWidget* Modal) {
+        auto* Box = qobject_cast<QMessageBox*>(Modal);
+        QAbstractButton* Ok = Box ? Box->button(QMessageBox::Ok) : nullptr;
+        if (!Ok)
+            return;
+        BoxGeometry = Box->frameGeometry();
+        ButtonGeometry = QRect(Ok->mapTo(Box, QPoint(0, 0)), Ok->size());
+        ButtonVisible = Ok->isVisible();
+        Shown = Box->text();
+        Ok->click();
+    });
+    ShowErrorMessage(text);
+    QCOMPARE(Watcher.Seen().size(), 1);
+    QVERIFY2(
+        BoxGeometry.height() <= Screen.height() && BoxGeometry.width() <= Screen.width(),
+        qPrintable(QStringLiteral("%1 x %2").arg(BoxGeometry.width()).arg(BoxGeometry.height())));
+    QVERIFY(ButtonVisible);
+    QVERIFY(QRect(QPoint(0, 0), BoxGeometry.size()).contains(ButtonGeometry));
+    QCOMPARE(Shown.endsWith(QChar(0x2026)), cut);
+    if (!cut) {
+        QCOMPARE(Shown, text);
+        return;
+    }
+    // What shows is the text's beginning (with places to break long words), without
+    // half a character at the cut.
+    QString Begin = Shown.chopped(1).remove(QChar(0x200B));
+    QVERIFY(Begin.size() <= 2000);
+    while (!Begin.isEmpty() && Begin.back().isSpace())
+        Begin.chop(1);
+    QVERIFY(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).startsWith(Begin));
+    QVERIFY(Begin.isEmpty() || !Begin.back().isHighSurrogate());
 }
 
 int main(int argc, char* argv[]) {

@@ -2,6 +2,8 @@
 #include "Settings.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -20,6 +22,8 @@ private slots:
     void keyExists();
     void closedStoreReadsDefaults();
     void damagedStoreReadsDefaults();
+    void writeFailureIsToldOnce_data();
+    void writeFailureIsToldOnce();
 
 private:
     // Stores Text as the raw value "Settings/Name", as a hand-edited store would.
@@ -209,6 +213,61 @@ void TestSettings::damagedStoreReadsDefaults() {
     QCOMPARE(Reg.ReadInteger(QString(), QStringLiteral("Precision"), 2), 2);
     QCOMPARE(Reg.ReadBool(QString(), QStringLiteral("ShowDraft"), true), true);
     QCOMPARE(Reg.ReadString(QString(), QStringLiteral("PresetDensity"), QString()), QString());
+}
+
+void TestSettings::writeFailureIsToldOnce_data() {
+    QTest::addColumn<QString>("blocker");
+    // Where the store's folder should be, something that is not a folder: the
+    // store cannot be written, whoever runs the test (root passes file modes by).
+    QTest::newRow("a file where the folder should be") << "file";
+    QTest::newRow("a folder that cannot hold files") << "proc";
+}
+
+// Preferences that cannot be written are not lost silently: the handler hears of
+// it once in a run, however many writes fail; reads alone never report.
+void TestSettings::writeFailureIsToldOnce() {
+    QFETCH(QString, blocker);
+    QTemporaryDir Dir;
+    QString StorePath;
+    if (blocker == QLatin1String("file")) {
+        QFile Blocker(Dir.filePath(QStringLiteral("Ternwick")));
+        QVERIFY(Blocker.open(QIODevice::WriteOnly));
+        StorePath = Dir.filePath(QStringLiteral("Ternwick/Kavorin.ini"));
+    } else {
+        StorePath = QStringLiteral("/proc/self/Kavorin.ini");
+        if (!QFileInfo(QStringLiteral("/proc/self")).isDir())
+            QSKIP("no /proc here");
+    }
+    QStringList Told;
+    TSettingsStore::SetWriteFailureHandler([&Told](const QString& Name) { Told << Name; });
+    TSettingsStore::SetStoreFile(StorePath);
+    const auto Restore = qScopeGuard([this] {
+        TSettingsStore::SetStoreFile(Sandbox.FilePath());
+        TSettingsStore::SetWriteFailureHandler({});
+    });
+    {
+        TSettingsStore Reg(SettingsKeys::Settings);
+        QCOMPARE(Reg.ReadInteger(QString(), QStringLiteral("Precision"), 2), 2);
+    }
+    QVERIFY(Told.isEmpty());
+    for (int Precision : {3, 4}) {
+        TSettingsStore Reg(SettingsKeys::Settings);
+        Reg.WriteInteger(QString(), QStringLiteral("Precision"), Precision);
+    }
+    {
+        TSettingsStore Position(SettingsKeys::Position);
+        Position.WriteInteger(QString(), QStringLiteral("Top"), 10);
+        Position.Close();
+    }
+    QCOMPARE(Told, QStringList{StorePath});
+    // A store that can be written says nothing.
+    TSettingsStore::SetStoreFile(Sandbox.FilePath());
+    TSettingsStore::SetWriteFailureHandler([&Told](const QString& Name) { Told << Name; });
+    {
+        TSettingsStore Reg(SettingsKeys::Settings);
+        Reg.WriteInteger(QString(), QStringLiteral("Precision"), 5);
+    }
+    QCOMPARE(Told.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

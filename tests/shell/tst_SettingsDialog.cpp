@@ -16,6 +16,10 @@
 #include <QScopeGuard>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 template <class T> T* Find(const QWidget& ADialog, const QString& AName) {
@@ -81,6 +85,8 @@ private slots:
     void okRefusesInvalidDensity();
     void densityEditFollowsCheckBox();
     void languageListShowsFlags();
+    void flagThatIsNoPictureStaysEmpty_data();
+    void flagThatIsNoPictureStaysEmpty();
     void textsOfLanguage_data();
     void textsOfLanguage();
     void languageSwitch_data();
@@ -392,6 +398,53 @@ void TestSettingsDialog::languageListShowsFlags() {
         QCOMPARE(flag.size(), QSize(16, 12));
         QVERIFY(!list->itemIcon(i).isNull());
         QCOMPARE(IsTransparent(flag), list->itemText(i) == QLatin1String("Slovak"));
+    }
+}
+
+void TestSettingsDialog::flagThatIsNoPictureStaysEmpty_data() {
+    QTest::addColumn<QString>("kind");
+#ifdef Q_OS_UNIX
+    QTest::newRow("a FIFO") << "fifo";
+#endif
+    QTest::newRow("a picture of 10000 x 10000 pixels") << "huge picture";
+    QTest::newRow("a file of a megabyte") << "huge file";
+    QTest::newRow("not a picture") << "junk";
+}
+
+// Whatever stands under a flag's name, the dialog opens at once and shows the
+// language without a flag.
+void TestSettingsDialog::flagThatIsNoPictureStaysEmpty() {
+    QFETCH(QString, kind);
+    const QString flagPath = Texts.Manager().LanguageFolderPath() + QStringLiteral("Czech.bmp");
+    const QString keptPath = flagPath + QStringLiteral(".kept");
+    QVERIFY(QFile::rename(flagPath, keptPath));
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(flagPath);
+        QFile::rename(keptPath, flagPath);
+    });
+    if (kind == QLatin1String("fifo")) {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(flagPath).constData(), 0600), 0);
+#endif
+    } else {
+        QFile file(flagPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == QLatin1String("huge picture")) {
+            QImage picture(10000, 10000, QImage::Format_Mono);
+            picture.fill(0);
+            QVERIFY(picture.save(&file, "BMP"));
+        } else if (kind == QLatin1String("huge file")) {
+            file.write(QByteArray(1024 * 1024, 'B'));
+        } else {
+            file.write("BM not a bitmap");
+        }
+    }
+    TFormSettings dialog(nullptr);
+    auto* list = Find<QComboBox>(dialog, QStringLiteral("CBLanguage"));
+    QCOMPARE(dialog.Flags().size(), list->count());
+    for (int i = 0; i < list->count(); ++i) {
+        QCOMPARE(dialog.Flags().at(i).size(), QSize(16, 12));
+        QCOMPARE(IsTransparent(dialog.Flags().at(i)), list->itemText(i) == QLatin1String("Czech"));
     }
 }
 
