@@ -5,7 +5,6 @@
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
-#include "Main.h"
 #include "NumberEdit.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"
@@ -28,8 +27,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
-
-TFormComputations* FormComputations = nullptr;
 
 const QColor TFormComputations::BackgroundColor(245, 243, 239);
 
@@ -107,8 +104,6 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     for (const char* name : {"Pyramid_N", "Prism_N", "TruncatedPyramid_N"})
         if (QLineEdit* edit = Entry(name))
             edit->clear();
-
-    FormComputations = this;
 }
 
 TFormComputations::~TFormComputations() {
@@ -116,8 +111,6 @@ TFormComputations::~TFormComputations() {
     delete FSupplementaryData;
     delete FFormulas;
     FSolidFigure.reset();
-    if (FormComputations == this)
-        FormComputations = nullptr;
 }
 
 QWidget* TFormComputations::AddPage(const char* AName) {
@@ -357,13 +350,6 @@ void TFormComputations::HomepageLinkClick() {
 
 // --- Side windows and the options menu ------------------------------------------
 
-namespace {
-// Side windows take the main window's style, as every window it opens does.
-QWidget* StyleSource(QWidget* AFallback) {
-    return FormMain ? FormMain : AFallback;
-}
-} // namespace
-
 void TFormComputations::BFormulasClick() {
     const bool down = BFormulas->isChecked();
     {
@@ -379,7 +365,7 @@ void TFormComputations::BFormulasClick() {
     if (FFormulas)
         return;
     FFormulas = new TFormFormulas(this, FPrimaryClientWidth);
-    TakeWindowStyle(FFormulas, StyleSource(this));
+    TakeWindowStyle(FFormulas, StyleSource());
     connect(
         FFormulas, &TFormFormulas::Closed, this,
         [this] {
@@ -410,6 +396,12 @@ void TFormComputations::ShowFormulaPicture() {
     PostMoveSideWindows();
 }
 
+QWidget* TFormComputations::StyleSource() {
+    // The side windows take the main window's style, as every window it opens
+    // does; the main window is this window's owner.
+    return parentWidget() ? parentWidget()->window() : this;
+}
+
 void TFormComputations::BSupplementaryDataClick() {
     const bool down = BSupplementaryData->isChecked();
     {
@@ -425,7 +417,7 @@ void TFormComputations::BSupplementaryDataClick() {
     if (FSupplementaryData)
         return;
     FSupplementaryData = new TFormSupplementaryData(this, this, FPrimaryClientWidth);
-    TakeWindowStyle(FSupplementaryData, StyleSource(this));
+    TakeWindowStyle(FSupplementaryData, StyleSource());
     connect(
         FSupplementaryData, &TFormSupplementaryData::Closed, this,
         [this] {
@@ -778,8 +770,7 @@ bool TFormComputations::Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifie
         return true;
     }
     if (AKey == Qt::Key_F1) {
-        if (FormMain)
-            FormMain->HelpClick();
+        emit HelpRequested();
         return true;
     }
     return false;

@@ -86,6 +86,8 @@ signals:
     void SupplementaryValuesSent(const std::vector<Extended>& AValues);
     // The current entries give no figure.
     void SupplementaryValuesCleared();
+    // F1 in an entry: the owner opens the help.
+    void HelpRequested();
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
@@ -137,6 +139,8 @@ private:
     void MoveSideWindows();
     // The same, once the code running now has finished.
     void PostMoveSideWindows();
+    // The window whose normal or stay-on-top style the side windows take.
+    QWidget* StyleSource();
 
     // After a variant change the draft, the supplementary rows and the formula
     // picture follow the new variant.
@@ -263,8 +267,5 @@ template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFig
         return nullptr;
     }
 }
-
-// The open computation window, or nullptr while none is open.
-extern TFormComputations* FormComputations;
 
 Q_DECLARE_METATYPE(std::vector<Extended>)

@@ -3,7 +3,7 @@
 // directly above itself; the user cannot move it.
 //
 //     auto* window = new TFormFormulas(this, PrimaryClientWidth());
-//     TakeWindowStyle(window, FormMain);
+//     TakeWindowStyle(window, this);
 //     window->show();
 //     window->ShowPicture(QStringLiteral("CUBE"));
 //     window->PlaceAt(frameGeometry().topLeft() - QPoint(0, window->frameGeometry().height()));

@@ -31,8 +31,6 @@
 #include <windows.h>
 #endif
 
-TFormMain* FormMain = nullptr;
-
 QString InstanceLockPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Kavorin.lock"));
@@ -138,15 +136,12 @@ TFormMain::TFormMain(QWidget* AParent) : QWidget(AParent) {
 
     RestorePosition();
     SetLanguage();
-    FormMain = this;
 }
 
 TFormMain::~TFormMain() {
     TSettingsStore store(SettingsKeys::Position);
     store.WriteInteger(QString(), QStringLiteral("Top"), y());
     store.WriteInteger(QString(), QStringLiteral("Left"), x());
-    if (FormMain == this)
-        FormMain = nullptr;
 }
 
 QLabel* TFormMain::AddIcon(const char* AName, const char* AResource, int ALeft, int ATop) {
@@ -316,6 +311,7 @@ void TFormMain::ButtonClick(QAbstractButton* ASender) {
     } else if (name == QLatin1String("BSettings")) {
         TFormSettings dialog(this);
         TakeWindowStyle(&dialog, this);
+        connect(&dialog, &TFormSettings::LanguageChanged, this, &TFormMain::SetLanguage);
         dialog.exec();
     } else if (name == QLatin1String("BAbout")) {
         const QDateTime built = Version::BuildTime();
@@ -329,6 +325,7 @@ void TFormMain::OpenComputations(QAbstractButton* ASender) {
     TFormComputations window(this, ASender->property(TagProperty).toInt());
     window.setWindowTitle(ASender->text());
     TakeWindowStyle(&window, this);
+    connect(&window, &TFormComputations::HelpRequested, this, &TFormMain::HelpClick);
     window.exec();
 }
 

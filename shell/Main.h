@@ -68,6 +68,3 @@ private:
 // hand): in the user's own runtime folder (private to the user), never in a folder
 // every user of the machine shares. Empty when the platform has no such folder.
 QString InstanceLockPath();
-
-// The main window while the program runs, or nullptr.
-extern TFormMain* FormMain;

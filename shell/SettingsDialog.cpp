@@ -4,7 +4,6 @@
 #include "DensityKeyFilter.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
-#include "Main.h"
 #include "NumberParsing.h"
 #include "Settings.h"
 #include "UpDown.h"
@@ -322,8 +321,7 @@ void TFormSettings::BOKClick() {
                    ChBSupplementaryData->isChecked());
     Reg->WriteBool(NoSection, QStringLiteral("ShowFormulas"), ChBFormulas->isChecked());
     Reg->WriteString(NoSection, QStringLiteral("Language"), ActiveLanguage());
-    if (FormMain)
-        FormMain->SetLanguage();
+    emit LanguageChanged();
     accept();
 }
 

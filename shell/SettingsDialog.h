@@ -1,10 +1,11 @@
 // The settings dialog: precision, number form, preset density, the side windows a
 // computation window opens with, and the language. A language picked in the list is
-// loaded and shown by the dialog at once; OK stores everything and re-texts the main
-// window, any other way of closing stores nothing and brings back the language that
-// was active when the dialog opened.
+// loaded and shown by the dialog at once; OK stores everything and tells the opener
+// (LanguageChanged), which re-texts itself; any other way of closing stores nothing
+// and brings back the language that was active when the dialog opened.
 //
 //     TFormSettings Dialog(this); // takes the opener's stay-on-top style
+//     connect(&Dialog, &TFormSettings::LanguageChanged, this, &TFormMain::SetLanguage);
 //     Dialog.exec();
 #pragma once
 
@@ -67,6 +68,10 @@ public:
 
     // Closing by any way ends here (FormClose).
     void done(int AResult) override;
+
+signals:
+    // OK stored the settings: the active language is the one to show from now on.
+    void LanguageChanged();
 
 private:
     void FormCreate();

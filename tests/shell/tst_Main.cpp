@@ -5,8 +5,10 @@
 #include "ProgramFolder.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
@@ -49,6 +51,8 @@ private slots:
     void helpThatCannotBeOpenedIsNamed_data();
     void helpThatCannotBeOpenedIsNamed();
     void f1InComputationWindowOpensHelp();
+    void settingsOkReTextsTheMainWindow_data();
+    void settingsOkReTextsTheMainWindow();
 
 private:
     GuiTest::TAppTestEnvironment Environment;
@@ -234,7 +238,9 @@ void TestMain::solidButtonOpensItsPageWithMainWindowStyle() {
     GuiTest::TModalWatcher watcher;
     bool onTop = false;
     QString page, title;
+    QPointer<QWidget> opened;
     watcher.Expect([&](QWidget* AModal) {
+        opened = AModal;
         onTop = AModal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         title = AModal->windowTitle();
         page = AModal->findChild<QStackedWidget*>(QStringLiteral("PageControl"))
@@ -247,7 +253,8 @@ void TestMain::solidButtonOpensItsPageWithMainWindowStyle() {
     QVERIFY(onTop);
     QCOMPARE(title, QStringLiteral("Sphere"));
     QCOMPARE(page, QStringLiteral("pgSphere"));
-    QCOMPARE(FormComputations, nullptr);
+    // Destroyed once closed.
+    QVERIFY(!opened);
 }
 
 void TestMain::functionButtonsOpenTheirWindows_data() {
@@ -364,6 +371,34 @@ void TestMain::f1InComputationWindowOpensHelp() {
     });
     window.findChild<QAbstractButton*>(QStringLiteral("BCube"))->click();
     QCOMPARE(FOpened.size(), 1);
+}
+
+void TestMain::settingsOkReTextsTheMainWindow_data() {
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<QString>("buttonAfter");
+    QTest::newRow("OK") << "BOK"
+                        << "Nastavení";
+    QTest::newRow("Cancel") << "BCancel"
+                            << "Settings";
+}
+
+void TestMain::settingsOkReTextsTheMainWindow() {
+    QFETCH(QString, closing);
+    QFETCH(QString, buttonAfter);
+    // The dialog opened by the main window's own button tells it of the new language.
+    TFormMain window;
+    auto* button = window.findChild<QAbstractButton*>(QStringLiteral("BSettings"));
+    GuiTest::TModalWatcher watcher;
+    watcher.Expect([closing](QWidget* AModal) {
+        auto* languages = AModal->findChild<QComboBox*>(QStringLiteral("CBLanguage"));
+        const int czech = languages->findText(QStringLiteral("Czech"));
+        languages->setCurrentIndex(czech);
+        emit languages->activated(czech);
+        AModal->findChild<QAbstractButton*>(closing)->click();
+    });
+    button->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QCOMPARE(button->text(), buttonAfter);
 }
 
 QTEST_MAIN(TestMain)

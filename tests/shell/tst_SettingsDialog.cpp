@@ -542,6 +542,9 @@ void TestSettingsDialog::languageSwitch() {
     QCOMPARE(mainButton->text(), QStringLiteral("Settings"));
 
     TFormSettings dialog(&main);
+    // As the main window wires the dialogs it opens.
+    connect(&dialog, &TFormSettings::LanguageChanged, &main, &TFormMain::SetLanguage);
+    QSignalSpy changed(&dialog, &TFormSettings::LanguageChanged);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.InitialLanguage(), QStringLiteral("English"));
@@ -583,6 +586,7 @@ void TestSettingsDialog::languageSwitch() {
     QCOMPARE(Texts.Manager().ActiveLanguage(), activeAfter);
     QCOMPARE(Stored(Sandbox, QStringLiteral("Language")), storedLanguage);
     QCOMPARE(mainButton->text(), mainButtonAfter);
+    QCOMPARE(changed.count(), activeAfter == QLatin1String("Czech") ? 1 : 0);
     if (storedLanguage == QLatin1String("<missing>"))
         QCOMPARE(StoredNames(Sandbox), QStringList());
     QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
