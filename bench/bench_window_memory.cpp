@@ -9,7 +9,7 @@
 // is read or written.
 #include "Application.h"
 #include "LanguageSupport.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "NumberParsing.h"
 #include "Settings.h"
 

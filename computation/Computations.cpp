@@ -5,6 +5,7 @@
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
+#include "Maker.h"
 #include "NumberEdit.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"

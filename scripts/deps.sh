@@ -53,7 +53,7 @@ kavorin_ensure_packages() {
 kavorin_refresh_autogen() {
   local build_dir=$1 stamp list
   stamp="$build_dir/.kavorin-sources"
-  list=$(find computation shell tests -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
+  list=$(find support computation shell tests -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
   if [ -d "$build_dir" ] && [ "$list" != "$(cat "$stamp" 2>/dev/null)" ]; then
     find "$build_dir" -maxdepth 2 -type d -name '*_autogen' -exec rm -rf {} +
   fi

@@ -2,6 +2,7 @@
 
 #include "DesktopServices.h"
 #include "LanguageSupport.h"
+#include "Maker.h"
 #include "MessageBoxes.h"
 #include "NetworkFunctions.h"
 #include "ProgramFolder.h"

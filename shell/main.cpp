@@ -1,8 +1,8 @@
 // Start-up: the language manager first, then the named mutex, the application
 // title and the main window; the mutex is released at the end.
-#include "Main.h"
 #include "Application.h"
 #include "LanguageSupport.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"

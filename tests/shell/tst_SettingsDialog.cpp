@@ -1,5 +1,5 @@
 #include "GuiTestFixture.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "SeparatorGuard.h"
 #include "SettingsDialog.h"
 #include "UpDown.h"

@@ -3,7 +3,7 @@
 // knows drawings by their palette and icon pixmaps by their own keys).
 #include "AppTestEnvironment.h"
 #include "Application.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "ResourceLoading.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,6 @@
 #include "LanguageSupport.h"
 
+#include "Maker.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
 
@@ -127,7 +128,6 @@ TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, Q
         return TReadError::TooLarge;
     return TReadError::None;
 }
-
 
 TCodePage CodePageOfLanguage(const QString& AIdOrAbbr) {
     return CentralEuropeanLanguages.contains(AIdOrAbbr.trimmed(), Qt::CaseInsensitive)

@@ -1,5 +1,6 @@
 #include "GuiTestFixture.h"
 #include "LanguageSupport.h"
+#include "Maker.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
 

@@ -13,7 +13,7 @@
 #include "Computations.h"
 #include "FakeComputationHost.h"
 #include "Formulas.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "MassCalculation.h"
 #include "PlanimetricalFormulas.h"
 #include "Precision.h"

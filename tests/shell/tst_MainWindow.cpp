@@ -1,7 +1,7 @@
 #include "AppTestEnvironment.h"
 #include "Computations.h"
 #include "DesktopServices.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "ProgramFolder.h"
 
 #include <QAbstractButton>
@@ -402,4 +402,4 @@ void TestMain::settingsOkReTextsTheMainWindow() {
 }
 
 QTEST_MAIN(TestMain)
-#include "tst_Main.moc"
+#include "tst_MainWindow.moc"

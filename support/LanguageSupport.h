@@ -19,15 +19,6 @@
 #include <functional>
 #include <memory>
 
-// The maker's web server and mail, in one place.
-namespace Maker {
-inline const QString HostName = QStringLiteral("www.ternwick.com");
-inline const QString MailDomain = QStringLiteral("ternwick.com");
-inline const QString MailBoxName = QStringLiteral("kavorin");
-// Kavorin's number on the maker's web server.
-constexpr int ProductId = 3;
-} // namespace Maker
-
 // The Windows 8-bit code pages a language file without a byte-order mark may be
 // written in.
 enum class TCodePage { Windows1250, Windows1252 };

@@ -1,9 +1,10 @@
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "About.h"
 #include "Computations.h"
 #include "DesktopServices.h"
 #include "LanguageSupport.h"
+#include "Maker.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "ResourceLoading.h"
