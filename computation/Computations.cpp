@@ -33,23 +33,8 @@ const QColor TFormComputations::BackgroundColor(245, 243, 239);
 
 namespace {
 
-constexpr int EntryLeft = 134;
-constexpr int EntryWidth = 121;
-constexpr int EntryHeight = 21;
-constexpr int NumberMaxLength = 19;
-constexpr int CountMaxLength = 4;
-
 const QColor FocusedEntryColor(236, 250, 255);
 const QColor EntryColor(255, 255, 255);
-
-// The kind of an edit entry follows from its name: "_R" marks a radius
-// (optionally typed as "*" and a diameter), "_N" a count of sides.
-bool IsRadiusEntry(const QObject* AEdit) {
-    return AEdit->objectName().contains(QLatin1String("_R"));
-}
-bool IsCountEntry(const QObject* AEdit) {
-    return !IsRadiusEntry(AEdit) && AEdit->objectName().contains(QLatin1String("_N"));
-}
 
 // What a pasted entry text must be: a number in the conversion of the reading.
 bool IsEntryNumber(const QString& AText) {
@@ -102,9 +87,6 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     CreateDraftPanel();
 
     AttachEntryHandlers();
-    for (const char* name : {"Pyramid_N", "Prism_N", "TruncatedPyramid_N"})
-        if (QLineEdit* edit = Entry(name))
-            edit->clear();
 }
 
 TFormComputations::~TFormComputations() {
@@ -114,26 +96,12 @@ TFormComputations::~TFormComputations() {
     FSolidFigure.reset();
 }
 
-QWidget* TFormComputations::AddPage(const char* AName) {
-    auto* page = new QWidget;
-    page->setObjectName(QLatin1String(AName));
-    PageControl->addWidget(page);
-    return page;
-}
-
-TLabeledEdit* TFormComputations::AddEntry(QWidget* APage, const char* AName, int ATop) {
-    auto* edit = new TLabeledEdit(APage, QLatin1String(AName));
-    edit->setGeometry(EntryLeft, ATop, EntryWidth, EntryHeight);
-    edit->setMaxLength(IsCountEntry(edit) ? CountMaxLength : NumberMaxLength);
-    // Dropped text would bypass the typing filter and the paste check.
-    edit->setAcceptDrops(false);
-    return edit;
-}
-
 void TFormComputations::AttachEntryHandlers() {
     // Only the edits of the window's own page take part in the cycle.
-    const auto edits = FPage->findChildren<TLabeledEdit*>(QString(), Qt::FindDirectChildrenOnly);
-    for (TLabeledEdit* edit : edits) {
+    for (TEntry entry : Page().Entries) {
+        TLabeledEdit* edit = FEntryControls[entry].Edit;
+        if (!edit)
+            continue;
         StyleEntryCaption(edit->EditLabel());
         SetBackground(edit, EntryColor);
         edit->installEventFilter(this);
@@ -366,6 +334,7 @@ void TFormComputations::BFormulasClick() {
     if (FFormulas)
         return;
     FFormulas = new TFormFormulas(this, FPrimaryClientWidth);
+    FShownFormula.clear();
     TakeWindowStyle(FFormulas, StyleSource());
     connect(
         FFormulas, &TFormFormulas::Closed, this,
@@ -384,16 +353,8 @@ void TFormComputations::BFormulasClick() {
 void TFormComputations::ShowFormulaPicture() {
     if (!FFormulas)
         return;
-    QString name = GetPictureName();
-    if (name.isEmpty()) {
-        if (FPageIndex == pgPyramid)
-            name = QStringLiteral("PYRAMID_GENERAL");
-        else if (FPageIndex == pgPrism)
-            name = QStringLiteral("PRISM_GENERAL");
-        else if (FPageIndex == pgTruncatedPyramid)
-            name = QStringLiteral("TRUNCATEDPYRAMID_GENERAL");
-    }
-    FFormulas->ShowPicture(name);
+    FShownFormula = FormulaPictureName();
+    FFormulas->ShowPicture(FShownFormula);
     PostMoveSideWindows();
 }
 
@@ -438,73 +399,6 @@ void TFormComputations::BSupplementaryDataClick() {
 void TFormComputations::AdaptSupplementaryData() {
     if (FSupplementaryData)
         FSupplementaryData->AdaptToSolid(SolidType());
-}
-
-TSolidType TFormComputations::SolidType() const {
-    auto checked = [this](const char* AName) {
-        const auto* button = FPage->findChild<const QAbstractButton*>(QLatin1String(AName));
-        return button && button->isChecked();
-    };
-    auto baseIndex = [this](const char* AName) {
-        const auto* list = FPage->findChild<const QComboBox*>(QLatin1String(AName));
-        return list ? list->currentIndex() : -1;
-    };
-    switch (FPageIndex) {
-    case pgCube:
-        return stCube;
-    case pgBlock:
-        return stBlock;
-    case pgSphere:
-        return stSphere;
-    case pgCone:
-        return stCone;
-    case pgCylinder:
-        return stCylinder;
-    case pgPyramid:
-        if (checked("Pyramid_Tetrahedron"))
-            return stPyramid_Tetrahedron;
-        switch (baseIndex("Pyramid_Base")) {
-        case -1:
-            return stNone;
-        case 1:
-            return stPyramid_Rectangle;
-        default:
-            return stPyramid_NAngle;
-        }
-    case pgPrism:
-        switch (baseIndex("Prism_Base")) {
-        case 0:
-            return stPrism_Triangle;
-        case 1:
-            return stPrism_NAngle;
-        case 2:
-            return stPrism_CircularRing;
-        default:
-            return stNone;
-        }
-    case pgTruncatedCone:
-        return stTruncatedCone;
-    case pgTruncatedPyramid:
-        switch (baseIndex("TruncatedPyramid_Base")) {
-        case -1:
-            return stNone;
-        case 1:
-            return stTruncatedPyramid_Rectangle;
-        default:
-            return stTruncatedPyramid_NAngle;
-        }
-    case pgCylindricalTank:
-        return stCylindricalTank;
-    case pgSphericalSegment:
-        return checked("SphericalSegment_RadiusOfSphereR") ? stSphericalSegment_RadiusOfSphere
-                                                           : stSphericalSegment_RadiusOfSegment;
-    case pgSphericalSector:
-        return stSphericalSector;
-    case pgSphericalFrustum:
-        return stSphericalFrustum;
-    default:
-        return stNone;
-    }
 }
 
 void TFormComputations::moveEvent(QMoveEvent* AEvent) {
@@ -552,32 +446,6 @@ QString TFormComputations::Text(const char* AKey) {
     return LanguageText(QStringLiteral("TFormComputations"), QLatin1String(AKey));
 }
 
-QString TFormComputations::FillPlaceholder(const QString& AText, const QString& ALetters) {
-    QString text = AText;
-    const int at = text.indexOf(QLatin1Char('$'));
-    if (at >= 0)
-        text.replace(at, 1, ALetters);
-    // Trim blanks and control characters at both ends.
-    int first = 0;
-    int last = text.size() - 1;
-    while (first <= last && text.at(first).unicode() <= ' ')
-        ++first;
-    while (last >= first && text.at(last).unicode() <= ' ')
-        --last;
-    text = text.mid(first, last - first + 1);
-    if (text.startsWith(QLatin1Char('-')))
-        text.remove(0, 1);
-    if (text.endsWith(QLatin1Char('-')))
-        text.chop(1);
-    while (text.contains(QLatin1String("  ")))
-        text.replace(QLatin1String("  "), QLatin1String(" "));
-    return text;
-}
-
-QLineEdit* TFormComputations::Entry(const char* AName) const {
-    return PageControl->findChild<QLineEdit*>(QLatin1String(AName));
-}
-
 // --- The calculation cycle --------------------------------------------------
 
 void TFormComputations::ReCalculate() {
@@ -591,71 +459,45 @@ void TFormComputations::ReCalculate(TPrecision APrecision) {
     ReCalculate();
 }
 
-bool TFormComputations::ReadEntries(const std::vector<QWidget*>& AEntryList) {
+void TFormComputations::Calculate() {
+    if (!ReadEntries())
+        return;
+    TSolidResult result = CalculateSolid(CurrentVariant(), FEntries);
+    if (!result.Figure) {
+        ShowResultState(result.State);
+        return;
+    }
+    FSolidFigure = std::move(result.Figure);
+    FResults->Output();
+    SendSupplementaryValues(result.SupplementaryValues);
+}
+
+bool TFormComputations::ReadEntries() {
     if (!FCanCompute) {
-        FEntries.clear();
+        FEntries = TEntries();
         return false;
     }
     FSolidFigure.reset();
-    FEntries.assign(AEntryList.size(), -1.0L);
-
-    bool empty = false, unreadable = false, tooFewSides = false;
-    int read = 0;
-    for (std::size_t i = 0; i < AEntryList.size(); ++i) {
-        QWidget* control = AEntryList[i];
-        auto* edit = qobject_cast<QLineEdit*>(control);
-        auto* combo = qobject_cast<QComboBox*>(control);
-        if (!edit && !combo)
-            throw std::runtime_error("Unexpected entry type");
-        if (!control->isVisibleTo(FPage))
+    FEntries = TEntries();
+    TReadings readings;
+    for (TEntry entry : Page().Entries) {
+        const TEntryControls& controls = FEntryControls[entry];
+        if (!controls.Control->isVisibleTo(FPage))
             continue;
-        ++read;
-        if (combo) {
-            if (combo->currentIndex() < 0)
-                empty = true;
-            else
-                FEntries[i] = combo->currentIndex();
-            continue;
-        }
-        if (IsCountEntry(edit)) {
-            long long count = 0;
-            if (edit->text().isEmpty())
-                empty = true;
-            else if (!TryTextToInteger(edit->text(), count))
-                unreadable = true;
-            else if (count <= 2)
-                tooFewSides = true;
-            else
-                FEntries[i] = static_cast<Extended>(count);
-            continue;
-        }
-        QString text = edit->text();
-        const bool diameter = IsRadiusEntry(edit) && text.startsWith(QLatin1Char('*'));
-        if (diameter)
-            text.remove(0, 1);
         Extended value = 0;
-        if (text.isEmpty())
-            empty = true;
-        else if (!TryTextToExtended(text, value))
-            unreadable = true;
-        else if (value < 0)
-            unreadable = true; // negative
-        else if (value == 0)
-            empty = true; // zero counts as not yet entered
-        else
-            FEntries[i] = diameter ? value / 2 : value;
+        const TEntryReading reading =
+            controls.Choice ? ReadChoice(controls.Choice->currentIndex(), value)
+                            : ReadEntryText(EntryDesc(entry).Kind, controls.Edit->text(), value);
+        readings.Note(reading);
+        if (reading == erValid)
+            FEntries.Set(entry, value);
     }
-
-    if (unreadable)
-        ShowResultState(rsChyba_Z);
-    else if (tooFewSides)
-        ShowResultState(rsChyba_N);
-    else if (empty)
-        ShowResultState(rsNespocitano);
-
-    if (read > 0 && !unreadable && !tooFewSides && !empty)
+    const TResultState state = readings.State();
+    if (state != rsSpocitano)
+        ShowResultState(state);
+    if (readings.Complete())
         return true;
-    FEntries.clear();
+    FEntries = TEntries();
     return false;
 }
 
@@ -668,7 +510,7 @@ void TFormComputations::ShowResultState(TResultState AState) {
     }
 }
 
-void TFormComputations::SendSupplementaryValues(const std::vector<Extended>& AValues) {
+void TFormComputations::SendSupplementaryValues(const std::vector<TSupplementaryValue>& AValues) {
     if (FSupplementaryData)
         FSupplementaryData->SetValues(AValues);
     emit SupplementaryValuesSent(AValues);
@@ -724,8 +566,12 @@ bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {
     }
     const bool isDigit = AKey >= QLatin1Char('0') && AKey <= QLatin1Char('9');
     const bool allowed = isDigit || AKey == QLatin1Char('*') || AKey == D || AKey.unicode() == 8;
+    TEntryKind kind = ekNumber;
+    for (TEntry entry : Page().Entries)
+        if (FEntryControls[entry].Control == AEdit)
+            kind = EntryDesc(entry).Kind;
 
-    if (IsCountEntry(AEdit))
+    if (kind == ekCount)
         return !allowed || AKey == D || AKey == QLatin1Char('*') ||
                (AKey == QLatin1Char('0') && P == 0);
 
@@ -735,7 +581,7 @@ bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {
         return true;
     }
     if (AKey == QLatin1Char('*') &&
-        !(P == 0 && !T.contains(QLatin1Char('*')) && IsRadiusEntry(AEdit)))
+        !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
         return true;
     if (!allowed)
         return true;

@@ -7,50 +7,37 @@
 #include "MathFunctions.h"
 #include "Results.h"
 #include "SolidFigures.h"
+#include "SolidHandlers.h"
+#include "SolidPages.h"
 #include "SupplementaryData.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QPointer>
+#include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
-class QCheckBox;
+class QAbstractButton;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QTimer;
 class QToolButton;
 class QLineEdit;
-class QRadioButton;
 class QStackedWidget;
 class TFrameCancel;
 class TLabeledEdit;
 class TUpDown;
 
-// The entry buffer: one value per entry of a handler's list, -1 where unread.
-using TEntries = std::vector<Extended>;
+// The entry buffer: the value of every entry read, by entry.
+using TEntries = TEntryValues;
 
 class TFormComputations : public QDialog, public TComputationHost {
     Q_OBJECT
 public:
-    // Page (solid) indexes, as the main window's buttons pass them.
-    enum TPage {
-        pgCube,
-        pgBlock,
-        pgSphere,
-        pgCone,
-        pgCylinder,
-        pgPyramid,
-        pgPrism,
-        pgTruncatedCone,
-        pgTruncatedPyramid,
-        pgCylindricalTank,
-        pgSphericalSegment,
-        pgSphericalSector,
-        pgSphericalFrustum,
-        PageCount
-    };
-
+    // AActivePageIndex is the page (TPage) of the solid, as the main window's buttons pass it.
     TFormComputations(QWidget* AOwner, int AActivePageIndex);
     ~TFormComputations() override;
 
@@ -71,19 +58,26 @@ public:
     TFormSupplementaryData* SupplementaryDataWindow() const { return FSupplementaryData; }
     TFrameResults* Results() const { return FResults; }
 
-    // Puts ALetters in place of the first "$" of AText and tidies the
-    // blanks and hyphens that an empty substitution leaves behind.
-    static QString FillPlaceholder(const QString& AText, const QString& ALetters);
     // Entry captions (and the variant controls' captions) in small bold maroon.
     static void StyleEntryCaption(QLabel* ALabel);
+
+    // The page's variant as its controls choose it now.
+    TVariant CurrentVariant() const;
+    // The name of the draft and formula picture of the solid and its variant;
+    // empty on a variant page with no variant chosen.
+    QString GetPictureName() const;
+    // The kind of solid and variant whose supplementary rows the page shows.
+    TSolidType SolidType() const;
+    // Shows or hides the entry letters of the page, each right of its entry.
+    void ShowEntryLetters(bool AShow);
 
     // Background colour of the window and of its results panel.
     static const QColor BackgroundColor;
     static constexpr int ClientHeight = 312;
 
 signals:
-    // The derived values of the current figure, in the rows' order.
-    void SupplementaryValuesSent(const std::vector<Extended>& AValues);
+    // The derived values of the current figure with their rows, in the rows' order.
+    void SupplementaryValuesSent(const std::vector<TSupplementaryValue>& AValues);
     // The current entries give no figure.
     void SupplementaryValuesCleared();
     // F1 in an entry: the owner opens the help.
@@ -96,21 +90,17 @@ protected:
 
 private:
     // --- Window core (Computations.cpp) ---------------------------------------
-    QWidget* AddPage(const char* AName);
-    TLabeledEdit* AddEntry(QWidget* APage, const char* AName, int ATop);
     void AttachEntryHandlers();
     void FormShow();
     void SetLanguage();
     // A text of the window's language section.
     static QString Text(const char* AKey);
 
-    bool ReadEntries(const std::vector<QWidget*>& AEntryList);
+    // Reads the entries the page shows into FEntries; false (with the state
+    // shown) unless every one of them is valid.
+    bool ReadEntries();
     void ShowResultState(TResultState AState);
-    void SendSupplementaryValues(const std::vector<Extended>& AValues);
-    // Stores the figure that ABuild constructs and shows it; an invalid-input
-    // error of the geometry model (overflow from extreme values) shows
-    // "Input error" instead. Returns the figure, or nullptr.
-    template <class TFigure, class TBuild> const TFigure* ShowFigure(TBuild ABuild);
+    void SendSupplementaryValues(const std::vector<TSupplementaryValue>& AValues);
 
     bool Key_Press(QLineEdit* AEdit, QChar AKey);
     bool Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift);
@@ -146,61 +136,70 @@ private:
     // picture follow the new variant.
     void RefreshDraft();
     void AdaptSupplementaryData();
-    // The kind of solid and variant whose supplementary rows the page shows.
-    TSolidType SolidType() const;
+    // The formula picture of the variant, or the page's general one.
+    QString FormulaPictureName() const;
     void ShowFormulaPicture();
 
-    // --- Pages, their texts and variants (ComputationPages.cpp) ----------------
-    // Reads the picture names and places the letters without a draft panel.
-    friend class TestComputationPages;
-    // Builds the 13 pages with their entries, variant controls and entry letters.
+    // --- Pages, built from their description (ComputationPages.cpp) ----------
+    // The controls that show one entry.
+    struct TEntryControls {
+        QWidget* Control = nullptr;   // the edit or the choice list
+        TLabeledEdit* Edit = nullptr; // edits only
+        QComboBox* Choice = nullptr;  // choices only
+        TUpDown* Spinner = nullptr;   // counts only
+        // The entry's letters by their control's name, and its subscript.
+        std::vector<std::pair<std::string, QLabel*>> Letters;
+        QLabel* Subscript = nullptr;
+    };
+    // The controls of one variant control.
+    struct TVariantControls {
+        QAbstractButton* Button = nullptr; // check box or radio button
+        QComboBox* List = nullptr;
+        QLabel* CaptionLabel = nullptr;
+    };
+
+    // Builds the 13 pages with their variant controls, entries and entry letters.
     void CreatePages();
+    void CreateEntry(QWidget* APage, TEntry AEntry);
+    void CreateVariantControl(QWidget* APage, TVariantControl AControl);
+    // The page's description.
+    const TPageDesc& Page() const;
+    // The value a variant control has now (TSelector).
+    int ControlValue(TVariantControl AControl) const;
     // The captions of the window's page and its variant controls.
     void SetPageLanguage();
+    // A text of the description as SetPageLanguage has read it; ALetters, when
+    // given, in place of the description's letters.
+    QString DescribedText(const TText& AText, const QString* ALetters = nullptr) const;
+    // Shows the entries of AVariant where it places them, and hides the others.
+    void PlaceVariantEntries(TVariant AVariant);
+    // Gives the entries of AVariant their captions.
+    void SetEntryCaptions(TVariant AVariant);
     // Puts the focus on the first entry of the page (after the entries were cleared).
     void FocusFirstEntry();
-    // The name of the draft and formula picture of the solid and its variant;
-    // empty on a variant page with no variant chosen.
-    QString GetPictureName() const;
-    // Shows or hides the entry letters of the page, each right of its entry.
-    void ShowEntryLetters(bool AShow);
-    // Puts ALetter right of AEntry and its subscript AIndex (if any) below right of it.
-    static void PlaceEntryLetter(QWidget* AEntry, QWidget* ALetter, QWidget* AIndex = nullptr);
+    // Puts ALetter right of AAnchor and its subscript AIndex (if any) below right of it.
+    static void PlaceEntryLetter(QWidget* AAnchor, QWidget* ALetter, QWidget* AIndex = nullptr);
     // Places ALabel left of its list.
     static void AlignComboLabel(QComboBox* AComboBox, QLabel* ALabel);
+    // The control a letter stands right of: a count's spinner, a chosen side's list.
+    QWidget* LetterAnchor(const TEntryPlace& APlace) const;
+    QLabel* LetterLabel(const TEntryPlace& APlace) const;
 
-    // Variant handlers: each rearranges its page, clears the entries and lets
-    // the draft, the supplementary rows and the formula picture follow.
-    void Pyramid_Click(QObject* ASender);
-    void Pyramid_Tetrahedron_Click();
-    void Prism_Click();
-    void TruncatedPyramid_Click();
-    void TruncatedPyramid_Side_Change();
-    void SphericalSegment_Click(QObject* ASender);
-    // The steps every variant change ends with. ACountSpinner is the count of
-    // a page whose square or triangular base (ABaseIndex 0 or 2) fixes it.
-    void FinishVariantChange(bool AShowFormula, TUpDown* ACountSpinner = nullptr,
-                             int ABaseIndex = -1);
-    QLabel* Letter(const char* AName) const;
+    // Variant handlers: the user changed a variant control (or clicked its
+    // caption). The page shows the variant's entries, clears them and lets the
+    // draft, the supplementary rows and the formula picture follow.
+    void VariantClick(TVariantControl AControl);
+    void VariantCaptionClick(TVariantControl AControl);
+    // A choice entry changed: the captions and letters it fills follow, and the
+    // solid is calculated.
+    void ChoiceChange(TEntry AChoice);
+    // The steps every variant change ends with.
+    void FinishVariantChange();
 
-    // --- Calculation handlers (ComputationHandlers.cpp) ------------------------
+    // --- The calculation (Computations.cpp) -----------------------------------
     // Runs the handler of the window's solid.
     void Calculate();
-    void Cube_Calculate();
-    void Block_Calculate();
-    void Sphere_Calculate();
-    void Cone_Calculate();
-    void Cylinder_Calculate();
-    void Pyramid_Calculate();
-    void Prism_Calculate();
-    void TruncatedCone_Calculate();
-    void TruncatedPyramid_Calculate();
-    void CylindricalTank_Calculate();
-    void SphericalSegment_Calculate();
-    void SphericalSector_Calculate();
-    void SphericalFrustum_Calculate();
-
-    QLineEdit* Entry(const char* AName) const;
+    QLineEdit* Entry(TEntry AEntry) const;
 
     TEntries FEntries;
     std::unique_ptr<TSolidFigure> FSolidFigure;
@@ -210,6 +209,8 @@ private:
     int FPrimaryClientWidth = 0;
 
     bool FShowDraft = true;
+    // The formula picture the formula window shows.
+    QString FShownFormula;
 
     QStackedWidget* PageControl = nullptr;
     QWidget* FPage = nullptr;
@@ -228,44 +229,10 @@ private:
     QPointer<TFormFormulas> FFormulas;
     QPointer<TFormSupplementaryData> FSupplementaryData;
 
-    // --- Variant controls and their texts (ComputationPages.cpp) ---------------
-    QCheckBox* Pyramid_Tetrahedron = nullptr;
-    QLabel* Pyramid_Tetrahedron_L = nullptr;
-    QComboBox* Pyramid_Base = nullptr;
-    QLabel* Pyramid_Base_L = nullptr;
-    TUpDown* Pyramid_N_UD = nullptr;
-    QComboBox* Prism_Base = nullptr;
-    QLabel* Prism_Base_L = nullptr;
-    TUpDown* Prism_N_UD = nullptr;
-    QComboBox* TruncatedPyramid_Base = nullptr;
-    QLabel* TruncatedPyramid_Base_L = nullptr;
-    QComboBox* TruncatedPyramid_Side = nullptr;
-    TUpDown* TruncatedPyramid_N_UD = nullptr;
-    QRadioButton* SphericalSegment_RadiusOfSegmentR = nullptr;
-    QRadioButton* SphericalSegment_RadiusOfSphereR = nullptr;
-    QLabel* SphericalSegment_RadiusOfSegmentL = nullptr;
-    QLabel* SphericalSegment_RadiusOfSphereL = nullptr;
-    // Captions the variant handlers give the entries, read once with the language.
-    struct TVariantTexts {
-        QString Side, XSideOfBase, Prism_InnerRadiusOfBase, Prism_OuterRadiusOfBase,
-            TruncatedPyramid_XSideOfUpperBase, TruncatedPyramid_XSideOfLowerBase, RadiusOfSegment,
-            RadiusOfSphere, HeightOfSegment;
-    } FTexts;
+    std::array<TEntryControls, EntryCount> FEntryControls;
+    std::array<TVariantControls, VariantControlCount> FVariantControls;
+    // The texts of the page's captions, by section and key, read once with the language.
+    QHash<QString, QString> FTexts;
 };
 
-template <class TFigure, class TBuild> const TFigure* TFormComputations::ShowFigure(TBuild ABuild) {
-    try {
-        auto figure = std::make_unique<TFigure>(ABuild());
-        const TFigure* built = figure.get();
-        FSolidFigure = std::move(figure);
-        FResults->Output();
-        return built;
-    } catch (const EInvalidInput&) {
-        // Dimensions so extreme that a quantity overflows: no figure, no stale results.
-        FSolidFigure.reset();
-        ShowResultState(rsChyba_Z);
-        return nullptr;
-    }
-}
-
-Q_DECLARE_METATYPE(std::vector<Extended>)
+Q_DECLARE_METATYPE(std::vector<TSupplementaryValue>)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "MathFunctions.h"
+#include "ResultState.h"
 
 #include <QFrame>
 #include <QString>
@@ -18,23 +19,6 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class TComputationHost;
-
-enum TResultState : std::uint8_t {
-    rsNespocitano, // "---": some entry empty or zero
-    rsChyba_Z,     // "Input error": some entry unreadable or negative
-    rsChyba_V,     // "v < 2r"
-    rsChyba_T,     // "a + b > c ..."
-    rsChyba_N,     // "n > 2"
-    rsChyba_C,     // "h < 2r"
-    rsChyba_CR,    // "r1 > r2"
-    rsChyba_TC,    // "r1 <> r2"
-    rsChyba_TPa,   // "a1 <> a2"
-    rsChyba_TPb,   // "b1 <> b2"
-    rsSpocitano    // the two numbers are shown
-};
-
-// The fixed text of a state (the same in every language); empty for rsSpocitano.
-QString ResultStateText(TResultState AState);
 
 // The general text of a value: 15 significant digits (rounded from the value's
 // 18-digit decimal expansion, ties away from zero, trailing zeros dropped) in

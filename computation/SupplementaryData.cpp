@@ -2,10 +2,10 @@
 
 #include "Application.h"
 #include "ComputationHost.h"
-#include "Computations.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
 #include "NumberParsing.h"
+#include "PageTexts.h"
 #include "Results.h"
 #include "Settings.h"
 #include "SolidFigures.h"
@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -58,97 +57,6 @@ constexpr const char* ItemKeys[] = {"sDefaultMass",
                                     "sAreaOfUpperCircle",
                                     "sAreaOfLowerCircle",
                                     "sAreaOfSphericalZone"};
-
-// One item row: the text's key and, for a text with a "$" placeholder, the
-// letters that go in its place ("" for none).
-struct TRow {
-    const char* Key;
-    const char* Letters = nullptr;
-};
-
-// The item rows of a kind of solid, in the order the calculation handlers
-// send their values.
-std::vector<TRow> RowsOf(TSolidType ASolidType) {
-    switch (ASolidType) {
-    case stCube:
-        return {{"sDiagonalOfSolid"}, {"sDiagonalOfXFace", ""}, {"sAreaOfXFace", ""}};
-    case stBlock:
-        return {{"sDiagonalOfSolid"},       {"sDiagonalOfXFace", "AB"}, {"sDiagonalOfXFace", "BC"},
-                {"sDiagonalOfXFace", "CA"}, {"sAreaOfXFace", "AB"},     {"sAreaOfXFace", "BC"},
-                {"sAreaOfXFace", "CA"}};
-    case stCone:
-        return {{"sSlantHeight"}, {"sAreaOfBase"}, {"sAreaOfLateralSurface"}};
-    case stCylinder:
-        return {{"sAreaOfBase"}, {"sAreaOfLateralSurface"}};
-    case stPyramid_Tetrahedron:
-        return {{"sHeightOfSolid"}, {"sSlantHeight"}, {"sAreaOfXFace", ""}};
-    case stPyramid_Rectangle:
-        return {
-            {"sSlantHeightByXSide", "A"}, {"sSlantHeightByXSide", "B"}, {"sAreaOfBase"},
-            {"sAreaOfFaceByXSide", "A"},  {"sAreaOfFaceByXSide", "B"},  {"sAreaOfLateralSurface"}};
-    case stPyramid_NAngle:
-        return {{"sSlantHeight"}, {"sAreaOfBase"}, {"sAreaOfXFace", ""}, {"sAreaOfLateralSurface"}};
-    case stPrism_Triangle:
-        return {{"sAreaOfBase"},
-                {"sAreaOfFaceByXSide", "A"},
-                {"sAreaOfFaceByXSide", "B"},
-                {"sAreaOfFaceByXSide", "C"},
-                {"sAreaOfLateralSurface"}};
-    case stPrism_NAngle:
-        return {{"sAreaOfBase"}, {"sAreaOfXFace", ""}, {"sAreaOfLateralSurface"}};
-    case stPrism_CircularRing:
-        return {{"sAreaOfBase"}, {"sAreaOfOuterLateralSurface"}, {"sAreaOfInnerLateralSurface"}};
-    case stTruncatedCone:
-        return {{"sSlantHeight"},
-                {"sAreaOfUpperBase"},
-                {"sAreaOfLowerBase"},
-                {"sAreaOfLateralSurface"}};
-    case stTruncatedPyramid_Rectangle:
-        return {{"sSlantHeightByXSide", "A"}, {"sSlantHeightByXSide", "B"},
-                {"sAreaOfUpperBase"},         {"sAreaOfLowerBase"},
-                {"sAreaOfFaceByXSide", "A"},  {"sAreaOfFaceByXSide", "B"},
-                {"sAreaOfLateralSurface"}};
-    case stTruncatedPyramid_NAngle:
-        return {{"sSlantHeight"},
-                {"sAreaOfUpperBase"},
-                {"sAreaOfLowerBase"},
-                {"sAreaOfXFace", ""},
-                {"sAreaOfLateralSurface"}};
-    case stCylindricalTank:
-        return {{"sChordOfSegmentOfCircle"},
-                {"sAreaOfSegmentOfCircle"},
-                {"sAreaOfLevelSurface"},
-                {"sAreaOfCurvedSurface"},
-                {"sPercentageFillingOfTank"}};
-    case stSphericalSegment_RadiusOfSegment:
-        return {{"sRadiusOfSphere"},
-                {"sAreaOfSphericalCap"},
-                {"sAreaOfCircle"},
-                {"sPercentageFillingOfSphere"}};
-    case stSphericalSegment_RadiusOfSphere:
-        return {{"sRadiusOfSegment"},
-                {"sAreaOfSphericalCap"},
-                {"sAreaOfCircle"},
-                {"sPercentageFillingOfSphere"}};
-    case stSphericalSector:
-        return {{"sRadiusOfSphere"},
-                {"sAreaOfSphericalCapOfSegmentPart"},
-                {"sAreaOfLateralSurfaceOfConePart"},
-                {"sVolumeOfSegmentPart"},
-                {"sVolumeOfConePart"},
-                {"sPercentageFillingOfSphere"}};
-    case stSphericalFrustum:
-        return {{"sRadiusOfSphere"},
-                {"sAreaOfUpperCircle"},
-                {"sAreaOfLowerCircle"},
-                {"sAreaOfSphericalZone"},
-                {"sPercentageFillingOfSphere"}};
-    case stSphere:
-    case stNone:
-        break;
-    }
-    return {};
-}
 
 QString Text(const QString& AKey) {
     return LanguageText(Section, AKey);
@@ -271,14 +179,12 @@ QString TFormSupplementaryData::ItemText(const char* AKey) const {
 }
 
 void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
+    FRows = SupplementaryRows(ASolidType);
     QStringList names;
-    for (const TRow& row : RowsOf(ASolidType)) {
-        const QString text = ItemText(row.Key);
-        names.append(row.Letters
-                         ? TFormComputations::FillPlaceholder(text, QLatin1String(row.Letters))
-                         : text);
-    }
-    FItemCount = int(names.size());
+    for (const TText& row : FRows)
+        names.append(ComposeText(row, [this](const QString&, const QString& AKey) {
+            return FItemTexts.value(AKey, TLanguageFile::Undefined);
+        }));
     FHasMassRow = FUsePresetDensity && ASolidType != stNone;
     if (FHasMassRow)
         names.append(ItemText("sDefaultMass") + QStringLiteral(" (") + GeneralText(FPresetDensity) +
@@ -299,13 +205,14 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
     setFixedHeight(gridRows * (RowHeight + GridLineWidth) + 2 * FrameWidth);
 }
 
-void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
-    if (!AValues.empty() && int(AValues.size()) != FItemCount)
-        throw std::runtime_error("Extended items mismatched");
+void TFormSupplementaryData::SetValues(const std::vector<TSupplementaryValue>& AValues) {
     const TPrecision precision = FHost->Precision();
-    for (std::size_t i = 0; i < AValues.size(); ++i)
-        SetCellText(ValueList, ValueList->item(int(i), 1),
-                    QString::fromStdString(RoundToStr(precision, true, AValues[i])), false);
+    for (const TSupplementaryValue& value : AValues)
+        for (std::size_t row = 0; row < FRows.size(); ++row)
+            if (SameRow(FRows[row], value.Row))
+                SetCellText(ValueList, ValueList->item(int(row), 1),
+                            QString::fromStdString(RoundToStr(precision, true, value.Value)),
+                            false);
     if (!FHasMassRow)
         return;
     // A density that gives no mass shows its state; a mass beyond the range of
@@ -322,7 +229,7 @@ void TFormSupplementaryData::SetValues(const std::vector<Extended>& AValues) {
         } catch (const EInvalidInputSolidFigures&) {
         }
     }
-    SetCellText(ValueList, ValueList->item(FItemCount, 1), mass, false);
+    SetCellText(ValueList, ValueList->item(int(FRows.size()), 1), mass, false);
 }
 
 void TFormSupplementaryData::ClearValues() {

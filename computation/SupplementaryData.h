@@ -6,6 +6,8 @@
 
 #include "MathFunctions.h"
 #include "SideWindow.h"
+#include "SolidHandlers.h"
+#include "SolidPages.h"
 
 #include <QHash>
 #include <QPoint>
@@ -18,30 +20,6 @@
 class QTableWidget;
 class TComputationHost;
 
-// The kind of solid (and variant) whose rows the window shows.
-enum TSolidType : std::uint8_t {
-    stNone,
-    stCube,
-    stBlock,
-    stSphere,
-    stCone,
-    stCylinder,
-    stPyramid_Tetrahedron,
-    stPyramid_Rectangle,
-    stPyramid_NAngle,
-    stPrism_Triangle,
-    stPrism_NAngle,
-    stPrism_CircularRing,
-    stTruncatedCone,
-    stTruncatedPyramid_Rectangle,
-    stTruncatedPyramid_NAngle,
-    stCylindricalTank,
-    stSphericalSegment_RadiusOfSegment,
-    stSphericalSegment_RadiusOfSphere,
-    stSphericalSector,
-    stSphericalFrustum
-};
-
 class TFormSupplementaryData : public TSideWindow {
     Q_OBJECT
 public:
@@ -52,11 +30,12 @@ public:
     // the window then works without the mass row.
     TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost, int APrimaryClientWidth);
 
-    // Rebuilds the rows for a kind of solid and fits the window's height to them.
+    // Rebuilds the rows for a kind of solid (SupplementaryRows) and fits the
+    // window's height to them.
     void AdaptToSolid(TSolidType ASolidType);
-    // One value per item row, in row order (may be empty), then the mass.
-    // Throws std::runtime_error when a non-empty list does not match the rows.
-    void SetValues(const std::vector<Extended>& AValues);
+    // Writes each value into its row (the values of the kind of solid the window
+    // shows, as SupplementaryValues gives them), then the mass.
+    void SetValues(const std::vector<TSupplementaryValue>& AValues);
     // Empties every value cell, the mass included; the row names stay.
     void ClearValues();
     // Grid geometry: the title row and every item row are RowHeight plus one
@@ -83,7 +62,7 @@ private:
     TComputationHost* FHost;
     // Texts of the item keys, read once by SetLanguage.
     QHash<QString, QString> FItemTexts;
-    // Rows below the title row that hold item values, and whether a mass row follows them.
-    int FItemCount = 0;
+    // The item rows below the title row, and whether a mass row follows them.
+    std::vector<TText> FRows;
     bool FHasMassRow = false;
 };

@@ -1,0 +1,434 @@
+// The calculation handlers, one per solid, and the supplementary rows of every
+// kind of solid: each row's item text together with the figure's value for it,
+// so that a row and its value come from one line of one table.
+#include "SolidHandlers.h"
+
+#include "NumberParsing.h"
+#include "SolidFigures.h"
+
+#include <cstring>
+#include <functional>
+#include <initializer_list>
+#include <stdexcept>
+
+// --- Reading the entries --------------------------------------------------------------
+
+TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue) {
+    if (AKind == ekCount) {
+        long long count = 0;
+        if (AText.isEmpty())
+            return erEmpty;
+        if (!TryTextToInteger(AText, count))
+            return erUnreadable;
+        if (count <= 2)
+            return erTooFewSides;
+        AValue = static_cast<Extended>(count);
+        return erValid;
+    }
+    if (AKind == ekChoice)
+        return erUnreadable; // a choice has no text to read
+    QString text = AText;
+    // "*" before a radius marks the number as a diameter.
+    const bool diameter = AKind == ekRadius && text.startsWith(QLatin1Char('*'));
+    if (diameter)
+        text.remove(0, 1);
+    Extended value = 0;
+    if (text.isEmpty())
+        return erEmpty;
+    if (!TryTextToExtended(text, value) || value < 0)
+        return erUnreadable;
+    if (value == 0)
+        return erEmpty; // zero counts as not yet entered
+    AValue = diameter ? value / 2 : value;
+    return erValid;
+}
+
+TEntryReading ReadChoice(int AItemIndex, Extended& AValue) {
+    if (AItemIndex < 0)
+        return erEmpty;
+    AValue = AItemIndex;
+    return erValid;
+}
+
+void TReadings::Note(TEntryReading AReading) {
+    ++FCount;
+    FEmpty = FEmpty || AReading == erEmpty;
+    FUnreadable = FUnreadable || AReading == erUnreadable;
+    FTooFewSides = FTooFewSides || AReading == erTooFewSides;
+}
+
+bool TReadings::Complete() const {
+    return FCount > 0 && !FEmpty && !FUnreadable && !FTooFewSides;
+}
+
+TResultState TReadings::State() const {
+    if (FUnreadable)
+        return rsChyba_Z;
+    if (FTooFewSides)
+        return rsChyba_N;
+    if (FEmpty)
+        return rsNespocitano;
+    return rsSpocitano;
+}
+
+// --- Building figures ---------------------------------------------------------------------
+
+namespace {
+
+TSolidResult StateResult(TResultState AState) {
+    TSolidResult result;
+    result.State = AState;
+    return result;
+}
+
+// The figure that ABuild constructs. The geometry model's refusal of dimensions
+// that passed the reading is "Input error" (an overflow from extreme values),
+// except that a solid's own refusal of its dimensions shows ARejection where the
+// solid has a state of its own for it.
+template <class TBuild> TSolidResult Build(TBuild ABuild, TResultState ARejection = rsChyba_Z) {
+    using TFigure = decltype(ABuild());
+    try {
+        TSolidResult result;
+        result.Figure = std::make_unique<TFigure>(ABuild());
+        result.State = rsSpocitano;
+        return result;
+    } catch (const EInvalidInputSolidFigures& AError) {
+        return StateResult(AError.NotFinite() ? rsChyba_Z : ARejection);
+    } catch (const EInvalidInput&) {
+        return StateResult(rsChyba_Z);
+    }
+}
+
+std::int32_t CountOf(const TEntryValues& AValues, TEntry AEntry) {
+    return static_cast<std::int32_t>(AValues[AEntry]);
+}
+
+} // namespace
+
+TSolidResult Cube_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended side = AValues[enCube_A];
+    return Build([=] { return TCube::Create(side); });
+}
+
+TSolidResult Block_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended a = AValues[enBlock_A], b = AValues[enBlock_B], c = AValues[enBlock_C];
+    return Build([=] { return TBlock::Create(a, b, c); });
+}
+
+TSolidResult Sphere_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended radius = AValues[enSphere_R];
+    return Build([=] { return TSphere::Create(radius); });
+}
+
+TSolidResult Cone_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended radius = AValues[enCone_R], height = AValues[enCone_V];
+    return Build([=] { return TCone::Create(radius, height); });
+}
+
+TSolidResult Cylinder_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended radius = AValues[enCylinder_R], height = AValues[enCylinder_V];
+    return Build([=] { return TCylinder::Create(radius, height); });
+}
+
+TSolidResult Pyramid_Calculate(const TEntryValues& AValues, TVariant AVariant) {
+    const Extended a = AValues[enPyramid_A], b = AValues[enPyramid_B];
+    const Extended height = AValues[enPyramid_V];
+    if (AVariant == vaPyramid_Tetrahedron)
+        return Build([=] { return TPyramid_Tetrahedron::Create(a); });
+    if (AVariant == vaPyramid_Rectangle)
+        return Build([=] { return TPyramid_Rectangle::Create(a, b, height); });
+    // The square and the equilateral triangle have their count fixed at 4 and 3.
+    const std::int32_t count = CountOf(AValues, enPyramid_N);
+    return Build([=] { return TPyramid_NAngle::Create(count, a, height); });
+}
+
+TSolidResult Prism_Calculate(const TEntryValues& AValues, TVariant AVariant) {
+    const Extended e1 = AValues[enPrism_E1], e2 = AValues[enPrism_E2], e3 = AValues[enPrism_E3];
+    const Extended height = AValues[enPrism_V];
+    if (AVariant == vaPrism_Triangle)
+        return Build([=] { return TPrism_Triangle::Create(e1, e2, e3, height); }, rsChyba_T);
+    if (AVariant == vaPrism_CircularRing)
+        return Build([=] { return TPrism_CircularRing::Create(e2, e3, height); }, rsChyba_CR);
+    const std::int32_t count = CountOf(AValues, enPrism_N);
+    return Build([=] { return TPrism_NAngle::Create(count, e3, height); });
+}
+
+TSolidResult TruncatedCone_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended r2 = AValues[enTruncatedCone_R2], r1 = AValues[enTruncatedCone_R1];
+    const Extended height = AValues[enTruncatedCone_V];
+    // Equal radii make a cylinder, not a truncated cone.
+    if (r2 == r1)
+        return StateResult(rsChyba_TC);
+    return Build([=] { return TTruncatedCone::Create(r2, r1, height); });
+}
+
+TSolidResult TruncatedPyramid_Calculate(const TEntryValues& AValues, TVariant AVariant) {
+    const Extended height = AValues[enTruncatedPyramid_V];
+    if (AVariant == vaTruncatedPyramid_Rectangle) {
+        // The lower base is similar to the upper one; E3 gives its chosen side.
+        const Extended a2 = AValues[enTruncatedPyramid_E1], b2 = AValues[enTruncatedPyramid_E2];
+        const Extended side = AValues[enTruncatedPyramid_E3];
+        Extended a1 = 0, b1 = 0;
+        if (AValues[enTruncatedPyramid_Side] == 0) {
+            if (a2 == side)
+                return StateResult(rsChyba_TPa);
+            a1 = side;
+            b1 = side / a2 * b2;
+        } else {
+            if (b2 == side)
+                return StateResult(rsChyba_TPb);
+            b1 = side;
+            a1 = side / b2 * a2;
+        }
+        return Build([=] { return TTruncatedPyramid_Rectangle::Create(a2, b2, a1, b1, height); });
+    }
+    const std::int32_t count = CountOf(AValues, enTruncatedPyramid_N);
+    const Extended upper = AValues[enTruncatedPyramid_E2], lower = AValues[enTruncatedPyramid_E3];
+    if (upper == lower)
+        return StateResult(rsChyba_TPa);
+    return Build([=] { return TTruncatedPyramid_NAngle::Create(count, upper, lower, height); });
+}
+
+TSolidResult CylindricalTank_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended radius = AValues[enCylindricalTank_R], level = AValues[enCylindricalTank_H];
+    const Extended length = AValues[enCylindricalTank_D];
+    return Build([=] { return TCylindricalTank::Create(radius, level, length); }, rsChyba_C);
+}
+
+TSolidResult SphericalSegment_Calculate(const TEntryValues& AValues, TVariant AVariant) {
+    const Extended radius = AValues[enSphericalSegment_R], height = AValues[enSphericalSegment_V];
+    const bool radiusOfSegment = AVariant == vaSphericalSegment_RadiusOfSegment;
+    return Build(
+        [=] {
+            return radiusOfSegment ? TSphericalSegment::Create(radius, height)
+                                   : TSphericalSegment::Create_RadiusOfSphere_Height(radius, height);
+        },
+        rsChyba_V);
+}
+
+TSolidResult SphericalSector_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended rho = AValues[enSphericalSector_Ro], height = AValues[enSphericalSector_V];
+    return Build([=] { return TSphericalSector::Create(rho, height); });
+}
+
+TSolidResult SphericalFrustum_Calculate(const TEntryValues& AValues, TVariant) {
+    const Extended rho2 = AValues[enSphericalFrustum_Ro2], rho1 = AValues[enSphericalFrustum_Ro1];
+    const Extended height = AValues[enSphericalFrustum_V];
+    return Build([=] { return TSphericalFrustum::Create(rho2, rho1, height); });
+}
+
+// --- Supplementary rows -------------------------------------------------------------------
+
+namespace {
+
+// One row: its item, and how its value comes from the figure (and the entries).
+struct TRowDesc {
+    TText Row;
+    std::function<Extended(const TSolidFigure&, const TEntryValues&)> Value;
+};
+
+template <class TFigure> struct TTypedRow {
+    TText Row;
+    Extended (*Value)(const TFigure& AFigure, const TEntryValues& AValues);
+};
+
+template <class TFigure> const TFigure& As(const TSolidFigure& AFigure) {
+    const auto* figure = dynamic_cast<const TFigure*>(&AFigure);
+    if (!figure)
+        throw std::logic_error("The figure is not of the kind of its supplementary rows");
+    return *figure;
+}
+
+template <class TFigure>
+std::vector<TRowDesc> RowsOf(std::initializer_list<TTypedRow<TFigure>> ARows) {
+    std::vector<TRowDesc> rows;
+    for (const TTypedRow<TFigure>& row : ARows)
+        rows.push_back({row.Row, [value = row.Value](const TSolidFigure& AFigure,
+                                                     const TEntryValues& AValues) {
+                            return value(As<TFigure>(AFigure), AValues);
+                        }});
+    return rows;
+}
+
+// An item of the supplementary data window: plain, or X(key, letters).
+constexpr TText Item(const char* AKey, const char* ALetters = nullptr) {
+    return {SupplementarySection, AKey, ALetters};
+}
+
+using TValues = TEntryValues;
+
+// The rows of every kind of solid, in the window's order.
+std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
+    std::array<std::vector<TRowDesc>, SolidTypeCount> t;
+    t[stCube] = RowsOf<TCube>({
+        {Item("sDiagonalOfSolid"), [](const TCube& ACube, const TValues&) { return ACube.DiagonalOfSolid(); }},
+        {Item("sDiagonalOfXFace", ""), [](const TCube& ACube, const TValues&) { return ACube.Face().Diagonal(); }},
+        {Item("sAreaOfXFace", ""), [](const TCube& ACube, const TValues&) { return ACube.Face().Area(); }},
+    });
+    t[stBlock] = RowsOf<TBlock>({
+        {Item("sDiagonalOfSolid"), [](const TBlock& ABlock, const TValues&) { return ABlock.DiagonalOfSolid(); }},
+        {Item("sDiagonalOfXFace", "AB"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Diagonal(); }},
+        {Item("sDiagonalOfXFace", "BC"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Diagonal(); }},
+        {Item("sDiagonalOfXFace", "CA"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Diagonal(); }},
+        {Item("sAreaOfXFace", "AB"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Area(); }},
+        {Item("sAreaOfXFace", "BC"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Area(); }},
+        {Item("sAreaOfXFace", "CA"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Area(); }},
+    });
+    t[stSphere] = {};
+    t[stCone] = RowsOf<TCone>({
+        {Item("sSlantHeight"), [](const TCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+        {Item("sAreaOfBase"), [](const TCone& ACone, const TValues&) { return ACone.Base().Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+    });
+    t[stCylinder] = RowsOf<TCylinder>({
+        {Item("sAreaOfBase"), [](const TCylinder& ACylinder, const TValues&) { return ACylinder.Base().Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TCylinder& ACylinder, const TValues&) { return ACylinder.LateralSurface().Area(); }},
+    });
+    t[stPyramid_Tetrahedron] = RowsOf<TPyramid_Tetrahedron>({
+        {Item("sHeightOfSolid"), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Height(); }},
+        {Item("sSlantHeight"), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Face().HeightOrMedian(); }},
+        {Item("sAreaOfXFace", ""), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Face().Area(); }},
+    });
+    t[stPyramid_Rectangle] = RowsOf<TPyramid_Rectangle>({
+        {Item("sSlantHeightByXSide", "A"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.HeightOrMedianOnBase(); }},
+        {Item("sSlantHeightByXSide", "B"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.HeightOrMedianOnBase(); }},
+        {Item("sAreaOfBase"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Area(); }},
+        {Item("sAreaOfFaceByXSide", "B"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+    });
+    t[stPyramid_NAngle] = RowsOf<TPyramid_NAngle>({
+        {Item("sSlantHeight"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.HeightOrMedianOnBase(); }},
+        {Item("sAreaOfBase"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfXFace", ""), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+    });
+    t[stPrism_Triangle] = RowsOf<TPrism_Triangle>({
+        {Item("sAreaOfBase"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceA.Area(); }},
+        {Item("sAreaOfFaceByXSide", "B"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceB.Area(); }},
+        {Item("sAreaOfFaceByXSide", "C"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceC.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
+    });
+    t[stPrism_NAngle] = RowsOf<TPrism_NAngle>({
+        {Item("sAreaOfBase"), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfXFace", ""), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Face.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
+    });
+    t[stPrism_CircularRing] = RowsOf<TPrism_CircularRing>({
+        {Item("sAreaOfBase"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfOuterLateralSurface"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.LateralSurface().OuterFace.Area(); }},
+        {Item("sAreaOfInnerLateralSurface"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.LateralSurface().InnerFace.Area(); }},
+    });
+    t[stTruncatedCone] = RowsOf<TTruncatedCone>({
+        {Item("sSlantHeight"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+        {Item("sAreaOfUpperBase"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base2().Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+    });
+    t[stTruncatedPyramid_Rectangle] = RowsOf<TTruncatedPyramid_Rectangle>({
+        {Item("sSlantHeightByXSide", "A"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Height(); }},
+        {Item("sSlantHeightByXSide", "B"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Height(); }},
+        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Area(); }},
+        {Item("sAreaOfFaceByXSide", "B"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+    });
+    t[stTruncatedPyramid_NAngle] = RowsOf<TTruncatedPyramid_NAngle>({
+        {Item("sSlantHeight"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Height(); }},
+        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfXFace", ""), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Area(); }},
+        {Item("sAreaOfLateralSurface"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+    });
+    t[stCylindricalTank] = RowsOf<TCylindricalTank>({
+        {Item("sChordOfSegmentOfCircle"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Chord(); }},
+        {Item("sAreaOfSegmentOfCircle"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Area(); }},
+        {Item("sAreaOfLevelSurface"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.LateralSurface().SurfaceAtLevel.Area(); }},
+        {Item("sAreaOfCurvedSurface"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.LateralSurface().Sleeve.Area(); }},
+        {Item("sPercentageFillingOfTank"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.PercentageFilling(); }},
+    });
+    // The radius not given comes first.
+    t[stSphericalSegment_RadiusOfSegment] = RowsOf<TSphericalSegment>({
+        {Item("sRadiusOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.ParentSphere().Radius(); }},
+        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sAreaOfCircle"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Area(); }},
+        {Item("sPercentageFillingOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.PercentageFilling(); }},
+    });
+    t[stSphericalSegment_RadiusOfSphere] = RowsOf<TSphericalSegment>({
+        {Item("sRadiusOfSegment"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Radius(); }},
+        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sAreaOfCircle"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Area(); }},
+        {Item("sPercentageFillingOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.PercentageFilling(); }},
+    });
+    // A hemisphere has no cone: the flat circle takes its place. Above a hemisphere
+    // the cone is taken away, which its negative volume shows.
+    t[stSphericalSector] = RowsOf<TSphericalSector>({
+        {Item("sRadiusOfSphere"), [](const TSphericalSector& ASector, const TValues&) { return ASector.ParentSphere().Radius(); }},
+        {Item("sAreaOfSphericalCapOfSegmentPart"), [](const TSphericalSector& ASector, const TValues&) { return ASector.SphericalSegment().AreaOfSphericalCap(); }},
+        {Item("sAreaOfLateralSurfaceOfConePart"), [](const TSphericalSector& ASector, const TValues& AValues) {
+             const Extended rho = AValues[enSphericalSector_Ro];
+             return ASector.Cone() ? ASector.Cone()->LateralSurface().Area() : rho * rho * Constants::Pi;
+         }},
+        {Item("sVolumeOfSegmentPart"), [](const TSphericalSector& ASector, const TValues&) { return ASector.SphericalSegment().Volume(); }},
+        {Item("sVolumeOfConePart"), [](const TSphericalSector& ASector, const TValues& AValues) -> Extended {
+             if (!ASector.Cone())
+                 return 0;
+             const bool belowHemisphere = AValues[enSphericalSector_V] <= AValues[enSphericalSector_Ro];
+             return belowHemisphere ? ASector.Cone()->Volume() : -ASector.Cone()->Volume();
+         }},
+        {Item("sPercentageFillingOfSphere"), [](const TSphericalSector& ASector, const TValues&) { return ASector.PercentageFilling(); }},
+    });
+    t[stSphericalFrustum] = RowsOf<TSphericalFrustum>({
+        {Item("sRadiusOfSphere"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.ParentSphere().Radius(); }},
+        {Item("sAreaOfUpperCircle"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base1().Area(); }},
+        {Item("sAreaOfLowerCircle"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base2().Area(); }},
+        {Item("sAreaOfSphericalZone"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.AreaOfSphericalZone(); }},
+        {Item("sPercentageFillingOfSphere"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.PercentageFilling(); }},
+    });
+    return t;
+}
+
+const std::vector<TRowDesc>& RowTable(TSolidType AType) {
+    static const std::array<std::vector<TRowDesc>, SolidTypeCount> tables = MakeRowTables();
+    return tables[AType];
+}
+
+bool SameText(const char* AText1, const char* AText2) {
+    if (!AText1 || !AText2)
+        return AText1 == AText2;
+    return std::strcmp(AText1, AText2) == 0;
+}
+
+} // namespace
+
+bool SameRow(const TText& ARow1, const TText& ARow2) {
+    return SameText(ARow1.Key, ARow2.Key) && SameText(ARow1.Letters, ARow2.Letters);
+}
+
+std::vector<TText> SupplementaryRows(TSolidType AType) {
+    std::vector<TText> rows;
+    for (const TRowDesc& row : RowTable(AType))
+        rows.push_back(row.Row);
+    return rows;
+}
+
+std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSolidFigure& AFigure,
+                                                     const TEntryValues& AValues) {
+    std::vector<TSupplementaryValue> values;
+    for (const TRowDesc& row : RowTable(AType))
+        values.push_back({row.Row, row.Value(AFigure, AValues)});
+    return values;
+}
+
+TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
+    const TVariantDesc& variant = VariantDesc(AVariant);
+    // A page whose variant is still to be chosen has no solid yet.
+    if (variant.SolidType == stNone)
+        return StateResult(rsNespocitano);
+    TSolidResult result = PageDesc(variant.Page).Calculate(AValues, AVariant);
+    if (result.Figure)
+        result.SupplementaryValues = SupplementaryValues(variant.SolidType, *result.Figure, AValues);
+    return result;
+}
