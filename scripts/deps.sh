@@ -16,6 +16,11 @@ KAVORIN_PACKAGES=(
 # shellcheck disable=SC2034  # used by the scripts that source this file
 KAVORIN_DESKTOP_PACKAGES=(xvfb openbox x11-utils)
 
+# What tools/fuzz.sh needs besides: clang with libFuzzer and the sanitizer
+# runtimes, and the symbolizer that puts file names and lines in its reports.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+KAVORIN_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
+
 kavorin_missing_packages() {
   local pkg missing=()
   for pkg in "${KAVORIN_PACKAGES[@]}" "$@"; do
