@@ -17,6 +17,8 @@ fallback, so every RTF reader shows them; the HTML is UTF-8 with its style sheet
 file stands alone.
 
 Usage: help/make_help.py            (rebuilds every help file)
+       help/make_help.py --check    (fails when a committed help file is not what the
+                                     sources give)
 """
 
 import os
@@ -348,20 +350,41 @@ def convert_html(source, language):
     ] + body + ["</main>", "</body>", "</html>", ""])
 
 
-def main():
+def outputs(here, language):
+    """The help files of a language: (path, text, encoding, newline) each."""
+    with open(os.path.join(here, "source", "Help_%s.txt" % language), encoding="utf-8") as f:
+        source = f.read()
+    return [(os.path.join(here, "Help_%s.rtf" % language), convert(source, language), "ascii",
+             "\r\n"),
+            (os.path.join(here, "Help_%s.html" % language), convert_html(source, language),
+             "utf-8", "\n")]
+
+
+def main(arguments):
+    check = arguments == ["--check"]
+    if arguments and not check:
+        print("usage: make_help.py [--check]", file=sys.stderr)
+        return 2
     here = os.path.dirname(os.path.abspath(__file__))
+    stale = []
     for language in LANGUAGES:
-        with open(os.path.join(here, "source", "Help_%s.txt" % language), encoding="utf-8") as f:
-            source = f.read()
-        rtf = convert(source, language)
-        with open(os.path.join(here, "Help_%s.rtf" % language), "w", encoding="ascii",
-                  newline="\r\n") as f:
-            f.write(rtf)
-        with open(os.path.join(here, "Help_%s.html" % language), "w", encoding="utf-8",
-                  newline="\n") as f:
-            f.write(convert_html(source, language))
-    return 0
+        for path, text, encoding, newline in outputs(here, language):
+            data = text.replace("\n", newline).encode(encoding)
+            if check:
+                try:
+                    with open(path, "rb") as f:
+                        current = f.read() == data
+                except OSError:
+                    current = False
+                if not current:
+                    stale.append(os.path.relpath(path))
+            else:
+                with open(path, "wb") as f:
+                    f.write(data)
+    for path in stale:
+        print("%s is not up to date; run help/make_help.py" % path, file=sys.stderr)
+    return 1 if stale else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv[1:]))
