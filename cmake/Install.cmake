@@ -10,8 +10,9 @@
 #   share/applications/kavorin.desktop        the application menu's entry
 #   share/metainfo/com.ternwick.kavorin.metainfo.xml   software centres' description
 #   share/icons/hicolor/{scalable,48x48,128x128,256x256}/apps/kavorin.{svg,png}
-#   share/man/man1/kavorin.1(.gz)             the manual page
-#   share/doc/kavorin/copyright               the licence, where Debian looks for it
+#   share/man/man1/kavorin.1(.gz), Kavorin.1(.gz) -> kavorin.1(.gz)   the manual page
+#   share/doc/kavorin/copyright, changelog(.gz)   licence and changes, where Debian
+#                                             looks for them
 # share/kavorin keeps the layout the program finds beside its executable in the
 # build folder.
 #
@@ -55,26 +56,40 @@ if(NOT WIN32)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
   endforeach()
 
-  # Manual pages are kept compressed (Debian's rule; man reads both). gzip -n
-  # leaves out the time stamp, so that the package is reproducible.
+  # Manual pages and the change log are kept compressed (Debian's rule; man reads
+  # both). gzip -n leaves out the time stamp, so that the package is reproducible.
+  set(_staging ${CMAKE_CURRENT_BINARY_DIR}/install)
   find_program(KAVORIN_GZIP gzip)
+  set(_compressed)
+  foreach(_file kavorin.1 changelog)
+    if(KAVORIN_GZIP)
+      add_custom_command(
+        OUTPUT ${_staging}/${_file}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${_freedesktop}/${_file} ${_staging}/
+        COMMAND ${KAVORIN_GZIP} -9 -n -f ${_staging}/${_file}
+        DEPENDS ${_freedesktop}/${_file}
+        COMMENT "Compressing ${_file}"
+        VERBATIM)
+      list(APPEND _compressed ${_staging}/${_file}.gz)
+    else()
+      list(APPEND _compressed ${_freedesktop}/${_file})
+    endif()
+  endforeach()
   if(KAVORIN_GZIP)
-    set(_man_page ${CMAKE_CURRENT_BINARY_DIR}/install/kavorin.1.gz)
-    add_custom_command(
-      OUTPUT ${_man_page}
-      COMMAND ${CMAKE_COMMAND} -E copy ${_freedesktop}/kavorin.1 ${CMAKE_CURRENT_BINARY_DIR}/install/
-      COMMAND ${KAVORIN_GZIP} -9 -n -f ${CMAKE_CURRENT_BINARY_DIR}/install/kavorin.1
-      DEPENDS ${_freedesktop}/kavorin.1
-      COMMENT "Compressing the manual page"
-      VERBATIM)
-    add_custom_target(kavorin_man_page ALL DEPENDS ${_man_page})
-  else()
-    set(_man_page ${_freedesktop}/kavorin.1)
+    add_custom_target(kavorin_compressed_docs ALL DEPENDS ${_compressed})
   endif()
+  list(GET _compressed 0 _man_page)
+  list(GET _compressed 1 _changelog)
   install(FILES ${_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # man Kavorin finds the same page as man kavorin.
+  get_filename_component(_man_name ${_man_page} NAME)
+  string(REPLACE "kavorin" "Kavorin" _man_alias_name ${_man_name})
+  file(CREATE_LINK ${_man_name} ${_staging}/${_man_alias_name} SYMBOLIC)
+  install(FILES ${_staging}/${_man_alias_name} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-  install(FILES ${CMAKE_SOURCE_DIR}/License.txt
-          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kavorin RENAME copyright)
+  set(_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/kavorin)
+  install(FILES ${CMAKE_SOURCE_DIR}/License.txt DESTINATION ${_docdir} RENAME copyright)
+  install(FILES ${_changelog} DESTINATION ${_docdir})
 endif()
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -6,13 +6,16 @@ set(CPACK_PACKAGE_VENDOR Ternwick)
 set(CPACK_PACKAGE_CONTACT "Ternwick <kavorin@ternwick.com>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for solid figures")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kavorin calculates the volume, the surface area and every derived quantity of \
-thirteen solids: cube, block, sphere, cone, cylinder, pyramid, prism, truncated cone, \
-truncated pyramid, cylindrical tank, spherical segment, spherical sector and spherical \
-frustum. The results follow each keystroke, in 80-bit extended precision, with \
-supplementary data, a lettered drawing and the formulas of each solid.\n\n\
-The user interface is in English, Czech and Slovak.")
+# Lines of at most 80 characters, as Debian's tools like them; CPack indents them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Kavorin calculates the volume, the surface area and every derived quantity\n"
+  "of thirteen solids: cube, block, sphere, cone, cylinder, pyramid, prism,\n"
+  "truncated cone, truncated pyramid, cylindrical tank, spherical segment,\n"
+  "spherical sector and spherical frustum. The results follow each keystroke,\n"
+  "in 80-bit extended precision, with supplementary data, a lettered drawing\n"
+  "and the formulas of each solid.\n"
+  "\n"
+  "The user interface is in English, Czech and Slovak.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.ternwick.com/?pg=1&pid=3")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kavorin)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/License.txt)

@@ -26,7 +26,7 @@ KAVORIN_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream man-db grof
 # 64-bit Windows (the POSIX-threads flavour, whose C++ runtime is complete) and
 # wine to run the Windows program.
 # shellcheck disable=SC2034
-KAVORIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64)
+KAVORIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 file)
 
 kavorin_missing_packages() {
   local pkg missing=()
