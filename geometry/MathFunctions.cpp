@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <locale>
 #include <sstream>
@@ -39,12 +40,31 @@ struct TDecimal {
     int Exponent = 0;
 };
 
+// The same value in the encoding that arithmetic produces. A zero exponent with
+// the integer bit set (a pseudo-denormal) means exponent 1 to the x87, but the C
+// library's text conversion drops the integer bit of it and writes a far smaller
+// number. Such patterns come only from memory, never from a computation.
+Extended Canonical(Extended AValue) {
+    unsigned char Bytes[sizeof(Extended)] = {};
+    std::memcpy(Bytes, &AValue, 10);
+    std::uint64_t Mantissa = 0;
+    std::uint16_t SignAndExponent = 0;
+    std::memcpy(&Mantissa, Bytes, 8);
+    std::memcpy(&SignAndExponent, Bytes + 8, 2);
+    if ((SignAndExponent & 0x7FFF) == 0 && (Mantissa >> 63) != 0) {
+        SignAndExponent |= 1;
+        std::memcpy(Bytes + 8, &SignAndExponent, 2);
+        std::memcpy(&AValue, Bytes, 10);
+    }
+    return AValue;
+}
+
 // The value's decimal expansion to 18 significant digits, rounded to nearest.
 // The C library's conversion is exact and honours the rounding mode; the radix
 // character it writes depends on the C locale, so only digits are read.
 TDecimal Expansion18(Extended AValue) {
     char Buffer[64];
-    std::snprintf(Buffer, sizeof Buffer, "%.17Le", AValue);
+    std::snprintf(Buffer, sizeof Buffer, "%.17Le", Canonical(AValue));
     TDecimal Result;
     const char* P = Buffer;
     if (*P == '-') {

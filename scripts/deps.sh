@@ -16,6 +16,23 @@ KAVORIN_PACKAGES=(
 # shellcheck disable=SC2034  # used by the scripts that source this file
 KAVORIN_DESKTOP_PACKAGES=(xvfb openbox x11-utils)
 
+# What tools/fuzz.sh needs besides: clang with libFuzzer and the sanitizer
+# runtimes, and the symbolizer that puts file names and lines in its reports.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+KAVORIN_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
+
+# What scripts/package.sh needs besides: the Debian package tools (dpkg-shlibdeps
+# finds the package's dependencies), the validators of the desktop entry, the
+# AppStream metadata and the manual page, and Python for the help files' check.
+# shellcheck disable=SC2034
+KAVORIN_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream man-db groff-base python3)
+
+# What scripts/windows-check.sh needs besides: the MinGW-w64 cross compiler for
+# 64-bit Windows (the POSIX-threads flavour, whose C++ runtime is complete) and
+# wine to run the Windows program.
+# shellcheck disable=SC2034
+KAVORIN_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 file)
+
 kavorin_missing_packages() {
   local pkg missing=()
   for pkg in "${KAVORIN_PACKAGES[@]}" "$@"; do

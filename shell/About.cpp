@@ -316,34 +316,46 @@ void TFormAbout::MCheckForNewVersionClick() {
         if (check.IsCancelled())
             return;
     }
-    if (lines.isEmpty()) {
+    const TVersionAnswer answer = ReadVersionAnswer(lines, FVersion);
+    switch (answer.Kind) {
+    case TVersionAnswer::NoResponse:
         ShowErrorMessage(FNoResponseFromServer);
-        return;
-    }
-    const QString& status = lines.first();
-    if (status == QLatin1String("OK")) {
-        // Versions are compared number by number: 1.10 is newer than 1.9.
-        int newestMajor = 0, newestMinor = 0, ownMajor = 0, ownMinor = 0;
-        if (lines.size() < 2 || !ParseVersion(lines[1], newestMajor, newestMinor) ||
-            !ParseVersion(FVersion, ownMajor, ownMinor)) {
-            ShowErrorMessage(FUnknownError);
-            return;
-        }
-        if (std::make_pair(ownMajor, ownMinor) >= std::make_pair(newestMajor, newestMinor)) {
-            ShowInformationMessage(FApplication + QLatin1Char(' ') + FUpToDate + QLatin1Char('.'));
-            return;
-        }
-        if (ShowQuestionMessage(FNewVersionAvailable + QStringLiteral(": ") + lines[1].trimmed() +
+        break;
+    case TVersionAnswer::UpToDate:
+        ShowInformationMessage(FApplication + QLatin1Char(' ') + FUpToDate + QLatin1Char('.'));
+        break;
+    case TVersionAnswer::NewVersion:
+        if (ShowQuestionMessage(FNewVersionAvailable + QStringLiteral(": ") + answer.Text +
                                 QStringLiteral("\r\n") + FGoToProductsWebPage + QLatin1Char('?')))
             HomepageLinkClick();
-        return;
+        break;
+    case TVersionAnswer::ServerError:
+        ShowErrorMessage(answer.Text);
+        break;
+    case TVersionAnswer::UnknownError:
+        ShowErrorMessage(FUnknownError);
+        break;
+    }
+}
+
+TFormAbout::TVersionAnswer TFormAbout::ReadVersionAnswer(const QStringList& ALines,
+                                                         const QString& AOwnVersion) {
+    if (ALines.isEmpty())
+        return {TVersionAnswer::NoResponse, QString()};
+    const QString& status = ALines.first();
+    if (status == QLatin1String("OK")) {
+        int newestMajor = 0, newestMinor = 0, ownMajor = 0, ownMinor = 0;
+        if (ALines.size() < 2 || !ParseVersion(ALines[1], newestMajor, newestMinor) ||
+            !ParseVersion(AOwnVersion, ownMajor, ownMinor))
+            return {TVersionAnswer::UnknownError, QString()};
+        if (std::make_pair(ownMajor, ownMinor) >= std::make_pair(newestMajor, newestMinor))
+            return {TVersionAnswer::UpToDate, QString()};
+        return {TVersionAnswer::NewVersion, ALines[1].trimmed()};
     }
     // The server's own text, within bounds: a line of a megabyte would make a box
     // taller than any screen.
-    const QString serverText = lines.size() >= 2 ? ServerText(lines[1]) : QString();
-    if (status == QLatin1String("ERROR") && !serverText.isEmpty()) {
-        ShowErrorMessage(serverText);
-        return;
-    }
-    ShowErrorMessage(FUnknownError);
+    const QString serverText = ALines.size() >= 2 ? ServerText(ALines[1]) : QString();
+    if (status == QLatin1String("ERROR") && !serverText.isEmpty())
+        return {TVersionAnswer::ServerError, serverText};
+    return {TVersionAnswer::UnknownError, QString()};
 }

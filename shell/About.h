@@ -47,6 +47,22 @@ public:
     // Reads "major.minor" (or a lone "major") into its numbers; false for any other text.
     static bool ParseVersion(const QString& AText, int& AMajor, int& AMinor);
 
+    // What the version check tells the user, read from the server's answer.
+    struct TVersionAnswer {
+        enum TKind {
+            NoResponse,  // no line at all
+            UpToDate,    // "OK" and a version not newer than the program's
+            NewVersion,  // "OK" and a newer version, in Text as the server wrote it
+            ServerError, // "ERROR" and the server's text, in Text as shown (ServerText)
+            UnknownError // anything else
+        };
+        TKind Kind = NoResponse;
+        QString Text;
+    };
+    // The answer of the lines the server sent, for the program's version AOwnVersion
+    // ("major.minor"). Versions are compared number by number: 1.10 is newer than 1.9.
+    static TVersionAnswer ReadVersionAnswer(const QStringList& ALines, const QString& AOwnVersion);
+
     // The address the version query goes to, without the path ("http://host[:port]");
     // empty means the maker's home page address. Tests point it at a local server.
     static QString ServerAddress;

@@ -37,6 +37,10 @@ QStringList SplitLines(const QString& AText) {
     return lines;
 }
 
+QStringList BodyLines(const QByteArray& ABody, TCodePage ACodePage) {
+    return SplitLines(TLanguageFile::Decode(ABody, ACodePage));
+}
+
 namespace {
 
 // A redirect may go on to the host that was asked, over HTTP or HTTPS, but never
@@ -135,6 +139,6 @@ bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALi
     }
     const TCodePage codePage =
         Languages ? CodePageOfLanguage(Languages->ActiveLanguage()) : TCodePage::Windows1252;
-    Lines = SplitLines(TLanguageFile::Decode(body, codePage));
+    Lines = BodyLines(body, codePage);
     return true;
 }

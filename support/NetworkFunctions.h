@@ -3,9 +3,12 @@
 // ends; whatever the server does, it ends within the limits below.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+enum class TCodePage; // LanguageSupport.h
 
 // How long a connection may stay silent before the request is given up, in milliseconds.
 constexpr int HttpTransferTimeout = 90000;
@@ -57,3 +60,6 @@ bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALi
 
 // Text split into lines by the rules above.
 QStringList SplitLines(const QString& AText);
+// The lines of a response body by the rules above; ACodePage is the active
+// language's Windows code page.
+QStringList BodyLines(const QByteArray& ABody, TCodePage ACodePage);

@@ -22,6 +22,16 @@ Image ImageOf(Extended x) {
     std::memcpy(&img.exponent, bytes + 8, 2);
     return img;
 }
+// The value of an 80-bit image, any pattern the x87 knows (pseudo-denormals,
+// unnormals, pseudo-infinities and pseudo-NaNs included).
+Extended FromImage(std::uint16_t AExponent, std::uint64_t AMantissa) {
+    unsigned char bytes[sizeof(Extended)] = {};
+    std::memcpy(bytes, &AMantissa, 8);
+    std::memcpy(bytes + 8, &AExponent, 2);
+    Extended x = 0;
+    std::memcpy(&x, bytes, 10);
+    return x;
+}
 
 // Installs a decimal separator for the lifetime of the guard.
 char GSeparator = '.';
@@ -163,6 +173,17 @@ void TestMathFunctions::roundToStr_data() {
     Row("-12 digits .5 p14 comma", ',', 14, true, -123456789012.5L, "-123456789012,50");
     Row("2.5 p2 unpadded comma", ',', 2, false, 2.5L, "2,5");
     Row("2.999 p2 unpadded comma", ',', 2, false, 2.999L, "3");
+    // A zero exponent with the integer bit set (a pseudo-denormal) is read by the
+    // x87 as exponent 1; the C library's text conversion would drop the integer bit.
+    Row("pseudo-denormal p2", '.', 2, true, FromImage(0x0000, 0xC9C9C9C9C9C9C9C9ull), "5.30E-4932");
+    Row("negative pseudo-denormal p14", '.', 14, true, FromImage(0x8000, 0xC9C9C9C9C9C9C9C9ull),
+        "-5.3002567197297E-4932");
+    Row("pseudo-denormal p9 unpadded", ',', 9, false, FromImage(0x0000, 0xC9C9C9C9C9C9C9C9ull),
+        "5,30025672E-4932");
+    Row("smallest pseudo-denormal above 2^-16382 p14", '.', 14, true,
+        FromImage(0x0000, 0x8000000000000001ull), "3.36210314311209E-4932");
+    Row("denormal p14", '.', 14, true, FromImage(0x0000, 0x0000000000000001ull),
+        "3.64519953188247E-4951");
 }
 
 void TestMathFunctions::roundToStr() {
@@ -200,6 +221,10 @@ void TestMathFunctions::floatEqual_data() {
     QTest::newRow("equal at precision 2") << std::vector<Extended>{2, 2.001L} << 2 << true;
     QTest::newRow("third differs") << std::vector<Extended>{3, 3, 3.5L} << 14 << false;
     QTest::newRow("three equal") << std::vector<Extended>{5, 5, 5} << 14 << true;
+    QTest::newRow("pseudo-denormal and its normal form")
+        << std::vector<Extended>{FromImage(0x0000, 0xC9C9C9C9C9C9C9C9ull),
+                                 FromImage(0x0001, 0xC9C9C9C9C9C9C9C9ull)}
+        << 14 << true;
 }
 
 void TestMathFunctions::floatEqual() {
@@ -380,6 +405,22 @@ void TestMathFunctions::rejections_data() {
         "round, infinity", [=] { RoundToStr(2, true, Inf); }, "RoundToStr");
     Row(
         "round, NaN", [] { RoundToStr(2, true, std::nan("")); }, "RoundToStr");
+    // Patterns that the x87 does not compute with: an unnormal (no integer bit), a
+    // pseudo-infinity and a pseudo-NaN. They are NaN to it.
+    Row(
+        "round, unnormal", [] { RoundToStr(2, true, FromImage(0x3FFF, 0x4000000000000000ull)); },
+        "RoundToStr");
+    Row(
+        "round, pseudo-infinity", [] { RoundToStr(2, true, FromImage(0x7FFF, 0)); }, "RoundToStr");
+    Row(
+        "round, pseudo-NaN", [] { RoundToStr(2, true, FromImage(0xFFFF, 0x4000000000000000ull)); },
+        "RoundToStr");
+    Row(
+        "equal, unnormal",
+        [] {
+            FloatEqual({1, FromImage(0x3FFF, 0x4000000000000000ull)}, 14);
+        },
+        "FloatEqual");
     Row(
         "equal, empty", [] { FloatEqual({}, 14); }, "FloatEqual");
     Row(
