@@ -580,8 +580,7 @@ bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {
         AEdit->setCursorPosition(2);
         return true;
     }
-    if (AKey == QLatin1Char('*') &&
-        !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
+    if (AKey == QLatin1Char('*') && !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
         return true;
     if (!allowed)
         return true;
@@ -649,6 +648,12 @@ void TFormComputations::ResetEntries() {
     for (QLineEdit* edit : edits)
         if (edit->isVisibleTo(FPage) && edit->isEnabled())
             edit->clear();
+    // A choice entry (the truncated pyramid's side) belongs to the cleared entries.
+    for (TEntry entry : Page().Entries)
+        if (QComboBox* choice = FEntryControls[entry].Choice) {
+            choice->setCurrentIndex(-1);
+            ChoiceChange(entry);
+        }
     FocusFirstEntry();
     ShowResultState(rsNespocitano);
     FCanCompute = true;

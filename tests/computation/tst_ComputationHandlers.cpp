@@ -25,7 +25,7 @@ bool Near(double AActual, double AExpected) {
 }
 
 // How a page's variant is chosen before the entries are typed.
-enum TVariant {
+enum TChoice {
     vNone,
     vTetrahedron,
     vBase0,
@@ -37,10 +37,10 @@ enum TVariant {
 
 struct TVariantWindow : TOpenWindow {
     using TOpenWindow::TOpenWindow;
-    void SelectVariant(int APage, TVariant AVariant) const {
+    void SelectVariant(int APage, TChoice AVariant) const {
         if (AVariant == vNone)
             return;
-        if (APage == TFormComputations::pgSphericalSegment) {
+        if (APage == pgSphericalSegment) {
             Window->findChild<QRadioButton*>(QStringLiteral("SphericalSegment_RadiusOfSphereR"))
                 ->setChecked(true);
             return;
@@ -49,7 +49,7 @@ struct TVariantWindow : TOpenWindow {
             Window->findChild<QCheckBox*>(QStringLiteral("Pyramid_Tetrahedron"))->setChecked(true);
             return;
         }
-        static const char* const Lists[TFormComputations::PageCount] = {
+        static const char* const Lists[PageCount] = {
             nullptr,      nullptr, nullptr,
             nullptr,      nullptr, "Pyramid_Base",
             "Prism_Base", nullptr, "TruncatedPyramid_Base"};
@@ -70,6 +70,15 @@ struct TVariantWindow : TOpenWindow {
         }
     }
 };
+
+// The values of the last supplementary values sent, in their rows' order.
+std::vector<Extended> SentValues(const QSignalSpy& ASent) {
+    std::vector<Extended> values;
+    for (const TSupplementaryValue& item :
+         ASent.last().at(0).value<std::vector<TSupplementaryValue>>())
+        values.push_back(item.Value);
+    return values;
+}
 
 QString TwoDecimals(double AValue) {
     return QString::number(AValue, 'f', 2);
@@ -106,70 +115,68 @@ void TestComputationHandlers::figures_data() {
     QTest::addColumn<double>("area");
     QTest::addColumn<int>("valueCount");
     QTest::addColumn<double>("firstValue");
-    using F = TFormComputations;
     const double r3 = std::sqrt(3.0), r10 = std::sqrt(10.0);
 
-    QTest::newRow("cone") << int(F::pgCone) << int(vNone) << QStringList{"Cone_R=3", "Cone_V=4"}
+    QTest::newRow("cone") << int(pgCone) << int(vNone) << QStringList{"Cone_R=3", "Cone_V=4"}
                           << 12 * Pi << 24 * Pi << 3 << 5.0;
-    QTest::newRow("cylinder") << int(F::pgCylinder) << int(vNone)
+    QTest::newRow("cylinder") << int(pgCylinder) << int(vNone)
                               << QStringList{"Cylinder_R=2", "Cylinder_V=5"} << 20 * Pi << 28 * Pi
                               << 2 << 4 * Pi;
-    QTest::newRow("tetrahedron") << int(F::pgPyramid) << int(vTetrahedron)
+    QTest::newRow("tetrahedron") << int(pgPyramid) << int(vTetrahedron)
                                  << QStringList{"Pyramid_A=2"} << 8 / (6 * std::sqrt(2.0)) << 4 * r3
                                  << 3 << 2 * std::sqrt(2.0 / 3.0);
     QTest::newRow("pyramid, square")
-        << int(F::pgPyramid) << int(vBase0) << QStringList{"Pyramid_A=2", "Pyramid_V=3"} << 4.0
+        << int(pgPyramid) << int(vBase0) << QStringList{"Pyramid_A=2", "Pyramid_V=3"} << 4.0
         << 4 + 4 * r10 << 4 << r10;
-    QTest::newRow("pyramid, rectangle") << int(F::pgPyramid) << int(vBase1)
-                                        << QStringList{"Pyramid_A=6", "Pyramid_B=4", "Pyramid_V=4"}
-                                        << 32.0 << 44 + 6 * std::sqrt(20.0) << 6 << std::sqrt(20.0);
+    QTest::newRow("pyramid, rectangle")
+        << int(pgPyramid) << int(vBase1) << QStringList{"Pyramid_A=6", "Pyramid_B=4", "Pyramid_V=4"}
+        << 32.0 << 44 + 6 * std::sqrt(20.0) << 6 << std::sqrt(20.0);
     QTest::newRow("pyramid, equilateral triangle")
-        << int(F::pgPyramid) << int(vBase2) << QStringList{"Pyramid_A=2", "Pyramid_V=3"} << r3
+        << int(pgPyramid) << int(vBase2) << QStringList{"Pyramid_A=2", "Pyramid_V=3"} << r3
         << r3 + 3 * std::sqrt(28.0 / 3.0) << 4 << std::sqrt(28.0 / 3.0);
     QTest::newRow("pyramid, hexagon")
-        << int(F::pgPyramid) << int(vBase3)
-        << QStringList{"Pyramid_N=6", "Pyramid_A=2", "Pyramid_V=3"} << 6 * r3
-        << 6 * r3 + 6 * std::sqrt(12.0) << 4 << std::sqrt(12.0);
+        << int(pgPyramid) << int(vBase3) << QStringList{"Pyramid_N=6", "Pyramid_A=2", "Pyramid_V=3"}
+        << 6 * r3 << 6 * r3 + 6 * std::sqrt(12.0) << 4 << std::sqrt(12.0);
     QTest::newRow("prism, triangle")
-        << int(F::pgPrism) << int(vBase0)
+        << int(pgPrism) << int(vBase0)
         << QStringList{"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=2"} << 12.0 << 36.0 << 5
         << 6.0;
     QTest::newRow("prism, square as n-gon")
-        << int(F::pgPrism) << int(vBase1) << QStringList{"Prism_N=4", "Prism_E3=2", "Prism_V=3"}
+        << int(pgPrism) << int(vBase1) << QStringList{"Prism_N=4", "Prism_E3=2", "Prism_V=3"}
         << 12.0 << 32.0 << 3 << 4.0;
     QTest::newRow("prism, circular ring")
-        << int(F::pgPrism) << int(vBase2) << QStringList{"Prism_E2=3", "Prism_E3=1", "Prism_V=2"}
+        << int(pgPrism) << int(vBase2) << QStringList{"Prism_E2=3", "Prism_E3=1", "Prism_V=2"}
         << 16 * Pi << 32 * Pi << 3 << 8 * Pi;
     QTest::newRow("truncated cone")
-        << int(F::pgTruncatedCone) << int(vNone)
+        << int(pgTruncatedCone) << int(vNone)
         << QStringList{"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"} << 7 * Pi
         << 5 * Pi + 3 * Pi * r10 << 4 << r10;
     QTest::newRow("truncated pyramid, square")
-        << int(F::pgTruncatedPyramid) << int(vBase0)
+        << int(pgTruncatedPyramid) << int(vBase0)
         << QStringList{"TruncatedPyramid_E2=2", "TruncatedPyramid_E3=4", "TruncatedPyramid_V=3"}
         << 28.0 << 20 + 12 * r10 << 5 << r10;
     QTest::newRow("truncated pyramid, rectangle")
-        << int(F::pgTruncatedPyramid) << int(vBase1)
+        << int(pgTruncatedPyramid) << int(vBase1)
         << QStringList{"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2", "Side=a",
                        "TruncatedPyramid_E3=6", "TruncatedPyramid_V=2"}
         << 76.0 / 3 << 26 + 10 * std::sqrt(4.25) + 5 * std::sqrt(5.0) << 7 << std::sqrt(4.25);
     QTest::newRow("cylindrical tank, half full")
-        << int(F::pgCylindricalTank) << int(vNone)
+        << int(pgCylindricalTank) << int(vNone)
         << QStringList{"CylindricalTank_R=1", "CylindricalTank_H=1", "CylindricalTank_D=2"} << Pi
         << 3 * Pi + 4 << 5 << 2.0;
     QTest::newRow("spherical segment, radius of segment")
-        << int(F::pgSphericalSegment) << int(vNone)
+        << int(pgSphericalSegment) << int(vNone)
         << QStringList{"SphericalSegment_R=3", "SphericalSegment_V=1"} << 28 * Pi / 6 << 19 * Pi
         << 4 << 5.0;
     QTest::newRow("spherical segment, radius of sphere")
-        << int(F::pgSphericalSegment) << int(vRadiusOfSphere)
+        << int(pgSphericalSegment) << int(vRadiusOfSphere)
         << QStringList{"SphericalSegment_R=5", "SphericalSegment_V=1"} << 28 * Pi / 6 << 19 * Pi
         << 4 << 3.0;
-    QTest::newRow("spherical sector") << int(F::pgSphericalSector) << int(vNone)
+    QTest::newRow("spherical sector") << int(pgSphericalSector) << int(vNone)
                                       << QStringList{"SphericalSector_Ro=3", "SphericalSector_V=1"}
                                       << 50 * Pi / 3 << 25 * Pi << 6 << 5.0;
     QTest::newRow("spherical frustum")
-        << int(F::pgSphericalFrustum) << int(vNone)
+        << int(pgSphericalFrustum) << int(vNone)
         << QStringList{"SphericalFrustum_Ro2=3", "SphericalFrustum_Ro1=4", "SphericalFrustum_V=1"}
         << 76 * Pi / 6 << 35 * Pi << 5 << 5.0;
 }
@@ -183,7 +190,7 @@ void TestComputationHandlers::figures() {
     QFETCH(int, valueCount);
     QFETCH(double, firstValue);
     TVariantWindow open(page);
-    open.SelectVariant(page, TVariant(variant));
+    open.SelectVariant(page, TChoice(variant));
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill(entries);
 
@@ -197,7 +204,7 @@ void TestComputationHandlers::figures() {
     QCOMPARE(open.Area(), TwoDecimals(area));
     QCOMPARE(open.Window->Results()->ResultState(), rsSpocitano);
     QVERIFY(!sent.isEmpty());
-    const auto values = sent.last().at(0).value<std::vector<Extended>>();
+    const auto values = SentValues(sent);
     QCOMPARE(int(values.size()), valueCount);
     QVERIFY2(Near(double(values.front()), firstValue),
              qPrintable(QString::number(double(values.front()), 'g', 17)));
@@ -208,76 +215,75 @@ void TestComputationHandlers::ownChecks_data() {
     QTest::addColumn<int>("variant");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("shown");
-    using F = TFormComputations;
     QTest::newRow("prism, sides 1, 2, 5")
-        << int(F::pgPrism) << int(vBase0)
+        << int(pgPrism) << int(vBase0)
         << QStringList{"Prism_E1=1", "Prism_E2=2", "Prism_E3=5", "Prism_V=1"} << "a + b > c ...";
     QTest::newRow("prism, degenerate triangle")
-        << int(F::pgPrism) << int(vBase0)
+        << int(pgPrism) << int(vBase0)
         << QStringList{"Prism_E1=1", "Prism_E2=2", "Prism_E3=3", "Prism_V=1"} << "a + b > c ...";
     QTest::newRow("ring, equal radii")
-        << int(F::pgPrism) << int(vBase2) << QStringList{"Prism_E2=2", "Prism_E3=2", "Prism_V=1"}
+        << int(pgPrism) << int(vBase2) << QStringList{"Prism_E2=2", "Prism_E3=2", "Prism_V=1"}
         << "r1 > r2";
     QTest::newRow("ring, inner larger")
-        << int(F::pgPrism) << int(vBase2) << QStringList{"Prism_E2=2", "Prism_E3=3", "Prism_V=1"}
+        << int(pgPrism) << int(vBase2) << QStringList{"Prism_E2=2", "Prism_E3=3", "Prism_V=1"}
         << "r1 > r2";
     QTest::newRow("ring overflowing is an input error")
-        << int(F::pgPrism) << int(vBase2)
+        << int(pgPrism) << int(vBase2)
         << QStringList{"Prism_E2=1E3000", "Prism_E3=1", "Prism_V=1E3000"} << "Input error";
     QTest::newRow("n-gon prism with 2 edges")
-        << int(F::pgPrism) << int(vBase1) << QStringList{"Prism_N=2", "Prism_E3=1", "Prism_V=1"}
+        << int(pgPrism) << int(vBase1) << QStringList{"Prism_N=2", "Prism_E3=1", "Prism_V=1"}
         << "n > 2";
     QTest::newRow("n-gon pyramid with 2 edges")
-        << int(F::pgPyramid) << int(vBase3) << QStringList{"Pyramid_N=2"} << "n > 2";
+        << int(pgPyramid) << int(vBase3) << QStringList{"Pyramid_N=2"} << "n > 2";
     QTest::newRow("truncated cone, equal radii")
-        << int(F::pgTruncatedCone) << int(vNone)
+        << int(pgTruncatedCone) << int(vNone)
         << QStringList{"TruncatedCone_R2=5", "TruncatedCone_R1=5", "TruncatedCone_V=1"}
         << "r1 <> r2";
     QTest::newRow("truncated cone, diameter equals radius")
-        << int(F::pgTruncatedCone) << int(vNone)
+        << int(pgTruncatedCone) << int(vNone)
         << QStringList{"TruncatedCone_R2=*10", "TruncatedCone_R1=5", "TruncatedCone_V=1"}
         << "r1 <> r2";
     QTest::newRow("truncated pyramid, rectangle, equal sides a")
-        << int(F::pgTruncatedPyramid) << int(vBase1)
+        << int(pgTruncatedPyramid) << int(vBase1)
         << QStringList{"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2", "Side=a",
                        "TruncatedPyramid_E3=4", "TruncatedPyramid_V=1"}
         << "a1 <> a2";
     QTest::newRow("truncated pyramid, rectangle, equal sides b")
-        << int(F::pgTruncatedPyramid) << int(vBase1)
+        << int(pgTruncatedPyramid) << int(vBase1)
         << QStringList{"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2", "Side=b",
                        "TruncatedPyramid_E3=2", "TruncatedPyramid_V=1"}
         << "b1 <> b2";
     QTest::newRow("truncated pyramid, rectangle, no side chosen")
-        << int(F::pgTruncatedPyramid) << int(vBase1)
+        << int(pgTruncatedPyramid) << int(vBase1)
         << QStringList{"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2", "TruncatedPyramid_E3=6",
                        "TruncatedPyramid_V=1"}
         << "---";
     QTest::newRow("truncated pyramid, square, equal sides")
-        << int(F::pgTruncatedPyramid) << int(vBase0)
+        << int(pgTruncatedPyramid) << int(vBase0)
         << QStringList{"TruncatedPyramid_E2=3", "TruncatedPyramid_E3=3", "TruncatedPyramid_V=1"}
         << "a1 <> a2";
     QTest::newRow("truncated pyramid, n-gon, equal sides")
-        << int(F::pgTruncatedPyramid) << int(vBase3)
+        << int(pgTruncatedPyramid) << int(vBase3)
         << QStringList{"TruncatedPyramid_N=5", "TruncatedPyramid_E2=3", "TruncatedPyramid_E3=3",
                        "TruncatedPyramid_V=1"}
         << "a1 <> a2";
     QTest::newRow("tank, level at the diameter")
-        << int(F::pgCylindricalTank) << int(vNone)
+        << int(pgCylindricalTank) << int(vNone)
         << QStringList{"CylindricalTank_R=1", "CylindricalTank_H=2", "CylindricalTank_D=1"}
         << "h < 2r";
     QTest::newRow("tank, level 1.5")
-        << int(F::pgCylindricalTank) << int(vNone)
+        << int(pgCylindricalTank) << int(vNone)
         << QStringList{"CylindricalTank_R=1", "CylindricalTank_H=1.5", "CylindricalTank_D=1"} << "";
     QTest::newRow("tank overflowing is an input error")
-        << int(F::pgCylindricalTank) << int(vNone)
+        << int(pgCylindricalTank) << int(vNone)
         << QStringList{"CylindricalTank_R=1E4000", "CylindricalTank_H=1",
                        "CylindricalTank_D=1E4000"}
         << "Input error";
     QTest::newRow("segment, sphere radius 1, height 2")
-        << int(F::pgSphericalSegment) << int(vRadiusOfSphere)
+        << int(pgSphericalSegment) << int(vRadiusOfSphere)
         << QStringList{"SphericalSegment_R=1", "SphericalSegment_V=2"} << "v < 2r";
     QTest::newRow("segment, segment radius 1, height 2")
-        << int(F::pgSphericalSegment) << int(vNone)
+        << int(pgSphericalSegment) << int(vNone)
         << QStringList{"SphericalSegment_R=1", "SphericalSegment_V=2"} << "";
 }
 
@@ -288,7 +294,7 @@ void TestComputationHandlers::ownChecks() {
     QFETCH(QString, shown);
     GuiTest::TModalWatcher watcher;
     TVariantWindow open(page);
-    open.SelectVariant(page, TVariant(variant));
+    open.SelectVariant(page, TChoice(variant));
     QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
     open.Fill(entries);
     if (shown.isEmpty()) {
@@ -325,12 +331,12 @@ void TestComputationHandlers::sectorConeValues() {
     QFETCH(double, coneArea);
     QFETCH(double, coneVolume);
     QFETCH(double, segmentVolume);
-    TVariantWindow open(TFormComputations::pgSphericalSector);
+    TVariantWindow open(pgSphericalSector);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSector_Ro=") + rho,
                QStringLiteral("SphericalSector_V=") + height});
     QVERIFY(!sent.isEmpty());
-    const auto values = sent.last().at(0).value<std::vector<Extended>>();
+    const auto values = SentValues(sent);
     QCOMPARE(values.size(), std::size_t(6));
     QVERIFY2(Near(double(values[2]), coneArea), qPrintable(QString::number(double(values[2]))));
     QVERIFY2(Near(double(values[3]), segmentVolume),
@@ -344,8 +350,8 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
     // Upper base 4 by 2; the lower base 6 by 3 is given by its side a or its side b.
     std::vector<double> sentBySide[2];
     for (int side = 0; side < 2; ++side) {
-        TVariantWindow open(TFormComputations::pgTruncatedPyramid);
-        open.SelectVariant(TFormComputations::pgTruncatedPyramid, vBase1);
+        TVariantWindow open(pgTruncatedPyramid);
+        open.SelectVariant(pgTruncatedPyramid, vBase1);
         QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
         open.Fill({QStringLiteral("TruncatedPyramid_E1=4"), QStringLiteral("TruncatedPyramid_E2=2"),
                    side == 0 ? QStringLiteral("Side=a") : QStringLiteral("Side=b"),
@@ -357,7 +363,7 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
         QVERIFY(pyramid);
         QCOMPARE(double(pyramid->Base2().SideA()), 6.0);
         QCOMPARE(double(pyramid->Base2().SideB()), 3.0);
-        for (Extended value : sent.last().at(0).value<std::vector<Extended>>())
+        for (Extended value : SentValues(sent))
             sentBySide[side].push_back(double(value));
     }
     QCOMPARE(sentBySide[0].size(), std::size_t(7));
@@ -366,14 +372,14 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
 
 void TestComputationHandlers::radiusChoiceGivesTheOtherRadius() {
     // The same segment from either radius: each choice sends the radius not given.
-    TVariantWindow open(TFormComputations::pgSphericalSegment);
+    TVariantWindow open(pgSphericalSegment);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSegment_R=4"), QStringLiteral("SphericalSegment_V=2")});
-    const auto ofSegment = sent.last().at(0).value<std::vector<Extended>>();
+    const auto ofSegment = SentValues(sent);
     QVERIFY(Near(double(ofSegment[0]), 5.0));
-    open.SelectVariant(TFormComputations::pgSphericalSegment, vRadiusOfSphere);
+    open.SelectVariant(pgSphericalSegment, vRadiusOfSphere);
     open.Fill({QStringLiteral("SphericalSegment_R=5"), QStringLiteral("SphericalSegment_V=2")});
-    const auto ofSphere = sent.last().at(0).value<std::vector<Extended>>();
+    const auto ofSphere = SentValues(sent);
     QVERIFY(Near(double(ofSphere[0]), 4.0));
     for (std::size_t i = 1; i < ofSphere.size(); ++i)
         QVERIFY2(Near(double(ofSphere[i]), double(ofSegment[i])), qPrintable(QString::number(i)));

@@ -83,10 +83,9 @@ void TestComputationPages::init() {
 void TestComputationPages::variantPagesStartEmpty_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("entries");
-    QTest::newRow("pyramid") << int(TFormComputations::pgPyramid) << PyramidEntries;
-    QTest::newRow("prism") << int(TFormComputations::pgPrism) << PrismEntries;
-    QTest::newRow("truncated pyramid")
-        << int(TFormComputations::pgTruncatedPyramid) << TruncatedPyramidEntries;
+    QTest::newRow("pyramid") << int(pgPyramid) << PyramidEntries;
+    QTest::newRow("prism") << int(pgPrism) << PrismEntries;
+    QTest::newRow("truncated pyramid") << int(pgTruncatedPyramid) << TruncatedPyramidEntries;
 }
 
 void TestComputationPages::variantPagesStartEmpty() {
@@ -143,7 +142,7 @@ void TestComputationPages::pyramidVariants() {
     QFETCH(QString, captionA);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TPageWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(pgPyramid);
     auto* box = open.Control<QCheckBox>(QStringLiteral("Pyramid_Tetrahedron"));
     auto* list = open.Control<QComboBox>(QStringLiteral("Pyramid_Base"));
     // A base chosen before the box is checked is cleared by it.
@@ -174,7 +173,7 @@ void TestComputationPages::pyramidVariants() {
 }
 
 void TestComputationPages::tetrahedronCaptionTogglesTheBox() {
-    TPageWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(pgPyramid);
     auto* box = open.Control<QCheckBox>(QStringLiteral("Pyramid_Tetrahedron"));
     auto* caption = open.Control<QLabel>(QStringLiteral("Pyramid_Tetrahedron_L"));
     QCOMPARE(caption->text(), QStringLiteral("Tetrahedron"));
@@ -205,7 +204,7 @@ void TestComputationPages::tetrahedronCaptionTogglesTheBox() {
 }
 
 void TestComputationPages::variantChangeClearsTheEntries() {
-    TPageWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 0);
     open.Entry(QStringLiteral("Pyramid_A"))->setText(QStringLiteral("2"));
     open.Entry(QStringLiteral("Pyramid_V"))->setText(QStringLiteral("3"));
@@ -249,7 +248,7 @@ void TestComputationPages::countTypingFilter() {
     QFETCH(QString, after);
     QFETCH(char, separator);
     const TSeparatorGuard guard(separator);
-    TPageWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 3);
     QLineEdit* count = open.Entry(QStringLiteral("Pyramid_N"));
     QCOMPARE(count->maxLength(), 4);
@@ -258,7 +257,7 @@ void TestComputationPages::countTypingFilter() {
 }
 
 void TestComputationPages::countSpinnerStaysAboveTwo() {
-    TPageWindow open(TFormComputations::pgPyramid);
+    TPageWindow open(pgPyramid);
     open.Choose(QStringLiteral("Pyramid_Base"), 3);
     auto* spinner = open.Control<TUpDown>(QStringLiteral("Pyramid_N_UD"));
     QCOMPARE(spinner->Min(), 3);
@@ -310,7 +309,7 @@ void TestComputationPages::prismVariants() {
     QFETCH(QString, captionE3);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TPageWindow open(TFormComputations::pgPrism);
+    TPageWindow open(pgPrism);
     // Coming from another base: the previous layout leaves nothing behind.
     open.Choose(QStringLiteral("Prism_Base"), (base + 1) % 3);
     open.Choose(QStringLiteral("Prism_Base"), base);
@@ -361,7 +360,7 @@ void TestComputationPages::truncatedPyramidVariants() {
     QFETCH(QString, captionE2);
     QFETCH(QString, picture);
     QFETCH(int, solidType);
-    TPageWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(pgTruncatedPyramid);
     open.Choose(QStringLiteral("TruncatedPyramid_Base"), base);
     QCOMPARE(open.VisibleEntries(TruncatedPyramidEntries), shown);
     QLineEdit* countEntry = open.Entry(QStringLiteral("TruncatedPyramid_N"));
@@ -382,7 +381,7 @@ void TestComputationPages::truncatedPyramidVariants() {
 }
 
 void TestComputationPages::truncatedPyramidSideChoice() {
-    TPageWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(pgTruncatedPyramid);
     open.Choose(QStringLiteral("TruncatedPyramid_Base"), 1);
     // The draft opened with the variant: no letter beside the lower base yet.
     QVERIFY(open.Control<QToolButton>(QStringLiteral("BDraft"))->isChecked());
@@ -416,7 +415,7 @@ void TestComputationPages::truncatedPyramidSideChoice() {
 }
 
 void TestComputationPages::sphericalSegmentRadiusChoice() {
-    TPageWindow open(TFormComputations::pgSphericalSegment);
+    TPageWindow open(pgSphericalSegment);
     auto* ofSegment =
         open.Control<QRadioButton>(QStringLiteral("SphericalSegment_RadiusOfSegmentR"));
     auto* ofSphere = open.Control<QRadioButton>(QStringLiteral("SphericalSegment_RadiusOfSphereR"));
@@ -456,7 +455,7 @@ void TestComputationPages::sphericalSegmentRadiusChoice() {
 }
 
 void TestComputationPages::baseListsAndTheirCaptions() {
-    TPageWindow open(TFormComputations::pgTruncatedPyramid);
+    TPageWindow open(pgTruncatedPyramid);
     auto* list = open.Control<QComboBox>(QStringLiteral("TruncatedPyramid_Base"));
     QCOMPARE(list->count(), 4);
     QCOMPARE(list->itemText(0), QStringLiteral("square"));
@@ -469,7 +468,7 @@ void TestComputationPages::baseListsAndTheirCaptions() {
     QCOMPARE(caption->text(), QStringLiteral("Base"));
     QCOMPARE(caption->x() + caption->width() + 6, list->x());
 
-    TOpenWindow prism(TFormComputations::pgPrism);
+    TOpenWindow prism(pgPrism);
     auto* prismList = prism.Control<QComboBox>(QStringLiteral("Prism_Base"));
     QCOMPARE(prismList->itemText(0), QStringLiteral("triangle"));
     QCOMPARE(prismList->itemText(2), QStringLiteral("circular ring"));
@@ -480,32 +479,31 @@ void TestComputationPages::entryLettersBesideTheirEntries_data() {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("base");
     QTest::addColumn<QStringList>("letters"); // "entry>letter[>index]" of the visible letters
-    using F = TFormComputations;
-    QTest::newRow("cone") << int(F::pgCone) << -1
+    QTest::newRow("cone") << int(pgCone) << -1
                           << QStringList{"Cone_R>Cone_R_EL", "Cone_V>Cone_V_EL"};
     QTest::newRow("truncated cone")
-        << int(F::pgTruncatedCone) << -1
+        << int(pgTruncatedCone) << -1
         << QStringList{"TruncatedCone_R2>TruncatedCone_R2_EL>TruncatedCone_R2i_EL",
                        "TruncatedCone_R1>TruncatedCone_R1_EL>TruncatedCone_R1i_EL",
                        "TruncatedCone_V>TruncatedCone_V_EL"};
     QTest::newRow("spherical frustum")
-        << int(F::pgSphericalFrustum) << -1
+        << int(pgSphericalFrustum) << -1
         << QStringList{"SphericalFrustum_Ro2>SphericalFrustum_Ro2_EL>SphericalFrustum_Ro2i_EL",
                        "SphericalFrustum_Ro1>SphericalFrustum_Ro1_EL>SphericalFrustum_Ro1i_EL",
                        "SphericalFrustum_V>SphericalFrustum_V_EL"};
     QTest::newRow("pyramid, rectangle")
-        << int(F::pgPyramid) << 1
+        << int(pgPyramid) << 1
         << QStringList{"Pyramid_A>Pyramid_A_EL", "Pyramid_B>Pyramid_B_EL",
                        "Pyramid_V>Pyramid_V_EL"};
     QTest::newRow("pyramid, n-gon")
-        << int(F::pgPyramid) << 3
+        << int(pgPyramid) << 3
         << QStringList{"Pyramid_N_UD>Pyramid_N_EL", "Pyramid_A>Pyramid_A_EL",
                        "Pyramid_V>Pyramid_V_EL"};
     QTest::newRow("prism, circular ring")
-        << int(F::pgPrism) << 2
+        << int(pgPrism) << 2
         << QStringList{"Prism_E2>Prism_E2_EL>Prism_E2i_EL", "Prism_E3>Prism_E3_EL>Prism_E3i_EL",
                        "Prism_V>Prism_V_EL"};
-    QTest::newRow("prism, triangle") << int(F::pgPrism) << 0
+    QTest::newRow("prism, triangle") << int(pgPrism) << 0
                                      << QStringList{"Prism_E1>Prism_E1_EL", "Prism_E2>Prism_E2_EL",
                                                     "Prism_E3>Prism_E3_EL", "Prism_V>Prism_V_EL"};
 }
@@ -516,8 +514,8 @@ void TestComputationPages::entryLettersBesideTheirEntries() {
     QFETCH(QStringList, letters);
     TPageWindow open(page);
     if (base >= 0)
-        open.Choose(page == TFormComputations::pgPyramid ? QStringLiteral("Pyramid_Base")
-                                                         : QStringLiteral("Prism_Base"),
+        open.Choose(page == pgPyramid ? QStringLiteral("Pyramid_Base")
+                                      : QStringLiteral("Prism_Base"),
                     base);
     open.Window->ShowEntryLetters(true);
     QStringList seen;

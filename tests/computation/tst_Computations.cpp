@@ -5,6 +5,7 @@
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "MassCalculation.h"
+#include "PageTexts.h"
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
 #include "SupplementaryData.h"
@@ -29,6 +30,27 @@ void StoreSetting(const QString& AName, const QString& AValue) {
 QString StoredSetting(const QString& AName) {
     TSettingsStore reg(SettingsKeys::Settings);
     return reg.ReadString(QString(), AName, QStringLiteral("(none)"));
+}
+
+// The values of a SupplementaryValuesSent argument, in order; ARows receives their rows.
+std::vector<Extended> ValuesOf(const QVariant& ASent, std::vector<TText>* ARows = nullptr) {
+    std::vector<Extended> values;
+    for (const TSupplementaryValue& item : ASent.value<std::vector<TSupplementaryValue>>()) {
+        values.push_back(item.Value);
+        if (ARows)
+            ARows->push_back(item.Row);
+    }
+    return values;
+}
+
+bool SameRows(const std::vector<TText>& ARows, TSolidType AType) {
+    const std::vector<TText> expected = SupplementaryRows(AType);
+    if (ARows.size() != expected.size())
+        return false;
+    for (std::size_t i = 0; i < ARows.size(); ++i)
+        if (!SameRow(ARows[i], expected[i]))
+            return false;
+    return true;
 }
 
 QToolButton* Button(const TOpenWindow& AOpen, const char* AName) {
@@ -83,7 +105,7 @@ void TestComputations::init() {
 }
 
 void TestComputations::freshWindowShowsDashes() {
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QCOMPARE(open.Volume(), QStringLiteral("---"));
     QCOMPARE(open.Area(), QStringLiteral("---"));
     QCOMPARE(open.Window->SolidFigure(), nullptr);
@@ -103,7 +125,7 @@ void TestComputations::typingFilter_data() {
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("caretAfter");
     QTest::addColumn<char>("separator");
-    const int cube = TFormComputations::pgCube, sphere = TFormComputations::pgSphere;
+    const int cube = pgCube, sphere = pgSphere;
     const QString a = QStringLiteral("Cube_A"), r = QStringLiteral("Sphere_R");
     QTest::newRow("separator into empty edit") << cube << a << "" << 0 << "."
                                                << "0." << 2 << '.';
@@ -148,7 +170,7 @@ void TestComputations::typingFilter_data() {
                                                  << "0,5" << 3 << ',';
     QTest::newRow("point on a radius after the asterisk") << sphere << r << "*1" << 2 << ".5"
                                                           << "*1,5" << 4 << ',';
-    QTest::newRow("point into a count edit") << int(TFormComputations::pgPrism) << "Prism_N"
+    QTest::newRow("point into a count edit") << int(pgPrism) << "Prism_N"
                                              << "1" << 1 << "."
                                              << "1" << 1 << ',';
 }
@@ -194,7 +216,7 @@ void TestComputations::otherSeparatorKeyComputesTheNumberTyped() {
     QFETCH(QString, typed);
     QFETCH(QString, volume);
     const TSeparatorGuard guard(separator);
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
     // "K" marks the rest as typed on the number pad.
     const bool keypad = typed.startsWith(QLatin1Char('K'));
@@ -245,7 +267,7 @@ void TestComputations::readingOutcomes() {
     QFETCH(QString, b);
     QFETCH(QString, c);
     QFETCH(QString, shown);
-    TOpenWindow open(TFormComputations::pgBlock);
+    TOpenWindow open(pgBlock);
     QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
     open.Entry(QStringLiteral("Block_A"))->setText(a);
     open.Entry(QStringLiteral("Block_B"))->setText(b);
@@ -259,14 +281,16 @@ void TestComputations::readingOutcomes() {
 }
 
 void TestComputations::cubeHandlerSendsItsValues() {
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     QTest::keyClicks(open.Entry(QStringLiteral("Cube_A")), QStringLiteral("2"));
     QCOMPARE(open.Volume(), QStringLiteral("8.00"));
     QCOMPARE(open.Area(), QStringLiteral("24.00"));
     QCOMPARE(sent.count(), 1);
-    const auto values = sent.at(0).at(0).value<std::vector<Extended>>();
+    std::vector<TText> rows;
+    const auto values = ValuesOf(sent.at(0).at(0), &rows);
     QCOMPARE(values.size(), std::size_t(3));
+    QVERIFY(SameRows(rows, stCube));
     QVERIFY(std::fabs(double(values[0]) - 2 * std::sqrt(3.0)) < Tolerance);
     QVERIFY(std::fabs(double(values[1]) - 2 * std::sqrt(2.0)) < Tolerance);
     QVERIFY(std::fabs(double(values[2]) - 4.0) < Tolerance);
@@ -278,22 +302,24 @@ void TestComputations::cubeHandlerSendsItsValues() {
 }
 
 void TestComputations::blockHandlerSendsItsValues() {
-    TOpenWindow open(TFormComputations::pgBlock);
+    TOpenWindow open(pgBlock);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Entry(QStringLiteral("Block_A"))->setText(QStringLiteral("1"));
     open.Entry(QStringLiteral("Block_B"))->setText(QStringLiteral("2"));
     open.Entry(QStringLiteral("Block_C"))->setText(QStringLiteral("2"));
     QCOMPARE(open.Area(), QStringLiteral("16.00"));
-    const auto values = sent.last().at(0).value<std::vector<Extended>>();
+    std::vector<TText> rows;
+    const auto values = ValuesOf(sent.last().at(0), &rows);
     const double expected[] = {3, std::sqrt(5.0), std::sqrt(8.0), std::sqrt(5.0), 2, 4, 2};
     QCOMPARE(values.size(), std::size(expected));
+    QVERIFY(SameRows(rows, stBlock));
     for (std::size_t i = 0; i < values.size(); ++i)
         QVERIFY2(std::fabs(double(values[i]) - expected[i]) < Tolerance,
                  qPrintable(QString::number(i)));
 }
 
 void TestComputations::sphereTakesADiameterAfterAsterisk() {
-    TOpenWindow open(TFormComputations::pgSphere);
+    TOpenWindow open(pgSphere);
     QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     QLineEdit* radius = open.Entry(QStringLiteral("Sphere_R"));
     QTest::keyClicks(radius, QStringLiteral("*"));
@@ -303,7 +329,7 @@ void TestComputations::sphereTakesADiameterAfterAsterisk() {
     QVERIFY(sphere);
     QCOMPARE(double(sphere->Radius()), 5.0);
     QCOMPARE(open.Volume(), QStringLiteral("523.60"));
-    QVERIFY(sent.last().at(0).value<std::vector<Extended>>().empty());
+    QVERIFY(ValuesOf(sent.last().at(0)).empty());
 }
 
 void TestComputations::pasteIsCheckedFirst_data() {
@@ -323,7 +349,7 @@ void TestComputations::pasteIsCheckedFirst() {
     QFETCH(QString, clipboard);
     QFETCH(bool, shiftInsert);
     QFETCH(QString, after);
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
     QGuiApplication::clipboard()->setText(clipboard);
     if (shiftInsert)
@@ -339,7 +365,7 @@ void TestComputations::pasteIsCheckedFirst() {
 
 void TestComputations::overflowShowsInputErrorQuietly() {
     GuiTest::TModalWatcher watcher;
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
     QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
     edit->setText(QStringLiteral("2"));
@@ -357,7 +383,7 @@ void TestComputations::overflowShowsInputErrorQuietly() {
 }
 
 void TestComputations::escapeClearsThenCloses() {
-    TOpenWindow open(TFormComputations::pgBlock);
+    TOpenWindow open(pgBlock);
     QLineEdit* a = open.Entry(QStringLiteral("Block_A"));
     QLineEdit* c = open.Entry(QStringLiteral("Block_C"));
     a->setText(QStringLiteral("1"));
@@ -375,7 +401,7 @@ void TestComputations::escapeClearsThenCloses() {
 
 void TestComputations::massCalculationOnlyWithResults() {
     GuiTest::TModalWatcher watcher;
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
     QTest::keyClick(edit, Qt::Key_M, Qt::ControlModifier);
     QTest::qWait(20);
@@ -396,7 +422,7 @@ void TestComputations::massCalculationOnlyWithResults() {
 }
 
 void TestComputations::previewPrecisionLeavesPanelPrecision() {
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     open.Entry(QStringLiteral("Cube_A"))->setText(QStringLiteral("2"));
     const TPrecision before = open.Window->Results()->Precision();
     open.Window->ReCalculate(5);
@@ -408,7 +434,7 @@ void TestComputations::previewPrecisionLeavesPanelPrecision() {
 
 void TestComputations::draftPanelOpensAndCloses() {
     StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QToolButton* draft = Button(open, "BDraft");
     QVERIFY(draft->isChecked());
     QVERIFY(!draft->isEnabled()); // no clicks while the panel slides
@@ -430,7 +456,7 @@ void TestComputations::draftPanelOpensAndCloses() {
 }
 
 void TestComputations::draftPreferenceOffOpensNarrow() {
-    TOpenWindow open(TFormComputations::pgSphere);
+    TOpenWindow open(pgSphere);
     QTest::qWait(50);
     QCOMPARE(open.Window->width(), 390);
     QToolButton* draft = Button(open, "BDraft");
@@ -448,7 +474,7 @@ void TestComputations::homepageLinkOpensProductPage() {
     });
     const auto restore = qScopeGuard([] { SetUrlOpener({}); });
     StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     auto* link = open.Window->findChild<QLabel*>(QStringLiteral("HomepageLink"));
     QCOMPARE(link->text(), QStringLiteral("www.ternwick.com"));
     QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
@@ -460,7 +486,7 @@ void TestComputations::homepageLinkFailureNamesAddress() {
     SetUrlOpener([](const QUrl&) { return false; });
     const auto restore = qScopeGuard([] { SetUrlOpener({}); });
     StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
     GuiTest::TModalWatcher watcher;
     watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
@@ -473,7 +499,7 @@ void TestComputations::homepageLinkFailureNamesAddress() {
 }
 
 void TestComputations::optionsButtonOpensResultsMenu() {
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QMenu* menu = open.Window->Results()->Menu();
     QTimer::singleShot(0, menu, [menu] { menu->close(); });
     bool shown = false;
@@ -483,7 +509,7 @@ void TestComputations::optionsButtonOpensResultsMenu() {
 }
 
 void TestComputations::sideWindowButtonsStoreTheirState() {
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     Button(open, "BFormulas")->click();
     QCOMPARE(StoredSetting(QStringLiteral("ShowFormulas")), QStringLiteral("1"));
     Button(open, "BSupplementaryData")->click();
@@ -495,7 +521,7 @@ void TestComputations::sideWindowButtonsStoreTheirState() {
 void TestComputations::sideWindowsOpenAttachedAndFollow() {
     StoreSetting(QStringLiteral("ShowFormulas"), QStringLiteral("1"));
     StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     TFormFormulas* formulas = open.Window->FormulasWindow();
     TFormSupplementaryData* supplementary = open.Window->SupplementaryDataWindow();
     QVERIFY(formulas && supplementary);
@@ -514,7 +540,7 @@ void TestComputations::sideWindowsOpenAttachedAndFollow() {
 
 void TestComputations::supplementaryValuesFollowTheEntries() {
     StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     auto* grid = open.Window->SupplementaryDataWindow()->findChild<QTableWidget*>();
     QVERIFY(grid);
     auto values = [grid] {
@@ -534,7 +560,7 @@ void TestComputations::supplementaryValuesFollowTheEntries() {
 
 void TestComputations::closingSupplementaryWindowReleasesItsButton() {
     StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
-    TOpenWindow open(TFormComputations::pgCube);
+    TOpenWindow open(pgCube);
     QPointer<TFormSupplementaryData> supplementary = open.Window->SupplementaryDataWindow();
     QVERIFY(supplementary);
     supplementary->close();
@@ -575,7 +601,7 @@ void TestComputations::fillPlaceholder() {
     QFETCH(QString, text);
     QFETCH(QString, letters);
     QFETCH(QString, filled);
-    QCOMPARE(TFormComputations::FillPlaceholder(text, letters), filled);
+    QCOMPARE(FillPlaceholder(text, letters), filled);
 }
 
 QTEST_MAIN(TestComputations)

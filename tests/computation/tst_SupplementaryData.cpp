@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include <stdexcept>
+#include <algorithm>
 
 Q_DECLARE_METATYPE(TSolidType)
 
@@ -41,6 +41,15 @@ void StorePresetDensity(const QString& ADensity) {
     StoreSetting(QStringLiteral("PresetDensity"), ADensity);
 }
 
+// AValues handed with the rows of AType, in the rows' order.
+std::vector<TSupplementaryValue> RowValues(TSolidType AType, const std::vector<Extended>& AValues) {
+    const std::vector<TText> rows = SupplementaryRows(AType);
+    std::vector<TSupplementaryValue> values;
+    for (std::size_t i = 0; i < AValues.size() && i < rows.size(); ++i)
+        values.push_back({rows[i], AValues[i]});
+    return values;
+}
+
 // Client height of a window showing ARows grid rows below the title row.
 int HeightFor(int ARows) {
     return (ARows + 1) * 19 + 4;
@@ -64,7 +73,7 @@ private slots:
     void noSolidHasNoMassRow();
     void switchingVariantRebuildsRows();
     void clearValuesKeepsNames();
-    void mismatchedValuesRaise();
+    void valuesFindTheirRows();
     void invalidPresetDensity_data();
     void invalidPresetDensity();
     void massLeftEmpty_data();
@@ -177,14 +186,17 @@ void TestSupplementaryData::rowsPerSolidType() {
     QCOMPARE(Grid(window)->item(0, 0)->toolTip(), names.first());
     QCOMPARE(window.size(), QSize(PrimaryClientWidth, HeightFor(int(names.size()))));
 
-    // Exactly one value per item row is taken.
+    // Every item row takes its value; a value of a row the window does not show
+    // changes nothing.
     const bool hasItems = !names.first().isEmpty();
     if (hasItems) {
-        window.SetValues(std::vector<Extended>(std::size_t(names.size()), 1.5L));
+        window.SetValues(
+            RowValues(solidType, std::vector<Extended>(std::size_t(names.size()), 1.5L)));
         QCOMPARE(Values(window), QStringList(names.size(), QStringLiteral("1.50")));
     }
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, window.SetValues(std::vector<Extended>(
-                                                     std::size_t(names.size()) + 1, 1.0L)));
+    const QStringList before = Values(window);
+    window.SetValues({{TText{SupplementarySection, "NoSuchRow"}, 1.0L}});
+    QCOMPARE(Values(window), before);
 }
 
 void TestSupplementaryData::cubeWindow() {
@@ -241,7 +253,8 @@ void TestSupplementaryData::valuesInHostPrecision() {
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     const auto& cube = static_cast<const TCube&>(*host.Figure);
-    window.SetValues({cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()});
+    window.SetValues(
+        RowValues(stCube, {cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()}));
     QCOMPARE(Values(window), values);
 }
 
@@ -285,7 +298,8 @@ void TestSupplementaryData::massRow() {
     QCOMPARE(window.height(), HeightFor(4));
 
     const auto& cube = static_cast<const TCube&>(*host.Figure);
-    window.SetValues({cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()});
+    window.SetValues(
+        RowValues(stCube, {cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()}));
     QCOMPARE(Values(window).last(), mass);
     QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
 
@@ -330,7 +344,7 @@ void TestSupplementaryData::switchingVariantRebuildsRows() {
     host.ShowCube(1);
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stPrism_Triangle);
-    window.SetValues({1, 2, 3, 4, 5});
+    window.SetValues(RowValues(stPrism_Triangle, {1, 2, 3, 4, 5}));
     QCOMPARE(Names(window).size(), 6);
     QCOMPARE(Values(window).last(), QStringLiteral("1000.00"));
 
@@ -340,7 +354,7 @@ void TestSupplementaryData::switchingVariantRebuildsRows() {
     // The rows come back empty; the next recalculation fills them.
     QCOMPARE(Values(window), QStringList(4, QString()));
     QCOMPARE(window.height(), HeightFor(4));
-    window.SetValues({6, 7, 8});
+    window.SetValues(RowValues(stPrism_NAngle, {6, 7, 8}));
     QCOMPARE(Values(window), (QStringList{"6.00", "7.00", "8.00", "1000.00"}));
 }
 
@@ -350,7 +364,7 @@ void TestSupplementaryData::clearValuesKeepsNames() {
     host.Figure = std::make_unique<TBlock>(TBlock::Create(1, 2, 3));
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stBlock);
-    window.SetValues({1, 2, 3, 4, 5, 6, 7});
+    window.SetValues(RowValues(stBlock, {1, 2, 3, 4, 5, 6, 7}));
     QCOMPARE(Values(window).last(), QStringLiteral("12.00"));
     const QStringList names = Names(window);
 
@@ -360,25 +374,23 @@ void TestSupplementaryData::clearValuesKeepsNames() {
     QCOMPARE(window.height(), HeightFor(8));
 }
 
-void TestSupplementaryData::mismatchedValuesRaise() {
+void TestSupplementaryData::valuesFindTheirRows() {
     StorePresetDensity(QStringLiteral("2"));
     TFakeComputationHost host;
     host.ShowCube(2);
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
-    window.SetValues({1, 2, 3});
+    window.SetValues(RowValues(stCube, {1, 2, 3}));
     const QStringList before = Values(window);
-    // The mass row is not an item row: four values are one too many.
-    for (const std::vector<Extended>& values :
-         {std::vector<Extended>{9, 9}, std::vector<Extended>{9, 9, 9, 9}}) {
-        try {
-            window.SetValues(values);
-            QFAIL("no error for a value list that does not match the rows");
-        } catch (const std::runtime_error& error) {
-            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("Extended items mismatched"));
-        }
-        QCOMPARE(Values(window), before);
-    }
+    QCOMPARE(before, (QStringList{"1.00", "2.00", "3.00", "16.00"}));
+    // Each value is written into its own row, whatever the order it comes in.
+    std::vector<TSupplementaryValue> reversed = RowValues(stCube, {4, 5, 6});
+    std::reverse(reversed.begin(), reversed.end());
+    window.SetValues(reversed);
+    QCOMPARE(Values(window), (QStringList{"4.00", "5.00", "6.00", "16.00"}));
+    // Values of another solid's rows are not shown in the cube's.
+    window.SetValues(RowValues(stCone, {7, 8, 9}));
+    QCOMPARE(Values(window), (QStringList{"4.00", "5.00", "6.00", "16.00"}));
 }
 
 void TestSupplementaryData::invalidPresetDensity_data() {
@@ -414,7 +426,7 @@ void TestSupplementaryData::invalidPresetDensity() {
     // The window works on without the mass row.
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window), (QStringList{"Solid diagonal", "Diagonal of face", "Area of face"}));
-    window.SetValues({1, 2, 3});
+    window.SetValues(RowValues(stCube, {1, 2, 3}));
     const QStringList values = {"1" + separator + "00", "2" + separator + "00",
                                 "3" + separator + "00"};
     QCOMPARE(Values(window), values);
@@ -450,7 +462,7 @@ void TestSupplementaryData::massLeftEmpty() {
     TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window).last(), massName);
-    window.SetValues({1, 2, 3});
+    window.SetValues(RowValues(stCube, {1, 2, 3}));
     QCOMPARE(Values(window), (QStringList{"1.00", "2.00", "3.00", mass}));
     QVERIFY2(watcher.Seen().isEmpty(), "no error box on a recalculation");
 

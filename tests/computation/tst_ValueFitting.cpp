@@ -288,7 +288,8 @@ void TestValueFitting::supplementaryValues() {
     for (const Extended value : LongestValues()) {
         host.Figure = std::make_unique<TCube>(
             TCube::Create(ReadExtended(QString::fromLatin1(sides[side++ % std::size(sides)]))));
-        window.SetValues({value, value / 7, -value});
+        const std::vector<TText> rows = SupplementaryRows(stCube);
+        window.SetValues({{rows[0], value}, {rows[1], value / 7}, {rows[2], -value}});
         for (int row = 0; row < grid->rowCount(); ++row) {
             const QTableWidgetItem* cell = grid->item(row, 1);
             const QString what =

@@ -263,7 +263,7 @@ void TestDesktopWindows::init() {
 }
 
 void TestDesktopWindows::sideWindowsAttachedFromTheFirstOpening() {
-    TDesktop desktop(TFormComputations::pgCube);
+    TDesktop desktop(pgCube);
     QVERIFY(desktop.Opened);
     TFormComputations* window = desktop.Window.get();
     QVERIFY(window->FormulasWindow() && window->SupplementaryDataWindow());
@@ -280,7 +280,7 @@ void TestDesktopWindows::sideWindowsAttachedFromTheFirstOpening() {
 }
 
 void TestDesktopWindows::sideWindowsFollowMovesAndReopening() {
-    TDesktop desktop(TFormComputations::pgCube);
+    TDesktop desktop(pgCube);
     QVERIFY(desktop.Opened);
     TFormComputations* window = desktop.Window.get();
     QVERIFY_ATTACHED(window);
@@ -307,7 +307,7 @@ void TestDesktopWindows::sideWindowsFollowMovesAndReopening() {
 }
 
 void TestDesktopWindows::formulaWindowFollowsItsPicture() {
-    TDesktop desktop(TFormComputations::pgPyramid);
+    TDesktop desktop(pgPyramid);
     QVERIFY(desktop.Opened);
     TFormComputations* window = desktop.Window.get();
     QVERIFY_ATTACHED(window);
@@ -322,7 +322,7 @@ void TestDesktopWindows::formulaWindowFollowsItsPicture() {
 }
 
 void TestDesktopWindows::sideWindowSnapsBack() {
-    TDesktop desktop(TFormComputations::pgCube);
+    TDesktop desktop(pgCube);
     QVERIFY(desktop.Opened);
     TFormComputations* window = desktop.Window.get();
     QVERIFY_ATTACHED(window);
@@ -337,7 +337,7 @@ void TestDesktopWindows::sideWindowSnapsBack() {
 void TestDesktopWindows::sideWindowsStayAboveTheirWindowAndTheMainWindow() {
     if (!OnX11())
         QSKIP("Stacking is the window system's: checked on an X display");
-    TDesktop desktop(TFormComputations::pgCube);
+    TDesktop desktop(pgCube);
     QVERIFY(desktop.Opened);
     TFormComputations* window = desktop.Window.get();
     QVERIFY_ATTACHED(window);
@@ -417,7 +417,7 @@ void TestDesktopWindows::frameButtons() {
     case wkSupplementaryData:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        computation = std::make_unique<TFormComputations>(&main, TFormComputations::pgCube);
+        computation = std::make_unique<TFormComputations>(&main, pgCube);
         computation->show();
         QVERIFY(QTest::qWaitForWindowExposed(computation.get()));
         window = computation.get();
