@@ -6,7 +6,7 @@
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
-#include "NumberEdit.h"
+#include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"
 #include "Settings.h"
@@ -36,10 +36,16 @@ namespace {
 const QColor FocusedEntryColor(236, 250, 255);
 const QColor EntryColor(255, 255, 255);
 
-// What a pasted entry text must be: a number in the conversion of the reading.
-bool IsEntryNumber(const QString& AText) {
-    Extended value = 0;
-    return TryTextToExtended(AText, value);
+// What may be typed into an entry of AKind.
+TNumberKind NumberKindOf(TEntryKind AKind) {
+    switch (AKind) {
+    case ekRadius:
+        return nkRadius;
+    case ekCount:
+        return nkCount;
+    default:
+        return nkNumber;
+    }
 }
 
 void SetBackground(QWidget* AControl, const QColor& AColor) {
@@ -529,21 +535,6 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
     if (!edit)
         return QDialog::eventFilter(AWatched, AEvent);
     switch (AEvent->type()) {
-    case QEvent::KeyPress:
-        return FilterNumberEditKey(
-            edit, static_cast<QKeyEvent*>(AEvent),
-            [this, edit](int AKey, Qt::KeyboardModifiers AShift) {
-                return Key_Down(edit, AKey, AShift);
-            },
-            [this, edit](QChar AKey) { return Key_Press(edit, AKey); }, IsEntryNumber);
-    case QEvent::InputMethod: {
-        // Text committed by an input method is one more way of typing.
-        const QString commit = static_cast<QInputMethodEvent*>(AEvent)->commitString();
-        return !commit.isEmpty() &&
-               (commit.size() != 1 || TypeCharacter(edit, commit.at(0), [this, edit](QChar AKey) {
-                    return Key_Press(edit, AKey);
-                }));
-    }
     case QEvent::FocusIn:
         EditEnter(edit);
         return false;
@@ -551,65 +542,19 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
         EditExit(edit);
         return false;
     default:
-        return FilterPasteEvent(edit, AEvent, IsEntryNumber);
+        break;
     }
-}
-
-bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {
-    const QChar D = LocaleDecimalSeparator();
-    // The text as it will be once the selection is replaced, and the caret.
-    QString T = AEdit->text();
-    int P = AEdit->cursorPosition();
-    if (AEdit->hasSelectedText()) {
-        P = AEdit->selectionStart();
-        T.remove(P, AEdit->selectedText().size());
-    }
-    const bool isDigit = AKey >= QLatin1Char('0') && AKey <= QLatin1Char('9');
-    const bool allowed = isDigit || AKey == QLatin1Char('*') || AKey == D || AKey.unicode() == 8;
     TEntryKind kind = ekNumber;
     for (TEntry entry : Page().Entries)
-        if (FEntryControls[entry].Control == AEdit)
+        if (FEntryControls[entry].Control == edit)
             kind = EntryDesc(entry).Kind;
-
-    if (kind == ekCount)
-        return !allowed || AKey == D || AKey == QLatin1Char('*') ||
-               (AKey == QLatin1Char('0') && P == 0);
-
-    if (AKey == D && P == 0 && !T.contains(D)) {
-        AEdit->setText(QStringLiteral("0") + D + T);
-        AEdit->setCursorPosition(2);
-        return true;
-    }
-    if (AKey == QLatin1Char('*') && !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
-        return true;
-    if (!allowed)
-        return true;
-    if (AKey == D && T.contains(D))
-        return true;
-    if (AKey == QLatin1Char('0')) {
-        if (T.startsWith(QLatin1Char('0')) && (P == 0 || P == 1))
-            return true;
-        if (P == 0 && T.indexOf(D) >= 1)
-            return true;
-    }
-    return false;
+    return FilterNumberEntryEvent(
+        edit, NumberKindOf(kind), AEvent,
+        [this](int AKey, Qt::KeyboardModifiers AShift) { return Key_Down(AKey, AShift); });
 }
 
-bool TFormComputations::Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift) {
-    const Qt::KeyboardModifiers modifiers = AShift & ~Qt::KeypadModifier;
-    const bool ctrl = modifiers == Qt::ControlModifier;
-    if (ctrl && AKey == Qt::Key_X) {
-        AEdit->cut();
-        return true;
-    }
-    if (ctrl && AKey == Qt::Key_C) {
-        AEdit->copy();
-        return true;
-    }
-    if ((ctrl && AKey == Qt::Key_V) || (modifiers == Qt::ShiftModifier && AKey == Qt::Key_Insert)) {
-        PasteChecked(AEdit, QGuiApplication::clipboard()->text(), IsEntryNumber);
-        return true;
-    }
+bool TFormComputations::Key_Down(int AKey, Qt::KeyboardModifiers AShift) {
+    const bool ctrl = AShift == Qt::ControlModifier;
     if (ctrl && AKey == Qt::Key_M) {
         if (FResults->ResultState() == rsSpocitano)
             FResults->MassCalculationClick();

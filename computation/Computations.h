@@ -102,8 +102,9 @@ private:
     void ShowResultState(TResultState AState);
     void SendSupplementaryValues(const std::vector<TSupplementaryValue>& AValues);
 
-    bool Key_Press(QLineEdit* AEdit, QChar AKey);
-    bool Key_Down(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift);
+    // The window's own keys in an entry (Ctrl+M, F1); what may be typed or
+    // pasted is the number entries' rule (NumberEntry.h).
+    bool Key_Down(int AKey, Qt::KeyboardModifiers AShift);
     void EditEnter(QWidget* AControl);
     void EditExit(QWidget* AControl);
 

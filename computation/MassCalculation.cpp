@@ -1,7 +1,7 @@
 #include "MassCalculation.h"
 
 #include "ComputationHost.h"
-#include "DensityKeyFilter.h"
+#include "NumberEntry.h"
 #include "FittedText.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
@@ -49,7 +49,7 @@ TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost, TPrecision A
     connect(BClose, &QPushButton::clicked, this, &QDialog::reject);
 
     SetLanguage();
-    TDensityKeyFilter::Attach(EDensity);
+    TNumberEntryFilter::Attach(EDensity);
     connect(EDensity, &QLineEdit::textChanged, this, &TFormMassCalculation::EDensityChange);
     EDensity->setFocus();
 }

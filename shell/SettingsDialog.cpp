@@ -1,7 +1,7 @@
 #include "SettingsDialog.h"
 
 #include "Application.h"
-#include "DensityKeyFilter.h"
+#include "NumberEntry.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "NumberParsing.h"
@@ -122,7 +122,7 @@ TFormSettings::TFormSettings(QWidget* AOwner)
     ChBUsePresetDensity->setGeometry(12, 156, 141, 17);
     EPresetDensity->setGeometry(12, 176, 141, 21);
     EPresetDensity->setEnabled(false);
-    TDensityKeyFilter::Attach(EPresetDensity);
+    TNumberEntryFilter::Attach(EPresetDensity);
 
     GBView->setGeometry(189, 12, 165, 213);
     ChBDraft->setGeometry(12, 48, 141, 17);

@@ -1,4 +1,4 @@
-#include "DensityKeyFilter.h"
+#include "NumberEntry.h"
 #include "MathFunctions.h"
 #include "SeparatorGuard.h"
 
@@ -19,7 +19,7 @@ struct TDensityEdit {
 
     TDensityEdit(const QString& AText, int ASelStart, int ASelLength) {
         Edit->setMaxLength(19);
-        TDensityKeyFilter::Attach(Edit);
+        TNumberEntryFilter::Attach(Edit);
         Window.show();
         Edit->setFocus();
         Edit->setText(AText);
