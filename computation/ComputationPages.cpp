@@ -77,7 +77,7 @@ private:
 QLabel* AddLetter(QWidget* APage, const QString& AName, const QString& AText) {
     auto* letter = new QLabel(AText, APage);
     letter->setObjectName(AName);
-    letter->setFont(PixelFont(QStringLiteral("Arial"), 12, true));
+    letter->setFont(PixelFont(FontFamilies::Arial, 12, true));
     SetTextColor(letter, Qt::black);
     letter->adjustSize();
     letter->hide();

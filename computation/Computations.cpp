@@ -29,7 +29,7 @@
 #include <QUrl>
 #include <QWindow>
 
-const QColor TFormComputations::BackgroundColor(245, 243, 239);
+const QColor TFormComputations::BackgroundColor = Colours::ComputationBackground;
 
 namespace {
 
@@ -136,12 +136,13 @@ void TFormComputations::FormShow() {
     FBackground->lower();
     FBackground->show();
 
-    const int Y = FResults->y(), H = FResults->height(), W = FPage->width();
-    BFormulas = AddButton("BFormulas", "BTN_FORMULAS", 15, Y, true);
+    const int panelTop = FResults->y(), panelBottom = panelTop + FResults->height();
+    const int pageWidth = FPage->width();
+    BFormulas = AddButton("BFormulas", "BTN_FORMULAS", 15, panelTop, true);
     BSupplementaryData =
-        AddButton("BSupplementaryData", "BTN_SUPPLEMENTARYDATA", 15, Y + H - 24, true);
-    BOptionsMenu = AddButton("BOptionsMenu", "BTN_OPTIONSMENU", W - 39, Y, false);
-    BDraft = AddButton("BDraft", "BTN_DRAFT", W - 39, Y + H - 24, true);
+        AddButton("BSupplementaryData", "BTN_SUPPLEMENTARYDATA", 15, panelBottom - 24, true);
+    BOptionsMenu = AddButton("BOptionsMenu", "BTN_OPTIONSMENU", pageWidth - 39, panelTop, false);
+    BDraft = AddButton("BDraft", "BTN_DRAFT", pageWidth - 39, panelBottom - 24, true);
     connect(BFormulas, &QToolButton::clicked, this, &TFormComputations::BFormulasClick);
     connect(BSupplementaryData, &QToolButton::clicked, this,
             &TFormComputations::BSupplementaryDataClick);
@@ -152,10 +153,10 @@ void TFormComputations::FormShow() {
 
     {
         TSettingsStore reg(SettingsKeys::Settings);
-        const bool showFormulas = reg.ReadBool(QString(), QStringLiteral("ShowFormulas"), true);
+        const bool showFormulas = reg.ReadBool(QString(), SettingNames::ShowFormulas, true);
         const bool showSupplementary =
-            reg.ReadBool(QString(), QStringLiteral("ShowSupplementaryData"), true);
-        FShowDraft = reg.ReadBool(QString(), QStringLiteral("ShowDraft"), true);
+            reg.ReadBool(QString(), SettingNames::ShowSupplementaryData, true);
+        FShowDraft = reg.ReadBool(QString(), SettingNames::ShowDraft, true);
         reg.Close();
         if (showFormulas) {
             BFormulas->setChecked(true);
@@ -214,7 +215,7 @@ void TFormComputations::CreateDraftPanel() {
 
     HomepageLink = new QLabel(DraftPanel);
     HomepageLink->setObjectName(QStringLiteral("HomepageLink"));
-    QFont font = PixelFont(QStringLiteral("Verdana"), 12, false);
+    QFont font = PixelFont(FontFamilies::Verdana, 12, false);
     font.setUnderline(true);
     HomepageLink->setFont(font);
     SetTextColor(HomepageLink, Qt::blue);
@@ -260,7 +261,7 @@ void TFormComputations::BDraftClick() {
     if (!GetPictureName().isEmpty()) {
         FShowDraft = down;
         TSettingsStore reg(SettingsKeys::Settings);
-        reg.WriteBool(QString(), QStringLiteral("ShowDraft"), FShowDraft);
+        reg.WriteBool(QString(), SettingNames::ShowDraft, FShowDraft);
     }
     if (!down) {
         BDraft->setEnabled(false);
@@ -329,7 +330,7 @@ void TFormComputations::BFormulasClick() {
     const bool down = BFormulas->isChecked();
     {
         TSettingsStore reg(SettingsKeys::Settings);
-        reg.WriteBool(QString(), QStringLiteral("ShowFormulas"), down);
+        reg.WriteBool(QString(), SettingNames::ShowFormulas, down);
     }
     if (!down) {
         if (FFormulas)
@@ -374,7 +375,7 @@ void TFormComputations::BSupplementaryDataClick() {
     const bool down = BSupplementaryData->isChecked();
     {
         TSettingsStore reg(SettingsKeys::Settings);
-        reg.WriteBool(QString(), QStringLiteral("ShowSupplementaryData"), down);
+        reg.WriteBool(QString(), SettingNames::ShowSupplementaryData, down);
     }
     if (!down) {
         if (FSupplementaryData)
@@ -440,12 +441,12 @@ void TFormComputations::SetLanguage() {
 }
 
 void TFormComputations::StyleEntryCaption(QLabel* ALabel) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(FontFamilies::MSSansSerif);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     font.setBold(true);
     ALabel->setFont(font);
-    SetTextColor(ALabel, QColor(128, 0, 0));
+    SetTextColor(ALabel, Colours::Maroon);
 }
 
 QString TFormComputations::Text(const char* AKey) {

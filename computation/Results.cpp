@@ -31,8 +31,6 @@ namespace {
 QString CustomPrecisionText;
 
 const QColor CaptionColour(0, 102, 0);
-const QColor DecadeColour(128, 0, 0);
-const QColor ComputationWindowBackground(245, 243, 239);
 
 constexpr int PanelWidth = 220;
 constexpr int PanelHeight = 54;
@@ -111,7 +109,7 @@ Extended ReadDigits(const TDecimalDigits& ADecimal, int AExponent) {
 }
 
 void SetPixelFont(QLabel* ALabel, int APixels) {
-    ALabel->setFont(PixelFont(QStringLiteral("Arial"), APixels, true));
+    ALabel->setFont(PixelFont(FontFamilies::Arial, APixels, true));
 }
 
 } // namespace
@@ -171,7 +169,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     for (const TLine& line : {FVolumeLine, FAreaLine}) {
         SetTextColor(line.Caption, CaptionColour);
         SetTextColor(line.Equal, CaptionColour);
-        SetTextColor(line.Decade, DecadeColour);
+        SetTextColor(line.Decade, Colours::Maroon);
         line.Value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         line.Decade->hide();
         line.Exponent->hide();
@@ -207,7 +205,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
         // The precision is a count of decimals 0..14; anything else stored is
         // brought into that range.
         FPrecision = static_cast<TPrecision>(
-            qBound(0, reg.ReadInteger(QString(), QStringLiteral("Precision"), 2), 14));
+            qBound(0, reg.ReadInteger(QString(), SettingNames::Precision, 2), 14));
         if (reg.ReadInteger(QString(), QStringLiteral("Form"), 0) != 0)
             MSemilogarithmicForm->setChecked(true);
         else
@@ -313,7 +311,7 @@ void TFrameResults::FitLine(const TLine& ALine) {
 
     // The largest type, from the design's down to the smallest legible one,
     // in which the value fits its place.
-    QFont font = PixelFont(QStringLiteral("Arial"), FValuePixels, true);
+    QFont font = PixelFont(FontFamilies::Arial, FValuePixels, true);
     TLayout place = layout(font, slotRight);
     int textWidth = QFontMetrics(font).horizontalAdvance(ALine.Text);
     for (int pixels = FValuePixels - 1;
@@ -354,7 +352,7 @@ void TFrameResults::UseComputationWindowLook() {
     Panel->setAutoFillBackground(true);
     for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(Panel)}) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, ComputationWindowBackground);
+        palette.setColor(QPalette::Window, Colours::ComputationBackground);
         widget->setPalette(palette);
     }
     ApplyLook(15, 12);
@@ -506,5 +504,5 @@ void TFrameResults::MenuStep(QAction* AItem) {
 
 void TFrameResults::SavePrecision() {
     TSettingsStore reg(SettingsKeys::Settings);
-    reg.WriteInteger(QString(), QStringLiteral("Precision"), FPrecision);
+    reg.WriteInteger(QString(), SettingNames::Precision, FPrecision);
 }

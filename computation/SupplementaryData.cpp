@@ -158,10 +158,10 @@ void TFormSupplementaryData::SetLanguage() {
 
 void TFormSupplementaryData::ReadSettings() {
     TSettingsStore reg(SettingsKeys::Settings);
-    FUsePresetDensity = reg.ReadBool(QString(), QStringLiteral("UsePresetDensity"), false);
+    FUsePresetDensity = reg.ReadBool(QString(), SettingNames::UsePresetDensity, false);
     if (!FUsePresetDensity)
         return;
-    const QString text = reg.ReadString(QString(), QStringLiteral("PresetDensity"), QString());
+    const QString text = reg.ReadString(QString(), SettingNames::PresetDensity, QString());
     Extended density = 0;
     if (TryTextToExtended(text, density)) {
         FPresetDensity = density;

@@ -45,7 +45,7 @@ TFormAbout::TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int A
     setObjectName(QStringLiteral("FormAbout"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(FontFamilies::MSSansSerif);
     font.setPixelSize(11);
     setFont(font);
 
@@ -158,7 +158,7 @@ QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelS
     label->setObjectName(QLatin1String(AName));
     label->setAccessibleName(QLatin1String(AName));
     label->move(ALeft, ATop);
-    label->setFont(PixelFont(QStringLiteral("Verdana"), APixelSize, ABold));
+    label->setFont(PixelFont(FontFamilies::Verdana, APixelSize, ABold));
     SetTextColor(label, AColor);
     return label;
 }

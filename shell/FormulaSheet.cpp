@@ -83,7 +83,7 @@ QLabel* TFormulaSheet::AddCaption(const char* AName, int APixelSize, const QColo
     auto* label = new QLabel(FPage);
     label->setObjectName(QLatin1String(AName));
     label->setAccessibleName(QLatin1String(AName));
-    label->setFont(PixelFont(QStringLiteral("Verdana"), APixelSize, true));
+    label->setFont(PixelFont(FontFamilies::Verdana, APixelSize, true));
     SetTextColor(label, AColor);
     label->move(PageLeft, 0);
     return label;

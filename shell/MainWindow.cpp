@@ -99,7 +99,7 @@ TFormMain::TFormMain(QWidget* AParent) : QWidget(AParent) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
     setWindowTitle(ApplicationTitle());
-    QFont font(QStringLiteral("Arial"));
+    QFont font(FontFamilies::Arial);
     font.setPixelSize(11);
     font.setBold(true);
     setFont(font);

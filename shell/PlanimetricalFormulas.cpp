@@ -3,6 +3,7 @@
 #include "Cancel.h"
 #include "LanguageSupport.h"
 #include "StringFunctions.h"
+#include "WindowStyle.h"
 
 #include <QLabel>
 #include <utility>
@@ -10,32 +11,31 @@
 TFormPlanimetricalFormulas::TFormPlanimetricalFormulas(QWidget* AOwner)
     : TFormulaSheet(AOwner, QSize(OuterWidth, OuterHeight)) {
     setObjectName(QStringLiteral("FormPlanimetricalFormulas"));
-    const QColor navy(0x00, 0x00, 0x80), maroon(0x80, 0x00, 0x00);
     constexpr int NameSize = 13, VariantSize = 12;
-    SquareL = AddCaption("SquareL", NameSize, navy);
+    SquareL = AddCaption("SquareL", NameSize, Colours::Navy);
     Square = AddImage("Square");
-    RectangleL = AddCaption("RectangleL", NameSize, navy);
+    RectangleL = AddCaption("RectangleL", NameSize, Colours::Navy);
     Rectangle = AddImage("Rectangle");
-    RhombusL = AddCaption("RhombusL", NameSize, navy);
+    RhombusL = AddCaption("RhombusL", NameSize, Colours::Navy);
     Rhombus = AddImage("Rhombus");
-    ParallelogramL = AddCaption("ParallelogramL", NameSize, navy);
+    ParallelogramL = AddCaption("ParallelogramL", NameSize, Colours::Navy);
     Parallelogram = AddImage("Parallelogram");
-    TriangleL = AddCaption("TriangleL", NameSize, navy);
+    TriangleL = AddCaption("TriangleL", NameSize, Colours::Navy);
     Triangle_General = AddImage("Triangle_General");
-    Triangle_GeneralL = AddCaption("Triangle_GeneralL", VariantSize, maroon);
+    Triangle_GeneralL = AddCaption("Triangle_GeneralL", VariantSize, Colours::Maroon);
     Triangle_Heron = AddImage("Triangle_Heron");
-    Triangle_HeronL = AddCaption("Triangle_HeronL", VariantSize, maroon);
-    TrapezoidL = AddCaption("TrapezoidL", NameSize, navy);
+    Triangle_HeronL = AddCaption("Triangle_HeronL", VariantSize, Colours::Maroon);
+    TrapezoidL = AddCaption("TrapezoidL", NameSize, Colours::Navy);
     Trapezoid = AddImage("Trapezoid");
-    CircleL = AddCaption("CircleL", NameSize, navy);
+    CircleL = AddCaption("CircleL", NameSize, Colours::Navy);
     Circle = AddImage("Circle");
-    NAngleL = AddCaption("NAngleL", NameSize, navy);
+    NAngleL = AddCaption("NAngleL", NameSize, Colours::Navy);
     NAngle = AddImage("NAngle");
-    CircularRingL = AddCaption("CircularRingL", NameSize, navy);
+    CircularRingL = AddCaption("CircularRingL", NameSize, Colours::Navy);
     CircularRing = AddImage("CircularRing");
-    SegmentOfCircleL = AddCaption("SegmentOfCircleL", NameSize, navy);
+    SegmentOfCircleL = AddCaption("SegmentOfCircleL", NameSize, Colours::Navy);
     SegmentOfCircle = AddImage("SegmentOfCircle");
-    SectorOfCircleL = AddCaption("SectorOfCircleL", NameSize, navy);
+    SectorOfCircleL = AddCaption("SectorOfCircleL", NameSize, Colours::Navy);
     SectorOfCircle = AddImage("SectorOfCircle");
     AddEndLabel();
     FrameCancel()->move(-150, 0);

@@ -1,9 +1,9 @@
 #include "SettingsDialog.h"
 
 #include "Application.h"
-#include "NumberEntry.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
+#include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "Settings.h"
 #include "UpDown.h"
@@ -95,7 +95,7 @@ TFormSettings::TFormSettings(QWidget* AOwner)
       BDefault(Named(new QPushButton(this), "BDefault")) {
     setObjectName(QStringLiteral("FormSettings"));
     setFixedSize(ClientWidth, ClientHeight);
-    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(PixelFont(FontFamilies::MSSansSerif, 11));
     TakeWindowStyle(this, AOwner);
 
     GBResults->setGeometry(12, 12, 165, 213);
@@ -134,7 +134,7 @@ TFormSettings::TFormSettings(QWidget* AOwner)
     CBLanguage->setIconSize(FlagSize);
     CBLanguage->setGeometry(12, 118, 141, 22);
 
-    const QFont buttonFont = PixelFont(QStringLiteral("MS Sans Serif"), 12);
+    const QFont buttonFont = PixelFont(FontFamilies::MSSansSerif, 12);
     const struct {
         QPushButton* Button;
         int Left;
@@ -198,17 +198,17 @@ void TFormSettings::FormCreate() {
 
 void TFormSettings::ReadSettings() {
     UDPrecision->SetPosition(
-        Reg->ReadInteger(NoSection, QStringLiteral("Precision"), DefaultPrecision));
+        Reg->ReadInteger(NoSection, SettingNames::Precision, DefaultPrecision));
     const int form = Reg->ReadInteger(NoSection, QStringLiteral("Form"), 0);
     SetFormIndex(form > 1 ? 1 : form);
     ChBUsePresetDensity->setChecked(
-        Reg->ReadBool(NoSection, QStringLiteral("UsePresetDensity"), false));
+        Reg->ReadBool(NoSection, SettingNames::UsePresetDensity, false));
     ChBUsePresetDensityClick();
-    EPresetDensity->setText(Reg->ReadString(NoSection, QStringLiteral("PresetDensity"), QString()));
-    ChBDraft->setChecked(Reg->ReadBool(NoSection, QStringLiteral("ShowDraft"), true));
+    EPresetDensity->setText(Reg->ReadString(NoSection, SettingNames::PresetDensity, QString()));
+    ChBDraft->setChecked(Reg->ReadBool(NoSection, SettingNames::ShowDraft, true));
     ChBSupplementaryData->setChecked(
-        Reg->ReadBool(NoSection, QStringLiteral("ShowSupplementaryData"), true));
-    ChBFormulas->setChecked(Reg->ReadBool(NoSection, QStringLiteral("ShowFormulas"), true));
+        Reg->ReadBool(NoSection, SettingNames::ShowSupplementaryData, true));
+    ChBFormulas->setChecked(Reg->ReadBool(NoSection, SettingNames::ShowFormulas, true));
 }
 
 void TFormSettings::SetLanguage() {
@@ -311,16 +311,16 @@ void TFormSettings::BOKClick() {
         return;
     }
     const QString density = EPresetDensity->text();
-    Reg->WriteInteger(NoSection, QStringLiteral("Precision"), UDPrecision->Position());
+    Reg->WriteInteger(NoSection, SettingNames::Precision, UDPrecision->Position());
     Reg->WriteInteger(NoSection, QStringLiteral("Form"), FormIndex());
-    Reg->WriteBool(NoSection, QStringLiteral("UsePresetDensity"),
+    Reg->WriteBool(NoSection, SettingNames::UsePresetDensity,
                    ChBUsePresetDensity->isChecked() && !density.isEmpty());
-    Reg->WriteString(NoSection, QStringLiteral("PresetDensity"), density);
-    Reg->WriteBool(NoSection, QStringLiteral("ShowDraft"), ChBDraft->isChecked());
-    Reg->WriteBool(NoSection, QStringLiteral("ShowSupplementaryData"),
+    Reg->WriteString(NoSection, SettingNames::PresetDensity, density);
+    Reg->WriteBool(NoSection, SettingNames::ShowDraft, ChBDraft->isChecked());
+    Reg->WriteBool(NoSection, SettingNames::ShowSupplementaryData,
                    ChBSupplementaryData->isChecked());
-    Reg->WriteBool(NoSection, QStringLiteral("ShowFormulas"), ChBFormulas->isChecked());
-    Reg->WriteString(NoSection, QStringLiteral("Language"), ActiveLanguage());
+    Reg->WriteBool(NoSection, SettingNames::ShowFormulas, ChBFormulas->isChecked());
+    Reg->WriteString(NoSection, SettingNames::Language, ActiveLanguage());
     emit LanguageChanged();
     accept();
 }

@@ -10,8 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QColor Navy(0x00, 0x00, 0x80);
-const QColor Maroon(0x80, 0x00, 0x00);
 constexpr int SolidCaptionSize = 15;
 constexpr int VariantCaptionSize = 12;
 // The suffix of the images' names that their pictures' names lack.
@@ -126,11 +124,11 @@ TFormStereometricalFormulas::TFormStereometricalFormulas(QWidget* AOwner)
 }
 
 QLabel* TFormStereometricalFormulas::AddSolidCaption(const char* AName) {
-    return AddCaption(AName, SolidCaptionSize, Navy);
+    return AddCaption(AName, SolidCaptionSize, Colours::Navy);
 }
 
 QLabel* TFormStereometricalFormulas::AddVariantCaption(const char* AName) {
-    return AddCaption(AName, VariantCaptionSize, Maroon);
+    return AddCaption(AName, VariantCaptionSize, Colours::Maroon);
 }
 
 void TFormStereometricalFormulas::SetLanguage() {

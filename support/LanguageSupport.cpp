@@ -479,7 +479,7 @@ QString TLanguages::RegIniLanguage() const {
     QString Relative = FRegPrimaryKey_IniFileName;
     Relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString IniPath = FExecutableFolder + Relative;
-    const QString Language = QStringLiteral("Language");
+    const QString Language = SettingNames::Language;
     if (QFileInfo(IniPath).isFile()) {
         QString Value;
         const std::unique_ptr<TLanguageFile> Ini = TLanguageFile::Read(IniPath);

@@ -5,7 +5,7 @@
 // (the destructor closes it too):
 //
 //     TSettingsStore Reg(SettingsKeys::Settings);
-//     const int Precision = Reg.ReadInteger(QString(), QStringLiteral("Precision"), 2);
+//     const int Precision = Reg.ReadInteger(QString(), SettingNames::Precision, 2);
 #pragma once
 
 #include <QString>
@@ -25,6 +25,18 @@ inline const QString Position = QStringLiteral("Software\\Ternwick\\Kavorin\\Pos
 // The sub-key (and INI section) that holds "Language".
 inline const QString SettingsSection = QStringLiteral("Settings");
 } // namespace SettingsKeys
+
+// The names of the values under SettingsKeys::Settings, for every window that
+// reads or writes them.
+namespace SettingNames {
+inline const QString Precision = QStringLiteral("Precision");
+inline const QString UsePresetDensity = QStringLiteral("UsePresetDensity");
+inline const QString PresetDensity = QStringLiteral("PresetDensity");
+inline const QString ShowFormulas = QStringLiteral("ShowFormulas");
+inline const QString ShowSupplementaryData = QStringLiteral("ShowSupplementaryData");
+inline const QString ShowDraft = QStringLiteral("ShowDraft");
+inline const QString Language = QStringLiteral("Language");
+} // namespace SettingNames
 
 class TSettingsStore {
 public:
