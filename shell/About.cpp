@@ -201,7 +201,7 @@ void TFormAbout::SetLanguage() {
 }
 
 void TFormAbout::showEvent(QShowEvent* AEvent) {
-    MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramFolder() + LicenseFileName));
+    MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramDataPath(LicenseFileName)));
     QDialog::showEvent(AEvent);
 }
 
@@ -254,7 +254,7 @@ void TFormAbout::HomepageLinkClick() {
 
 void TFormAbout::MLicenseAgreementClick() {
     // The desktop opener takes a file URL, not a command line: no quotes around the path.
-    const QString path = ProgramFolder() + LicenseFileName;
+    const QString path = ProgramDataPath(LicenseFileName);
     if (QFileInfo::exists(path))
         OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else

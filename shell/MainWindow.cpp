@@ -336,7 +336,7 @@ void TFormMain::HelpClick() {
                              ? QStringLiteral("CS")
                              : QStringLiteral("EN");
     const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
-    const QString path = ProgramFolder() + name;
+    const QString path = ProgramDataPath(name);
     if (QFileInfo::exists(path))
         OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else

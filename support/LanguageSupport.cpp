@@ -2,6 +2,7 @@
 
 #include "Maker.h"
 #include "MessageBoxes.h"
+#include "ProgramFolder.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
@@ -287,7 +288,7 @@ TLanguages::TLanguages(const QString& ARegPrimaryKey_IniFileName,
                                ? QCoreApplication::applicationDirPath()
                                : FEnvironment.ExecutableFolder;
     FExecutableFolder = WithSeparator(QDir::fromNativeSeparators(Folder));
-    FLanguageFolderPath = FExecutableFolder + QStringLiteral("Languages/");
+    FLanguageFolderPath = ProgramDataPath(FExecutableFolder, QStringLiteral("Languages/"));
     RefreshList();
     if (LoadAutomatically) {
         FStarting = true;

@@ -5,7 +5,8 @@
 //     setWindowTitle(File.ReadString(QStringLiteral("TFormSettings"), QStringLiteral("Caption")));
 //
 // A language file is an INI text file "<Id>.ini" in the folder "Languages" beside
-// the executable; its section "FileInfo" holds "Id" and "Abbr" (two-letter code).
+// the executable (or in the installed data folder); its section "FileInfo" holds "Id" and "Abbr"
+// (two-letter code).
 #pragma once
 
 #include <QByteArray>
@@ -89,7 +90,8 @@ TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, Q
 // Where the language manager looks for its inputs. The defaults are the running
 // program's; tests set their own folder, locales and message sink.
 struct TLanguageEnvironment {
-    // The folder that holds "Languages" and the settings INI file; empty means
+    // The executable's folder, which holds the settings INI file and "Languages"
+    // (else the installed data folder does, see ProgramDataPath); empty means
     // QCoreApplication::applicationDirPath().
     QString ExecutableFolder;
     // The user's preferred display languages; empty means QLocale::system().uiLanguages().
