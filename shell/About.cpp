@@ -156,7 +156,6 @@ QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelS
                              const QColor& AColor) {
     auto* label = new QLabel(SpacerPanel);
     label->setObjectName(QLatin1String(AName));
-    label->setAccessibleName(QLatin1String(AName));
     label->move(ALeft, ATop);
     label->setFont(PixelFont(QStringLiteral("Verdana"), APixelSize, ABold));
     SetTextColor(label, AColor);

@@ -157,8 +157,8 @@ QLabel* TFormMain::AddIcon(const char* AName, const char* AResource, int ALeft, 
 QAbstractButton* TFormMain::AddButton(const char* AName, int ALeft, int ATop, int AWidth,
                                       int ATag) {
     auto* button = new QToolButton(this);
+    // A screen reader reads the button's text (its caption in the language).
     button->setObjectName(QLatin1String(AName));
-    button->setAccessibleName(QLatin1String(AName));
     button->setGeometry(ALeft, ATop, AWidth, ButtonHeight);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
