@@ -37,6 +37,15 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/help/ DESTINATION ${KAVORIN_INSTALL_DATADI
         PATTERN "source" EXCLUDE PATTERN "__pycache__" EXCLUDE)
 install(FILES ${CMAKE_SOURCE_DIR}/License.txt DESTINATION ${KAVORIN_INSTALL_DATADIR})
 
+# The program looks for its data beside its executable first, then in the data
+# folder as seen from the installed executable's folder.
+if(NOT WIN32)
+  file(RELATIVE_PATH _data_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
+       ${CMAKE_INSTALL_FULL_DATADIR}/kavorin)
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/support/ProgramFolder.cpp APPEND PROPERTY
+               COMPILE_DEFINITIONS KAVORIN_DATA_FROM_BINDIR="${_data_from_bindir}")
+endif()
+
 if(NOT WIN32)
   # Unix commands are lower case; the executable keeps the name it has on Windows
   # and in the build folder.

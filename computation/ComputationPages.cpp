@@ -4,6 +4,7 @@
 // another base or radius.
 #include "Computations.h"
 
+#include "Accessibility.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "PageTexts.h"
@@ -43,10 +44,7 @@ constexpr int ListCaptionDrop = 4;
 // click counts as two clicks, as it does on the check box itself.
 class TClickLabel : public QLabel {
 public:
-    TClickLabel(QWidget* AParent, const QString& AName) : QLabel(AParent) {
-        setObjectName(AName);
-        setAccessibleName(AName);
-    }
+    TClickLabel(QWidget* AParent, const QString& AName) : QLabel(AParent) { setObjectName(AName); }
     std::function<void()> OnClick;
 
 protected:
@@ -97,7 +95,6 @@ QLabel* AddRho(QWidget* APage, const QString& AName) {
 QComboBox* AddList(QWidget* APage, const char* AName, const QRect& AGeometry, int AItemCount) {
     auto* list = new QComboBox(APage);
     list->setObjectName(QLatin1String(AName));
-    list->setAccessibleName(QLatin1String(AName));
     // The items' texts come with the language (SetPageLanguage) or are fixed.
     for (int i = 0; i < AItemCount; ++i)
         list->addItem(QString());
@@ -156,6 +153,12 @@ void TFormComputations::CreatePages() {
                     AddLetter(widget, QString::fromStdString(SubscriptLabelName(entry)),
                               QLatin1String(subscript));
         }
+        // A choice follows the entry whose caption it fills (it stands right of it).
+        for (TVariant variant : page.Variants)
+            for (const TEntryPlace& place : VariantDesc(variant).Entries)
+                if (place.ChosenBy != enNone)
+                    QWidget::setTabOrder(FEntryControls[place.Entry].Control,
+                                         FEntryControls[place.ChosenBy].Control);
         PlaceVariantEntries(page.StartVariant);
     }
 }
@@ -171,6 +174,8 @@ void TFormComputations::CreateVariantControl(QWidget* APage, TVariantControl ACo
         controls.CaptionLabel = new QLabel(APage);
         controls.CaptionLabel->setObjectName(QLatin1String(desc.CaptionName));
         StyleEntryCaption(controls.CaptionLabel);
+        // Linux screen readers take a list's label from its buddy.
+        controls.CaptionLabel->setBuddy(controls.List);
         // Left of its list once it has its text (AlignComboLabel).
         controls.CaptionLabel->move(0, desc.Top + ListCaptionDrop);
         connect(controls.List, &QComboBox::activated, this,
@@ -185,7 +190,6 @@ void TFormComputations::CreateVariantControl(QWidget* APage, TVariantControl ACo
         button->setFocusPolicy(Qt::NoFocus);
     }
     button->setObjectName(name);
-    button->setAccessibleName(name);
     button->setGeometry(desc.Left, desc.Top, ChoiceBoxSize, ChoiceBoxSize);
     auto* label = new TClickLabel(APage, QLatin1String(desc.CaptionName));
     StyleEntryCaption(label);
@@ -224,6 +228,9 @@ void TFormComputations::CreateEntry(QWidget* APage, TEntry AEntry) {
                                   int(items.size()));
         for (int i = 0; i < items.size(); ++i)
             controls.Choice->setItemText(i, items.at(i));
+        // Unlike the variant lists, an entry list is a tab stop: the keyboard
+        // reaches every entry.
+        controls.Choice->setFocusPolicy(Qt::StrongFocus);
         controls.Control = controls.Choice;
         connect(controls.Choice, &QComboBox::activated, this,
                 [this, AEntry] { ChoiceChange(AEntry); });
@@ -312,6 +319,10 @@ void TFormComputations::SetPageLanguage() {
         const TVariantControls& controls = FVariantControls[i];
         controls.CaptionLabel->setText(DescribedText(desc.Caption));
         controls.CaptionLabel->adjustSize();
+        // Check boxes and lists are read by their caption labels.
+        QWidget* control = controls.List ? static_cast<QWidget*>(controls.List)
+                                         : static_cast<QWidget*>(controls.Button);
+        control->setAccessibleName(SpokenCaption(controls.CaptionLabel->text()));
         if (!controls.List)
             continue;
         // In place: the selection stays as it is.
@@ -319,6 +330,11 @@ void TFormComputations::SetPageLanguage() {
             controls.List->setItemText(int(item), DescribedText(desc.Items[item]));
         AlignComboLabel(controls.List, controls.CaptionLabel);
     }
+    // The side list has no caption of its own: the entry left of it says it.
+    for (TEntry entry : Page().Entries)
+        if (QComboBox* choice = FEntryControls[entry].Choice)
+            choice->setAccessibleName(LanguageText(QStringLiteral("Accessibility"),
+                                                   QLatin1String(EntryDesc(entry).Name)));
     SetEntryCaptions(CurrentVariant());
 }
 
@@ -370,6 +386,7 @@ void TFormComputations::SetEntryCaptions(TVariant AVariant) {
         } else {
             edit->SetLabelText(DescribedText(place.Caption));
         }
+        NameSpinner(place.Entry);
     }
 }
 
@@ -428,6 +445,7 @@ void TFormComputations::ChoiceChange(TEntry AChoice) {
             continue;
         const TEntryControls& controls = FEntryControls[place.Entry];
         controls.Edit->SetLabelText(DescribedText(place.Caption, &chosen));
+        NameSpinner(place.Entry);
         QLabel* letter = LetterLabel(place);
         letter->setText(chosen);
         letter->adjustSize();
@@ -436,6 +454,15 @@ void TFormComputations::ChoiceChange(TEntry AChoice) {
             controls.Subscript->setVisible(lettersShown);
     }
     Calculate();
+}
+
+void TFormComputations::NameSpinner(TEntry AEntry) {
+    const TEntryControls& controls = FEntryControls[AEntry];
+    if (!controls.Spinner)
+        return;
+    controls.Spinner->setAccessibleName(controls.Edit->accessibleName());
+    controls.Spinner->setAccessibleDescription(
+        LanguageText(QStringLiteral("Accessibility"), QStringLiteral("sSpinner")));
 }
 
 void TFormComputations::FocusFirstEntry() {

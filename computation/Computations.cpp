@@ -185,7 +185,6 @@ QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph,
                                           int ATop, bool AToggle) {
     auto* button = new QToolButton(FPage);
     button->setObjectName(QLatin1String(AName));
-    button->setAccessibleName(QLatin1String(AName));
     button->setGeometry(ALeft, ATop, 24, 24);
     button->setAutoRaise(true);
     button->setCheckable(AToggle);
@@ -438,6 +437,12 @@ void TFormComputations::SetLanguage() {
     BSupplementaryData->setToolTip(Text("BSupplementaryData"));
     BOptionsMenu->setToolTip(Text("BOptionsMenu"));
     BDraft->setToolTip(Text("BDraft"));
+    // The icon-only buttons are read by their tool-tips (the draft button's
+    // tool-tip comes and goes with the panel's animation; its name stays).
+    for (QToolButton* button : {BFormulas, BSupplementaryData, BOptionsMenu, BDraft})
+        button->setAccessibleName(Text(button->objectName().toLatin1().constData()));
+    BOptionsMenu->setAccessibleDescription(
+        LanguageText(QStringLiteral("Accessibility"), QStringLiteral("sOptionsMenu")));
 }
 
 void TFormComputations::StyleEntryCaption(QLabel* ALabel) {

@@ -178,6 +178,8 @@ private:
     void SetEntryCaptions(TVariant AVariant);
     // Puts the focus on the first entry of the page (after the entries were cleared).
     void FocusFirstEntry();
+    // Names an entry's spinner for screen readers after its edit's caption.
+    void NameSpinner(TEntry AEntry);
     // Puts ALetter right of AAnchor and its subscript AIndex (if any) below right of it.
     static void PlaceEntryLetter(QWidget* AAnchor, QWidget* ALetter, QWidget* AIndex = nullptr);
     // Places ALabel left of its list.

@@ -21,7 +21,6 @@ TFormFormulas::TFormFormulas(QWidget* AOwner, int AMinimumClientWidth)
     setAutoFillBackground(true);
 
     FFormulasImage->setObjectName(QStringLiteral("FormulasImage"));
-    FFormulasImage->setAccessibleName(QStringLiteral("FormulasImage"));
     FFormulasImage->setAlignment(Qt::AlignCenter);
 
     SetLanguage();

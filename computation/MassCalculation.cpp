@@ -42,7 +42,6 @@ TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost, TPrecision A
     EMass->setPalette(palette);
 
     BClose->setObjectName(QStringLiteral("BClose"));
-    BClose->setAccessibleName(BClose->objectName());
     BClose->setGeometry(47, 110, 75, 25);
     // Enter and Escape both close: the default button, and the dialog's reject.
     BClose->setDefault(true);

@@ -40,7 +40,6 @@ TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision)
     setFixedSize(ClientWidth, ClientHeight);
 
     ENewPrecision->setObjectName(QStringLiteral("ENewPrecision"));
-    ENewPrecision->setAccessibleName(ENewPrecision->objectName());
     ENewPrecision->setReadOnly(true);
     ENewPrecision->setMaxLength(2);
     ENewPrecision->setAlignment(Qt::AlignRight);
@@ -54,7 +53,6 @@ TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision)
     FrameCancel->move(0, 100);
 
     BOK->setObjectName(QStringLiteral("BOK"));
-    BOK->setAccessibleName(BOK->objectName());
     BOK->setGeometry(24, 54, 75, 25);
     BOK->setDefault(true);
     connect(BOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -71,6 +69,9 @@ TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision)
 void TFormPrecision::SetLanguage() {
     setWindowTitle(LanguageText(QStringLiteral("TFormPrecision"), QStringLiteral("Caption")));
     BOK->setText(LanguageText(QStringLiteral("Buttons"), QStringLiteral("OK")));
+    // The edit has no caption: the window's title says what it holds.
+    ENewPrecision->setAccessibleName(windowTitle());
+    UDNewPrecision->setAccessibleName(windowTitle());
 }
 
 TPrecision TFormPrecision::NewPrecision() const {

@@ -142,13 +142,11 @@ QString GeneralText(Extended AValue) {
 TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     : QFrame(AParent), FHost(AHost), Panel(new QFrame(this)), FMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("Results"));
-    setAccessibleName(objectName());
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFixedSize(PanelWidth, PanelHeight);
 
     Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setAccessibleName(Panel->objectName());
     Panel->setFrameStyle(QFrame::NoFrame);
     Panel->setGeometry(1, 1, PanelWidth - 2, PanelHeight - 2);
 
@@ -158,14 +156,16 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
                    MakeLabel(QStringLiteral("DecadeV"), QStringLiteral("x10")),
                    MakeLabel(QStringLiteral("ExponentV"), QStringLiteral("0")),
                    VolumeLineTop,
-                   QStringLiteral("---")};
+                   QStringLiteral("---"),
+                   QString()};
     FAreaLine = {MakeLabel(QStringLiteral("LArea"), QStringLiteral("S")),
                  MakeLabel(QStringLiteral("LEqualA"), QStringLiteral("=")),
                  MakeLabel(QStringLiteral("ResultArea"), QStringLiteral("---")),
                  MakeLabel(QStringLiteral("DecadeA"), QStringLiteral("x10")),
                  MakeLabel(QStringLiteral("ExponentA"), QStringLiteral("0")),
                  AreaLineTop,
-                 QStringLiteral("---")};
+                 QStringLiteral("---"),
+                 QString()};
     for (const TLine& line : {FVolumeLine, FAreaLine}) {
         SetTextColor(line.Caption, CaptionColour);
         SetTextColor(line.Equal, CaptionColour);
@@ -217,7 +217,6 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
 QLabel* TFrameResults::MakeLabel(const QString& AName, const QString& AText) {
     auto* label = new QLabel(AText, Panel);
     label->setObjectName(AName);
-    label->setAccessibleName(AName);
     return label;
 }
 
@@ -250,6 +249,20 @@ void TFrameResults::SetLanguage() {
     MMassCalculation->setText(
         LanguageText(QStringLiteral("TFormMassCalculation"), QStringLiteral("Caption")) +
         QStringLiteral("..."));
+    FVolumeLine.Spoken = LanguageText(QStringLiteral("Accessibility"), QStringLiteral("Volume"));
+    FAreaLine.Spoken = LanguageText(QStringLiteral("Accessibility"), QStringLiteral("Area"));
+    for (const TLine* line : {&FVolumeLine, &FAreaLine})
+        SpeakLine(*line);
+}
+
+void TFrameResults::SpeakLine(const TLine& ALine) {
+    QString value = ALine.Text;
+    // "x10" and its exponent, as the panel shows them beside the mantissa.
+    if (!ALine.Decade->isHidden())
+        value +=
+            QStringLiteral(" × 10") +
+            (ALine.Exponent->isHidden() ? QString() : QLatin1Char('^') + ALine.Exponent->text());
+    ALine.Value->setAccessibleName(ALine.Spoken + QLatin1Char(' ') + value);
 }
 
 void TFrameResults::ApplyLook(int ACaptionPixels, int AValuePixels) {
@@ -345,6 +358,7 @@ void TFrameResults::FitLine(const TLine& ALine) {
     ALine.Value->setGeometry(left, valueTop, right - left, metrics.height());
     ALine.Decade->move(place.DecadeLeft, valueTop);
     ALine.Exponent->move(place.ExponentLeft, valueTop - ExponentRaise);
+    SpeakLine(ALine);
 }
 
 void TFrameResults::UseComputationWindowLook() {

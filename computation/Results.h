@@ -73,8 +73,9 @@ private:
         QLabel* Value;
         QLabel* Decade;
         QLabel* Exponent;
-        int Top;      // in frame coordinates
-        QString Text; // the whole value, also while the label shows it cut
+        int Top;        // in frame coordinates
+        QString Text;   // the whole value, also while the label shows it cut
+        QString Spoken; // what a screen reader calls the line ("Volume")
     };
 
     void SetLanguage();
@@ -88,6 +89,9 @@ private:
     // still does not fit shows an ellipsis where it is cut and its whole text
     // as a tool-tip.
     void FitLine(const TLine& ALine);
+    // Gives the value its accessible name: the line's name and the whole value,
+    // "Volume 37.70".
+    static void SpeakLine(const TLine& ALine);
     void OutputValue(TLine& ALine, Extended AValue);
     void MenuPopup();
     void MenuClick(QAction* AItem);

@@ -95,7 +95,6 @@ TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost
     setObjectName(QStringLiteral("FormSupplementaryData"));
 
     ValueList->setObjectName(QStringLiteral("ValueList"));
-    ValueList->setAccessibleName(ValueList->objectName());
     ValueList->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ValueList->setLineWidth(FrameWidth);
     // A pure display: no tab stop, no editing, no selection.

@@ -5,6 +5,7 @@
 KAVORIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  qt6-translations-l10n
   libxcb1-dev
   fonts-dejavu-core
   libboost-dev libbenchmark-dev

@@ -156,7 +156,6 @@ QLabel* TFormAbout::AddLabel(const char* AName, int ALeft, int ATop, int APixelS
                              const QColor& AColor) {
     auto* label = new QLabel(SpacerPanel);
     label->setObjectName(QLatin1String(AName));
-    label->setAccessibleName(QLatin1String(AName));
     label->move(ALeft, ATop);
     label->setFont(PixelFont(FontFamilies::Verdana, APixelSize, ABold));
     SetTextColor(label, AColor);
@@ -201,7 +200,7 @@ void TFormAbout::SetLanguage() {
 }
 
 void TFormAbout::showEvent(QShowEvent* AEvent) {
-    MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramFolder() + LicenseFileName));
+    MLicenseAgreement->setEnabled(QFileInfo::exists(ProgramDataPath(LicenseFileName)));
     QDialog::showEvent(AEvent);
 }
 
@@ -254,7 +253,7 @@ void TFormAbout::HomepageLinkClick() {
 
 void TFormAbout::MLicenseAgreementClick() {
     // The desktop opener takes a file URL, not a command line: no quotes around the path.
-    const QString path = ProgramFolder() + LicenseFileName;
+    const QString path = ProgramDataPath(LicenseFileName);
     if (QFileInfo::exists(path))
         OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
     else

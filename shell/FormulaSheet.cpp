@@ -82,7 +82,6 @@ TFormulaSheet::TFormulaSheet(QWidget* AOwner, const QSize& AOuterSize)
 QLabel* TFormulaSheet::AddCaption(const char* AName, int APixelSize, const QColor& AColor) {
     auto* label = new QLabel(FPage);
     label->setObjectName(QLatin1String(AName));
-    label->setAccessibleName(QLatin1String(AName));
     label->setFont(PixelFont(FontFamilies::Verdana, APixelSize, true));
     SetTextColor(label, AColor);
     label->move(PageLeft, 0);
@@ -92,7 +91,6 @@ QLabel* TFormulaSheet::AddCaption(const char* AName, int APixelSize, const QColo
 QLabel* TFormulaSheet::AddImage(const char* AName) {
     auto* image = new QLabel(FPage);
     image->setObjectName(QLatin1String(AName));
-    image->setAccessibleName(QLatin1String(AName));
     // Without its picture an image takes no room.
     image->setGeometry(PageLeft, 0, 0, 0);
     FImages.append(image);

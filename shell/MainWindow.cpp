@@ -157,8 +157,8 @@ QLabel* TFormMain::AddIcon(const char* AName, const char* AResource, int ALeft, 
 QAbstractButton* TFormMain::AddButton(const char* AName, int ALeft, int ATop, int AWidth,
                                       int ATag) {
     auto* button = new QToolButton(this);
+    // A screen reader reads the button's text (its caption in the language).
     button->setObjectName(QLatin1String(AName));
-    button->setAccessibleName(QLatin1String(AName));
     button->setGeometry(ALeft, ATop, AWidth, ButtonHeight);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
@@ -335,10 +335,20 @@ void TFormMain::HelpClick() {
     const QString code = (language == QLatin1String("Czech") || language == QLatin1String("Slovak"))
                              ? QStringLiteral("CS")
                              : QStringLiteral("EN");
-    const QString name = QStringLiteral("Help_") + code + QStringLiteral(".rtf");
-    const QString path = ProgramFolder() + name;
-    if (QFileInfo::exists(path))
-        OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
-    else
-        ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + name);
+    // The guide is RTF; a desktop without a program for RTF (many Linux desktops)
+    // gets the same guide as HTML, which every desktop shows. The other form
+    // stands in when the preferred one is missing.
+    const QString base = QStringLiteral("Help_") + code;
+    const bool rtfOpens = DesktopOpensFileType(QStringLiteral("text/rtf")) ||
+                          DesktopOpensFileType(QStringLiteral("application/rtf"));
+    const QString preferred = base + (rtfOpens ? QStringLiteral(".rtf") : QStringLiteral(".html"));
+    const QString other = base + (rtfOpens ? QStringLiteral(".html") : QStringLiteral(".rtf"));
+    for (const QString& name : {preferred, other}) {
+        const QString path = ProgramDataPath(name);
+        if (QFileInfo::exists(path)) {
+            OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
+            return;
+        }
+    }
+    ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + preferred);
 }

@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "Accessibility.h"
 #include "Application.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
@@ -40,7 +41,6 @@ QFont PixelFont(const QString& AFamily, int APixels) {
 
 template <class TWidget> TWidget* Named(TWidget* AWidget, const char* AName) {
     AWidget->setObjectName(QLatin1String(AName));
-    AWidget->setAccessibleName(AWidget->objectName());
     return AWidget;
 }
 
@@ -112,7 +112,6 @@ TFormSettings::TFormSettings(QWidget* AOwner)
     for (int i = 0; i < 2; ++i) {
         auto* item = new QRadioButton(RGForm);
         item->setObjectName(QStringLiteral("RGForm_%1").arg(i));
-        item->setAccessibleName(item->objectName());
         // Two rows sharing the room below the group's caption.
         item->setGeometry(8, 18 + 21 * i, 125, 20);
         FFormGroup->addButton(item, i);
@@ -232,6 +231,12 @@ void TFormSettings::SetLanguage() {
     if (ActiveLanguage() != QLatin1String("English"))
         language += QStringLiteral(" (Language)");
     LLanguage->setText(language);
+    // Screen readers: the controls without a caption of their own are read by the
+    // label or check box that says what they hold.
+    LLanguage->setBuddy(CBLanguage);
+    CBLanguage->setAccessibleName(SpokenCaption(language));
+    UDPrecision->setAccessibleName(EPrecision->accessibleName());
+    EPresetDensity->setAccessibleName(SpokenCaption(ChBUsePresetDensity->text()));
     const QString buttons = QStringLiteral("Buttons");
     BOK->setText(LanguageText(buttons, QStringLiteral("OK")));
     BCancel->setText(LanguageText(buttons, QStringLiteral("Cancel")));

@@ -17,3 +17,12 @@ bool OpenUrl(const QUrl& AUrl);
 bool OpenOrReport(const QUrl& AUrl, const QString& AMessage, const QString& AName);
 // Replaces the opener; an empty one restores the desktop's.
 void SetUrlOpener(TUrlOpener AOpener);
+
+// Whether the desktop has a program for files of a MIME type ("text/rtf").
+using TFileTypeCheck = std::function<bool(const QString& AMimeType)>;
+
+// On Windows and macOS the desktop is taken to open every document the program
+// ships; elsewhere `xdg-mime query default` is asked (no answer, no program).
+bool DesktopOpensFileType(const QString& AMimeType);
+// Replaces the check (tests); an empty one restores the desktop's.
+void SetFileTypeCheck(TFileTypeCheck ACheck);

@@ -1,12 +1,13 @@
 #include "LabeledEdit.h"
 
+#include "Accessibility.h"
+
 #include <QLabel>
 
 TLabeledEdit::TLabeledEdit(QWidget* AParent, const QString& AName)
     : QLineEdit(AParent), FEditLabel(new QLabel(AParent)) {
     if (!AName.isEmpty()) {
         setObjectName(AName);
-        setAccessibleName(AName);
         FEditLabel->setObjectName(AName + QStringLiteral("_Label"));
     }
     FEditLabel->setBuddy(this);
@@ -15,6 +16,8 @@ TLabeledEdit::TLabeledEdit(QWidget* AParent, const QString& AName)
 
 void TLabeledEdit::SetLabelText(const QString& AText) {
     FEditLabel->setText(AText);
+    // A screen reader names the entry by the caption the user sees.
+    setAccessibleName(SpokenCaption(AText));
     FEditLabel->adjustSize();
     PlaceLabel();
 }

@@ -13,6 +13,7 @@ public:
     explicit TLabeledEdit(QWidget* AParent, const QString& AName = QString());
 
     QLabel* EditLabel() const { return FEditLabel; }
+    // Sets the caption, which is also the edit's accessible name.
     void SetLabelText(const QString& AText);
 
     void setVisible(bool AVisible) override;

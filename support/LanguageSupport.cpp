@@ -2,13 +2,16 @@
 
 #include "Maker.h"
 #include "MessageBoxes.h"
+#include "ProgramFolder.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStringDecoder>
+#include <QTranslator>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -287,7 +290,7 @@ TLanguages::TLanguages(const QString& ARegPrimaryKey_IniFileName,
                                ? QCoreApplication::applicationDirPath()
                                : FEnvironment.ExecutableFolder;
     FExecutableFolder = WithSeparator(QDir::fromNativeSeparators(Folder));
-    FLanguageFolderPath = FExecutableFolder + QStringLiteral("Languages/");
+    FLanguageFolderPath = ProgramDataPath(FExecutableFolder, QStringLiteral("Languages/"));
     RefreshList();
     if (LoadAutomatically) {
         FStarting = true;
@@ -303,7 +306,9 @@ TLanguages::TLanguages(const QString& ARegPrimaryKey_IniFileName,
     }
 }
 
-TLanguages::~TLanguages() = default;
+TLanguages::~TLanguages() {
+    LoadQtTranslations(QString());
+}
 
 void TLanguages::ShowError(const QString& Text) const {
     if (FEnvironment.ShowError)
@@ -393,6 +398,7 @@ bool TLanguages::Load(const QString& ALanguage) {
         if (File) {
             FActiveFile = std::move(File);
             FActiveLanguage = ALanguage;
+            LoadQtTranslations(FListAbbr.at(Index));
             return true;
         }
         ShowError(QStringLiteral("Error while loading language file.\r\n") +
@@ -404,6 +410,33 @@ bool TLanguages::Load(const QString& ALanguage) {
     if (FStarting)
         FStartUpFailed = true;
     return false;
+}
+
+void TLanguages::LoadQtTranslations(const QString& AAbbr) {
+    if (FQtTranslator) {
+        QCoreApplication::removeTranslator(FQtTranslator.get());
+        FQtTranslator.reset();
+    }
+    // Qt's texts are English in the first place; a language code Qt does not know
+    // (or none) leaves them so.
+    const QString Code = AAbbr.trimmed().toLower();
+    if (!QCoreApplication::instance() || Code.isEmpty() || Code == QLatin1String("en"))
+        return;
+    const QLocale Locale(Code);
+    if (Locale.language() == QLocale::C || Locale.language() == QLocale::AnyLanguage)
+        return;
+    const QString Folder = FEnvironment.QtTranslationsFolder.isEmpty()
+                               ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                               : FEnvironment.QtTranslationsFolder;
+    auto Translator = std::make_unique<QTranslator>();
+    if (!Translator->load(Locale, QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
+        return;
+    if (QCoreApplication::installTranslator(Translator.get()))
+        FQtTranslator = std::move(Translator);
+}
+
+QString TLanguages::QtTranslationsFile() const {
+    return FQtTranslator ? FQtTranslator->filePath() : QString();
 }
 
 const TLanguageFile& TLanguages::ActiveFile() const {

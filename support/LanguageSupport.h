@@ -5,7 +5,8 @@
 //     setWindowTitle(File.ReadString(QStringLiteral("TFormSettings"), QStringLiteral("Caption")));
 //
 // A language file is an INI text file "<Id>.ini" in the folder "Languages" beside
-// the executable; its section "FileInfo" holds "Id" and "Abbr" (two-letter code).
+// the executable (or in the installed data folder); its section "FileInfo" holds "Id" and "Abbr"
+// (two-letter code).
 #pragma once
 
 #include <QByteArray>
@@ -18,6 +19,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+
+class QTranslator;
 
 // The Windows 8-bit code pages a language file without a byte-order mark may be
 // written in.
@@ -89,7 +92,8 @@ TLanguageFile::TReadError ReadRegularFile(const QString& Path, qint64 MaxSize, Q
 // Where the language manager looks for its inputs. The defaults are the running
 // program's; tests set their own folder, locales and message sink.
 struct TLanguageEnvironment {
-    // The folder that holds "Languages" and the settings INI file; empty means
+    // The executable's folder, which holds the settings INI file and "Languages"
+    // (else the installed data folder does, see ProgramDataPath); empty means
     // QCoreApplication::applicationDirPath().
     QString ExecutableFolder;
     // The user's preferred display languages; empty means QLocale::system().uiLanguages().
@@ -103,6 +107,9 @@ struct TLanguageEnvironment {
     // Told of every language file read from disk: whole (to be loaded), or only for
     // its "FileInfo" (the folder scan). Tests count the reads.
     std::function<void(const QString& Path, bool Whole)> FileRead;
+    // The folder of Qt's own translations ("qtbase_cs.qm"); empty means
+    // QLibraryInfo::path(QLibraryInfo::TranslationsPath).
+    QString QtTranslationsFolder;
 };
 
 class TLanguages {
@@ -124,8 +131,13 @@ public:
     // language does not change.
     void RefreshList();
     // Makes ALanguage (an Id, any letter case) the active language. On failure an
-    // error message is shown and the previous language stays active.
+    // error message is shown and the previous language stays active. Qt's own
+    // texts (message box buttons, the entries' context menu) follow: Qt's
+    // translation for the file's "Abbr" replaces the previous one, and where Qt
+    // has none they stay English, without a message.
     bool Load(const QString& ALanguage);
+    // The file of Qt's translations in use; empty when Qt speaks English.
+    QString QtTranslationsFile() const;
 
     // True when the automatic load at construction left no usable language; the
     // program then ends (the message has been shown).
@@ -177,6 +189,9 @@ private:
     // Shows a message of the folder scan unless it has been shown before.
     void ShowScanError(const QString& Text);
     int IndexOf(const QStringList& Items, const QString& Item) const;
+    // Installs Qt's translation for the language code AAbbr ("cs") in place of
+    // the previous one.
+    void LoadQtTranslations(const QString& AAbbr);
 
     TLanguageEnvironment FEnvironment;
     QString FRegPrimaryKey_IniFileName;
@@ -187,6 +202,7 @@ private:
     QStringList FListAbbr;
     QString FActiveLanguage;
     std::unique_ptr<TLanguageFile> FActiveFile;
+    std::unique_ptr<QTranslator> FQtTranslator; // installed while not null
     bool FStarting = false;
     bool FStartUpFailed = false;
     QHash<QString, TScanEntry> FScanned; // by file name

@@ -24,10 +24,9 @@ QToolButton* MakeArrowButton(QWidget* AParent, Qt::ArrowType AArrow, const QStri
 TUpDown::TUpDown(QWidget* AParent, const QString& AName)
     : QWidget(AParent), FUpButton(MakeArrowButton(this, Qt::UpArrow, QStringLiteral("UpButton"))),
       FDownButton(MakeArrowButton(this, Qt::DownArrow, QStringLiteral("DownButton"))) {
-    if (!AName.isEmpty()) {
+    // The owner names the spinner for screen readers (by its edit's caption).
+    if (!AName.isEmpty())
         setObjectName(AName);
-        setAccessibleName(AName);
-    }
     FUpButton->setAccessibleName(QStringLiteral("Up"));
     FDownButton->setAccessibleName(QStringLiteral("Down"));
     setFocusPolicy(Qt::TabFocus);

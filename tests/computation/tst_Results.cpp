@@ -473,7 +473,8 @@ void TestResults::componentNames() {
                              "DecadeA", "ExponentV", "ExponentA", "LEqualV", "LEqualA"}) {
         QWidget* widget = host.Results->findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
-        QCOMPARE(widget->accessibleName(), QLatin1String(name));
+        // A screen reader never hears the objectName.
+        QVERIFY2(widget->accessibleName() != QLatin1String(name), name);
     }
     QCOMPARE(host.Results->size(), QSize(220, 54));
     QCOMPARE(Label(host, "LVolume")->font().pixelSize(), 13);

@@ -48,6 +48,8 @@ private slots:
     void helpOpensFileOfLanguage_data();
     void helpOpensFileOfLanguage();
     void missingHelpFileIsReported();
+    void helpFormFollowsTheDesktop_data();
+    void helpFormFollowsTheDesktop();
     void helpThatCannotBeOpenedIsNamed_data();
     void helpThatCannotBeOpenedIsNamed();
     void f1InComputationWindowOpensHelp();
@@ -68,12 +70,14 @@ void TestMain::init() {
         FOpened << AUrl.toLocalFile();
         return true;
     });
+    SetFileTypeCheck([](const QString&) { return true; });
 }
 
 void TestMain::cleanup() {
     Environment.LanguageManager().Load(QStringLiteral("English"));
     SetProgramFolder(QString());
     SetUrlOpener({});
+    SetFileTypeCheck({});
 }
 
 void TestMain::correctPosition_data() {
@@ -318,6 +322,65 @@ void TestMain::missingHelpFileIsReported() {
     QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\nHelp_EN.rtf"));
     QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
     QVERIFY(FOpened.isEmpty());
+}
+
+// A desktop with a program for RTF opens the RTF guide, one without gets the HTML
+// guide; the other form stands in for a missing one, and with neither the
+// message names the form the desktop would have opened.
+void TestMain::helpFormFollowsTheDesktop_data() {
+    QTest::addColumn<QString>("rtfProgram"); // the MIME type with a program, or ""
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("opened"); // empty: "File not found"
+    QTest::addColumn<QString>("missing");
+    const QStringList both{QStringLiteral("Help_EN.rtf"), QStringLiteral("Help_EN.html")};
+    QTest::newRow("text/rtf program") << "text/rtf" << both << "Help_EN.rtf"
+                                      << "";
+    QTest::newRow("application/rtf program") << "application/rtf" << both << "Help_EN.rtf"
+                                             << "";
+    QTest::newRow("no RTF program") << "" << both << "Help_EN.html"
+                                    << "";
+    QTest::newRow("no RTF program, no HTML")
+        << "" << QStringList{QStringLiteral("Help_EN.rtf")} << "Help_EN.rtf"
+        << "";
+    QTest::newRow("RTF program, no RTF")
+        << "text/rtf" << QStringList{QStringLiteral("Help_EN.html")} << "Help_EN.html"
+        << "";
+    QTest::newRow("no RTF program, no guide") << "" << QStringList() << ""
+                                              << "Help_EN.html";
+    QTest::newRow("RTF program, no guide") << "text/rtf" << QStringList() << ""
+                                           << "Help_EN.rtf";
+}
+
+void TestMain::helpFormFollowsTheDesktop() {
+    QFETCH(QString, rtfProgram);
+    QFETCH(QStringList, files);
+    QFETCH(QString, opened);
+    QFETCH(QString, missing);
+    QTemporaryDir folder;
+    SetProgramFolder(folder.path());
+    for (const QString& name : files) {
+        QFile help(QDir(folder.path()).filePath(name));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+    }
+    QStringList asked;
+    SetFileTypeCheck([&asked, rtfProgram](const QString& AMimeType) {
+        asked << AMimeType;
+        return AMimeType == rtfProgram;
+    });
+    GuiTest::TModalWatcher watcher;
+    if (!missing.isEmpty())
+        watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    TFormMain window;
+    window.findChild<QAbstractButton*>(QStringLiteral("BHelp"))->click();
+    QVERIFY(asked.contains(QStringLiteral("text/rtf")));
+    if (opened.isEmpty()) {
+        QVERIFY(FOpened.isEmpty());
+        QCOMPARE(watcher.Seen().size(), 1);
+        QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\n") + missing);
+    } else {
+        QCOMPARE(FOpened, QStringList{QDir(folder.path()).filePath(opened)});
+        QVERIFY(watcher.Seen().isEmpty());
+    }
 }
 
 void TestMain::helpThatCannotBeOpenedIsNamed_data() {

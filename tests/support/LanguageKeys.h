@@ -183,6 +183,14 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     // Formula sheet for plane figures (TFormPlanimetricalFormulas). "Caption" is also the
     // sheet for solids' MPlanimetry menu item.
     {"TFormPlanimetricalFormulas", "Caption"},
+
+    // What screen readers say: the results panel's lines, the side list of the truncated
+    // pyramid page, the descriptions of a count's spinner and of the options button.
+    {"Accessibility", "Volume"},
+    {"Accessibility", "Area"},
+    {"Accessibility", "TruncatedPyramid_Side"},
+    {"Accessibility", "sSpinner"},
+    {"Accessibility", "sOptionsMenu"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);

@@ -568,7 +568,7 @@ void TestLanguageSupport::localeLanguageNames() {
     const auto Restore = qScopeGuard([&] { QLocale::setDefault(Saved); });
     QLocale::setDefault(QLocale(QLocale::Slovak, QLocale::Slovakia));
     TLanguages Plain(SettingsKeys::Program, SettingsKeys::SettingsSection, false,
-                     TLanguageEnvironment{F.Root.path(), {}, {}, {}, {}, {}});
+                     TLanguageEnvironment{F.Root.path(), {}, {}, {}, {}, {}, {}});
     QCOMPARE(Plain.RegionalFormatLanguage(), QStringLiteral("Slovak"));
     QCOMPARE(Plain.NonUnicodeLanguage(), TLanguages::LocaleLanguageName(QLocale::system()));
 }
@@ -655,7 +655,7 @@ void TestLanguageSupport::startUpMessageIsABox() {
     GuiTest::TModalWatcher Watcher;
     Watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
     TLanguages L(SettingsKeys::Program, SettingsKeys::SettingsSection, true,
-                 TLanguageEnvironment{Root.path(), {}, {}, {}, {}, {}});
+                 TLanguageEnvironment{Root.path(), {}, {}, {}, {}, {}, {}});
     QVERIFY(L.StartUpFailed());
     QCOMPARE(Watcher.Seen().size(), 1);
     QCOMPARE(Watcher.Seen().at(0).Text, QString(MissingMessage).replace("\r\n", "\n"));

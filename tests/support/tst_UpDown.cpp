@@ -45,7 +45,8 @@ void TestUpDown::writesPositionIntoEdit() {
     QCOMPARE(spinner.Edit->text(), QStringLiteral("1233"));
     QCOMPARE(changed.count(), 3);
     QCOMPARE(spinner.UpDown->objectName(), QStringLiteral("UDTest"));
-    QCOMPARE(spinner.UpDown->accessibleName(), QStringLiteral("UDTest"));
+    // Its owner names it for screen readers; never by its objectName.
+    QVERIFY(spinner.UpDown->accessibleName() != QStringLiteral("UDTest"));
 }
 
 void TestUpDown::stopsAtItsBounds() {
