@@ -21,6 +21,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -79,6 +80,12 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     FResults->setObjectName(QStringLiteral("Results"));
     FResults->UseComputationWindowLook();
     FResults->move(70, 235);
+    // The level table belongs to the tank; the other solids show the item disabled.
+    FResults->Menu()->addSeparator()->setObjectName(QStringLiteral("Cara4"));
+    MLevelTable = FResults->Menu()->addAction(QString());
+    MLevelTable->setObjectName(QStringLiteral("MLevelTable"));
+    MLevelTable->setEnabled(FPageIndex == pgCylindricalTank);
+    connect(MLevelTable, &QAction::triggered, this, &TFormComputations::MLevelTableClick);
 
     FrameCancel = new TFrameCancel(this);
     FrameCancel->setObjectName(QStringLiteral("FrameCancel"));
@@ -91,6 +98,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
 
 TFormComputations::~TFormComputations() {
     // The side windows go first: they reach back into this window.
+    delete FLevelTable;
     delete FSupplementaryData;
     delete FFormulas;
     FSolidFigure.reset();
@@ -421,6 +429,38 @@ void TFormComputations::PostMoveSideWindows() {
     QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
 }
 
+void TFormComputations::MLevelTableClick() {
+    if (FPageIndex != pgCylindricalTank)
+        return;
+    if (!FLevelTable) {
+        FLevelTable = new TFormLevelTable(this);
+        TakeWindowStyle(FLevelTable, StyleSource());
+        connect(
+            FLevelTable, &TSideWindow::Closed, this,
+            [this] {
+                if (FLevelTable)
+                    FLevelTable->deleteLater();
+                FLevelTable = nullptr;
+            },
+            Qt::QueuedConnection);
+        UpdateLevelTable();
+        FLevelTable->ShowAttached();
+    }
+    FLevelTable->raise();
+}
+
+void TFormComputations::UpdateLevelTable() {
+    if (!FLevelTable)
+        return;
+    // The table needs only the radius and the length, whatever the level says.
+    TReadings readings;
+    Extended radius = 0, length = 0;
+    readings.Note(ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius));
+    readings.Note(ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length));
+    FLevelTable->SetTank(readings.State(), radius, length,
+                         TNumberForm{Precision(), FResults->SemilogarithmicForm()});
+}
+
 void TFormComputations::BOptionsMenuClick() {
     FResults->PopupMenu(BOptionsMenu->mapToGlobal(QPoint(10, 10)));
 }
@@ -431,6 +471,8 @@ void TFormComputations::SetLanguage() {
     BSupplementaryData->setToolTip(Text("BSupplementaryData"));
     BOptionsMenu->setToolTip(Text("BOptionsMenu"));
     BDraft->setToolTip(Text("BDraft"));
+    MLevelTable->setText(
+        LanguageText(QStringLiteral("TFormLevelTable"), QStringLiteral("MLevelTable")));
 }
 
 void TFormComputations::StyleEntryCaption(QLabel* ALabel) {
@@ -460,6 +502,7 @@ void TFormComputations::ReCalculate(TPrecision APrecision) {
 }
 
 void TFormComputations::Calculate() {
+    UpdateLevelTable();
     if (!ReadEntries())
         return;
     TSolidResult result = CalculateSolid(CurrentVariant(), FEntries);
@@ -580,8 +623,7 @@ bool TFormComputations::Key_Press(QLineEdit* AEdit, QChar AKey) {
         AEdit->setCursorPosition(2);
         return true;
     }
-    if (AKey == QLatin1Char('*') &&
-        !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
+    if (AKey == QLatin1Char('*') && !(P == 0 && !T.contains(QLatin1Char('*')) && kind == ekRadius))
         return true;
     if (!allowed)
         return true;
