@@ -108,7 +108,6 @@ QComboBox* AddList(QWidget* APage, const char* AName, const QRect& AGeometry, in
     return list;
 }
 
-
 bool IsRho(const char* AGlyph) {
     return AGlyph && std::strcmp(AGlyph, Rho) == 0;
 }
@@ -153,8 +152,9 @@ void TFormComputations::CreatePages() {
                 controls.Letters.emplace_back(name.toStdString(), label);
             }
             if (subscript)
-                controls.Subscript = AddLetter(
-                    widget, QString::fromStdString(SubscriptLabelName(entry)), QLatin1String(subscript));
+                controls.Subscript =
+                    AddLetter(widget, QString::fromStdString(SubscriptLabelName(entry)),
+                              QLatin1String(subscript));
         }
         PlaceVariantEntries(page.StartVariant);
     }
@@ -165,14 +165,16 @@ void TFormComputations::CreateVariantControl(QWidget* APage, TVariantControl ACo
     TVariantControls& controls = FVariantControls[AControl];
     const QString name = QLatin1String(desc.Name);
     if (desc.Kind == vkList) {
-        controls.List = AddList(APage, desc.Name, QRect(desc.Left, desc.Top, desc.Width, EntryHeight),
-                                int(desc.Items.size()));
+        controls.List =
+            AddList(APage, desc.Name, QRect(desc.Left, desc.Top, desc.Width, EntryHeight),
+                    int(desc.Items.size()));
         controls.CaptionLabel = new QLabel(APage);
         controls.CaptionLabel->setObjectName(QLatin1String(desc.CaptionName));
         StyleEntryCaption(controls.CaptionLabel);
         // Left of its list once it has its text (AlignComboLabel).
         controls.CaptionLabel->move(0, desc.Top + ListCaptionDrop);
-        connect(controls.List, &QComboBox::activated, this, [this, AControl] { VariantClick(AControl); });
+        connect(controls.List, &QComboBox::activated, this,
+                [this, AControl] { VariantClick(AControl); });
         return;
     }
     QAbstractButton* button = nullptr;
@@ -223,7 +225,8 @@ void TFormComputations::CreateEntry(QWidget* APage, TEntry AEntry) {
         for (int i = 0; i < items.size(); ++i)
             controls.Choice->setItemText(i, items.at(i));
         controls.Control = controls.Choice;
-        connect(controls.Choice, &QComboBox::activated, this, [this, AEntry] { ChoiceChange(AEntry); });
+        connect(controls.Choice, &QComboBox::activated, this,
+                [this, AEntry] { ChoiceChange(AEntry); });
         return;
     }
     auto* edit = new TLabeledEdit(APage, name);

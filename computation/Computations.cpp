@@ -445,6 +445,7 @@ void TFormComputations::MLevelTableClick() {
             Qt::QueuedConnection);
         UpdateLevelTable();
         FLevelTable->ShowAttached();
+        return;
     }
     FLevelTable->raise();
 }

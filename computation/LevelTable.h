@@ -66,7 +66,7 @@ public:
 
     int rowCount(const QModelIndex& AParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& AParent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& AIndex, int ARole) const override;
+    QVariant data(const QModelIndex& AIndex, int ARole = Qt::DisplayRole) const override;
     QVariant headerData(int ASection, Qt::Orientation AOrientation, int ARole) const override;
 
     // The header and every row, fields separated by AFieldSeparator, lines
