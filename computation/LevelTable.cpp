@@ -27,13 +27,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const QString Section = QStringLiteral("TFormLevelTable");
 
-constexpr int WindowWidth = 420;
+constexpr int WindowWidth = 440;
 constexpr int WindowHeight = 480;
 
 // A multiple of the step this close to the diameter (relative) is the
@@ -148,7 +149,8 @@ int TLevelTableModel::columnCount(const QModelIndex& AParent) const {
 QVariant TLevelTableModel::data(const QModelIndex& AIndex, int ARole) const {
     if (!AIndex.isValid())
         return QVariant();
-    if (ARole == Qt::DisplayRole)
+    // The whole number also on hovering, for a column too narrow for it.
+    if (ARole == Qt::DisplayRole || ARole == Qt::ToolTipRole)
         return ShownNumber(Value(AIndex.row(), AIndex.column()), FForm);
     if (ARole == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -400,7 +402,9 @@ void TFormLevelTable::CopyClick() {
 void TFormLevelTable::SaveClick() {
     if (FModel->rowCount() == 0)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
     QString name = QFileDialog::getSaveFileName(
         this, Text("Caption"), QDir(folder).filePath(Text("sCsvFileName")), Text("sCsvFilter"));
     if (name.isEmpty())
@@ -437,14 +441,17 @@ bool TFormLevelTable::eventFilter(QObject* AWatched, QEvent* AEvent) {
 void TFormLevelTable::PlaceBesideOwner() {
     // Right of the computation window, top-aligned with it, by the outer
     // frames; it follows the window as the draft panel widens it.
-    // Where the screen has no room for it there, it stands left of the window.
+    // Where the screen has no room for it there, it stands left of the window;
+    // with room on neither side, at the screen's right edge over the window.
     const QRect frame = OuterFrame(FOwner);
     const int width = FrameRect().width();
     QPoint place(frame.left() + frame.width(), frame.top());
     if (const QScreen* screen = FOwner->screen()) {
         const QRect area = screen->availableGeometry();
-        if (place.x() + width > area.left() + area.width() && frame.left() - width >= area.left())
-            place.setX(frame.left() - width);
+        const int right = area.left() + area.width();
+        if (place.x() + width > right)
+            place.setX(frame.left() - width >= area.left() ? frame.left() - width
+                                                           : std::max(area.left(), right - width));
     }
     PlaceAt(place);
 }
