@@ -21,6 +21,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -85,6 +86,12 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     FResults->setObjectName(QStringLiteral("Results"));
     FResults->UseComputationWindowLook();
     FResults->move(70, 235);
+    // The level table belongs to the tank; the other solids show the item disabled.
+    FResults->Menu()->addSeparator()->setObjectName(QStringLiteral("Cara4"));
+    MLevelTable = FResults->Menu()->addAction(QString());
+    MLevelTable->setObjectName(QStringLiteral("MLevelTable"));
+    MLevelTable->setEnabled(FPageIndex == pgCylindricalTank);
+    connect(MLevelTable, &QAction::triggered, this, &TFormComputations::MLevelTableClick);
 
     FrameCancel = new TFrameCancel(this);
     FrameCancel->setObjectName(QStringLiteral("FrameCancel"));
@@ -97,6 +104,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
 
 TFormComputations::~TFormComputations() {
     // The side windows go first: they reach back into this window.
+    delete FLevelTable;
     delete FSupplementaryData;
     delete FFormulas;
     FSolidFigure.reset();
@@ -427,6 +435,39 @@ void TFormComputations::PostMoveSideWindows() {
     QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
 }
 
+void TFormComputations::MLevelTableClick() {
+    if (FPageIndex != pgCylindricalTank)
+        return;
+    if (!FLevelTable) {
+        FLevelTable = new TFormLevelTable(this);
+        TakeWindowStyle(FLevelTable, StyleSource());
+        connect(
+            FLevelTable, &TSideWindow::Closed, this,
+            [this] {
+                if (FLevelTable)
+                    FLevelTable->deleteLater();
+                FLevelTable = nullptr;
+            },
+            Qt::QueuedConnection);
+        UpdateLevelTable();
+        FLevelTable->ShowAttached();
+        return;
+    }
+    FLevelTable->raise();
+}
+
+void TFormComputations::UpdateLevelTable() {
+    if (!FLevelTable)
+        return;
+    // The table needs only the radius and the length, whatever the level says.
+    TReadings readings;
+    Extended radius = 0, length = 0;
+    readings.Note(ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius));
+    readings.Note(ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length));
+    FLevelTable->SetTank(readings.State(), radius, length,
+                         TNumberForm{Precision(), FResults->SemilogarithmicForm()});
+}
+
 void TFormComputations::BOptionsMenuClick() {
     FResults->PopupMenu(BOptionsMenu->mapToGlobal(QPoint(10, 10)));
 }
@@ -443,6 +484,8 @@ void TFormComputations::SetLanguage() {
         button->setAccessibleName(Text(button->objectName().toLatin1().constData()));
     BOptionsMenu->setAccessibleDescription(
         LanguageText(QStringLiteral("Accessibility"), QStringLiteral("sOptionsMenu")));
+    MLevelTable->setText(
+        LanguageText(QStringLiteral("TFormLevelTable"), QStringLiteral("MLevelTable")));
 }
 
 void TFormComputations::StyleEntryCaption(QLabel* ALabel) {
@@ -472,6 +515,7 @@ void TFormComputations::ReCalculate(TPrecision APrecision) {
 }
 
 void TFormComputations::Calculate() {
+    UpdateLevelTable();
     if (!ReadEntries())
         return;
     TSolidResult result = CalculateSolid(CurrentVariant(), FEntries);

@@ -4,6 +4,7 @@
 
 #include "ComputationHost.h"
 #include "Formulas.h"
+#include "LevelTable.h"
 #include "MathFunctions.h"
 #include "Results.h"
 #include "SolidFigures.h"
@@ -20,6 +21,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -57,6 +59,8 @@ public:
     TFormFormulas* FormulasWindow() const { return FFormulas; }
     TFormSupplementaryData* SupplementaryDataWindow() const { return FSupplementaryData; }
     TFrameResults* Results() const { return FResults; }
+    // The tank's level table while it is open, else nullptr.
+    TFormLevelTable* LevelTableWindow() const { return FLevelTable; }
 
     // Entry captions (and the variant controls' captions) in small bold maroon.
     static void StyleEntryCaption(QLabel* ALabel);
@@ -118,6 +122,10 @@ private:
     void BFormulasClick();
     void BSupplementaryDataClick();
     void BOptionsMenuClick();
+    // The options menu's "Level table" item: opens the tank's level table (or
+    // raises it), which then follows the radius and length entries.
+    void MLevelTableClick();
+    void UpdateLevelTable();
     void BDraftClick();
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
@@ -231,6 +239,8 @@ private:
     QTimer* TimerL = nullptr;
     QPointer<TFormFormulas> FFormulas;
     QPointer<TFormSupplementaryData> FSupplementaryData;
+    QPointer<TFormLevelTable> FLevelTable;
+    QAction* MLevelTable = nullptr;
 
     std::array<TEntryControls, EntryCount> FEntryControls;
     std::array<TVariantControls, VariantControlCount> FVariantControls;

@@ -414,20 +414,29 @@ void TFrameResults::OutputValue(TLine& ALine, Extended AValue) {
         SetValueText(ALine, ResultStateText(rsChyba_Z));
         return;
     }
+    const TResultNumber number =
+        ResultNumber(AValue, FPrecision, MSemilogarithmicForm->isChecked());
+    ALine.Decade->setVisible(number.Decade);
+    ALine.Exponent->setText(QString::number(number.Exponent));
+    ALine.Exponent->setVisible(number.Decade && number.Exponent != 1);
+    SetValueText(ALine, number.Digits);
+}
+
+TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilogarithmic) {
+    TResultNumber result;
     const TDecimalDigits decimal = DecimalDigits(AValue);
     Extended shown = 0;
-    if (IsScientific(decimal) || MSemilogarithmicForm->isChecked()) {
+    if (IsScientific(decimal) || ASemilogarithmic) {
         // Mantissa and decimal exponent: 1.23 x10^-5. The exponent is the one of
         // the 15-digit text, so a mantissa that rounds up shows 10.00.
-        const int exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
-        ALine.Decade->setVisible(exponent != 0);
-        ALine.Exponent->setText(QString::number(exponent));
-        ALine.Exponent->setVisible(exponent < 0 || exponent > 1);
+        result.Exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
+        result.Decade = result.Exponent != 0;
         shown = ReadDigits(decimal, 1);
     } else {
         shown = ReadDigits(decimal, decimal.Exponent);
     }
-    SetValueText(ALine, QString::fromStdString(RoundToStr(FPrecision, true, shown)));
+    result.Digits = QString::fromStdString(RoundToStr(APrecision, true, shown));
+    return result;
 }
 
 void TFrameResults::contextMenuEvent(QContextMenuEvent* AEvent) {

@@ -27,6 +27,18 @@ class TComputationHost;
 // the one RoundToStr uses. AValue must be finite.
 QString GeneralText(Extended AValue);
 
+// A finite value as the results panel writes it at APrecision: the digits of
+// the value, or in the semilogarithmic form (chosen, or taken by itself for a
+// magnitude of 10^15 or more or below 10^-4) the digits of the mantissa with
+// the decimal exponent. Decade tells whether "x10" follows the digits, and the
+// exponent is shown after it unless it is 1.
+struct TResultNumber {
+    QString Digits;
+    bool Decade = false;
+    int Exponent = 0;
+};
+TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilogarithmic);
+
 class TFrameResults : public QFrame {
     Q_OBJECT
 public:

@@ -200,8 +200,9 @@ TSolidResult SphericalSegment_Calculate(const TEntryValues& AValues, TVariant AV
     const bool radiusOfSegment = AVariant == vaSphericalSegment_RadiusOfSegment;
     return Build(
         [=] {
-            return radiusOfSegment ? TSphericalSegment::Create(radius, height)
-                                   : TSphericalSegment::Create_RadiusOfSphere_Height(radius, height);
+            return radiusOfSegment
+                       ? TSphericalSegment::Create(radius, height)
+                       : TSphericalSegment::Create_RadiusOfSphere_Height(radius, height);
         },
         rsChyba_V);
 }
@@ -261,131 +262,284 @@ using TValues = TEntryValues;
 std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
     std::array<std::vector<TRowDesc>, SolidTypeCount> t;
     t[stCube] = RowsOf<TCube>({
-        {Item("sDiagonalOfSolid"), [](const TCube& ACube, const TValues&) { return ACube.DiagonalOfSolid(); }},
-        {Item("sDiagonalOfXFace", ""), [](const TCube& ACube, const TValues&) { return ACube.Face().Diagonal(); }},
-        {Item("sAreaOfXFace", ""), [](const TCube& ACube, const TValues&) { return ACube.Face().Area(); }},
+        {Item("sDiagonalOfSolid"),
+         [](const TCube& ACube, const TValues&) { return ACube.DiagonalOfSolid(); }},
+        {Item("sDiagonalOfXFace", ""),
+         [](const TCube& ACube, const TValues&) { return ACube.Face().Diagonal(); }},
+        {Item("sAreaOfXFace", ""),
+         [](const TCube& ACube, const TValues&) { return ACube.Face().Area(); }},
     });
     t[stBlock] = RowsOf<TBlock>({
-        {Item("sDiagonalOfSolid"), [](const TBlock& ABlock, const TValues&) { return ABlock.DiagonalOfSolid(); }},
-        {Item("sDiagonalOfXFace", "AB"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Diagonal(); }},
-        {Item("sDiagonalOfXFace", "BC"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Diagonal(); }},
-        {Item("sDiagonalOfXFace", "CA"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Diagonal(); }},
-        {Item("sAreaOfXFace", "AB"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Area(); }},
-        {Item("sAreaOfXFace", "BC"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Area(); }},
-        {Item("sAreaOfXFace", "CA"), [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Area(); }},
+        {Item("sDiagonalOfSolid"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.DiagonalOfSolid(); }},
+        {Item("sDiagonalOfXFace", "AB"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Diagonal(); }},
+        {Item("sDiagonalOfXFace", "BC"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Diagonal(); }},
+        {Item("sDiagonalOfXFace", "CA"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Diagonal(); }},
+        {Item("sAreaOfXFace", "AB"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Area(); }},
+        {Item("sAreaOfXFace", "BC"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Area(); }},
+        {Item("sAreaOfXFace", "CA"),
+         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Area(); }},
     });
     t[stSphere] = {};
     t[stCone] = RowsOf<TCone>({
-        {Item("sSlantHeight"), [](const TCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
-        {Item("sAreaOfBase"), [](const TCone& ACone, const TValues&) { return ACone.Base().Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+        {Item("sSlantHeight"),
+         [](const TCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+        {Item("sAreaOfBase"),
+         [](const TCone& ACone, const TValues&) { return ACone.Base().Area(); }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
     });
     t[stCylinder] = RowsOf<TCylinder>({
-        {Item("sAreaOfBase"), [](const TCylinder& ACylinder, const TValues&) { return ACylinder.Base().Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TCylinder& ACylinder, const TValues&) { return ACylinder.LateralSurface().Area(); }},
+        {Item("sAreaOfBase"),
+         [](const TCylinder& ACylinder, const TValues&) { return ACylinder.Base().Area(); }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TCylinder& ACylinder, const TValues&) {
+             return ACylinder.LateralSurface().Area();
+         }},
     });
     t[stPyramid_Tetrahedron] = RowsOf<TPyramid_Tetrahedron>({
-        {Item("sHeightOfSolid"), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Height(); }},
-        {Item("sSlantHeight"), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Face().HeightOrMedian(); }},
-        {Item("sAreaOfXFace", ""), [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Face().Area(); }},
+        {Item("sHeightOfSolid"),
+         [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Height(); }},
+        {Item("sSlantHeight"), [](const TPyramid_Tetrahedron& APyramid,
+                                  const TValues&) { return APyramid.Face().HeightOrMedian(); }},
+        {Item("sAreaOfXFace", ""), [](const TPyramid_Tetrahedron& APyramid,
+                                      const TValues&) { return APyramid.Face().Area(); }},
     });
     t[stPyramid_Rectangle] = RowsOf<TPyramid_Rectangle>({
-        {Item("sSlantHeightByXSide", "A"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.HeightOrMedianOnBase(); }},
-        {Item("sSlantHeightByXSide", "B"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.HeightOrMedianOnBase(); }},
-        {Item("sAreaOfBase"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
-        {Item("sAreaOfFaceByXSide", "A"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Area(); }},
-        {Item("sAreaOfFaceByXSide", "B"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+        {Item("sSlantHeightByXSide", "A"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceA.HeightOrMedianOnBase();
+         }},
+        {Item("sSlantHeightByXSide", "B"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceB.HeightOrMedianOnBase();
+         }},
+        {Item("sAreaOfBase"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceA.Area();
+         }},
+        {Item("sAreaOfFaceByXSide", "B"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceB.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Area;
+         }},
     });
     t[stPyramid_NAngle] = RowsOf<TPyramid_NAngle>({
-        {Item("sSlantHeight"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.HeightOrMedianOnBase(); }},
-        {Item("sAreaOfBase"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
-        {Item("sAreaOfXFace", ""), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+        {Item("sSlantHeight"),
+         [](const TPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Face.HeightOrMedianOnBase();
+         }},
+        {Item("sAreaOfBase"),
+         [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfXFace", ""),
+         [](const TPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Face.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Area;
+         }},
     });
     t[stPrism_Triangle] = RowsOf<TPrism_Triangle>({
-        {Item("sAreaOfBase"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.Base().Area(); }},
-        {Item("sAreaOfFaceByXSide", "A"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceA.Area(); }},
-        {Item("sAreaOfFaceByXSide", "B"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceB.Area(); }},
-        {Item("sAreaOfFaceByXSide", "C"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().FaceC.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TPrism_Triangle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
+        {Item("sAreaOfBase"),
+         [](const TPrism_Triangle& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"),
+         [](const TPrism_Triangle& APrism, const TValues&) {
+             return APrism.LateralSurface().FaceA.Area();
+         }},
+        {Item("sAreaOfFaceByXSide", "B"),
+         [](const TPrism_Triangle& APrism, const TValues&) {
+             return APrism.LateralSurface().FaceB.Area();
+         }},
+        {Item("sAreaOfFaceByXSide", "C"),
+         [](const TPrism_Triangle& APrism, const TValues&) {
+             return APrism.LateralSurface().FaceC.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TPrism_Triangle& APrism, const TValues&) {
+             return APrism.LateralSurface().Area;
+         }},
     });
     t[stPrism_NAngle] = RowsOf<TPrism_NAngle>({
-        {Item("sAreaOfBase"), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.Base().Area(); }},
-        {Item("sAreaOfXFace", ""), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Face.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
+        {Item("sAreaOfBase"),
+         [](const TPrism_NAngle& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfXFace", ""),
+         [](const TPrism_NAngle& APrism, const TValues&) {
+             return APrism.LateralSurface().Face.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
     });
     t[stPrism_CircularRing] = RowsOf<TPrism_CircularRing>({
-        {Item("sAreaOfBase"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.Base().Area(); }},
-        {Item("sAreaOfOuterLateralSurface"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.LateralSurface().OuterFace.Area(); }},
-        {Item("sAreaOfInnerLateralSurface"), [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.LateralSurface().InnerFace.Area(); }},
+        {Item("sAreaOfBase"),
+         [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfOuterLateralSurface"),
+         [](const TPrism_CircularRing& APrism, const TValues&) {
+             return APrism.LateralSurface().OuterFace.Area();
+         }},
+        {Item("sAreaOfInnerLateralSurface"),
+         [](const TPrism_CircularRing& APrism, const TValues&) {
+             return APrism.LateralSurface().InnerFace.Area();
+         }},
     });
     t[stTruncatedCone] = RowsOf<TTruncatedCone>({
-        {Item("sSlantHeight"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
-        {Item("sAreaOfUpperBase"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base1().Area(); }},
-        {Item("sAreaOfLowerBase"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base2().Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TTruncatedCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+        {Item("sSlantHeight"),
+         [](const TTruncatedCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+        {Item("sAreaOfUpperBase"),
+         [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"),
+         [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base2().Area(); }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TTruncatedCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
     });
     t[stTruncatedPyramid_Rectangle] = RowsOf<TTruncatedPyramid_Rectangle>({
-        {Item("sSlantHeightByXSide", "A"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Height(); }},
-        {Item("sSlantHeightByXSide", "B"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Height(); }},
-        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base1().Area(); }},
-        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base2().Area(); }},
-        {Item("sAreaOfFaceByXSide", "A"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceA.Area(); }},
-        {Item("sAreaOfFaceByXSide", "B"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().FaceB.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+        {Item("sSlantHeightByXSide", "A"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceA.Height();
+         }},
+        {Item("sSlantHeightByXSide", "B"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceB.Height();
+         }},
+        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
+                                      const TValues&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
+                                      const TValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfFaceByXSide", "A"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceA.Area();
+         }},
+        {Item("sAreaOfFaceByXSide", "B"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().FaceB.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Area;
+         }},
     });
     t[stTruncatedPyramid_NAngle] = RowsOf<TTruncatedPyramid_NAngle>({
-        {Item("sSlantHeight"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Height(); }},
-        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base1().Area(); }},
-        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base2().Area(); }},
-        {Item("sAreaOfXFace", ""), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Face.Area(); }},
-        {Item("sAreaOfLateralSurface"), [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) { return APyramid.LateralSurface().Area; }},
+        {Item("sSlantHeight"),
+         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Face.Height();
+         }},
+        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_NAngle& APyramid,
+                                      const TValues&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_NAngle& APyramid,
+                                      const TValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfXFace", ""),
+         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Face.Area();
+         }},
+        {Item("sAreaOfLateralSurface"),
+         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+             return APyramid.LateralSurface().Area;
+         }},
     });
     t[stCylindricalTank] = RowsOf<TCylindricalTank>({
-        {Item("sChordOfSegmentOfCircle"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Chord(); }},
-        {Item("sAreaOfSegmentOfCircle"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Area(); }},
-        {Item("sAreaOfLevelSurface"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.LateralSurface().SurfaceAtLevel.Area(); }},
-        {Item("sAreaOfCurvedSurface"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.LateralSurface().Sleeve.Area(); }},
-        {Item("sPercentageFillingOfTank"), [](const TCylindricalTank& ATank, const TValues&) { return ATank.PercentageFilling(); }},
+        {Item("sChordOfSegmentOfCircle"),
+         [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Chord(); }},
+        {Item("sAreaOfSegmentOfCircle"),
+         [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Area(); }},
+        {Item("sAreaOfLevelSurface"),
+         [](const TCylindricalTank& ATank, const TValues&) {
+             return ATank.LateralSurface().SurfaceAtLevel.Area();
+         }},
+        {Item("sAreaOfCurvedSurface"),
+         [](const TCylindricalTank& ATank, const TValues&) {
+             return ATank.LateralSurface().Sleeve.Area();
+         }},
+        {Item("sPercentageFillingOfTank"),
+         [](const TCylindricalTank& ATank, const TValues&) { return ATank.PercentageFilling(); }},
     });
     // The radius not given comes first.
     t[stSphericalSegment_RadiusOfSegment] = RowsOf<TSphericalSegment>({
-        {Item("sRadiusOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.ParentSphere().Radius(); }},
-        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.AreaOfSphericalCap(); }},
-        {Item("sAreaOfCircle"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Area(); }},
-        {Item("sPercentageFillingOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.PercentageFilling(); }},
+        {Item("sRadiusOfSphere"), [](const TSphericalSegment& ASegment,
+                                     const TValues&) { return ASegment.ParentSphere().Radius(); }},
+        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment,
+                                         const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sAreaOfCircle"),
+         [](const TSphericalSegment& ASegment, const TValues&) {
+             return ASegment.IntersectingSurface().Area();
+         }},
+        {Item("sPercentageFillingOfSphere"),
+         [](const TSphericalSegment& ASegment, const TValues&) {
+             return ASegment.PercentageFilling();
+         }},
     });
     t[stSphericalSegment_RadiusOfSphere] = RowsOf<TSphericalSegment>({
-        {Item("sRadiusOfSegment"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Radius(); }},
-        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.AreaOfSphericalCap(); }},
-        {Item("sAreaOfCircle"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.IntersectingSurface().Area(); }},
-        {Item("sPercentageFillingOfSphere"), [](const TSphericalSegment& ASegment, const TValues&) { return ASegment.PercentageFilling(); }},
+        {Item("sRadiusOfSegment"),
+         [](const TSphericalSegment& ASegment, const TValues&) {
+             return ASegment.IntersectingSurface().Radius();
+         }},
+        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment,
+                                         const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sAreaOfCircle"),
+         [](const TSphericalSegment& ASegment, const TValues&) {
+             return ASegment.IntersectingSurface().Area();
+         }},
+        {Item("sPercentageFillingOfSphere"),
+         [](const TSphericalSegment& ASegment, const TValues&) {
+             return ASegment.PercentageFilling();
+         }},
     });
     // A hemisphere has no cone: the flat circle takes its place. Above a hemisphere
     // the cone is taken away, which its negative volume shows.
     t[stSphericalSector] = RowsOf<TSphericalSector>({
-        {Item("sRadiusOfSphere"), [](const TSphericalSector& ASector, const TValues&) { return ASector.ParentSphere().Radius(); }},
-        {Item("sAreaOfSphericalCapOfSegmentPart"), [](const TSphericalSector& ASector, const TValues&) { return ASector.SphericalSegment().AreaOfSphericalCap(); }},
-        {Item("sAreaOfLateralSurfaceOfConePart"), [](const TSphericalSector& ASector, const TValues& AValues) {
-             const Extended rho = AValues[enSphericalSector_Ro];
-             return ASector.Cone() ? ASector.Cone()->LateralSurface().Area() : rho * rho * Constants::Pi;
+        {Item("sRadiusOfSphere"), [](const TSphericalSector& ASector,
+                                     const TValues&) { return ASector.ParentSphere().Radius(); }},
+        {Item("sAreaOfSphericalCapOfSegmentPart"),
+         [](const TSphericalSector& ASector, const TValues&) {
+             return ASector.SphericalSegment().AreaOfSphericalCap();
          }},
-        {Item("sVolumeOfSegmentPart"), [](const TSphericalSector& ASector, const TValues&) { return ASector.SphericalSegment().Volume(); }},
-        {Item("sVolumeOfConePart"), [](const TSphericalSector& ASector, const TValues& AValues) -> Extended {
+        {Item("sAreaOfLateralSurfaceOfConePart"),
+         [](const TSphericalSector& ASector, const TValues& AValues) {
+             const Extended rho = AValues[enSphericalSector_Ro];
+             return ASector.Cone() ? ASector.Cone()->LateralSurface().Area()
+                                   : rho * rho * Constants::Pi;
+         }},
+        {Item("sVolumeOfSegmentPart"),
+         [](const TSphericalSector& ASector, const TValues&) {
+             return ASector.SphericalSegment().Volume();
+         }},
+        {Item("sVolumeOfConePart"),
+         [](const TSphericalSector& ASector, const TValues& AValues) -> Extended {
              if (!ASector.Cone())
                  return 0;
-             const bool belowHemisphere = AValues[enSphericalSector_V] <= AValues[enSphericalSector_Ro];
+             const bool belowHemisphere =
+                 AValues[enSphericalSector_V] <= AValues[enSphericalSector_Ro];
              return belowHemisphere ? ASector.Cone()->Volume() : -ASector.Cone()->Volume();
          }},
-        {Item("sPercentageFillingOfSphere"), [](const TSphericalSector& ASector, const TValues&) { return ASector.PercentageFilling(); }},
+        {Item("sPercentageFillingOfSphere"),
+         [](const TSphericalSector& ASector, const TValues&) {
+             return ASector.PercentageFilling();
+         }},
     });
     t[stSphericalFrustum] = RowsOf<TSphericalFrustum>({
-        {Item("sRadiusOfSphere"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.ParentSphere().Radius(); }},
-        {Item("sAreaOfUpperCircle"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base1().Area(); }},
-        {Item("sAreaOfLowerCircle"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base2().Area(); }},
-        {Item("sAreaOfSphericalZone"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.AreaOfSphericalZone(); }},
-        {Item("sPercentageFillingOfSphere"), [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.PercentageFilling(); }},
+        {Item("sRadiusOfSphere"), [](const TSphericalFrustum& AFrustum,
+                                     const TValues&) { return AFrustum.ParentSphere().Radius(); }},
+        {Item("sAreaOfUpperCircle"),
+         [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base1().Area(); }},
+        {Item("sAreaOfLowerCircle"),
+         [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base2().Area(); }},
+        {Item("sAreaOfSphericalZone"),
+         [](const TSphericalFrustum& AFrustum, const TValues&) {
+             return AFrustum.AreaOfSphericalZone();
+         }},
+        {Item("sPercentageFillingOfSphere"),
+         [](const TSphericalFrustum& AFrustum, const TValues&) {
+             return AFrustum.PercentageFilling();
+         }},
     });
     return t;
 }
@@ -429,6 +583,7 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
         return StateResult(rsNespocitano);
     TSolidResult result = PageDesc(variant.Page).Calculate(AValues, AVariant);
     if (result.Figure)
-        result.SupplementaryValues = SupplementaryValues(variant.SolidType, *result.Figure, AValues);
+        result.SupplementaryValues =
+            SupplementaryValues(variant.SolidType, *result.Figure, AValues);
     return result;
 }

@@ -41,9 +41,9 @@ private:
 // What one entry's text gives.
 enum TEntryReading : std::uint8_t {
     erValid,
-    erEmpty,       // empty, or zero: not entered yet
-    erUnreadable,  // not a number of its kind, or negative
-    erTooFewSides  // a count of 2 or less
+    erEmpty,      // empty, or zero: not entered yet
+    erUnreadable, // not a number of its kind, or negative
+    erTooFewSides // a count of 2 or less
 };
 
 // Reads an edit entry's text by its kind (ekNumber, ekRadius, ekCount): a number in

@@ -161,6 +161,29 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "sAreaOfLowerCircle"},
     {"TFormSupplementaryData", "sAreaOfSphericalZone"},
 
+    // Level table of the cylindrical tank (TFormLevelTable); "MLevelTable" is the options
+    // menu's item of the computation window.
+    {"TFormLevelTable", "Caption"},
+    {"TFormLevelTable", "MLevelTable"},
+    {"TFormLevelTable", "LStep"},
+    {"TFormLevelTable", "sDefaultStep"},
+    {"TFormLevelTable", "ColLevel"},
+    {"TFormLevelTable", "ColVolume"},
+    {"TFormLevelTable", "ColPercentage"},
+    {"TFormLevelTable", "GBLevelFor"},
+    {"TFormLevelTable", "LVolume"},
+    {"TFormLevelTable", "LPercentage"},
+    {"TFormLevelTable", "LLevel"},
+    {"TFormLevelTable", "BCopy"},
+    {"TFormLevelTable", "BSaveCSV"},
+    {"TFormLevelTable", "sInvalidStep"},
+    {"TFormLevelTable", "sTooManyRows"},
+    {"TFormLevelTable", "sAboveFull"},
+    {"TFormLevelTable", "sBelowZero"},
+    {"TFormLevelTable", "sCsvFileName"},
+    {"TFormLevelTable", "sCsvFilter"},
+    {"TFormLevelTable", "sCannotSave"},
+
     // Precision dialog (TFormPrecision). "Caption" is also the settings dialog's precision label
     // and the results panel's precision menu items.
     {"TFormPrecision", "Caption"},

@@ -1,0 +1,457 @@
+#include "LevelTable.h"
+
+#include "NumberEntry.h"
+#include "LanguageSupport.h"
+#include "MessageBoxes.h"
+#include "NumberParsing.h"
+#include "Results.h"
+#include "TankLevels.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Section = QStringLiteral("TFormLevelTable");
+
+constexpr int WindowWidth = 440;
+constexpr int WindowHeight = 480;
+
+// A multiple of the step this close to the diameter (relative) is the
+// diameter: 1 / 20 of a diameter times 20 need not give the diameter back.
+constexpr Extended SameLevel = 1e-12L;
+
+QString Superscript(int AValue) {
+    static const QString Digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString text;
+    for (const QChar c : QString::number(AValue))
+        text += c == QLatin1Char('-') ? QStringLiteral("⁻") : QString(Digits.at(c.digitValue()));
+    return text;
+}
+
+// A field of a line of the table, quoted where the separator, a quote or a
+// line break would otherwise split or end it.
+QString Field(const QString& AText, QChar ASeparator) {
+    if (!AText.contains(ASeparator) && !AText.contains(QLatin1Char('"')) &&
+        !AText.contains(QLatin1Char('\n')) && !AText.contains(QLatin1Char('\r')))
+        return AText;
+    QString quoted = AText;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+// --- Rows ------------------------------------------------------------------------
+
+long long LevelRows::Count(Extended ADiameter, Extended AStep) {
+    const Extended Steps = ADiameter / AStep;
+    if (!(Steps >= 0) || !(Steps < Extended(MaxCount)))
+        return -1;
+    const Extended Nearest = std::round(Steps);
+    const Extended Below =
+        std::fabs(Steps - Nearest) <= Steps * SameLevel ? Nearest : std::ceil(Steps);
+    // The levels below the diameter, then the diameter.
+    const long long Rows = static_cast<long long>(Below) + 1;
+    return Rows > MaxCount ? -1 : std::max(Rows, 2LL);
+}
+
+Extended LevelRows::Level(Extended ADiameter, Extended AStep, long long ARow, long long ACount) {
+    if (ARow >= ACount - 1)
+        return ADiameter;
+    return std::fmin(Extended(ARow) * AStep, ADiameter);
+}
+
+// --- Number texts ----------------------------------------------------------------
+
+QString ShownNumber(Extended AValue, const TNumberForm& AForm) {
+    if (!std::isfinite(AValue))
+        return QString();
+    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
+    if (!number.Decade)
+        return number.Digits;
+    return number.Digits + QStringLiteral(" x10") +
+           (number.Exponent == 1 ? QString() : Superscript(number.Exponent));
+}
+
+QString PlainNumber(Extended AValue, const TNumberForm& AForm) {
+    if (!std::isfinite(AValue))
+        return QString();
+    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
+    if (!number.Decade)
+        return number.Digits;
+    return number.Digits + QLatin1Char('E') + QString::number(number.Exponent);
+}
+
+// --- The table's rows --------------------------------------------------------------
+
+void TLevelTableModel::SetTable(Extended ARadius, Extended ALength, Extended AStep,
+                                long long ACount, const TNumberForm& AForm) {
+    beginResetModel();
+    FRadius = ARadius;
+    FLength = ALength;
+    FStep = AStep;
+    FCount = ACount;
+    FForm = AForm;
+    endResetModel();
+}
+
+void TLevelTableModel::SetHeaders(const QStringList& AHeaders) {
+    FHeaders = AHeaders;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+Extended TLevelTableModel::Value(int ARow, int AColumn) const {
+    const Extended Level = LevelRows::Level(FRadius * 2, FStep, ARow, FCount);
+    try {
+        switch (AColumn) {
+        case 0:
+            return Level;
+        case 1:
+            return TankVolumeAtLevel(FRadius, FLength, Level);
+        default:
+            return TankPercentageAtLevel(FRadius, FLength, Level);
+        }
+    } catch (const EInvalidInput&) {
+        // Dimensions at the very ends of the range of Extended: no number.
+        return NAN;
+    }
+}
+
+int TLevelTableModel::rowCount(const QModelIndex& AParent) const {
+    return AParent.isValid() ? 0 : int(FCount);
+}
+
+int TLevelTableModel::columnCount(const QModelIndex& AParent) const {
+    return AParent.isValid() ? 0 : 3;
+}
+
+QVariant TLevelTableModel::data(const QModelIndex& AIndex, int ARole) const {
+    if (!AIndex.isValid())
+        return QVariant();
+    // The whole number also on hovering, for a column too narrow for it.
+    if (ARole == Qt::DisplayRole || ARole == Qt::ToolTipRole)
+        return ShownNumber(Value(AIndex.row(), AIndex.column()), FForm);
+    if (ARole == Qt::TextAlignmentRole)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    return QVariant();
+}
+
+QVariant TLevelTableModel::headerData(int ASection, Qt::Orientation AOrientation, int ARole) const {
+    if (ARole == Qt::DisplayRole && AOrientation == Qt::Horizontal)
+        return FHeaders.value(ASection);
+    return QAbstractTableModel::headerData(ASection, AOrientation, ARole);
+}
+
+QString TLevelTableModel::Text(QChar AFieldSeparator, const QString& ALineEnd) const {
+    QString text;
+    QStringList fields;
+    for (const QString& header : FHeaders)
+        fields.append(Field(header, AFieldSeparator));
+    text += fields.join(AFieldSeparator) + ALineEnd;
+    for (int row = 0; row < FCount; ++row) {
+        fields.clear();
+        for (int column = 0; column < 3; ++column)
+            fields.append(Field(PlainNumber(Value(row, column), FForm), AFieldSeparator));
+        text += fields.join(AFieldSeparator) + ALineEnd;
+    }
+    return text;
+}
+
+// --- The window --------------------------------------------------------------------
+
+TFormLevelTable::TFormLevelTable(QWidget* AOwner)
+    : TSideWindow(AOwner), FOwner(AOwner), LStep(new QLabel(this)), EStep(new QLineEdit(this)),
+      LevelList(new QTableView(this)), LState(new QLabel(this)), GBLevelFor(new QGroupBox(this)),
+      LVolume(new QLabel(GBLevelFor)), EVolume(new QLineEdit(GBLevelFor)),
+      LPercentage(new QLabel(GBLevelFor)), EPercentage(new QLineEdit(GBLevelFor)),
+      LLevel(new QLabel(GBLevelFor)), LevelResult(new QLabel(GBLevelFor)),
+      BCopy(new QPushButton(this)), BSaveCSV(new QPushButton(this)),
+      FModel(new TLevelTableModel(this)) {
+    setObjectName(QStringLiteral("FormLevelTable"));
+    LStep->setObjectName(QStringLiteral("LStep"));
+    EStep->setObjectName(QStringLiteral("EStep"));
+    LevelList->setObjectName(QStringLiteral("LevelList"));
+    LState->setObjectName(QStringLiteral("LState"));
+    GBLevelFor->setObjectName(QStringLiteral("GBLevelFor"));
+    LVolume->setObjectName(QStringLiteral("LVolume"));
+    EVolume->setObjectName(QStringLiteral("EVolume"));
+    LPercentage->setObjectName(QStringLiteral("LPercentage"));
+    EPercentage->setObjectName(QStringLiteral("EPercentage"));
+    LLevel->setObjectName(QStringLiteral("LLevel"));
+    LevelResult->setObjectName(QStringLiteral("LevelResult"));
+    BCopy->setObjectName(QStringLiteral("BCopy"));
+    BSaveCSV->setObjectName(QStringLiteral("BSaveCSV"));
+
+    // Only positive decimal numbers are typed, as into the density entries.
+    for (QLineEdit* edit : {EStep, EVolume, EPercentage}) {
+        TNumberEntryFilter::Attach(edit);
+        edit->setMaxLength(40);
+    }
+    LStep->setBuddy(EStep);
+    LVolume->setBuddy(EVolume);
+    LPercentage->setBuddy(EPercentage);
+
+    LevelList->setModel(FModel);
+    LevelList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LevelList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LevelList->setWordWrap(false);
+    LevelList->setAlternatingRowColors(true);
+    LevelList->verticalHeader()->hide();
+    LevelList->verticalHeader()->setDefaultSectionSize(LevelList->fontMetrics().height() + 6);
+    LevelList->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    LevelList->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LevelList->horizontalHeader()->setHighlightSections(false);
+
+    QFont bold = LevelResult->font();
+    bold.setBold(true);
+    LevelResult->setFont(bold);
+    LState->setFont(bold);
+    LState->setWordWrap(true);
+    LState->setMinimumHeight(2 * LState->fontMetrics().lineSpacing());
+    LState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LevelResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* stepRow = new QHBoxLayout;
+    stepRow->addWidget(LStep);
+    stepRow->addWidget(EStep, 1);
+
+    auto* levelFor = new QGridLayout(GBLevelFor);
+    levelFor->addWidget(LVolume, 0, 0);
+    levelFor->addWidget(EVolume, 0, 1);
+    levelFor->addWidget(LPercentage, 1, 0);
+    levelFor->addWidget(EPercentage, 1, 1);
+    levelFor->addWidget(LLevel, 2, 0);
+    levelFor->addWidget(LevelResult, 2, 1);
+    levelFor->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BCopy);
+    buttons->addWidget(BSaveCSV);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(stepRow);
+    layout->addWidget(LevelList, 1);
+    layout->addWidget(LState);
+    layout->addWidget(GBLevelFor);
+    layout->addLayout(buttons);
+
+    connect(EStep, &QLineEdit::textChanged, this, &TFormLevelTable::Refresh);
+    connect(EVolume, &QLineEdit::textChanged, this, &TFormLevelTable::VolumeChanged);
+    connect(EPercentage, &QLineEdit::textChanged, this, &TFormLevelTable::PercentageChanged);
+    connect(BCopy, &QPushButton::clicked, this, &TFormLevelTable::CopyClick);
+    connect(BSaveCSV, &QPushButton::clicked, this, &TFormLevelTable::SaveClick);
+    connect(this, &TSideWindow::FrameChanged, this, &TFormLevelTable::PlaceBesideOwner);
+
+    SetLanguage();
+    setFixedSize(WindowWidth, WindowHeight);
+    Refresh();
+}
+
+QString TFormLevelTable::Text(const char* AKey) {
+    return LanguageText(Section, QLatin1String(AKey));
+}
+
+void TFormLevelTable::SetLanguage() {
+    setWindowTitle(Text("Caption"));
+    LStep->setText(Text("LStep"));
+    GBLevelFor->setTitle(Text("GBLevelFor"));
+    LVolume->setText(Text("LVolume"));
+    LPercentage->setText(Text("LPercentage"));
+    LLevel->setText(Text("LLevel"));
+    BCopy->setText(Text("BCopy"));
+    BSaveCSV->setText(Text("BSaveCSV"));
+    FModel->SetHeaders({Text("ColLevel"), Text("ColVolume"), Text("ColPercentage")});
+    // Every caption is also what a screen reader says for its control.
+    for (QLabel* label : {LStep, LVolume, LPercentage})
+        label->buddy()->setAccessibleName(label->text());
+    LevelList->setAccessibleName(Text("Caption"));
+    LevelResult->setAccessibleName(LLevel->text());
+}
+
+void TFormLevelTable::SetTank(TResultState AState, Extended ARadius, Extended ALength,
+                              const TNumberForm& AForm) {
+    if (AState == FState && ARadius == FRadius && ALength == FLength && AForm == FForm)
+        return;
+    FState = AState;
+    FRadius = AState == rsSpocitano ? ARadius : 0;
+    FLength = AState == rsSpocitano ? ALength : 0;
+    FForm = AForm;
+    Refresh();
+}
+
+void TFormLevelTable::ShowState(const QString& AText) {
+    // The table takes the state's room while there is none.
+    LState->setText(AText);
+    LState->setVisible(!AText.isEmpty());
+}
+
+void TFormLevelTable::Refresh() {
+    const auto empty = [this](const QString& AState) {
+        FModel->SetTable(0, 0, 0, 0, FForm);
+        ShowState(AState);
+        BCopy->setEnabled(false);
+        BSaveCSV->setEnabled(false);
+        RefreshLevel();
+    };
+    EStep->setPlaceholderText(QString());
+    if (FState != rsSpocitano)
+        return empty(ResultStateText(FState));
+    const Extended Diameter = FRadius * 2;
+    const Extended Full = TankFullVolume(FRadius, FLength);
+    if (!std::isfinite(Diameter) || !std::isfinite(Full) || !(Full > 0))
+        return empty(ResultStateText(rsChyba_Z));
+
+    const Extended DefaultStep = Diameter / 20;
+    EStep->setPlaceholderText(Text("sDefaultStep").arg(ShownNumber(DefaultStep, FForm)));
+    Extended Step = DefaultStep;
+    if (!EStep->text().trimmed().isEmpty() &&
+        (!TryTextToExtended(EStep->text(), Step) || !std::isfinite(Step) || !(Step > 0)))
+        return empty(Text("sInvalidStep"));
+    const long long Count = LevelRows::Count(Diameter, Step);
+    if (Count < 0)
+        return empty(Text("sTooManyRows"));
+    FModel->SetTable(FRadius, FLength, Step, Count, FForm);
+    ShowState(QString());
+    BCopy->setEnabled(true);
+    BSaveCSV->setEnabled(true);
+    RefreshLevel();
+}
+
+void TFormLevelTable::VolumeChanged() {
+    if (!EVolume->text().isEmpty()) {
+        const QSignalBlocker blocker(EPercentage);
+        EPercentage->clear();
+    }
+    RefreshLevel();
+}
+
+void TFormLevelTable::PercentageChanged() {
+    if (!EPercentage->text().isEmpty()) {
+        const QSignalBlocker blocker(EVolume);
+        EVolume->clear();
+    }
+    RefreshLevel();
+}
+
+void TFormLevelTable::RefreshLevel() {
+    const bool byVolume = !EVolume->text().trimmed().isEmpty();
+    const QString typed = byVolume ? EVolume->text() : EPercentage->text();
+    if (FState != rsSpocitano) {
+        LevelResult->setText(ResultStateText(FState));
+        return;
+    }
+    if (typed.trimmed().isEmpty()) {
+        LevelResult->setText(ResultStateText(rsNespocitano));
+        return;
+    }
+    Extended value = 0;
+    if (!TryTextToExtended(typed, value) || !std::isfinite(value)) {
+        LevelResult->setText(ResultStateText(rsChyba_Z));
+        return;
+    }
+    const Extended Whole = byVolume ? TankFullVolume(FRadius, FLength) : Extended(100);
+    if (value < 0) {
+        LevelResult->setText(Text("sBelowZero"));
+        return;
+    }
+    if (value > Whole) {
+        LevelResult->setText(Text("sAboveFull"));
+        return;
+    }
+    try {
+        const Extended Level = byVolume ? TankLevelForVolume(FRadius, FLength, value)
+                                        : TankLevelForPercentage(FRadius, value);
+        LevelResult->setText(ShownNumber(Level, FForm));
+    } catch (const EInvalidInput&) {
+        LevelResult->setText(ResultStateText(rsChyba_Z));
+    }
+}
+
+QChar TFormLevelTable::FieldSeparator(QChar ADecimal) {
+    return ADecimal == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+void TFormLevelTable::CopyClick() {
+    if (FModel->rowCount() == 0)
+        return;
+    QGuiApplication::clipboard()->setText(FModel->Text(QLatin1Char('\t'), QStringLiteral("\n")));
+}
+
+void TFormLevelTable::SaveClick() {
+    if (FModel->rowCount() == 0)
+        return;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString name = QFileDialog::getSaveFileName(
+        this, Text("Caption"), QDir(folder).filePath(Text("sCsvFileName")), Text("sCsvFilter"));
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".csv");
+    SaveCsv(name);
+}
+
+bool TFormLevelTable::SaveCsv(const QString& AFileName) {
+    const QChar decimal = QChar::fromLatin1(DecimalSeparator());
+    // A byte-order mark, so that spreadsheets read the texts as UTF-8.
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") +
+                             FModel->Text(FieldSeparator(decimal), QStringLiteral("\r\n")).toUtf8();
+    // Written beside the target and renamed onto it at the end: a failure
+    // leaves no half-written file and an existing file as it was.
+    QSaveFile file(AFileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    ShowErrorMessage(Text("sCannotSave").arg(QDir::toNativeSeparators(AFileName)) +
+                     QStringLiteral("\n\n") + reason);
+    return false;
+}
+
+bool TFormLevelTable::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    if (AWatched == FOwner && (AEvent->type() == QEvent::Move || AEvent->type() == QEvent::Resize ||
+                               AEvent->type() == QEvent::Show))
+        PlaceBesideOwner();
+    return TSideWindow::eventFilter(AWatched, AEvent);
+}
+
+void TFormLevelTable::PlaceBesideOwner() {
+    // Right of the computation window, top-aligned with it, by the outer
+    // frames; it follows the window as the draft panel widens it.
+    // Where the screen has no room for it there, it stands left of the window;
+    // with room on neither side, at the screen's right edge over the window.
+    const QRect frame = OuterFrame(FOwner);
+    const int width = FrameRect().width();
+    QPoint place(frame.left() + frame.width(), frame.top());
+    if (const QScreen* screen = FOwner->screen()) {
+        const QRect area = screen->availableGeometry();
+        const int right = area.left() + area.width();
+        if (place.x() + width > right)
+            place.setX(frame.left() - width >= area.left() ? frame.left() - width
+                                                           : std::max(area.left(), right - width));
+    }
+    PlaceAt(place);
+}

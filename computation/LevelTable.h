@@ -1,0 +1,147 @@
+// The level table of a horizontal cylindrical tank: a window beside the
+// computation window that lists, for levels from the empty to the full tank in
+// a step the user types, the volume held and its share of the full tank, and
+// answers the reverse question: the level at which the tank holds a volume or
+// a share. It follows the tank's radius and length and the results panel's
+// number form as the computation window hands them in; the table can be
+// copied (tab-separated) and saved as a CSV file.
+#pragma once
+
+#include "MathFunctions.h"
+#include "ResultState.h"
+#include "SideWindow.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The rows of a table from level 0 to ADiameter in steps of AStep: 0, AStep,
+// 2 AStep, ... below the diameter, then the diameter itself (a multiple of the
+// step within a rounding of the diameter is that last row). AStep and
+// ADiameter positive and finite.
+namespace LevelRows {
+// The most rows a table holds.
+constexpr long long MaxCount = 10000;
+// The number of rows, or -1 when there would be more than MaxCount.
+long long Count(Extended ADiameter, Extended AStep);
+// The level of row ARow of ACount rows.
+Extended Level(Extended ADiameter, Extended AStep, long long ARow, long long ACount);
+} // namespace LevelRows
+
+// How a value is written: the results panel's precision and number form.
+struct TNumberForm {
+    TPrecision Precision = 2;
+    bool Semilogarithmic = false;
+    bool operator==(const TNumberForm& AOther) const {
+        return Precision == AOther.Precision && Semilogarithmic == AOther.Semilogarithmic;
+    }
+};
+
+// A value for the screen ("1.23 x10⁵", the exponent raised) and for other
+// programs ("1.23E5", which spreadsheets read as a number), both with the
+// decimal separator of the regional settings.
+QString ShownNumber(Extended AValue, const TNumberForm& AForm);
+QString PlainNumber(Extended AValue, const TNumberForm& AForm);
+
+// The rows of the table, computed when the view asks for them.
+class TLevelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // A tank of radius ARadius and length ALength with ACount rows in steps of
+    // AStep; ACount 0 empties the table.
+    void SetTable(Extended ARadius, Extended ALength, Extended AStep, long long ACount,
+                  const TNumberForm& AForm);
+    void SetHeaders(const QStringList& AHeaders);
+
+    // Level, volume and percentage of a row.
+    Extended Value(int ARow, int AColumn) const;
+
+    int rowCount(const QModelIndex& AParent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& AParent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& AIndex, int ARole = Qt::DisplayRole) const override;
+    QVariant headerData(int ASection, Qt::Orientation AOrientation, int ARole) const override;
+
+    // The header and every row, fields separated by AFieldSeparator, lines
+    // ended by ALineEnd; a field holding the separator, a quote or a line
+    // break is quoted (CSV).
+    QString Text(QChar AFieldSeparator, const QString& ALineEnd) const;
+
+private:
+    Extended FRadius = 0;
+    Extended FLength = 0;
+    Extended FStep = 0;
+    long long FCount = 0;
+    TNumberForm FForm;
+    QStringList FHeaders;
+};
+
+class TFormLevelTable : public TSideWindow {
+    Q_OBJECT
+public:
+    // AOwner (not null) is the computation window: the table stands right of it.
+    explicit TFormLevelTable(QWidget* AOwner);
+
+    // The tank as its entries read now: AState is rsSpocitano when radius and
+    // length are both valid (they are then ARadius and ALength), else the state
+    // the results panel shows for them ("---", "Input error").
+    void SetTank(TResultState AState, Extended ARadius, Extended ALength, const TNumberForm& AForm);
+
+    // Puts the table on the clipboard, tab-separated.
+    void CopyClick();
+    // Asks for a file name and saves the table there.
+    void SaveClick();
+    // Saves the table as CSV in AFileName: the decimal separator of the
+    // regional settings and ';' between fields where that is a comma, else
+    // ','. The file is written whole or not at all (an existing file is kept
+    // on failure); a failure is reported in an error box. Returns success.
+    bool SaveCsv(const QString& AFileName);
+
+    // The field separator that goes with the decimal separator ADecimal.
+    static QChar FieldSeparator(QChar ADecimal);
+
+    const TLevelTableModel* Model() const { return FModel; }
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+    void SetLanguage();
+    static QString Text(const char* AKey);
+    // Rebuilds the table from the tank, the step and the number form.
+    void Refresh();
+    // The level for the volume or the percentage typed.
+    void RefreshLevel();
+    void VolumeChanged();
+    void PercentageChanged();
+    void PlaceBesideOwner();
+    void ShowState(const QString& AText);
+
+    QWidget* FOwner;
+    QLabel* LStep;
+    QLineEdit* EStep;
+    QTableView* LevelList;
+    QLabel* LState;
+    QGroupBox* GBLevelFor;
+    QLabel* LVolume;
+    QLineEdit* EVolume;
+    QLabel* LPercentage;
+    QLineEdit* EPercentage;
+    QLabel* LLevel;
+    QLabel* LevelResult;
+    QPushButton* BCopy;
+    QPushButton* BSaveCSV;
+    TLevelTableModel* FModel;
+
+    TResultState FState = rsNespocitano;
+    Extended FRadius = 0;
+    Extended FLength = 0;
+    TNumberForm FForm;
+};
