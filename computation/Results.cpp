@@ -1,6 +1,7 @@
 #include "Results.h"
 
 #include "ComputationHost.h"
+#include "FigureReport.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
 #include "MassCalculation.h"
@@ -141,6 +142,25 @@ QString GeneralText(Extended AValue) {
     return text;
 }
 
+TResultParts ResultParts(Extended AValue, TPrecision APrecision, bool ASemilogarithmic) {
+    TResultParts parts;
+    const TDecimalDigits decimal = DecimalDigits(AValue);
+    Extended shown = 0;
+    if (IsScientific(decimal) || ASemilogarithmic) {
+        // Mantissa and decimal exponent: 1.23 x10^-5. The exponent is the one of
+        // the 15-digit text, so a mantissa that rounds up shows 10.00.
+        const int exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
+        parts.Decade = exponent != 0;
+        parts.Exponent = QString::number(exponent);
+        parts.ExponentShown = exponent < 0 || exponent > 1;
+        shown = ReadDigits(decimal, 1);
+    } else {
+        shown = ReadDigits(decimal, decimal.Exponent);
+    }
+    parts.Value = QString::fromStdString(RoundToStr(APrecision, true, shown));
+    return parts;
+}
+
 TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     : QFrame(AParent), FHost(AHost), Panel(new QFrame(this)), FMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("Results"));
@@ -181,6 +201,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     FMenu->setObjectName(QStringLiteral("Menu"));
     MCopyVolumeToClipboard = MakeItem(QStringLiteral("MCopyVolumeToClipboard"));
     MCopyAreaToClipboard = MakeItem(QStringLiteral("MCopyAreaToClipboard"));
+    MCopyReportToClipboard = MakeItem(QStringLiteral("MCopyReportToClipboard"));
     FMenu->addSeparator()->setObjectName(QStringLiteral("Cara1"));
     auto* formGroup = new QActionGroup(this);
     formGroup->setObjectName(QStringLiteral("FormGroup"));
@@ -249,6 +270,8 @@ void TFrameResults::SetLanguage() {
                           LanguageText(section, QStringLiteral("MPrecision14Full")) +
                           QStringLiteral(")"));
     MCustomPrecision->setText(CustomPrecisionText + QStringLiteral("..."));
+    MCopyReportToClipboard->setText(
+        LanguageText(QLatin1String(ReportSection), MCopyReportToClipboard->objectName()));
     MMassCalculation->setText(
         LanguageText(QStringLiteral("TFormMassCalculation"), QStringLiteral("Caption")) +
         QStringLiteral("..."));
@@ -402,20 +425,11 @@ void TFrameResults::OutputValue(TLine& ALine, Extended AValue) {
         SetValueText(ALine, ResultStateText(rsChyba_Z));
         return;
     }
-    const TDecimalDigits decimal = DecimalDigits(AValue);
-    Extended shown = 0;
-    if (IsScientific(decimal) || MSemilogarithmicForm->isChecked()) {
-        // Mantissa and decimal exponent: 1.23 x10^-5. The exponent is the one of
-        // the 15-digit text, so a mantissa that rounds up shows 10.00.
-        const int exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
-        ALine.Decade->setVisible(exponent != 0);
-        ALine.Exponent->setText(QString::number(exponent));
-        ALine.Exponent->setVisible(exponent < 0 || exponent > 1);
-        shown = ReadDigits(decimal, 1);
-    } else {
-        shown = ReadDigits(decimal, decimal.Exponent);
-    }
-    SetValueText(ALine, QString::fromStdString(RoundToStr(FPrecision, true, shown)));
+    const TResultParts parts = ResultParts(AValue, FPrecision, MSemilogarithmicForm->isChecked());
+    ALine.Decade->setVisible(parts.Decade);
+    ALine.Exponent->setText(parts.Exponent);
+    ALine.Exponent->setVisible(parts.ExponentShown);
+    SetValueText(ALine, parts.Value);
 }
 
 void TFrameResults::contextMenuEvent(QContextMenuEvent* AEvent) {
@@ -443,6 +457,9 @@ void TFrameResults::MenuPopup() {
     MCopyVolumeToClipboard->setEnabled(computed);
     MCopyAreaToClipboard->setEnabled(computed);
     MMassCalculation->setEnabled(computed);
+    TVariant variant = VariantCount;
+    TEntryTexts texts;
+    MCopyReportToClipboard->setEnabled(FHost && FHost->ReportInput(variant, texts));
     switch (FPrecision) {
     case 2:
         MPrecision2->setChecked(true);
@@ -484,6 +501,8 @@ void TFrameResults::MenuStep(QAction* AItem) {
         QGuiApplication::clipboard()->setText(FVolumeLine.Text);
     } else if (AItem == MCopyAreaToClipboard) {
         QGuiApplication::clipboard()->setText(FAreaLine.Text);
+    } else if (AItem == MCopyReportToClipboard) {
+        QGuiApplication::clipboard()->setText(ReportText());
     } else if (AItem == MBasicForm || AItem == MSemilogarithmicForm) {
         TSettingsStore reg(SettingsKeys::Settings);
         reg.WriteInteger(QString(), QStringLiteral("Form"), MBasicForm->isChecked() ? 0 : 1);
@@ -502,6 +521,15 @@ void TFrameResults::MenuStep(QAction* AItem) {
         TakeWindowStyle(&dialog, FHost ? FHost->HostWindow() : nullptr);
         dialog.exec();
     }
+}
+
+QString TFrameResults::ReportText() const {
+    TVariant variant = VariantCount;
+    TEntryTexts texts;
+    if (!FHost || !FHost->ReportInput(variant, texts))
+        return QString();
+    const TNumberForm form{FPrecision, SemilogarithmicForm()};
+    return MakeFigureReport(variant, texts, form, LanguageText, ReadPresetDensity()).Text();
 }
 
 void TFrameResults::SavePrecision() {

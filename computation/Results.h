@@ -27,6 +27,16 @@ class TComputationHost;
 // the one RoundToStr uses. AValue must be finite.
 QString GeneralText(Extended AValue);
 
+// How the panel writes a finite value in a precision and number form: the value
+// label's text, whether "x10" shows, and the exponent beside it.
+struct TResultParts {
+    QString Value;
+    bool Decade = false;
+    QString Exponent;
+    bool ExponentShown = false;
+};
+TResultParts ResultParts(Extended AValue, TPrecision APrecision, bool ASemilogarithmic);
+
 class TFrameResults : public QFrame {
     Q_OBJECT
 public:
@@ -61,6 +71,11 @@ public:
     void MassCalculationClick();
 
     QMenu* Menu() const { return FMenu; }
+
+    // The report of the host's figure (the menu item "Copy report"): the solid, its
+    // entries and every quantity, in the panel's precision and number form and the
+    // active language; empty when the host has no entries to report.
+    QString ReportText() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* AEvent) override;
@@ -103,6 +118,7 @@ private:
     QMenu* FMenu;
     QAction* MCopyVolumeToClipboard;
     QAction* MCopyAreaToClipboard;
+    QAction* MCopyReportToClipboard;
     QAction* MBasicForm;
     QAction* MSemilogarithmicForm;
     QAction* MPrecision2;

@@ -183,6 +183,33 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     // Formula sheet for plane figures (TFormPlanimetricalFormulas). "Caption" is also the
     // sheet for solids' MPlanimetry menu item.
     {"TFormPlanimetricalFormulas", "Caption"},
+
+    // The report of a figure: the results panel's menu item, the names of volume and area.
+    {"Report", "MCopyReportToClipboard"},
+    {"Report", "sVolume"},
+    {"Report", "sSurfaceArea"},
+
+    // Calculation from the command line: its messages, the list's mark of a page's starting
+    // variant and the help text.
+    {"CommandLine", "sUnknownOption"},
+    {"CommandLine", "sMissingSolid"},
+    {"CommandLine", "sUnknownSolid"},
+    {"CommandLine", "sUnknownVariant"},
+    {"CommandLine", "sMissingVariant"},
+    {"CommandLine", "sNotAnEntry"},
+    {"CommandLine", "sUnknownEntry"},
+    {"CommandLine", "sRepeatedEntry"},
+    {"CommandLine", "sOnlyOneOf"},
+    {"CommandLine", "sMissingEntry"},
+    {"CommandLine", "sNotANumber"},
+    {"CommandLine", "sNotAWholeNumber"},
+    {"CommandLine", "sNotPositive"},
+    {"CommandLine", "sInvalidFigure"},
+    {"CommandLine", "sBadPrecision"},
+    {"CommandLine", "sBadDensity"},
+    {"CommandLine", "sCalculationFailed"},
+    {"CommandLine", "sDefaultVariant"},
+    {"CommandLine", "sHelp"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
