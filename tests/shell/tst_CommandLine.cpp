@@ -105,108 +105,136 @@ void TestCommandLine::matchesTheCalculation_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("variant");
     QTest::addColumn<TValues>("values");
+    QTest::addColumn<double>("volume");
+    const Extended Pi = std::acos(-1.0L);
     const struct {
         const char* Name;
         QStringList Arguments;
         TVariant Variant;
         TValues Values;
+        Extended Volume; // from the solid's closed form
     } cases[] = {
-        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}},
+        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L},
         {"block",
          {"block", "a=2", "b=3.5", "c=4"},
          vaBlock,
-         {"Block_A=2", "Block_B=3.5", "Block_C=4"}},
-        {"sphere diameter", {"sphere", "r=*10"}, vaSphere, {"Sphere_R=5"}},
-        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}},
-        {"cylinder", {"cylinder", "v=2", "r=1.5"}, vaCylinder, {"Cylinder_R=1.5", "Cylinder_V=2"}},
+         {"Block_A=2", "Block_B=3.5", "Block_C=4"},
+         28.0L},
+        {"sphere diameter", {"sphere", "r=*10"}, vaSphere, {"Sphere_R=5"}, 4.0L / 3 * Pi * 125},
+        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi},
+        {"cylinder",
+         {"cylinder", "v=2", "r=1.5"},
+         vaCylinder,
+         {"Cylinder_R=1.5", "Cylinder_V=2"},
+         4.5L * Pi},
         {"pyramid tetrahedron",
          {"pyramid", "tetrahedron", "a=2"},
          vaPyramid_Tetrahedron,
-         {"Pyramid_A=2"}},
+         {"Pyramid_A=2"},
+         8 / (6 * std::sqrt(2.0L))},
         {"pyramid square",
          {"pyramid", "square", "a=2", "v=3"},
          vaPyramid_Square,
-         {"Pyramid_N=4", "Pyramid_A=2", "Pyramid_V=3"}},
+         {"Pyramid_N=4", "Pyramid_A=2", "Pyramid_V=3"},
+         4.0L},
         {"pyramid rectangle",
          {"pyramid", "rectangle", "a=2", "b=3", "v=4"},
          vaPyramid_Rectangle,
-         {"Pyramid_A=2", "Pyramid_B=3", "Pyramid_V=4"}},
+         {"Pyramid_A=2", "Pyramid_B=3", "Pyramid_V=4"},
+         8.0L},
         {"pyramid triangle",
          {"pyramid", "triangle", "a=2", "v=3"},
          vaPyramid_EquilateralTriangle,
-         {"Pyramid_N=3", "Pyramid_A=2", "Pyramid_V=3"}},
+         {"Pyramid_N=3", "Pyramid_A=2", "Pyramid_V=3"},
+         std::sqrt(3.0L)},
         {"pyramid ngon",
          {"pyramid", "ngon", "n=7", "a=2", "v=3"},
          vaPyramid_NAngle,
-         {"Pyramid_N=7", "Pyramid_A=2", "Pyramid_V=3"}},
+         {"Pyramid_N=7", "Pyramid_A=2", "Pyramid_V=3"},
+         7 / std::tan(Pi / 7)},
         {"prism triangle",
          {"prism", "triangle", "a=3", "b=4", "c=5", "v=6"},
          vaPrism_Triangle,
-         {"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=6"}},
+         {"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=6"},
+         36.0L},
         {"prism ngon",
          {"prism", "ngon", "n=6", "a=2", "v=3"},
          vaPrism_NAngle,
-         {"Prism_N=6", "Prism_E3=2", "Prism_V=3"}},
+         {"Prism_N=6", "Prism_E3=2", "Prism_V=3"},
+         18 * std::sqrt(3.0L)},
         {"prism ring",
          {"prism", "ring", "r1=3", "r2=2", "v=5"},
          vaPrism_CircularRing,
-         {"Prism_E2=3", "Prism_E3=2", "Prism_V=5"}},
+         {"Prism_E2=3", "Prism_E3=2", "Prism_V=5"},
+         25 * Pi},
         {"truncated cone",
          {"truncated-cone", "r2=1", "r1=2", "v=3"},
          vaTruncatedCone,
-         {"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"}},
+         {"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"},
+         7 * Pi},
         {"truncated pyramid square",
          {"truncated-pyramid", "square", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_Square,
          {"TruncatedPyramid_N=4", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
-          "TruncatedPyramid_V=3"}},
+          "TruncatedPyramid_V=3"},
+         7.0L},
         {"truncated pyramid rectangle a1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "a1=3", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=0",
-          "TruncatedPyramid_E3=3", "TruncatedPyramid_V=4"}},
+          "TruncatedPyramid_E3=3", "TruncatedPyramid_V=4"},
+         4.0L / 3 * 26},
         {"truncated pyramid rectangle b1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "b1=5", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=1",
-          "TruncatedPyramid_E3=5", "TruncatedPyramid_V=4"}},
+          "TruncatedPyramid_E3=5", "TruncatedPyramid_V=4"},
+         26.0L},
         {"truncated pyramid triangle",
          {"truncated-pyramid", "triangle", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_EquilateralTriangle,
          {"TruncatedPyramid_N=3", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
-          "TruncatedPyramid_V=3"}},
+          "TruncatedPyramid_V=3"},
+         1.75L * std::sqrt(3.0L)},
         {"truncated pyramid ngon",
          {"truncated-pyramid", "ngon", "n=5", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_NAngle,
          {"TruncatedPyramid_N=5", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
-          "TruncatedPyramid_V=3"}},
+          "TruncatedPyramid_V=3"},
+         7 * 5 / (4 * std::tan(Pi / 5))},
         {"tank",
          {"tank", "r=1", "h=0.5", "d=6"},
          vaCylindricalTank,
-         {"CylindricalTank_R=1", "CylindricalTank_H=0.5", "CylindricalTank_D=6"}},
+         {"CylindricalTank_R=1", "CylindricalTank_H=0.5", "CylindricalTank_D=6"},
+         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L))},
         {"spherical segment by default",
          {"spherical-segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
-         {"SphericalSegment_R=3", "SphericalSegment_V=1"}},
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         28 * Pi / 6},
         {"spherical segment of segment",
          {"spherical-segment", "segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
-         {"SphericalSegment_R=3", "SphericalSegment_V=1"}},
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         28 * Pi / 6},
         {"spherical segment of sphere",
          {"spherical-segment", "sphere", "r=3", "v=1"},
          vaSphericalSegment_RadiusOfSphere,
-         {"SphericalSegment_R=3", "SphericalSegment_V=1"}},
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         8 * Pi / 3},
         {"spherical sector",
          {"spherical-sector", "rho=3", "v=1"},
          vaSphericalSector,
-         {"SphericalSector_Ro=3", "SphericalSector_V=1"}},
+         {"SphericalSector_Ro=3", "SphericalSector_V=1"},
+         50 * Pi / 3},
         {"spherical frustum",
          {"spherical-frustum", "rho2=2", "rho1=3", "v=1"},
          vaSphericalFrustum,
-         {"SphericalFrustum_Ro2=2", "SphericalFrustum_Ro1=3", "SphericalFrustum_V=1"}},
+         {"SphericalFrustum_Ro2=2", "SphericalFrustum_Ro1=3", "SphericalFrustum_V=1"},
+         40 * Pi / 6},
     };
     for (const auto& c : cases)
-        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values;
+        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume);
 }
 
 // The JSON output holds, for every variant of every page, the volume, the area and
@@ -216,6 +244,7 @@ void TestCommandLine::matchesTheCalculation() {
     QFETCH(QStringList, arguments);
     QFETCH(int, variant);
     QFETCH(TValues, values);
+    QFETCH(double, volume);
 
     TEntryValues entries;
     for (const QString& value : values) {
@@ -245,6 +274,10 @@ void TestCommandLine::matchesTheCalculation() {
     for (const TSupplementaryValue& value : expected.SupplementaryValues)
         wanted.push_back({QString(), value.Value});
     wanted.push_back({QStringLiteral("mass"), expected.Figure->Mass(2.5L)});
+
+    // The solid's own closed form, apart from any code of the program.
+    QVERIFY2(std::fabs(double(expected.Figure->Volume()) - volume) <= 1e-14 * volume,
+             qPrintable(QString::number(double(expected.Figure->Volume()), 'g', 17)));
 
     const QJsonArray quantities = root.value(QStringLiteral("quantities")).toArray();
     QCOMPARE(quantities.size(), qsizetype(wanted.size()));
