@@ -414,8 +414,15 @@ int RunCommandLine(int argc, char* argv[]) {
 #ifdef Q_OS_WIN
     // A windowed program has no console of its own: write to the one it was started from.
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
+        FILE* stream = nullptr;
+#ifdef _MSC_VER
+        freopen_s(&stream, "CONOUT$", "w", stdout);
+        freopen_s(&stream, "CONOUT$", "w", stderr);
+#else
+        stream = std::freopen("CONOUT$", "w", stdout);
+        stream = std::freopen("CONOUT$", "w", stderr);
+#endif
+        (void)stream;
     }
 #endif
     QCoreApplication app(argc, argv);
@@ -434,6 +441,13 @@ int RunCommandLine(int argc, char* argv[]) {
         ~TForget() { Languages = nullptr; }
     } forget;
 
+    // Whatever the outcome, everything written reaches the terminal before the program ends.
+    struct TFlush {
+        ~TFlush() {
+            Out().flush();
+            Err().flush();
+        }
+    } flush;
     try {
         const TOptions options = ReadOptions(app.arguments().mid(1));
         if (options.Help) {
