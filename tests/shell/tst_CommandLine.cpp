@@ -54,11 +54,14 @@ private slots:
     void helpExplains_data();
     void helpExplains();
     void leavesTheSettingsAlone();
+    void regionalSettings_data();
+    void regionalSettings();
     void namesAreUniqueInEveryVariant();
 
 private:
     // Runs the executable with AArguments; ASettings go into the settings file first.
-    TRun Run(const QStringList& AArguments, const QString& ASettings = QString());
+    TRun Run(const QStringList& AArguments, const QString& ASettings = QString(),
+             const QString& ALocale = QStringLiteral("C.UTF-8"));
 
     QTemporaryDir FHome;
 };
@@ -68,7 +71,8 @@ void TestCommandLine::initTestCase() {
     QVERIFY(QFileInfo::exists(QStringLiteral(KAVORIN_EXECUTABLE)));
 }
 
-TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASettings) {
+TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASettings,
+                          const QString& ALocale) {
     const QString config = FHome.filePath(QStringLiteral(".config"));
     QDir(config).removeRecursively();
     QDir().mkpath(config + QStringLiteral("/Ternwick"));
@@ -78,12 +82,13 @@ TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASetting
             file.write(ASettings.toUtf8());
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the calculator must not need one.
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    // No display of any kind: the calculator must not need one. The language comes from
+    // the settings or the locale alone.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("HOME"), FHome.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), ALocale);
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KAVORIN_EXECUTABLE), AArguments);
@@ -532,6 +537,34 @@ void TestCommandLine::helpExplains() {
         const TRun example = Run(arguments);
         QVERIFY2(example.ExitCode == 0, qPrintable(line + QStringLiteral(": ") + example.Err));
     }
+}
+
+void TestCommandLine::regionalSettings_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("radius");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    // Numbers are read and written with the region's decimal separator; without a stored
+    // language, the region's language is the one chosen.
+    QTest::newRow("Czech comma") << "cs_CZ.UTF-8"
+                                 << "r=1,5" << 0 << "Objem (V): 14,14\nPovrch (S): 32,99\n";
+    QTest::newRow("Czech point") << "cs_CZ.UTF-8"
+                                 << "r=1.5" << 2 << "Kavorin: Není to číslo: r=1.5\n";
+    QTest::newRow("English point")
+        << "en_GB.UTF-8"
+        << "r=1.5" << 0 << "Volume (V): 14.14\nSurface area (S): 32.99\n";
+}
+
+void TestCommandLine::regionalSettings() {
+    QFETCH(QString, locale);
+    QFETCH(QString, radius);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const TRun run =
+        Run({QStringLiteral("--calc"), QStringLiteral("cylinder"), radius, QStringLiteral("v=2")},
+            QString(), locale);
+    QCOMPARE(run.ExitCode, exitCode);
+    QVERIFY2((exitCode == 0 ? run.Out : run.Err).startsWith(output), qPrintable(run.Out + run.Err));
 }
 
 // The calculator reads the settings and writes none: no window position, no lock.
