@@ -3,6 +3,7 @@
 // can host the panel in a small fake.
 #pragma once
 
+#include "FigureReport.h"
 #include "MathFunctions.h"
 
 class QWidget;
@@ -25,4 +26,11 @@ public:
     // Width of the draft panel while it is open, 0 while it is closed; the
     // dialogs shift left by half of it.
     virtual int OpenDraftPanelWidth() const = 0;
+    // The variant the window shows and its entries' texts, for a report of the
+    // figure; false (the default) where the host has no entries to report.
+    virtual bool ReportInput(TVariant& AVariant, TEntryTexts& ATexts) const {
+        (void)AVariant;
+        (void)ATexts;
+        return false;
+    }
 };

@@ -286,6 +286,17 @@ QString TFormComputations::FormulaPictureName() const {
     return name;
 }
 
+bool TFormComputations::ReportInput(TVariant& AVariant, TEntryTexts& ATexts) const {
+    AVariant = CurrentVariant();
+    ATexts = {};
+    for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
+        const TEntryControls& controls = FEntryControls[place.Entry];
+        ATexts[place.Entry] =
+            controls.Choice ? controls.Choice->currentText() : controls.Edit->text();
+    }
+    return true;
+}
+
 QLineEdit* TFormComputations::Entry(TEntry AEntry) const {
     return FEntryControls[AEntry].Edit;
 }

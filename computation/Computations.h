@@ -50,6 +50,7 @@ public:
     const TSolidFigure* SolidFigure() const override { return FSolidFigure.get(); }
     QWidget* HostWindow() override { return this; }
     int OpenDraftPanelWidth() const override;
+    bool ReportInput(TVariant& AVariant, TEntryTexts& ATexts) const override;
 
     int PrimaryClientWidth() const { return FPrimaryClientWidth; }
     // Client width with the draft panel open.

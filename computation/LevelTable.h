@@ -34,15 +34,6 @@ long long Count(Extended ADiameter, Extended AStep);
 Extended Level(Extended ADiameter, Extended AStep, long long ARow, long long ACount);
 } // namespace LevelRows
 
-// How a value is written: the results panel's precision and number form.
-struct TNumberForm {
-    TPrecision Precision = 2;
-    bool Semilogarithmic = false;
-    bool operator==(const TNumberForm& AOther) const {
-        return Precision == AOther.Precision && Semilogarithmic == AOther.Semilogarithmic;
-    }
-};
-
 // A value for the screen ("1.23 x10⁵", the exponent raised) and for other
 // programs ("1.23E5", which spreadsheets read as a number), both with the
 // decimal separator of the regional settings.

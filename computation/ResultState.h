@@ -2,6 +2,8 @@
 // and the area while the entries give no figure.
 #pragma once
 
+#include "MathFunctions.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -18,6 +20,15 @@ enum TResultState : std::uint8_t {
     rsChyba_TPa,   // "a1 <> a2"
     rsChyba_TPb,   // "b1 <> b2"
     rsSpocitano    // the two numbers are shown
+};
+
+// How the results are written: the panel's precision and number form.
+struct TNumberForm {
+    TPrecision Precision = 2;
+    bool Semilogarithmic = false;
+    bool operator==(const TNumberForm& AOther) const {
+        return Precision == AOther.Precision && Semilogarithmic == AOther.Semilogarithmic;
+    }
 };
 
 // The fixed text of a state (the same in every language); empty for rsSpocitano.

@@ -1,6 +1,7 @@
 #include "Results.h"
 
 #include "ComputationHost.h"
+#include "FigureReport.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
 #include "MassCalculation.h"
@@ -179,6 +180,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     FMenu->setObjectName(QStringLiteral("Menu"));
     MCopyVolumeToClipboard = MakeItem(QStringLiteral("MCopyVolumeToClipboard"));
     MCopyAreaToClipboard = MakeItem(QStringLiteral("MCopyAreaToClipboard"));
+    MCopyReportToClipboard = MakeItem(QStringLiteral("MCopyReportToClipboard"));
     FMenu->addSeparator()->setObjectName(QStringLiteral("Cara1"));
     auto* formGroup = new QActionGroup(this);
     formGroup->setObjectName(QStringLiteral("FormGroup"));
@@ -246,6 +248,8 @@ void TFrameResults::SetLanguage() {
                           LanguageText(section, QStringLiteral("MPrecision14Full")) +
                           QStringLiteral(")"));
     MCustomPrecision->setText(CustomPrecisionText + QStringLiteral("..."));
+    MCopyReportToClipboard->setText(
+        LanguageText(QLatin1String(ReportSection), MCopyReportToClipboard->objectName()));
     MMassCalculation->setText(
         LanguageText(QStringLiteral("TFormMassCalculation"), QStringLiteral("Caption")) +
         QStringLiteral("..."));
@@ -464,6 +468,9 @@ void TFrameResults::MenuPopup() {
     MCopyVolumeToClipboard->setEnabled(computed);
     MCopyAreaToClipboard->setEnabled(computed);
     MMassCalculation->setEnabled(computed);
+    TVariant variant = VariantCount;
+    TEntryTexts texts;
+    MCopyReportToClipboard->setEnabled(FHost && FHost->ReportInput(variant, texts));
     switch (FPrecision) {
     case 2:
         MPrecision2->setChecked(true);
@@ -505,6 +512,8 @@ void TFrameResults::MenuStep(QAction* AItem) {
         QGuiApplication::clipboard()->setText(FVolumeLine.Text);
     } else if (AItem == MCopyAreaToClipboard) {
         QGuiApplication::clipboard()->setText(FAreaLine.Text);
+    } else if (AItem == MCopyReportToClipboard) {
+        QGuiApplication::clipboard()->setText(ReportText());
     } else if (AItem == MBasicForm || AItem == MSemilogarithmicForm) {
         TSettingsStore reg(SettingsKeys::Settings);
         reg.WriteInteger(QString(), QStringLiteral("Form"), MBasicForm->isChecked() ? 0 : 1);
@@ -523,6 +532,15 @@ void TFrameResults::MenuStep(QAction* AItem) {
         TakeWindowStyle(&dialog, FHost ? FHost->HostWindow() : nullptr);
         dialog.exec();
     }
+}
+
+QString TFrameResults::ReportText() const {
+    TVariant variant = VariantCount;
+    TEntryTexts texts;
+    if (!FHost || !FHost->ReportInput(variant, texts))
+        return QString();
+    const TNumberForm form{FPrecision, SemilogarithmicForm()};
+    return MakeFigureReport(variant, texts, form, LanguageText, ReadPresetDensity()).Text();
 }
 
 void TFrameResults::SavePrecision() {

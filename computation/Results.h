@@ -74,6 +74,11 @@ public:
 
     QMenu* Menu() const { return FMenu; }
 
+    // The report of the host's figure (the menu item "Copy report"): the solid, its
+    // entries and every quantity, in the panel's precision and number form and the
+    // active language; empty when the host has no entries to report.
+    QString ReportText() const;
+
 protected:
     void contextMenuEvent(QContextMenuEvent* AEvent) override;
     void resizeEvent(QResizeEvent* AEvent) override;
@@ -119,6 +124,7 @@ private:
     QMenu* FMenu;
     QAction* MCopyVolumeToClipboard;
     QAction* MCopyAreaToClipboard;
+    QAction* MCopyReportToClipboard;
     QAction* MBasicForm;
     QAction* MSemilogarithmicForm;
     QAction* MPrecision2;

@@ -1,6 +1,7 @@
 // Start-up: the language manager first, then the named mutex, the application
 // title and the main window; the mutex is released at the end.
 #include "Application.h"
+#include "CommandLine.h"
 #include "LanguageSupport.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -42,6 +43,10 @@ protected:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Calculation from the command line: no display, no window, no instance lock.
+    if (IsCommandLineCall(argc, argv))
+        return RunCommandLine(argc, argv);
+
     TApplication app(argc, argv);
     SetDecimalSeparatorProvider(SystemDecimalSeparator);
     QApplication::setStyle(new TKavorinStyle);

@@ -361,14 +361,15 @@ void TestResults::menuCaptions() {
         names << item->objectName();
         texts << item->text();
     }
-    QCOMPARE(names,
-             (QStringList{"MCopyVolumeToClipboard", "MCopyAreaToClipboard", "Cara1", "MBasicForm",
-                          "MSemilogarithmicForm", "Cara2", "MPrecision2", "MPrecision3",
-                          "MPrecision14", "MCustomPrecision", "Cara3", "MMassCalculation"}));
-    QCOMPARE(texts, (QStringList{"Copy volume to clipboard", "Copy surface area to clipboard", "",
-                                 "Basic form", "Semilogarithmic form", "", "Precision: 2",
-                                 "Precision: 3", "Precision: 14 (full)", "Custom precision...", "",
-                                 "Mass calculation..."}));
+    QCOMPARE(names, (QStringList{"MCopyVolumeToClipboard", "MCopyAreaToClipboard",
+                                 "MCopyReportToClipboard", "Cara1", "MBasicForm",
+                                 "MSemilogarithmicForm", "Cara2", "MPrecision2", "MPrecision3",
+                                 "MPrecision14", "MCustomPrecision", "Cara3", "MMassCalculation"}));
+    QCOMPARE(texts,
+             (QStringList{"Copy volume to clipboard", "Copy surface area to clipboard",
+                          "Copy report to clipboard", "", "Basic form", "Semilogarithmic form", "",
+                          "Precision: 2", "Precision: 3", "Precision: 14 (full)",
+                          "Custom precision...", "", "Mass calculation..."}));
     QCOMPARE(menu->findChild<QAction*>("MMassCalculation")->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_M));
 }

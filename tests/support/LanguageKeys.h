@@ -214,6 +214,33 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"Accessibility", "TruncatedPyramid_Side"},
     {"Accessibility", "sSpinner"},
     {"Accessibility", "sOptionsMenu"},
+
+    // The report of a figure: the results panel's menu item, the names of volume and area.
+    {"Report", "MCopyReportToClipboard"},
+    {"Report", "sVolume"},
+    {"Report", "sSurfaceArea"},
+
+    // Calculation from the command line: its messages, the list's mark of a page's starting
+    // variant and the help text.
+    {"CommandLine", "sUnknownOption"},
+    {"CommandLine", "sMissingSolid"},
+    {"CommandLine", "sUnknownSolid"},
+    {"CommandLine", "sUnknownVariant"},
+    {"CommandLine", "sMissingVariant"},
+    {"CommandLine", "sNotAnEntry"},
+    {"CommandLine", "sUnknownEntry"},
+    {"CommandLine", "sRepeatedEntry"},
+    {"CommandLine", "sOnlyOneOf"},
+    {"CommandLine", "sMissingEntry"},
+    {"CommandLine", "sNotANumber"},
+    {"CommandLine", "sNotAWholeNumber"},
+    {"CommandLine", "sNotPositive"},
+    {"CommandLine", "sInvalidFigure"},
+    {"CommandLine", "sBadPrecision"},
+    {"CommandLine", "sBadDensity"},
+    {"CommandLine", "sCalculationFailed"},
+    {"CommandLine", "sDefaultVariant"},
+    {"CommandLine", "sHelp"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);

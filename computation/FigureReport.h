@@ -1,0 +1,89 @@
+// A solid calculated from the texts of its entries, and its report: every entry
+// with its caption and text, the volume, the surface area, the supplementary rows
+// and the mass, each value written as the computation window writes it. Nothing
+// here needs a window: the results panel's "Copy report" and the command-line
+// calculator both read a figure this way.
+//
+//     TEntryTexts texts;
+//     texts[enCone_R] = "3";
+//     texts[enCone_V] = "4";
+//     const TFigureReport report = MakeFigureReport(vaCone, texts, {2, false}, LanguageText);
+//     report.Text(); // "Cone", "Radius of base (r): 3", ..., "Volume (V): 37.70", ...
+#pragma once
+
+#include "MathFunctions.h"
+#include "PageTexts.h"
+#include "ResultState.h"
+#include "SolidHandlers.h"
+#include "SolidPages.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// The text of every entry by entry, as typed; a choice's text is its chosen item
+// ("a", "b"), empty while none is chosen. Entries a variant does not show are not read.
+using TEntryTexts = std::array<QString, EntryCount>;
+
+// The preset density of the settings ("UsePresetDensity", "PresetDensity").
+struct TPresetDensity {
+    bool Use = false;     // a density is preset and readable
+    Extended Value = 0;   // the density, when Use
+    bool Refused = false; // zero or below: the mass row shows "sInvalidDensity"
+};
+TPresetDensity ReadPresetDensity();
+
+// How one entry's text reads in a variant, as the computation window reads it.
+TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue);
+
+// Reads the entries AVariant shows from their texts and calculates the solid: the
+// state of the readings when they are not all valid ("---", "Input error", "n > 2"),
+// else what CalculateSolid gives.
+TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts);
+
+// The draft letters of an entry as shown beside it: glyph and subscript ("r1", "ρ");
+// a letter filled by a choice takes AChosen as its glyph.
+QString PlaceLetters(const TEntryPlace& APlace, const QString& AChosen = QString());
+
+// The solid's name (the main window's button) and, on a page with variant
+// controls, the variant as its control shows it ("Base: square", "Tetrahedron").
+QString SolidName(TPage APage, const TTextLookup& ALookup);
+QString VariantName(TVariant AVariant, const TTextLookup& ALookup);
+
+// A value written as the results panel shows it: the basic form, or mantissa,
+// "x10" and exponent ("1.23 x10^5", "1.25 x10"); a value that is not finite is
+// "Input error".
+QString ResultValueText(Extended AValue, const TNumberForm& AForm);
+
+// One line of a report: a name and its value's text; Value holds the number
+// behind the text, absent for an entry's text or a state text.
+struct TReportLine {
+    QString Id; // a name for programs: "volume", "area", "mass", a row's key and letters
+    QString Name;
+    QString Text;
+    std::optional<Extended> Value;
+};
+
+struct TFigureReport {
+    TVariant Variant = VariantCount;
+    QString Solid;       // the solid's name
+    QString VariantText; // empty on a page without variant controls
+    std::vector<TReportLine> Entries;
+    TResultState State = rsNespocitano;
+    // Volume and surface area (their values, or the state's text on both), then,
+    // when the entries give a figure, every supplementary row and the mass.
+    std::vector<TReportLine> Quantities;
+
+    // The report as plain text, one line each: the solid, the entries, the quantities.
+    QString Text() const;
+};
+
+// Calculates AVariant's solid from ATexts and reports it in the texts ALookup gives.
+TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
+                               const TNumberForm& AForm, const TTextLookup& ALookup,
+                               const TPresetDensity& ADensity = {});
+
+// The language file section of the report's own texts.
+inline constexpr const char* ReportSection = "Report";

@@ -1,0 +1,466 @@
+#include "CommandLine.h"
+
+#include "FigureReport.h"
+#include "LanguageSupport.h"
+#include "NumberParsing.h"
+#include "PageTexts.h"
+#include "Settings.h"
+#include "SolidFigures.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <map>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr const char* Section = "CommandLine";
+
+const char* const SolidNames[] = {
+    "cube",
+    "block",
+    "sphere",
+    "cone",
+    "cylinder",
+    "pyramid",
+    "prism",
+    "truncated-cone",
+    "truncated-pyramid",
+    "tank",
+    "spherical-segment",
+    "spherical-sector",
+    "spherical-frustum",
+};
+static_assert(std::size(SolidNames) == PageCount, "one name per page");
+
+QString Text(const char* AKey) {
+    return LanguageText(QLatin1String(Section), QLatin1String(AKey));
+}
+
+// A language text as a terminal shows it: line breaks without carriage returns.
+QString TerminalText(QString AText) {
+    return AText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QTextStream& Out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& Err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// A wrong argument: the message names what is wrong; the exit status is 2.
+struct TArgumentError {
+    QString Message;
+};
+
+[[noreturn]] void Fail(const char* AKey, const QString& AWhat = QString()) {
+    QString message = Text(AKey);
+    if (!AWhat.isEmpty())
+        message += QStringLiteral(": ") + AWhat;
+    throw TArgumentError{message};
+}
+
+QString Glyph(const char* AGlyph) {
+    if (!AGlyph)
+        return QString();
+    if (std::strcmp(AGlyph, Rho) == 0)
+        return QStringLiteral("rho");
+    return QString::fromUtf8(AGlyph);
+}
+
+TVariant FindVariant(TPage APage, const QString& AName) {
+    for (TVariant variant : PageDesc(APage).Variants)
+        if (!CommandLineVariantName(variant).isEmpty() && CommandLineVariantName(variant) == AName)
+            return variant;
+    return VariantCount;
+}
+
+QStringList VariantNames(TPage APage) {
+    QStringList names;
+    for (TVariant variant : PageDesc(APage).Variants)
+        if (!CommandLineVariantName(variant).isEmpty())
+            names << CommandLineVariantName(variant);
+    return names;
+}
+
+// What the options choose.
+struct TOptions {
+    bool Calc = false, List = false, Help = false, Json = false;
+    std::optional<bool> Semilogarithmic;
+    std::optional<int> Precision;
+    std::optional<Extended> Density;
+    QStringList Positional; // after --calc: solid, variant, entries
+};
+
+TOptions ReadOptions(const QStringList& AArguments) {
+    TOptions options;
+    for (int i = 0; i < AArguments.size(); ++i) {
+        const QString& argument = AArguments.at(i);
+        if (!argument.startsWith(QLatin1String("--")) && argument != QLatin1String("-h")) {
+            options.Positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--calc")) {
+            options.Calc = true;
+        } else if (argument == QLatin1String("--list")) {
+            options.List = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.Help = true;
+        } else if (argument == QLatin1String("--json")) {
+            options.Json = true;
+        } else if (argument == QLatin1String("--semilog")) {
+            options.Semilogarithmic = true;
+        } else if (argument == QLatin1String("--basic")) {
+            options.Semilogarithmic = false;
+        } else if (argument == QLatin1String("--precision")) {
+            long long precision = -1;
+            if (i + 1 >= AArguments.size() || !TryTextToInteger(AArguments.at(i + 1), precision) ||
+                precision < 0 || precision > 14)
+                Fail("sBadPrecision", AArguments.value(i + 1));
+            options.Precision = int(precision);
+            ++i;
+        } else if (argument == QLatin1String("--density")) {
+            Extended density = 0;
+            if (i + 1 >= AArguments.size() || !TryTextToExtended(AArguments.at(i + 1), density) ||
+                !std::isfinite(density) || density <= 0)
+                Fail("sBadDensity", AArguments.value(i + 1));
+            options.Density = density;
+            ++i;
+        } else {
+            Fail("sUnknownOption", argument);
+        }
+    }
+    if (!options.Calc && !options.Positional.isEmpty())
+        Fail("sUnknownOption", options.Positional.first());
+    return options;
+}
+
+void PrintHelp() {
+    Out() << TerminalText(Text("sHelp")) << '\n';
+}
+
+void PrintList() {
+    const auto column = [](const QString& AName, int AIndent) {
+        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(22 - AIndent) +
+               QLatin1Char(' ');
+    };
+    const auto printEntries = [&](TVariant AVariant, int AIndent) {
+        for (const TCommandLineEntry& entry : CommandLineEntries(AVariant)) {
+            const TEntryPlace* place = PlaceOf(AVariant, entry.Entry);
+            const QString caption =
+                entry.Choice != enNone
+                    ? ComposeText(place->Caption, LanguageText, &entry.ChoiceItem)
+                    : ComposeText(place->Caption, LanguageText);
+            Out() << column(entry.Name, AIndent) << caption << '\n';
+        }
+    };
+    for (int p = 0; p < PageCount; ++p) {
+        const TPage page = TPage(p);
+        const TPageDesc& desc = PageDesc(page);
+        Out() << column(CommandLineSolidName(page), 0) << SolidName(page, LanguageText) << '\n';
+        if (desc.Controls.empty()) {
+            printEntries(desc.StartVariant, 4);
+            continue;
+        }
+        for (TVariant variant : desc.Variants) {
+            if (CommandLineVariantName(variant).isEmpty())
+                continue;
+            QString name = VariantName(variant, LanguageText);
+            if (variant == desc.StartVariant)
+                name += QStringLiteral(" (") + Text("sDefaultVariant") + QLatin1Char(')');
+            Out() << column(CommandLineVariantName(variant), 2) << name << '\n';
+            printEntries(variant, 4);
+        }
+    }
+}
+
+QJsonValue JsonNumber(const std::optional<Extended>& AValue) {
+    if (!AValue || !std::isfinite(*AValue))
+        return QJsonValue(QJsonValue::Null);
+    return QJsonValue(double(*AValue));
+}
+
+int Calculate(const TOptions& AOptions) {
+    QStringList positional = AOptions.Positional;
+    if (positional.isEmpty())
+        Fail("sMissingSolid");
+    const QString solid = positional.takeFirst();
+    TPage page = PageCount;
+    for (int p = 0; p < PageCount; ++p)
+        if (CommandLineSolidName(TPage(p)) == solid)
+            page = TPage(p);
+    if (page == PageCount)
+        Fail("sUnknownSolid", solid);
+
+    // The variant: named next, or the page's own when the page starts in one.
+    TVariant variant = PageDesc(page).StartVariant;
+    if (!positional.isEmpty() && !positional.first().contains(QLatin1Char('='))) {
+        const QString name = positional.takeFirst();
+        variant = FindVariant(page, name);
+        if (variant == VariantCount) {
+            if (VariantNames(page).isEmpty())
+                Fail("sNotAnEntry", name);
+            Fail("sUnknownVariant", name + QStringLiteral(" (") +
+                                        VariantNames(page).join(QStringLiteral(", ")) +
+                                        QLatin1Char(')'));
+        }
+    }
+    if (VariantDesc(variant).Entries.empty())
+        Fail("sMissingVariant", VariantNames(page).join(QStringLiteral(", ")));
+
+    const std::vector<TCommandLineEntry> entries = CommandLineEntries(variant);
+    TEntryTexts texts;
+    std::map<int, QString> given; // by entry: the name that gave it
+    QStringList order;
+    for (const QString& argument : positional) {
+        const int equal = argument.indexOf(QLatin1Char('='));
+        if (equal <= 0)
+            Fail("sNotAnEntry", argument);
+        const QString name = argument.left(equal);
+        const QString value = argument.mid(equal + 1);
+        const TCommandLineEntry* entry = nullptr;
+        for (const TCommandLineEntry& candidate : entries)
+            if (candidate.Name == name)
+                entry = &candidate;
+        if (!entry)
+            Fail("sUnknownEntry", name);
+        const auto previous = given.find(entry->Entry);
+        if (previous != given.end()) {
+            if (previous->second == name)
+                Fail("sRepeatedEntry", name);
+            Fail("sOnlyOneOf", previous->second + QStringLiteral(", ") + name);
+        }
+        given[entry->Entry] = name;
+        texts[entry->Entry] = value;
+        if (entry->Choice != enNone)
+            texts[entry->Choice] = entry->ChoiceItem;
+    }
+    // Every entry the variant shows: each one named, or fixed by the variant.
+    for (const TEntryPlace& place : VariantDesc(variant).Entries) {
+        if (place.FixedCount > 0) {
+            texts[place.Entry] = QString::number(place.FixedCount);
+            continue;
+        }
+        if (EntryDesc(place.Entry).Kind == ekChoice || given.count(place.Entry))
+            continue;
+        QStringList names;
+        for (const TCommandLineEntry& entry : entries)
+            if (entry.Entry == place.Entry)
+                names << entry.Name;
+        Fail("sMissingEntry", names.join(QStringLiteral(" | ")));
+    }
+    // Each text as its entry reads it; the message names the entry and its text.
+    for (const auto& [entry, name] : given) {
+        const TEntryPlace* place = PlaceOf(variant, TEntry(entry));
+        Extended value = 0;
+        const QString what = name + QLatin1Char('=') + texts[std::size_t(entry)];
+        switch (ReadPlaceText(*place, texts[std::size_t(entry)], value)) {
+        case erValid:
+            break;
+        case erEmpty:
+            Fail("sNotPositive", what);
+        case erUnreadable:
+            Fail(EntryDesc(TEntry(entry)).Kind == ekCount ? "sNotAWholeNumber" : "sNotANumber",
+                 what);
+        case erTooFewSides:
+            Fail("sInvalidFigure",
+                 ResultStateText(rsChyba_N) + QStringLiteral(" (") + what + QLatin1Char(')'));
+        }
+    }
+
+    TNumberForm form;
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        form.Precision =
+            TPrecision(qBound(0, reg.ReadInteger(QString(), QStringLiteral("Precision"), 2), 14));
+        form.Semilogarithmic = reg.ReadInteger(QString(), QStringLiteral("Form"), 0) != 0;
+    }
+    if (AOptions.Precision)
+        form.Precision = TPrecision(*AOptions.Precision);
+    if (AOptions.Semilogarithmic)
+        form.Semilogarithmic = *AOptions.Semilogarithmic;
+    TPresetDensity density = ReadPresetDensity();
+    if (AOptions.Density)
+        density = {true, *AOptions.Density, false};
+
+    TFigureReport report;
+    try {
+        report = MakeFigureReport(variant, texts, form, LanguageText, density);
+    } catch (const std::exception& e) {
+        Fail("sCalculationFailed", QString::fromLocal8Bit(e.what()).simplified());
+    }
+    if (report.State != rsSpocitano)
+        Fail("sInvalidFigure", ResultStateText(report.State));
+
+    if (AOptions.Json) {
+        QJsonObject root;
+        root.insert(QStringLiteral("solid"), solid);
+        root.insert(QStringLiteral("variant"), CommandLineVariantName(variant));
+        root.insert(QStringLiteral("name"), report.Solid);
+        root.insert(QStringLiteral("variantName"), report.VariantText);
+        QJsonObject entryTexts;
+        for (const auto& [entry, name] : given)
+            entryTexts.insert(name, texts[std::size_t(entry)]);
+        root.insert(QStringLiteral("entries"), entryTexts);
+        root.insert(QStringLiteral("precision"), int(form.Precision));
+        root.insert(QStringLiteral("semilogarithmic"), form.Semilogarithmic);
+        QJsonArray quantities;
+        for (const TReportLine& line : report.Quantities) {
+            QJsonObject quantity;
+            quantity.insert(QStringLiteral("id"), line.Id);
+            quantity.insert(QStringLiteral("name"), line.Name);
+            quantity.insert(QStringLiteral("value"), JsonNumber(line.Value));
+            quantity.insert(QStringLiteral("text"), line.Text);
+            quantities.append(quantity);
+        }
+        root.insert(QStringLiteral("quantities"), quantities);
+        Out() << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+        return 0;
+    }
+    for (const TReportLine& line : report.Quantities)
+        Out() << line.Name << ": " << line.Text << '\n';
+    return 0;
+}
+
+} // namespace
+
+QString CommandLineSolidName(TPage APage) {
+    return QLatin1String(SolidNames[APage]);
+}
+
+QString CommandLineVariantName(TVariant AVariant) {
+    switch (AVariant) {
+    case vaPyramid_Tetrahedron:
+        return QStringLiteral("tetrahedron");
+    case vaPyramid_Square:
+    case vaTruncatedPyramid_Square:
+        return QStringLiteral("square");
+    case vaPyramid_Rectangle:
+    case vaTruncatedPyramid_Rectangle:
+        return QStringLiteral("rectangle");
+    case vaPyramid_EquilateralTriangle:
+    case vaPrism_Triangle:
+    case vaTruncatedPyramid_EquilateralTriangle:
+        return QStringLiteral("triangle");
+    case vaPyramid_NAngle:
+    case vaPrism_NAngle:
+    case vaTruncatedPyramid_NAngle:
+        return QStringLiteral("ngon");
+    case vaPrism_CircularRing:
+        return QStringLiteral("ring");
+    case vaSphericalSegment_RadiusOfSegment:
+        return QStringLiteral("segment");
+    case vaSphericalSegment_RadiusOfSphere:
+        return QStringLiteral("sphere");
+    default:
+        return QString();
+    }
+}
+
+std::vector<TCommandLineEntry> CommandLineEntries(TVariant AVariant) {
+    // The letters first, one for each item of a choice that fills a letter...
+    std::vector<std::pair<QString, TCommandLineEntry>> lettered;
+    for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
+        if (!place.Caption.Key || place.FixedCount > 0)
+            continue;
+        const QString subscript = QString::fromUtf8(place.Letter.Subscript);
+        if (place.ChosenBy != enNone) {
+            for (const char* item : EntryDesc(place.ChosenBy).Items)
+                lettered.push_back({QLatin1String(item),
+                                    {subscript, place.Entry, place.ChosenBy, QLatin1String(item)}});
+        } else {
+            lettered.push_back(
+                {Glyph(place.Letter.Glyph), {subscript, place.Entry, enNone, QString()}});
+        }
+    }
+    // ...then the subscript where a letter stands for more than one entry.
+    std::vector<TCommandLineEntry> entries;
+    for (const auto& [letter, entry] : lettered) {
+        int count = 0;
+        for (const auto& other : lettered)
+            count += other.first == letter ? 1 : 0;
+        TCommandLineEntry named = entry;
+        named.Name = count > 1 ? letter + entry.Name : letter;
+        entries.push_back(named);
+    }
+    return entries;
+}
+
+bool IsCommandLineCall(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--calc", "--list", "--help", "-h"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+int RunCommandLine(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // A windowed program has no console of its own: write to the one it was started from.
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        FILE* stream = nullptr;
+#ifdef _MSC_VER
+        freopen_s(&stream, "CONOUT$", "w", stdout);
+        freopen_s(&stream, "CONOUT$", "w", stderr);
+#else
+        stream = std::freopen("CONOUT$", "w", stdout);
+        stream = std::freopen("CONOUT$", "w", stderr);
+#endif
+        (void)stream;
+    }
+#endif
+    QCoreApplication app(argc, argv);
+    SetDecimalSeparatorProvider(SystemDecimalSeparator);
+
+    TLanguageEnvironment environment;
+    environment.ShowError = [](const QString& AText) {
+        Err() << TerminalText(AText).simplified() << '\n';
+    };
+    auto languages = std::make_unique<TLanguages>(
+        SettingsKeys::Program, SettingsKeys::SettingsSection, true, std::move(environment));
+    if (languages->StartUpFailed())
+        return 1;
+    Languages = languages.get();
+    struct TForget {
+        ~TForget() { Languages = nullptr; }
+    } forget;
+
+    // Whatever the outcome, everything written reaches the terminal before the program ends.
+    struct TFlush {
+        ~TFlush() {
+            Out().flush();
+            Err().flush();
+        }
+    } flush;
+    try {
+        const TOptions options = ReadOptions(app.arguments().mid(1));
+        if (options.Help) {
+            PrintHelp();
+            return 0;
+        }
+        if (options.List) {
+            PrintList();
+            return 0;
+        }
+        return Calculate(options);
+    } catch (const TArgumentError& error) {
+        Err() << "Kavorin: " << error.Message << '\n';
+        return 2;
+    }
+}

@@ -1,0 +1,608 @@
+// The command-line calculator, run as the user runs it: the built executable in a
+// process without a display, with its own home and settings folder. Its output is
+// compared with the calculation of the same figure from the entries' values.
+#include "CommandLine.h"
+#include "GuiTestFixture.h"
+#include "LanguageSupport.h"
+#include "MathFunctions.h"
+#include "SeparatorGuard.h"
+#include "SolidFigures.h"
+#include "SolidHandlers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// Entry values as "Cone_R=3": the entry's control name and its value.
+using TValues = QStringList;
+
+struct TRun {
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+TEntry EntryNamed(const QString& AName) {
+    for (int e = 0; e < EntryCount; ++e)
+        if (QLatin1String(EntryDesc(TEntry(e)).Name) == AName)
+            return TEntry(e);
+    return enNone;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void matchesTheCalculation_data();
+    void matchesTheCalculation();
+    void plainLinesInTheLanguage_data();
+    void plainLinesInTheLanguage();
+    void numberText_data();
+    void numberText();
+    void errors_data();
+    void errors();
+    void listNamesEveryVariantAndEntry();
+    void helpExplains_data();
+    void helpExplains();
+    void leavesTheSettingsAlone();
+    void regionalSettings_data();
+    void regionalSettings();
+    void namesAreUniqueInEveryVariant();
+
+private:
+    // Runs the executable with AArguments; ASettings go into the settings file first.
+    TRun Run(const QStringList& AArguments, const QString& ASettings = QString(),
+             const QString& ALocale = QStringLiteral("C.UTF-8"));
+
+    QTemporaryDir FHome;
+};
+
+void TestCommandLine::initTestCase() {
+    QVERIFY(FHome.isValid());
+    QVERIFY(QFileInfo::exists(QStringLiteral(KAVORIN_EXECUTABLE)));
+}
+
+TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASettings,
+                          const QString& ALocale) {
+    const QString config = FHome.filePath(QStringLiteral(".config"));
+    QDir(config).removeRecursively();
+    QDir().mkpath(config + QStringLiteral("/Ternwick"));
+    if (!ASettings.isEmpty()) {
+        QFile file(config + QStringLiteral("/Ternwick/Kavorin.conf"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(ASettings.toUtf8());
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No display of any kind: the calculator must not need one. The language comes from
+    // the settings or the locale alone.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("HOME"), FHome.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QStringLiteral("LC_ALL"), ALocale);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KAVORIN_EXECUTABLE), AArguments);
+    TRun run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = QString::fromUtf8(process.readAllStandardOutput());
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// --- Every page and variant against the calculation -------------------------------------
+
+void TestCommandLine::matchesTheCalculation_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<TValues>("values");
+    QTest::addColumn<double>("volume");
+    const Extended Pi = std::acos(-1.0L);
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        TVariant Variant;
+        TValues Values;
+        Extended Volume; // from the solid's closed form
+    } cases[] = {
+        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L},
+        {"block",
+         {"block", "a=2", "b=3.5", "c=4"},
+         vaBlock,
+         {"Block_A=2", "Block_B=3.5", "Block_C=4"},
+         28.0L},
+        {"sphere diameter", {"sphere", "r=*10"}, vaSphere, {"Sphere_R=5"}, 4.0L / 3 * Pi * 125},
+        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi},
+        {"cylinder",
+         {"cylinder", "v=2", "r=1.5"},
+         vaCylinder,
+         {"Cylinder_R=1.5", "Cylinder_V=2"},
+         4.5L * Pi},
+        {"pyramid tetrahedron",
+         {"pyramid", "tetrahedron", "a=2"},
+         vaPyramid_Tetrahedron,
+         {"Pyramid_A=2"},
+         8 / (6 * std::sqrt(2.0L))},
+        {"pyramid square",
+         {"pyramid", "square", "a=2", "v=3"},
+         vaPyramid_Square,
+         {"Pyramid_N=4", "Pyramid_A=2", "Pyramid_V=3"},
+         4.0L},
+        {"pyramid rectangle",
+         {"pyramid", "rectangle", "a=2", "b=3", "v=4"},
+         vaPyramid_Rectangle,
+         {"Pyramid_A=2", "Pyramid_B=3", "Pyramid_V=4"},
+         8.0L},
+        {"pyramid triangle",
+         {"pyramid", "triangle", "a=2", "v=3"},
+         vaPyramid_EquilateralTriangle,
+         {"Pyramid_N=3", "Pyramid_A=2", "Pyramid_V=3"},
+         std::sqrt(3.0L)},
+        {"pyramid ngon",
+         {"pyramid", "ngon", "n=7", "a=2", "v=3"},
+         vaPyramid_NAngle,
+         {"Pyramid_N=7", "Pyramid_A=2", "Pyramid_V=3"},
+         7 / std::tan(Pi / 7)},
+        {"prism triangle",
+         {"prism", "triangle", "a=3", "b=4", "c=5", "v=6"},
+         vaPrism_Triangle,
+         {"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=6"},
+         36.0L},
+        {"prism ngon",
+         {"prism", "ngon", "n=6", "a=2", "v=3"},
+         vaPrism_NAngle,
+         {"Prism_N=6", "Prism_E3=2", "Prism_V=3"},
+         18 * std::sqrt(3.0L)},
+        {"prism ring",
+         {"prism", "ring", "r1=3", "r2=2", "v=5"},
+         vaPrism_CircularRing,
+         {"Prism_E2=3", "Prism_E3=2", "Prism_V=5"},
+         25 * Pi},
+        {"truncated cone",
+         {"truncated-cone", "r2=1", "r1=2", "v=3"},
+         vaTruncatedCone,
+         {"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"},
+         7 * Pi},
+        {"truncated pyramid square",
+         {"truncated-pyramid", "square", "a2=1", "a1=2", "v=3"},
+         vaTruncatedPyramid_Square,
+         {"TruncatedPyramid_N=4", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
+          "TruncatedPyramid_V=3"},
+         7.0L},
+        {"truncated pyramid rectangle a1",
+         {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "a1=3", "v=4"},
+         vaTruncatedPyramid_Rectangle,
+         {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=0",
+          "TruncatedPyramid_E3=3", "TruncatedPyramid_V=4"},
+         4.0L / 3 * 26},
+        {"truncated pyramid rectangle b1",
+         {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "b1=5", "v=4"},
+         vaTruncatedPyramid_Rectangle,
+         {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=1",
+          "TruncatedPyramid_E3=5", "TruncatedPyramid_V=4"},
+         26.0L},
+        {"truncated pyramid triangle",
+         {"truncated-pyramid", "triangle", "a2=1", "a1=2", "v=3"},
+         vaTruncatedPyramid_EquilateralTriangle,
+         {"TruncatedPyramid_N=3", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
+          "TruncatedPyramid_V=3"},
+         1.75L * std::sqrt(3.0L)},
+        {"truncated pyramid ngon",
+         {"truncated-pyramid", "ngon", "n=5", "a2=1", "a1=2", "v=3"},
+         vaTruncatedPyramid_NAngle,
+         {"TruncatedPyramid_N=5", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
+          "TruncatedPyramid_V=3"},
+         7 * 5 / (4 * std::tan(Pi / 5))},
+        {"tank",
+         {"tank", "r=1", "h=0.5", "d=6"},
+         vaCylindricalTank,
+         {"CylindricalTank_R=1", "CylindricalTank_H=0.5", "CylindricalTank_D=6"},
+         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L))},
+        {"spherical segment by default",
+         {"spherical-segment", "rho=3", "v=1"},
+         vaSphericalSegment_RadiusOfSegment,
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         28 * Pi / 6},
+        {"spherical segment of segment",
+         {"spherical-segment", "segment", "rho=3", "v=1"},
+         vaSphericalSegment_RadiusOfSegment,
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         28 * Pi / 6},
+        {"spherical segment of sphere",
+         {"spherical-segment", "sphere", "r=3", "v=1"},
+         vaSphericalSegment_RadiusOfSphere,
+         {"SphericalSegment_R=3", "SphericalSegment_V=1"},
+         8 * Pi / 3},
+        {"spherical sector",
+         {"spherical-sector", "rho=3", "v=1"},
+         vaSphericalSector,
+         {"SphericalSector_Ro=3", "SphericalSector_V=1"},
+         50 * Pi / 3},
+        {"spherical frustum",
+         {"spherical-frustum", "rho2=2", "rho1=3", "v=1"},
+         vaSphericalFrustum,
+         {"SphericalFrustum_Ro2=2", "SphericalFrustum_Ro1=3", "SphericalFrustum_V=1"},
+         40 * Pi / 6},
+    };
+    for (const auto& c : cases)
+        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume);
+}
+
+// The JSON output holds, for every variant of every page, the volume, the area and
+// every supplementary value of the figure that the same values give, to the last
+// digit a double keeps, and each value's text at the asked precision.
+void TestCommandLine::matchesTheCalculation() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, variant);
+    QFETCH(TValues, values);
+    QFETCH(double, volume);
+
+    TEntryValues entries;
+    for (const QString& value : values) {
+        const TEntry entry = EntryNamed(value.section(QLatin1Char('='), 0, 0));
+        QVERIFY2(entry != enNone, qPrintable(value));
+        entries.Set(entry, value.section(QLatin1Char('='), 1).toDouble());
+    }
+    const TSolidResult expected = CalculateSolid(TVariant(variant), entries);
+    QVERIFY(expected.Figure);
+
+    const TRun run =
+        Run(QStringList{QStringLiteral("--calc")} + arguments +
+            QStringList{QStringLiteral("--json"), QStringLiteral("--precision"),
+                        QStringLiteral("6"), QStringLiteral("--density"), QStringLiteral("2.5")});
+    QVERIFY2(run.ExitCode == 0, qPrintable(run.Err));
+    QVERIFY(run.Err.isEmpty());
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.Out.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonObject root = document.object();
+    QCOMPARE(root.value(QStringLiteral("solid")).toString(), arguments.first());
+    QCOMPARE(root.value(QStringLiteral("precision")).toInt(), 6);
+
+    std::vector<std::pair<QString, Extended>> wanted = {
+        {QStringLiteral("volume"), expected.Figure->Volume()},
+        {QStringLiteral("area"), expected.Figure->Area()}};
+    for (const TSupplementaryValue& value : expected.SupplementaryValues)
+        wanted.push_back({QString(), value.Value});
+    wanted.push_back({QStringLiteral("mass"), expected.Figure->Mass(2.5L)});
+
+    // The solid's own closed form, apart from any code of the program.
+    QVERIFY2(std::fabs(double(expected.Figure->Volume()) - volume) <= 1e-14 * volume,
+             qPrintable(QString::number(double(expected.Figure->Volume()), 'g', 17)));
+
+    const QJsonArray quantities = root.value(QStringLiteral("quantities")).toArray();
+    QCOMPARE(quantities.size(), qsizetype(wanted.size()));
+    const TSeparatorGuard separator('.');
+    for (qsizetype i = 0; i < quantities.size(); ++i) {
+        const QJsonObject quantity = quantities.at(i).toObject();
+        const QString id = quantity.value(QStringLiteral("id")).toString();
+        if (!wanted[std::size_t(i)].first.isEmpty())
+            QCOMPARE(id, wanted[std::size_t(i)].first);
+        const Extended value = wanted[std::size_t(i)].second;
+        const double shown = quantity.value(QStringLiteral("value")).toDouble();
+        QVERIFY2(std::fabs(shown - double(value)) <= 1e-15 * std::fabs(double(value)),
+                 qPrintable(id));
+        QCOMPARE(quantity.value(QStringLiteral("text")).toString(),
+                 QString::fromStdString(RoundToStr(6, true, value)));
+    }
+}
+
+// --- Plain lines, languages, number text ----------------------------------------------------
+
+void TestCommandLine::plainLinesInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "English"
+                             << "Volume (V): 37.70\nSurface area (S): 75.40\nSlant height: 5.00\n"
+                                "Area of base: 28.27\nArea of lateral surface: 47.12\n";
+    QTest::newRow("Czech") << "Czech"
+                           << "Objem (V): 37.70\nPovrch (S): 75.40\nDélka strany: 5.00\n"
+                              "Obsah podstavy: 28.27\nObsah pláště: 47.12\n";
+}
+
+void TestCommandLine::plainLinesInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, expected);
+    const TRun run = Run({QStringLiteral("--calc"), QStringLiteral("cone"), QStringLiteral("r=3"),
+                          QStringLiteral("v=4")},
+                         QStringLiteral("[Settings]\nLanguage=") + language + QLatin1Char('\n'));
+    QCOMPARE(run.ExitCode, 0);
+    // The names are the supplementary data window's, in the stored language.
+    GuiTest::TLanguageSandbox languages(language);
+    QStringList lines = expected.split(QLatin1Char('\n'));
+    lines[2] =
+        LanguageText(QStringLiteral("TFormSupplementaryData"), QStringLiteral("sSlantHeight")) +
+        QStringLiteral(": 5.00");
+    lines[3] =
+        LanguageText(QStringLiteral("TFormSupplementaryData"), QStringLiteral("sAreaOfBase")) +
+        QStringLiteral(": 28.27");
+    lines[4] = LanguageText(QStringLiteral("TFormSupplementaryData"),
+                            QStringLiteral("sAreaOfLateralSurface")) +
+               QStringLiteral(": 47.12");
+    QCOMPARE(run.Out, lines.join(QLatin1Char('\n')));
+    if (language == QLatin1String("English"))
+        QCOMPARE(run.Out, expected);
+}
+
+void TestCommandLine::numberText_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("volumeLine");
+    // Options over the stored settings, stored settings over the defaults.
+    QTest::newRow("stored precision") << QStringList{"cube", "a=3"} << "[Settings]\nPrecision=4\n"
+                                      << "Volume (V): 27.0000";
+    QTest::newRow("option over stored precision")
+        << QStringList{"cube", "a=3", "--precision", "0"} << "[Settings]\nPrecision=4\n"
+        << "Volume (V): 27";
+    QTest::newRow("semilog option") << QStringList{"cube", "a=3", "--semilog"} << ""
+                                    << "Volume (V): 2.70 x10";
+    QTest::newRow("stored semilog") << QStringList{"cube", "a=10"} << "[Settings]\nForm=1\n"
+                                    << "Volume (V): 1.00 x10^3";
+    QTest::newRow("basic over stored semilog")
+        << QStringList{"cube", "a=10", "--basic"} << "[Settings]\nForm=1\n"
+        << "Volume (V): 1000.00";
+    QTest::newRow("huge value is scientific") << QStringList{"cube", "a=1E10"} << ""
+                                              << "Volume (V): 1.00 x10^30";
+    QTest::newRow("small value") << QStringList{"cube", "a=0.01"} << ""
+                                 << "Volume (V): 1.00 x10^-6";
+    QTest::newRow("preset density gives the mass")
+        << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
+        << "Mass at preset density (7850): 62800.00";
+    QTest::newRow("density option over preset")
+        << QStringList{"cube", "a=2", "--density", "0.5"}
+        << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
+        << "Mass at preset density (0.5): 4.00";
+}
+
+void TestCommandLine::numberText() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, settings);
+    QFETCH(QString, volumeLine);
+    const TRun run = Run(QStringList{QStringLiteral("--calc")} + arguments, settings);
+    QVERIFY2(run.ExitCode == 0, qPrintable(run.Err));
+    QVERIFY2(run.Out.split(QLatin1Char('\n')).contains(volumeLine), qPrintable(run.Out));
+}
+
+// --- Errors ---------------------------------------------------------------------------------
+
+void TestCommandLine::errors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");
+    const QString en = QStringLiteral("English");
+    QTest::newRow("unknown solid") << QStringList{"--calc", "dodecahedron", "a=1"} << en
+                                   << "Kavorin: Unknown solid: dodecahedron";
+    QTest::newRow("no solid") << QStringList{"--calc"} << en
+                              << "Kavorin: No solid is named after --calc";
+    QTest::newRow("variant needed")
+        << QStringList{"--calc", "prism", "a=1"} << en
+        << "Kavorin: The solid needs one of its variants: triangle, ngon, ring";
+    QTest::newRow("unknown variant")
+        << QStringList{"--calc", "pyramid", "hexagon", "a=1"} << en
+        << "Kavorin: Unknown variant of the solid: hexagon (tetrahedron, square, rectangle, "
+           "triangle, ngon)";
+    QTest::newRow("variant of a solid without") << QStringList{"--calc", "cone", "big", "r=1"} << en
+                                                << "Kavorin: Expected an entry as NAME=VALUE: big";
+    QTest::newRow("missing entry")
+        << QStringList{"--calc", "cone", "r=3"} << en << "Kavorin: Missing entry: v";
+    QTest::newRow("missing chosen side")
+        << QStringList{"--calc", "truncated-pyramid", "rectangle", "a2=1", "b2=2", "v=3"} << en
+        << "Kavorin: Missing entry: a1 | b1";
+    QTest::newRow("unknown entry")
+        << QStringList{"--calc", "cone", "r=3", "v=4", "h=1"} << en << "Kavorin: Unknown entry: h";
+    QTest::newRow("fixed count is no entry")
+        << QStringList{"--calc", "pyramid", "square", "n=4", "a=1", "v=1"} << en
+        << "Kavorin: Unknown entry: n";
+    QTest::newRow("entry twice") << QStringList{"--calc", "cone", "r=3", "v=4", "v=5"} << en
+                                 << "Kavorin: Entry given more than once: v";
+    QTest::newRow("both sides") << QStringList{"--calc",    "truncated-pyramid",
+                                               "rectangle", "a2=1",
+                                               "b2=2",      "a1=3",
+                                               "b1=4",      "v=3"}
+                                << en << "Kavorin: Give only one of the entries: a1, b1";
+    QTest::newRow("not a number") << QStringList{"--calc", "cone", "r=three", "v=4"} << en
+                                  << "Kavorin: Not a number: r=three";
+    QTest::newRow("comma in a C locale")
+        << QStringList{"--calc", "cone", "r=3,5", "v=4"} << en << "Kavorin: Not a number: r=3,5";
+    QTest::newRow("diameter of no radius")
+        << QStringList{"--calc", "cone", "r=3", "v=*4"} << en << "Kavorin: Not a number: v=*4";
+    QTest::newRow("negative") << QStringList{"--calc", "cone", "r=3", "v=-4"} << en
+                              << "Kavorin: Not a number: v=-4";
+    QTest::newRow("zero") << QStringList{"--calc", "cone", "r=0", "v=4"} << en
+                          << "Kavorin: Not a number above zero: r=0";
+    QTest::newRow("empty") << QStringList{"--calc", "cone", "r=", "v=4"} << en
+                           << "Kavorin: Not a number above zero: r=";
+    QTest::newRow("count not whole")
+        << QStringList{"--calc", "prism", "ngon", "n=4.5", "a=1", "v=1"} << en
+        << "Kavorin: Not a whole number: n=4.5";
+    QTest::newRow("too few sides") << QStringList{"--calc", "prism", "ngon", "n=2", "a=1", "v=1"}
+                                   << en << "Kavorin: The figure is not valid: n > 2 (n=2)";
+    QTest::newRow("triangle inequality")
+        << QStringList{"--calc", "prism", "triangle", "a=1", "b=1", "c=5", "v=1"} << en
+        << "Kavorin: The figure is not valid: a + b > c ...";
+    QTest::newRow("ring radii") << QStringList{"--calc", "prism", "ring", "r1=1", "r2=2", "v=1"}
+                                << en << "Kavorin: The figure is not valid: r1 > r2";
+    QTest::newRow("equal radii") << QStringList{"--calc", "truncated-cone", "r2=2", "r1=2", "v=1"}
+                                 << en << "Kavorin: The figure is not valid: r1 <> r2";
+    QTest::newRow("equal sides a")
+        << QStringList{"--calc", "truncated-pyramid", "square", "a2=2", "a1=2", "v=1"} << en
+        << "Kavorin: The figure is not valid: a1 <> a2";
+    QTest::newRow("tank overfull") << QStringList{"--calc", "tank", "r=1", "h=3", "d=1"} << en
+                                   << "Kavorin: The figure is not valid: h < 2r";
+    QTest::newRow("segment too high")
+        << QStringList{"--calc", "spherical-segment", "sphere", "r=1", "v=3"} << en
+        << "Kavorin: The figure is not valid: v < 2r";
+    QTest::newRow("precision too large")
+        << QStringList{"--calc", "cone", "r=3", "v=4", "--precision", "15"} << en
+        << "Kavorin: The precision is a whole number from 0 to 14: 15";
+    QTest::newRow("precision missing")
+        << QStringList{"--calc", "cone", "r=3", "v=4", "--precision"} << en
+        << "Kavorin: The precision is a whole number from 0 to 14";
+    QTest::newRow("density zero") << QStringList{"--calc", "cube", "a=1", "--density", "0"} << en
+                                  << "Kavorin: The density is not a number above zero: 0";
+    QTest::newRow("unknown option") << QStringList{"--calc", "cube", "a=1", "--fast"} << en
+                                    << "Kavorin: Unknown option: --fast";
+    QTest::newRow("Czech unknown solid")
+        << QStringList{"--calc", "koule", "r=1"} << QStringLiteral("Czech")
+        << "Kavorin: Neznámé těleso: koule";
+    QTest::newRow("Slovak invalid figure")
+        << QStringList{"--calc", "truncated-cone", "r2=2", "r1=2", "v=1"}
+        << QStringLiteral("Slovak") << "Kavorin: Teleso nie je platné: r1 <> r2";
+}
+
+// One line on standard error naming what is wrong, nothing on standard output, status 2.
+void TestCommandLine::errors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    const TRun run =
+        Run(arguments, QStringLiteral("[Settings]\nLanguage=") + language + QLatin1Char('\n'));
+    QCOMPARE(run.ExitCode, 2);
+    QCOMPARE(run.Err, message + QLatin1Char('\n'));
+    QVERIFY(run.Out.isEmpty());
+}
+
+// --- List and help --------------------------------------------------------------------------
+
+void TestCommandLine::listNamesEveryVariantAndEntry() {
+    const TRun run = Run({QStringLiteral("--list")});
+    QCOMPARE(run.ExitCode, 0);
+    const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Solids at the left, their variants indented by two, the entries by four.
+    QStringList names;
+    for (const QString& line : lines)
+        names << line.left(23).trimmed().prepend(
+            QString(line.indexOf(QRegularExpression(QStringLiteral("[^ ]"))), QLatin1Char(' ')));
+    int at = 0;
+    for (int p = 0; p < PageCount; ++p) {
+        const TPageDesc& page = PageDesc(TPage(p));
+        QCOMPARE(names.value(at++), CommandLineSolidName(TPage(p)));
+        for (TVariant variant : page.Variants) {
+            if (!page.Controls.empty()) {
+                if (CommandLineVariantName(variant).isEmpty())
+                    continue;
+                QCOMPARE(names.value(at++), QStringLiteral("  ") + CommandLineVariantName(variant));
+            }
+            for (const TCommandLineEntry& entry : CommandLineEntries(variant))
+                QCOMPARE(names.value(at++), QStringLiteral("    ") + entry.Name);
+        }
+    }
+    QCOMPARE(at, lines.size());
+}
+
+void TestCommandLine::helpExplains_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("phrase");
+    QTest::newRow("English") << "English"
+                             << "Examples:";
+    QTest::newRow("Czech") << "Czech"
+                           << "Příklady:";
+    QTest::newRow("Slovak") << "Slovak"
+                            << "Príklady:";
+}
+
+void TestCommandLine::helpExplains() {
+    QFETCH(QString, language);
+    QFETCH(QString, phrase);
+    const TRun run = Run({QStringLiteral("--help")},
+                         QStringLiteral("[Settings]\nLanguage=") + language + QLatin1Char('\n'));
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY2(run.Out.contains(phrase), qPrintable(run.Out));
+    QVERIFY(!run.Out.contains(QLatin1Char('\r')));
+    for (const char* option :
+         {"--calc", "--json", "--precision", "--semilog", "--basic", "--density", "--list"})
+        QVERIFY2(run.Out.contains(QLatin1String(option)), option);
+    // Every example in the help runs.
+    for (const QString& line : run.Out.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().startsWith(QLatin1String("Kavorin --calc")))
+            continue;
+        QStringList arguments = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        arguments.removeFirst();
+        // The examples write numbers in the language's form; this run's locale uses a point.
+        arguments.replaceInStrings(QStringLiteral(","), QStringLiteral("."));
+        const TRun example = Run(arguments);
+        QVERIFY2(example.ExitCode == 0, qPrintable(line + QStringLiteral(": ") + example.Err));
+    }
+}
+
+void TestCommandLine::regionalSettings_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("radius");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    // Numbers are read and written with the region's decimal separator; without a stored
+    // language, the region's language is the one chosen.
+    QTest::newRow("Czech comma") << "cs_CZ.UTF-8"
+                                 << "r=1,5" << 0 << "Objem (V): 14,14\nPovrch (S): 32,99\n";
+    QTest::newRow("Czech point") << "cs_CZ.UTF-8"
+                                 << "r=1.5" << 2 << "Kavorin: Není to číslo: r=1.5\n";
+    QTest::newRow("English point")
+        << "en_GB.UTF-8"
+        << "r=1.5" << 0 << "Volume (V): 14.14\nSurface area (S): 32.99\n";
+}
+
+void TestCommandLine::regionalSettings() {
+    QFETCH(QString, locale);
+    QFETCH(QString, radius);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const TRun run =
+        Run({QStringLiteral("--calc"), QStringLiteral("cylinder"), radius, QStringLiteral("v=2")},
+            QString(), locale);
+    QCOMPARE(run.ExitCode, exitCode);
+    QVERIFY2((exitCode == 0 ? run.Out : run.Err).startsWith(output), qPrintable(run.Out + run.Err));
+}
+
+// The calculator reads the settings and writes none: no window position, no lock.
+void TestCommandLine::leavesTheSettingsAlone() {
+    const QString settings = QStringLiteral("[Settings]\nLanguage=English\nPrecision=3\n");
+    const TRun run =
+        Run({QStringLiteral("--calc"), QStringLiteral("cube"), QStringLiteral("a=1")}, settings);
+    QCOMPARE(run.ExitCode, 0);
+    QFile file(FHome.filePath(QStringLiteral(".config/Ternwick/Kavorin.conf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), settings);
+    QCOMPARE(QDir(FHome.filePath(QStringLiteral(".config/Ternwick"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("Kavorin.conf")});
+}
+
+// Within a variant no two entries share a name, and every entry the variant lets the
+// user type has one.
+void TestCommandLine::namesAreUniqueInEveryVariant() {
+    for (int v = 0; v < VariantCount; ++v) {
+        const TVariant variant = TVariant(v);
+        QStringList names;
+        for (const TCommandLineEntry& entry : CommandLineEntries(variant)) {
+            QVERIFY2(!names.contains(entry.Name), qPrintable(entry.Name));
+            QVERIFY2(
+                QRegularExpression(QStringLiteral("^[a-z]+[0-9]?$")).match(entry.Name).hasMatch(),
+                qPrintable(entry.Name));
+            names << entry.Name;
+        }
+        for (const TEntryPlace& place : VariantDesc(variant).Entries) {
+            if (place.FixedCount > 0 || EntryDesc(place.Entry).Kind == ekChoice)
+                continue;
+            bool named = false;
+            for (const TCommandLineEntry& entry : CommandLineEntries(variant))
+                named = named || entry.Entry == place.Entry;
+            QVERIFY2(named, EntryDesc(place.Entry).Name);
+        }
+    }
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_CommandLine.moc"
