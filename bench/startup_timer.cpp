@@ -1,9 +1,9 @@
-// Starts programs alternately, RUNS times each, and prints the medians of their
-// CPU time (user + system), wall time and peak resident memory, and the ratios of
-// the first program's to the second's. Used by bench/startup.sh, which sets the
+// Starts programs in turn, RUNS times each, and prints the medians of their CPU
+// time (user + system), wall time and peak resident memory, and each program's
+// ratios to the last one (the baseline). Used by bench/startup.sh, which sets the
 // environment (offscreen, quit after the first paint, a temporary home folder).
 //
-//     startup_timer RUNS PROGRAM OTHER_PROGRAM
+//     startup_timer RUNS PROGRAM... BASELINE
 //
 // wait4() gives the CPU time to the microsecond; /usr/bin/time rounds it to 10 ms.
 #include <sys/resource.h>
@@ -76,34 +76,37 @@ TMedians Medians(const std::vector<TRun>& ARuns) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM OTHER_PROGRAM\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM... BASELINE\n", argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
-    const char* programs[2] = {argv[2], argv[3]};
-    std::vector<TRun> results[2];
+    const std::vector<const char*> programs(argv + 2, argv + argc);
+    std::vector<std::vector<TRun>> results(programs.size());
     TRun run{};
     // A first start of each fills the file system's cache; it is not counted.
     for (const char* program : programs)
         if (!RunOnce(program, run))
             return 1;
     for (int i = 0; i < runs; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < programs.size(); ++p) {
             if (!RunOnce(programs[p], run))
                 return 1;
             results[p].push_back(run);
         }
-    const TMedians first = Medians(results[0]), second = Medians(results[1]);
-    std::printf("%-14s %10s %10s %14s\n", "", "CPU ms", "wall ms", "peak RSS MiB");
-    for (int p = 0; p < 2; ++p) {
-        const TMedians& m = p == 0 ? first : second;
+    std::vector<TMedians> medians;
+    for (const auto& runsOfOne : results)
+        medians.push_back(Medians(runsOfOne));
+    const TMedians& baseline = medians.back();
+    std::printf("%-16s %8s %8s %13s %10s %10s %13s\n", "", "CPU ms", "wall ms", "peak RSS MiB",
+                "CPU ratio", "wall ratio", "RSS diff MiB");
+    for (std::size_t p = 0; p < programs.size(); ++p) {
         const std::string name = programs[p];
-        std::printf("%-14s %10.1f %10.1f %14.1f\n", name.substr(name.rfind('/') + 1).c_str(), m.Cpu,
-                    m.Wall, m.Rss);
+        const TMedians& m = medians[p];
+        std::printf("%-16s %8.1f %8.1f %13.1f %10.2f %10.2f %+13.1f\n",
+                    name.substr(name.rfind('/') + 1).c_str(), m.Cpu, m.Wall, m.Rss,
+                    m.Cpu / baseline.Cpu, m.Wall / baseline.Wall, m.Rss - baseline.Rss);
     }
-    std::printf("%-14s %10.2f %10.2f %+14.1f\n", "ratio / diff", first.Cpu / second.Cpu,
-                first.Wall / second.Wall, first.Rss - second.Rss);
-    std::printf("(medians of %d starts each, alternating)\n", runs);
+    std::printf("(medians of %d starts each, in turn)\n", runs);
     return 0;
 }
