@@ -108,16 +108,17 @@ TFormMain::TFormMain(QWidget* AParent) : QWidget(AParent) {
     ImgBackground448->setObjectName(QStringLiteral("ImgBackground448"));
     ImgBackground448->setGeometry(rect());
     ImgBackground448->setScaledContents(true);
-    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("MAIN_BACKGROUND448"), ImgBackground448,
-                     TImageSizing::KeepSize);
     ImgBackground1024 = new QLabel(this);
     ImgBackground1024->setObjectName(QStringLiteral("ImgBackground1024"));
     ImgBackground1024->setGeometry(rect());
     ImgBackground1024->setScaledContents(true);
-    LoadJPEGResource(QStringLiteral("JPG"), QStringLiteral("MAIN_BACKGROUND1024"),
-                     ImgBackground1024, TImageSizing::KeepSize);
-    // On a scaled screen the large picture, shrunk, stays sharp.
+    // On a scaled screen the large picture, shrunk, stays sharp. Only the picture
+    // shown is rendered: rasterizing a background is a good part of start-up.
     const bool scaled = devicePixelRatioF() > 1.0;
+    LoadJPEGResource(QStringLiteral("JPG"),
+                     scaled ? QStringLiteral("MAIN_BACKGROUND1024")
+                            : QStringLiteral("MAIN_BACKGROUND448"),
+                     scaled ? ImgBackground1024 : ImgBackground448, TImageSizing::KeepSize);
     ImgBackground448->setVisible(!scaled);
     ImgBackground1024->setVisible(scaled);
 

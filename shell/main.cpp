@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QLockFile>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QToolTip>
 #include <memory>
 #include <optional>
@@ -37,6 +38,22 @@ protected:
         const auto* help = static_cast<QHelpEvent*>(AEvent);
         QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 5000);
         return true;
+    }
+};
+
+// KAVORIN_QUIT_AFTER_SHOW=1: the program quits once the main window has been
+// painted, so that start-up can be timed from outside (bench/startup.sh).
+class TQuitAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AEvent->type() == QEvent::Paint) {
+            AWatched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
     }
 };
 
@@ -87,6 +104,8 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         TFormMain mainWindow;
+        if (qEnvironmentVariableIntValue("KAVORIN_QUIT_AFTER_SHOW") == 1)
+            mainWindow.installEventFilter(new TQuitAfterFirstPaint(&mainWindow));
         mainWindow.show();
         exitCode = QApplication::exec();
     }

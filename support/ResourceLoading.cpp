@@ -4,10 +4,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <cmath>
 
@@ -46,13 +48,78 @@ QSize SvgSize(QSvgRenderer& ARenderer) {
     return ARenderer.defaultSize();
 }
 
+// An SVG picture rendered at ALogical size (its natural size when empty) for ARatio.
+QPixmap RenderSvg(QSvgRenderer& ARenderer, const QSize& ALogical, qreal ARatio) {
+    const QSize logical = ALogical.isEmpty() ? SvgSize(ARenderer) : ALogical;
+    QImage image(DevicePixels(logical, ARatio), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        ARenderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ARatio);
+    return pixmap;
+}
+
+// The SVG file parsed, or EInvalidGraphic.
+void LoadSvg(QSvgRenderer& ARenderer, const QString& AFileName) {
+    if (!ARenderer.load(AFileName) || !ARenderer.isValid() || SvgSize(ARenderer).isEmpty())
+        throw EInvalidGraphic(AFileName);
+}
+
+// The built-in pictures cannot change while the program runs: their natural sizes
+// and rendered pixmaps are kept, so that the pictures every computation window
+// shows (its background, glyphs, drafts and formulas) are rendered once, not at
+// every opening. Rendered pixmaps live in the pixmap cache, which bounds them.
+bool IsResource(const QString& AFileName) {
+    return AFileName.startsWith(QLatin1String(":/"));
+}
+
+QHash<QString, QSize>& NaturalSizes() {
+    static QHash<QString, QSize> sizes;
+    return sizes;
+}
+
+// The pixmap cache's key of a resource picture at a size and pixel ratio; empty for
+// files outside the resources, which are rendered every time.
+QString RenderedKey(const QString& AFileName, const QSize& ASize, qreal ARatio) {
+    if (!IsResource(AFileName))
+        return QString();
+    return QStringLiteral("Kavorin%1@%2x%3@%4")
+        .arg(AFileName)
+        .arg(ASize.width())
+        .arg(ASize.height())
+        .arg(ARatio);
+}
+
 void LoadIntoLabel(const QString& AFileName, QLabel* AImage, TImageSizing ASizing) {
     const qreal ratio = EffectiveRatio(AImage->devicePixelRatioF());
-    const QSize natural = PictureFileSize(AFileName);
+    // An SVG is parsed at most once, for its size and its picture.
+    QSvgRenderer renderer;
+    const bool svg = IsSvg(AFileName);
+    QSize natural = NaturalSizes().value(AFileName);
+    if (natural.isEmpty()) {
+        if (svg)
+            LoadSvg(renderer, AFileName);
+        natural = svg ? SvgSize(renderer) : PictureFileSize(AFileName);
+        if (IsResource(AFileName))
+            NaturalSizes().insert(AFileName, natural);
+    }
     const bool stretched = ASizing == TImageSizing::KeepSize && AImage->hasScaledContents() &&
                            !AImage->contentsRect().isEmpty();
     const QSize size = stretched ? AImage->contentsRect().size() : natural;
-    const QPixmap pixmap = RenderPictureFile(AFileName, size, ratio);
+    const QString key = RenderedKey(AFileName, size, ratio);
+    QPixmap pixmap;
+    if (key.isEmpty() || !QPixmapCache::find(key, &pixmap)) {
+        if (svg && !renderer.isValid())
+            LoadSvg(renderer, AFileName);
+        pixmap = svg ? RenderSvg(renderer, size, ratio) : RenderPictureFile(AFileName, size, ratio);
+        if (!key.isEmpty())
+            QPixmapCache::insert(key, pixmap);
+    }
     AImage->setPixmap(pixmap);
     if (ASizing == TImageSizing::AutoSize) {
         const QMargins margins = AImage->contentsMargins();
@@ -119,6 +186,78 @@ QPixmap LoadResourcePixmap(const QString& AResourceType, const QString& AResourc
 }
 
 namespace {
+
+// An icon of one picture file at several pixel sizes, each rendered only when a
+// size is first asked for: the application icon alone carries eight sizes up to
+// 256 pixels, of which a window system usually wants one or two. The rendered
+// pixmaps live in an ordinary icon, which picks among them, makes the disabled and
+// selected looks and keeps them in the pixmap cache, as it would had every size
+// been added at once. Every size it is asked for is rendered before it picks, and
+// both pick by the same rule (the smallest size at least as large as the request,
+// else the largest), so it picks as it would among all of them.
+class TPictureIconEngine : public QIconEngine {
+public:
+    TPictureIconEngine(QString AFileName, QList<QSize> ASizes)
+        : FFileName(std::move(AFileName)), FSizes(std::move(ASizes)) {}
+
+    QIconEngine* clone() const override { return new TPictureIconEngine(*this); }
+    QString key() const override { return QStringLiteral("TPictureIconEngine"); }
+    bool isNull() override { return FSizes.isEmpty(); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return FSizes; }
+
+    QSize actualSize(const QSize& ASize, QIcon::Mode AMode, QIcon::State AState) override {
+        Render(ASize);
+        return FRendered.actualSize(ASize, AMode, AState);
+    }
+    QPixmap pixmap(const QSize& ASize, QIcon::Mode AMode, QIcon::State AState) override {
+        Render(ASize);
+        return FRendered.pixmap(ASize, AMode, AState);
+    }
+    QPixmap scaledPixmap(const QSize& ASize, QIcon::Mode AMode, QIcon::State AState,
+                         qreal AScale) override {
+        Render(ASize);
+        Render(ASize * AScale);
+        return FRendered.pixmap(ASize, AScale, AMode, AState);
+    }
+    void paint(QPainter* APainter, const QRect& ARect, QIcon::Mode AMode,
+               QIcon::State AState) override {
+        const qreal scale = APainter->device() ? APainter->device()->devicePixelRatio() : 1.0;
+        Render(ARect.size());
+        Render(ARect.size() * scale);
+        FRendered.paint(APainter, ARect, Qt::AlignCenter, AMode, AState);
+    }
+
+private:
+    // Renders the size that a request of ASize picks, unless it is there already.
+    void Render(const QSize& ASize) {
+        if (FSizes.isEmpty())
+            return;
+        const qint64 wanted = qint64(ASize.width()) * ASize.height();
+        auto area = [](const QSize& S) { return qint64(S.width()) * S.height(); };
+        const QSize* best = nullptr;
+        for (const QSize& size : FSizes) {
+            if (!best) {
+                best = &size;
+                continue;
+            }
+            const qint64 a = area(*best), b = area(size);
+            // Both large enough: the smaller; otherwise the larger.
+            const bool takeSize = (qMin(a, b) >= wanted) ? b < a : b > a;
+            if (takeSize)
+                best = &size;
+        }
+        if (FDone.contains(*best))
+            return;
+        FDone.append(*best);
+        FRendered.addPixmap(RenderPictureFile(FFileName, *best, 1.0));
+    }
+
+    QString FFileName;
+    QList<QSize> FSizes;
+    QList<QSize> FDone;
+    QIcon FRendered;
+};
+
 // Icons made so far, by file. An icon's pixmaps key the pictures Qt derives from
 // them (disabled and selected looks, other sizes) in the pixmap cache: a new icon
 // for every window would fill the cache with pictures never used again.
@@ -139,9 +278,9 @@ QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceNam
     const auto made = Icons().constFind(fileName);
     if (made != Icons().cend())
         return *made;
+    // A picture that cannot be decoded fails here, not when the icon is drawn.
     const QSize natural = PictureFileSize(fileName);
-    QIcon icon;
-    // Plain pixmaps of each pixel size; QIcon picks the one that fits the
+    // Plain pixmaps of each pixel size; the icon picks the one that fits the
     // requested size and the screen's pixel ratio.
     QList<QSize> sizes{natural, natural * 2, natural * 3};
     if (AResourceType.compare(QLatin1String("ICON"), Qt::CaseInsensitive) == 0 &&
@@ -149,54 +288,59 @@ QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceNam
         for (int side : {16, 24, 48, 128, 256})
             sizes.append(QSize(side, side));
     }
-    for (const QSize& size : sizes)
-        icon.addPixmap(RenderPictureFile(fileName, size, 1.0));
+    const QIcon icon(new TPictureIconEngine(fileName, sizes));
     Icons().insert(fileName, icon);
     return icon;
 }
 
 QSize PictureFileSize(const QString& AFileName) {
-    if (IsSvg(AFileName)) {
-        QSvgRenderer renderer(AFileName);
-        const QSize size = renderer.isValid() ? SvgSize(renderer) : QSize();
-        if (size.isEmpty())
+    const QSize known = NaturalSizes().value(AFileName);
+    if (!known.isEmpty())
+        return known;
+    const QSize size = [&AFileName] {
+        if (IsSvg(AFileName)) {
+            QSvgRenderer renderer(AFileName);
+            const QSize svgSize = renderer.isValid() ? SvgSize(renderer) : QSize();
+            if (svgSize.isEmpty())
+                throw EInvalidGraphic(AFileName);
+            return svgSize;
+        }
+        QImageReader reader(AFileName);
+        const QSize rasterSize = reader.size();
+        if (!reader.canRead() || rasterSize.isEmpty())
             throw EInvalidGraphic(AFileName);
-        return size;
-    }
-    QImageReader reader(AFileName);
-    const QSize size = reader.size();
-    if (!reader.canRead() || size.isEmpty())
-        throw EInvalidGraphic(AFileName);
+        return rasterSize;
+    }();
+    if (IsResource(AFileName))
+        NaturalSizes().insert(AFileName, size);
     return size;
 }
 
 QPixmap RenderPictureFile(const QString& AFileName, QSize ASize, qreal ADevicePixelRatio) {
     const qreal ratio = EffectiveRatio(ADevicePixelRatio);
-    QImage image;
     if (IsSvg(AFileName)) {
-        QSvgRenderer renderer(AFileName);
-        if (!renderer.isValid() || SvgSize(renderer).isEmpty())
-            throw EInvalidGraphic(AFileName);
-        const QSize logical = ASize.isEmpty() ? SvgSize(renderer) : ASize;
-        image = QImage(DevicePixels(logical, ratio), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
-    } else {
-        QImageReader reader(AFileName);
-        const QSize natural = reader.size();
-        if (natural.isEmpty())
-            throw EInvalidGraphic(AFileName);
-        const QSize logical = ASize.isEmpty() ? natural : ASize;
-        const QSize pixels = DevicePixels(logical, ratio);
-        if (pixels != natural)
-            reader.setScaledSize(pixels);
-        image = reader.read();
-        if (image.isNull())
-            throw EInvalidGraphic(AFileName);
+        const QString key = RenderedKey(AFileName, ASize, ratio);
+        QPixmap pixmap;
+        if (!key.isEmpty() && QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        QSvgRenderer renderer;
+        LoadSvg(renderer, AFileName);
+        pixmap = RenderSvg(renderer, ASize, ratio);
+        if (!key.isEmpty())
+            QPixmapCache::insert(key, pixmap);
+        return pixmap;
     }
+    QImageReader reader(AFileName);
+    const QSize natural = reader.size();
+    if (natural.isEmpty())
+        throw EInvalidGraphic(AFileName);
+    const QSize logical = ASize.isEmpty() ? natural : ASize;
+    const QSize pixels = DevicePixels(logical, ratio);
+    if (pixels != natural)
+        reader.setScaledSize(pixels);
+    const QImage image = reader.read();
+    if (image.isNull())
+        throw EInvalidGraphic(AFileName);
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScopeGuard>
@@ -42,6 +43,7 @@ private slots:
     void instanceLockIsTheUsersOwn();
     void positionThatCannotBeSavedIsReported();
     void buttonsTakeLanguageTexts();
+    void shownBackgroundCarriesItsPicture();
     void solidButtonOpensItsPageWithMainWindowStyle();
     void functionButtonsOpenTheirWindows_data();
     void functionButtonsOpenTheirWindows();
@@ -217,6 +219,23 @@ void TestMain::positionThatCannotBeSavedIsReported() {
              QStringLiteral("The settings cannot be saved. Please check that this file can be "
                             "written:\n") +
                  QDir::toNativeSeparators(storePath));
+}
+
+void TestMain::shownBackgroundCarriesItsPicture() {
+    TFormMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* small = window.findChild<QLabel*>(QStringLiteral("ImgBackground448"));
+    auto* large = window.findChild<QLabel*>(QStringLiteral("ImgBackground1024"));
+    QVERIFY(small && large);
+    // One of the two shows, whichever the screen's pixel ratio asks for, and it
+    // covers the window with its picture at the screen's pixel ratio.
+    QCOMPARE(small->isVisible(), !large->isVisible());
+    QLabel* shown = small->isVisible() ? small : large;
+    QVERIFY(!shown->pixmap().isNull());
+    QCOMPARE(shown->geometry(), window.rect());
+    QCOMPARE(shown->pixmap().deviceIndependentSize().toSize(), QSize(448, 336));
+    QCOMPARE(shown->pixmap().devicePixelRatio(), window.devicePixelRatioF());
 }
 
 void TestMain::buttonsTakeLanguageTexts() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -141,6 +142,9 @@ private slots:
     void keepSizeStretchesScaledContents();
     void namesAreNotCaseSensitive();
     void iconsCarrySeveralPixelSizes();
+    void iconsDrawEachSizeAsRendered_data();
+    void iconsDrawEachSizeAsRendered();
+    void filesOutsideTheResourcesAreReadAnew();
     void unknownNameRaisesResourceNotFound_data();
     void unknownNameRaisesResourceNotFound();
     void damagedPictureRaisesInvalidGraphic_data();
@@ -253,6 +257,85 @@ void TestResourceLoading::iconsCarrySeveralPixelSizes() {
     const QIcon application = LoadResourceIcon(QStringLiteral("ICON"), QStringLiteral("KAVORIN"));
     QVERIFY(application.availableSizes().contains(QSize(256, 256)));
     QCOMPARE(application.pixmap(QSize(48, 48), 1.0).size(), QSize(48, 48));
+}
+
+// An icon renders its sizes when they are asked for; each must be the picture
+// rendered at that size, not another size scaled, in every look.
+void TestResourceLoading::iconsDrawEachSizeAsRendered_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("glyph, natural")
+        << QStringLiteral("BITMAP") << QStringLiteral("BTN_DRAFT") << QSize(16, 16);
+    QTest::newRow("glyph, double")
+        << QStringLiteral("BITMAP") << QStringLiteral("BTN_FORMULAS") << QSize(32, 32);
+    QTest::newRow("glyph, triple")
+        << QStringLiteral("BITMAP") << QStringLiteral("BTN_OPTIONSMENU") << QSize(48, 48);
+    QTest::newRow("application, smallest")
+        << QStringLiteral("ICON") << QStringLiteral("KAVORIN") << QSize(16, 16);
+    QTest::newRow("application, 24")
+        << QStringLiteral("ICON") << QStringLiteral("KAVORIN") << QSize(24, 24);
+    QTest::newRow("application, largest")
+        << QStringLiteral("ICON") << QStringLiteral("KAVORIN") << QSize(256, 256);
+    QTest::newRow("about window") << QStringLiteral("ICON") << QStringLiteral("ABOUT_EMAIL")
+                                  << QSize(13, 9);
+}
+
+void TestResourceLoading::iconsDrawEachSizeAsRendered() {
+    QFETCH(QString, type);
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QIcon icon = LoadResourceIcon(type, name);
+    QVERIFY(icon.availableSizes().contains(size));
+    const QImage expected = LoadResourcePixmap(type, name, size, 1.0)
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage drawn =
+        icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(drawn.size(), size);
+    QVERIFY(drawn == expected);
+    // Drawn through a painter, as a button draws it.
+    QImage painted(size, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::transparent);
+    {
+        QPainter painter(&painted);
+        icon.paint(&painter, QRect(QPoint(0, 0), size));
+    }
+    QVERIFY(painted == expected);
+    const QImage disabled = icon.pixmap(size, 1.0, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), size);
+    QVERIFY(disabled.convertToFormat(QImage::Format_ARGB32_Premultiplied) != expected);
+}
+
+// Pictures on disk may change while the program runs (a test, a user's file):
+// unlike the built-in ones, they are never taken from what was rendered before.
+void TestResourceLoading::filesOutsideTheResourcesAreReadAnew() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("PICTURE.svg"));
+    auto svg = [](int AWidth, int AHeight, const char* AColour) {
+        return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                              "height=\"%2\"><rect width=\"%1\" height=\"%2\" "
+                              "fill=\"%3\"/></svg>")
+            .arg(AWidth)
+            .arg(AHeight)
+            .arg(QLatin1String(AColour))
+            .toUtf8();
+    };
+    QLabel image;
+    WriteFile(path, svg(20, 10, "red"));
+    LoadPictureFile(path, &image);
+    QCOMPARE(image.size(), QSize(20, 10));
+    QCOMPARE(PictureFileSize(path), QSize(20, 10));
+    QCOMPARE(RenderPictureFile(path, QSize(4, 4), 1.0).toImage().pixelColor(2, 2), QColor(Qt::red));
+
+    WriteFile(path, svg(30, 15, "blue"));
+    LoadPictureFile(path, &image);
+    QCOMPARE(image.size(), QSize(30, 15));
+    QCOMPARE(PictureFileSize(path), QSize(30, 15));
+    QCOMPARE(image.pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    QCOMPARE(RenderPictureFile(path, QSize(4, 4), 1.0).toImage().pixelColor(2, 2),
+             QColor(Qt::blue));
 }
 
 void TestResourceLoading::unknownNameRaisesResourceNotFound_data() {

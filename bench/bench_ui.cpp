@@ -1,0 +1,433 @@
+// What the user waits for, measured in the program's own windows (offscreen):
+//
+//   Keystroke/<page>    one key typed into an entry of a computation window whose
+//                       entries hold valid values, until the results panel shows
+//                       the new result: the typing filter, reading the entries,
+//                       building the figure, filling the panel and the side
+//                       windows, and painting. Iterations alternate between
+//                       typing a digit and deleting it with Backspace, so every
+//                       iteration is one whole keystroke.
+//   OpenWindow/<button> a click on a main-window button until the window it opens
+//                       is painted for the first time; then it is closed with
+//                       Escape, outside the measured time.
+//   OpenPlanimetricalFormulas  the plane-figure sheet from the solid sheet's menu.
+//   StartUp             the main window created, shown and painted, then destroyed.
+//
+//     QT_QPA_PLATFORM=offscreen ./bench_ui --benchmark_repetitions=5
+//
+// Settings and language files live in temporary folders; nothing of the user's
+// is read or written.
+#include "AppTestEnvironment.h"
+#include "Application.h"
+#include "Computations.h"
+#include "MainWindow.h"
+#include "NumberParsing.h"
+#include "StereometricalFormulas.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <ctime>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+// --- Painted --------------------------------------------------------------------------
+
+// Calls AThen once a window has been painted for the first time: after its Paint
+// event and whatever the same update paints with it.
+class TFirstPaint : public QObject {
+public:
+    TFirstPaint(QWidget* AWindow, std::function<void()> AThen)
+        : FWindow(AWindow), FThen(std::move(AThen)) {
+        AWindow->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AWatched == FWindow && AEvent->type() == QEvent::Paint && !FSeen) {
+            FSeen = true;
+            FWindow->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, FThen, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+    std::function<void()> FThen;
+    bool FSeen = false;
+};
+
+void FinishDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+TFormMain* MainWindow = nullptr;
+
+// CPU time of this thread in nanoseconds: on a machine shared with other work the
+// wall time waits for the processor too, this does not.
+qint64 ThreadCpuNanoseconds() {
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+// Wall and CPU time from Start() to Stop(); the benchmark's time is the wall time,
+// the counter CPU_ms the CPU time per iteration.
+struct TStopwatch {
+    QElapsedTimer Wall;
+    qint64 CpuStart = 0;
+    qint64 WallNs = -1;
+    qint64 CpuNs = -1;
+    void Start() {
+        Wall.start();
+        CpuStart = ThreadCpuNanoseconds();
+    }
+    void Stop() {
+        WallNs = Wall.nsecsElapsed();
+        CpuNs = ThreadCpuNanoseconds() - CpuStart;
+    }
+    bool Stopped() const { return WallNs >= 0; }
+};
+
+// Records the iteration's times; false (and the benchmark skipped) if never stopped.
+bool Record(benchmark::State& AState, const TStopwatch& AWatch, double& ACpuTotal,
+            double& AFirstCpu, const char* AFailure) {
+    if (!AWatch.Stopped()) {
+        AState.SkipWithError(AFailure);
+        return false;
+    }
+    AState.SetIterationTime(double(AWatch.WallNs) * 1e-9);
+    if (AFirstCpu < 0)
+        AFirstCpu = double(AWatch.CpuNs) * 1e-6;
+    ACpuTotal += double(AWatch.CpuNs) * 1e-6;
+    return true;
+}
+
+// The CPU time of the first iteration in the process, by benchmark: Google
+// Benchmark calls a benchmark several times while it settles the iterations.
+double& FirstCpu(const std::string& ABenchmark) {
+    static std::map<std::string, double> first;
+    return first.try_emplace(ABenchmark, -1.0).first->second;
+}
+
+// CPU_ms: the mean CPU time per iteration. First_CPU_ms: the first iteration's in
+// the process, when the window's pictures and fonts are met for the first time.
+void ReportCpu(benchmark::State& AState, double ACpuTotal, double AFirstCpu) {
+    AState.counters["CPU_ms"] = benchmark::Counter(ACpuTotal, benchmark::Counter::kAvgIterations);
+    AState.counters["First_CPU_ms"] = AFirstCpu;
+}
+
+// Hands every event of the application to a function while it exists.
+class TEventCatcher : public QObject {
+public:
+    explicit TEventCatcher(std::function<void(QObject*, QEvent*)> AOnEvent)
+        : FOnEvent(std::move(AOnEvent)) {
+        qApp->installEventFilter(this);
+    }
+    ~TEventCatcher() override { Stop(); }
+    void Stop() { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        FOnEvent(AWatched, AEvent);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> FOnEvent;
+};
+
+// --- Keystroke to results ---------------------------------------------------------------
+
+struct TPageInput {
+    int Page;
+    // How the page's variant is chosen: a list and its item, or a check box; none.
+    const char* List;
+    int Item;
+    // Entries as name and text; the key is typed at the end of the last one.
+    std::vector<std::pair<const char*, const char*>> Entries;
+};
+
+const TPageInput PageInputs[] = {
+    {pgCube, nullptr, 0, {{"Cube_A", "2"}}},
+    {pgBlock, nullptr, 0, {{"Block_A", "2"}, {"Block_B", "3"}, {"Block_C", "4"}}},
+    {pgSphere, nullptr, 0, {{"Sphere_R", "2"}}},
+    {pgCone, nullptr, 0, {{"Cone_R", "3"}, {"Cone_V", "4"}}},
+    {pgCylinder, nullptr, 0, {{"Cylinder_R", "2"}, {"Cylinder_V", "5"}}},
+    {pgPyramid, "Pyramid_Base", 3, {{"Pyramid_N", "6"}, {"Pyramid_A", "2"}, {"Pyramid_V", "3"}}},
+    {pgPrism,
+     "Prism_Base",
+     0,
+     {{"Prism_E1", "3"}, {"Prism_E2", "4"}, {"Prism_E3", "5"}, {"Prism_V", "2"}}},
+    {pgTruncatedCone,
+     nullptr,
+     0,
+     {{"TruncatedCone_R2", "1"}, {"TruncatedCone_R1", "2"}, {"TruncatedCone_V", "3"}}},
+    {pgTruncatedPyramid,
+     "TruncatedPyramid_Base",
+     3,
+     {{"TruncatedPyramid_N", "6"},
+      {"TruncatedPyramid_E2", "2"},
+      {"TruncatedPyramid_E3", "4"},
+      {"TruncatedPyramid_V", "3"}}},
+    {pgCylindricalTank,
+     nullptr,
+     0,
+     {{"CylindricalTank_R", "1"}, {"CylindricalTank_D", "2"}, {"CylindricalTank_H", "1"}}},
+    {pgSphericalSegment, nullptr, 0, {{"SphericalSegment_R", "3"}, {"SphericalSegment_V", "1"}}},
+    {pgSphericalSector, nullptr, 0, {{"SphericalSector_V", "1"}, {"SphericalSector_Ro", "3"}}},
+    {pgSphericalFrustum,
+     nullptr,
+     0,
+     {{"SphericalFrustum_Ro2", "3"}, {"SphericalFrustum_V", "1"}, {"SphericalFrustum_Ro1", "4"}}},
+};
+
+void Keystroke(benchmark::State& AState, const TPageInput& AInput) {
+    TFormComputations window(MainWindow, AInput.Page);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        AState.SkipWithError("the window was not shown");
+        return;
+    }
+    if (AInput.List) {
+        auto* list = window.findChild<QComboBox*>(QLatin1String(AInput.List));
+        list->setCurrentIndex(AInput.Item);
+        emit list->activated(AInput.Item);
+    }
+    QLineEdit* edit = nullptr;
+    for (const auto& [name, text] : AInput.Entries) {
+        edit = window.findChild<QLineEdit*>(QLatin1String(name));
+        if (!edit) {
+            AState.SkipWithError(name);
+            return;
+        }
+        edit->setText(QLatin1String(text));
+    }
+    edit->setFocus();
+    edit->end(false);
+    QCoreApplication::processEvents();
+
+    auto* volume = window.findChild<QLabel*>(QStringLiteral("ResultVolume"));
+    const QString before = volume->text();
+    // Both keystrokes must give a result, or the cycle would stop early.
+    QTest::keyClick(edit, Qt::Key_1);
+    QCoreApplication::processEvents();
+    const QString typed = volume->text();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCoreApplication::processEvents();
+    if (typed == before || volume->text() != before || !window.SolidFigure()) {
+        AState.SkipWithError(qPrintable(QStringLiteral("no new result: ") + before +
+                                        QStringLiteral(" -> ") + typed));
+        return;
+    }
+
+    bool digit = true;
+    for (auto _ : AState) {
+        QTest::keyClick(edit, digit ? Qt::Key_1 : Qt::Key_Backspace);
+        // The panel's labels repaint in the update this posts.
+        QCoreApplication::processEvents();
+        digit = !digit;
+    }
+    window.close();
+}
+
+// --- Windows opened from the main window --------------------------------------------------
+
+// A click on AButtonName; the modal window it opens is measured until painted,
+// then closed with Escape.
+void OpenWindow(benchmark::State& AState, const char* AButtonName) {
+    auto* button = MainWindow->findChild<QAbstractButton*>(QLatin1String(AButtonName));
+    if (!button) {
+        AState.SkipWithError("no such button");
+        return;
+    }
+    double cpu = 0;
+    double& firstCpu = FirstCpu(AButtonName);
+    for (auto _ : AState) {
+        TStopwatch stopwatch;
+        std::unique_ptr<TFirstPaint> watch;
+        // The window exists once the click's handler has built it and exec() shows
+        // it: it is caught at its Show event, and closed once painted.
+        TEventCatcher catcher([&](QObject* AWatched, QEvent* AEvent) {
+            if (AEvent->type() != QEvent::Show || watch || !AWatched->isWidgetType())
+                return;
+            auto* window = static_cast<QWidget*>(AWatched);
+            if (!window->isWindow() || window == MainWindow)
+                return;
+            watch = std::make_unique<TFirstPaint>(window, [&, window] {
+                stopwatch.Stop();
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+        });
+        stopwatch.Start();
+        button->click();
+        catcher.Stop();
+        if (!Record(AState, stopwatch, cpu, firstCpu, "the window was not painted"))
+            return;
+        watch.reset();
+        FinishDeletions();
+    }
+    ReportCpu(AState, cpu, firstCpu);
+}
+
+// Events are processed until AWatch stops (five seconds at most).
+void WaitUntilStopped(const TStopwatch& AWatch) {
+    QElapsedTimer limit;
+    limit.start();
+    while (!AWatch.Stopped() && limit.elapsed() < 5000)
+        QCoreApplication::processEvents();
+}
+
+void OpenPlanimetricalFormulas(benchmark::State& AState) {
+    TFormStereometricalFormulas sheet(MainWindow);
+    sheet.show();
+    if (!QTest::qWaitForWindowExposed(&sheet)) {
+        AState.SkipWithError("the sheet was not shown");
+        return;
+    }
+    double cpu = 0;
+    double& firstCpu = FirstCpu("Planimetrical");
+    for (auto _ : AState) {
+        TStopwatch stopwatch;
+        stopwatch.Start();
+        sheet.MPlanimetryClick();
+        QPointer<QWidget> planimetrical = sheet.PlanimetricalFormulas();
+        TFirstPaint watch(planimetrical, [&] { stopwatch.Stop(); });
+        WaitUntilStopped(stopwatch);
+        if (!Record(AState, stopwatch, cpu, firstCpu, "the sheet was not painted"))
+            return;
+        planimetrical->close();
+        FinishDeletions();
+    }
+    ReportCpu(AState, cpu, firstCpu);
+}
+
+// --- Start-up -----------------------------------------------------------------------------
+
+void StartUp(benchmark::State& AState) {
+    double cpu = 0;
+    double& firstCpu = FirstCpu("StartUp");
+    for (auto _ : AState) {
+        TStopwatch stopwatch;
+        stopwatch.Start();
+        {
+            TFormMain window;
+            TFirstPaint watch(&window, [&] { stopwatch.Stop(); });
+            window.show();
+            WaitUntilStopped(stopwatch);
+        }
+        if (!Record(AState, stopwatch, cpu, firstCpu, "the main window was not painted"))
+            return;
+        FinishDeletions();
+    }
+    ReportCpu(AState, cpu, firstCpu);
+}
+
+const char* const PageNames[PageCount] = {"Cube",
+                                          "Block",
+                                          "Sphere",
+                                          "Cone",
+                                          "Cylinder",
+                                          "Pyramid",
+                                          "Prism",
+                                          "TruncatedCone",
+                                          "TruncatedPyramid",
+                                          "CylindricalTank",
+                                          "SphericalSegment",
+                                          "SphericalSector",
+                                          "SphericalFrustum"};
+
+const char* const WindowButtons[] = {"BCube",
+                                     "BBlock",
+                                     "BSphere",
+                                     "BCone",
+                                     "BCylinder",
+                                     "BPyramid",
+                                     "BPrism",
+                                     "BTruncatedCone",
+                                     "BTruncatedPyramid",
+                                     "BCylindricalTank",
+                                     "BSphericalSegment",
+                                     "BSphericalSector",
+                                     "BSphericalFrustum",
+                                     "BFormulas",
+                                     "BSettings",
+                                     "BAbout"};
+
+void RegisterBenchmarks() {
+    for (const TPageInput& input : PageInputs)
+        benchmark::RegisterBenchmark(
+            (std::string("Keystroke/") + PageNames[input.Page]).c_str(),
+            [&input](benchmark::State& AState) { Keystroke(AState, input); })
+            ->Unit(benchmark::kMicrosecond);
+    for (const char* button : WindowButtons)
+        benchmark::RegisterBenchmark(
+            (std::string("OpenWindow/") + button).c_str(),
+            [button](benchmark::State& AState) { OpenWindow(AState, button); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("OpenPlanimetricalFormulas", OpenPlanimetricalFormulas)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("StartUp", StartUp)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+// The offscreen platform's notes on what it cannot do (raise, size hints) would
+// bury the figures; every other message passes.
+QtMessageHandler PreviousHandler = nullptr;
+
+void DropPlatformNotes(QtMsgType AType, const QMessageLogContext& AContext, const QString& AText) {
+    if (AText.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (PreviousHandler)
+        PreviousHandler(AType, AContext, AText);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    PreviousHandler = qInstallMessageHandler(DropPlatformNotes);
+    TApplication app(argc, argv);
+    SetDecimalSeparatorProvider(SystemDecimalSeparator);
+    QApplication::setStyle(new TKavorinStyle);
+
+    int result = 0;
+    {
+        GuiTest::TAppTestEnvironment environment;
+        TFormMain mainWindow;
+        mainWindow.show();
+        (void)QTest::qWaitForWindowExposed(&mainWindow);
+        MainWindow = &mainWindow;
+        RegisterBenchmarks();
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))
+            result = 1;
+        else
+            benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+        MainWindow = nullptr;
+    }
+    return result;
+}
