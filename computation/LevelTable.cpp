@@ -1,8 +1,8 @@
 #include "LevelTable.h"
 
-#include "NumberEntry.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
+#include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "Results.h"
 #include "TankLevels.h"
