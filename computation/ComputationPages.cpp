@@ -100,7 +100,8 @@ QComboBox* AddList(QWidget* APage, const char* AName, const QRect& AGeometry, in
         list->addItem(QString());
     // Nothing is chosen until the user picks an item.
     list->setCurrentIndex(-1);
-    list->setFocusPolicy(Qt::ClickFocus);
+    // A tab stop, so that the keyboard alone can choose a variant and an item.
+    list->setFocusPolicy(Qt::StrongFocus);
     list->setGeometry(AGeometry);
     return list;
 }
@@ -187,7 +188,6 @@ void TFormComputations::CreateVariantControl(QWidget* APage, TVariantControl ACo
         button = new QCheckBox(APage);
     } else {
         button = new QRadioButton(APage);
-        button->setFocusPolicy(Qt::NoFocus);
     }
     button->setObjectName(name);
     button->setGeometry(desc.Left, desc.Top, ChoiceBoxSize, ChoiceBoxSize);
@@ -228,9 +228,6 @@ void TFormComputations::CreateEntry(QWidget* APage, TEntry AEntry) {
                                   int(items.size()));
         for (int i = 0; i < items.size(); ++i)
             controls.Choice->setItemText(i, items.at(i));
-        // Unlike the variant lists, an entry list is a tab stop: the keyboard
-        // reaches every entry.
-        controls.Choice->setFocusPolicy(Qt::StrongFocus);
         controls.Control = controls.Choice;
         connect(controls.Choice, &QComboBox::activated, this,
                 [this, AEntry] { ChoiceChange(AEntry); });

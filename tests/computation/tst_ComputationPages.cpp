@@ -423,7 +423,8 @@ void TestComputationPages::sphericalSegmentRadiusChoice() {
     QCOMPARE(ofSegment->y(), 20);
     QCOMPARE(ofSphere->y(), 38);
     QVERIFY(ofSegment->isChecked());
-    QCOMPARE(ofSegment->focusPolicy(), Qt::NoFocus);
+    // The keyboard reaches the choice: Tab stops at the checked button.
+    QVERIFY(ofSegment->focusPolicy() & Qt::TabFocus);
     QCOMPARE(ofSphereLabel->text(), QStringLiteral("Radius of sphere"));
     QCOMPARE(open.Caption(QStringLiteral("SphericalSegment_R")),
              QStringLiteral("Radius of segment"));
@@ -463,7 +464,6 @@ void TestComputationPages::baseListsAndTheirCaptions() {
     QCOMPARE(list->itemText(3), QStringLiteral("regular n-gon"));
     QCOMPARE(list->geometry().topLeft(), QPoint(136, 16));
     QCOMPARE(list->width(), 160);
-    QVERIFY(!(list->focusPolicy() & Qt::TabFocus));
     auto* caption = open.Control<QLabel>(QStringLiteral("TruncatedPyramid_Base_L"));
     QCOMPARE(caption->text(), QStringLiteral("Base"));
     QCOMPARE(caption->x() + caption->width() + 6, list->x());
@@ -473,6 +473,14 @@ void TestComputationPages::baseListsAndTheirCaptions() {
     QCOMPARE(prismList->itemText(0), QStringLiteral("triangle"));
     QCOMPARE(prismList->itemText(2), QStringLiteral("circular ring"));
     QCOMPARE(prismList->currentIndex(), -1);
+
+    // The keyboard alone chooses a base: the list is a tab stop and Down picks
+    // its first item, which shows the variant's entries.
+    QVERIFY(prismList->focusPolicy() & Qt::TabFocus);
+    prismList->setFocus();
+    QTest::keyClick(prismList, Qt::Key_Down);
+    QCOMPARE(prismList->currentIndex(), 0);
+    QCOMPARE(prism.Window->SolidType(), stPrism_Triangle);
 }
 
 void TestComputationPages::entryLettersBesideTheirEntries_data() {
