@@ -149,9 +149,10 @@ void TestAccessibility::computationPages_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("page");
     for (const char* language : {"English", "Czech", "Slovak"})
-        for (int page = 0; page < PageCount; ++page)
-            QTest::addRow("%s %s", language, PageDesc(TPage(page)).Name)
-                << QString::fromLatin1(language) << page;
+        for (int page = 0; page < PageCount; ++page) {
+            const QByteArray row = QByteArray(language) + ' ' + PageDesc(TPage(page)).Name;
+            QTest::newRow(row.constData()) << QString::fromLatin1(language) << page;
+        }
 }
 
 void TestAccessibility::computationPages() {
