@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/session.sh
 
 die() { echo "desktop-tests: $*" >&2; exit 1; }
 
@@ -28,30 +29,7 @@ cmake --build "$build_dir" --target tst_DesktopWindows
 test_exe=$(realpath "$build_dir/tests/tst_DesktopWindows")
 [ -x "$test_exe" ] || die "no test executable at $build_dir/tests/tst_DesktopWindows"
 
-work=$(mktemp -d -t kavorin-desktop-tests.XXXXXX)
-pids=()
-# shellcheck disable=SC2317  # runs from the trap
-cleanup() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[$i]}" 2>/dev/null || true
-    wait "${pids[$i]}" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local seconds=$1 tries
-  shift
-  for ((tries = 0; tries < seconds * 10; tries++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+kavorin_session_begin kavorin-desktop-tests
 
 if [ -n "${KAVORIN_XVFB_DISPLAY:-}" ]; then
   display=":$KAVORIN_XVFB_DISPLAY"

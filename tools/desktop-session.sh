@@ -30,6 +30,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/session.sh
 
 out_dir=
 build_dir=build
@@ -76,31 +77,7 @@ export DISPLAY=":$display_number"
 
 mkdir -p "$out_dir"
 out_dir=$(realpath "$out_dir")
-work=$(mktemp -d -t kavorin-desktop.XXXXXX)
-pids=()
-# shellcheck disable=SC2317  # runs from the trap
-cleanup() {
-  local pid
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    pid=${pids[$i]}
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local seconds=$1 tries
-  shift
-  for ((tries = 0; tries < seconds * 10; tries++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+kavorin_session_begin kavorin-desktop
 
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
