@@ -1,9 +1,12 @@
 // Review tool for the drawings to scale: renders every sample solid of the tests
 // (tests/common/SolidSamples.h) as the draft panel would show it, a needle and a
 // pancake, in a language of the Languages folder, into a folder of PNG files
-// and one contact sheet.
+// and one contact sheet; and the fill curve of a tank (curve.png) with the values
+// under a pointer, and its dip chart (dip-chart.pdf).
 //   kavorin_figure_sheet OUTDIR [LANGUAGE] [SIZE]
+#include "DipChart.h"
 #include "FigureDrawing.h"
+#include "FillCurve.h"
 #include "GuiTestFixture.h"
 #include "SolidSamples.h"
 
@@ -93,5 +96,34 @@ int main(int argc, char** argv) {
     }
     sheetPainter.end();
     sheet.save(QDir(folder).filePath(QStringLiteral("sheet.png")));
+
+    TFillCurveView curve;
+    TFillCurve tank;
+    tank.Radius = 1;
+    tank.Length = 4;
+    tank.Level = 0.6L;
+    for (int i = 0; i <= 20; ++i)
+        tank.RowLevels.push_back(i / 10.0L);
+    curve.SetCurve(tank);
+    curve.resize(440, 260);
+    curve.grab().save(QDir(folder).filePath(QStringLiteral("curve.png")));
+    QImage hovered(QSize(440, 260) * 2, QImage::Format_ARGB32_Premultiplied);
+    hovered.setDevicePixelRatio(2);
+    hovered.fill(Qt::white);
+    QPainter curvePainter(&hovered);
+    PaintFillCurve(curvePainter, QRectF(4, 4, 432, 252), tank, 1.45L);
+    curvePainter.end();
+    hovered.save(QDir(folder).filePath(QStringLiteral("curve-hover.png")));
+
+    TDipChart chart;
+    chart.Radius = 1;
+    chart.Length = 4;
+    chart.Step = 0.01L;
+    chart.Level = 0.6L;
+    chart.Form.Precision = 3;
+    QString error;
+    if (!SaveDipChartPdf(chart, QDir(folder).filePath(QStringLiteral("dip-chart.pdf")),
+                         DefaultDipChartPageSize(), error))
+        out << error << "\n";
     return 0;
 }
