@@ -195,13 +195,21 @@ private:
             FLayout.SphereCentre = Screen(*sphere);
             FLayout.SphereRadius = FModel.SphereRadius * FScale;
         }
-        QRectF bounds;
-        for (const std::vector<TPoint3>& points : FProjected)
-            for (const TPoint3& point : points) {
-                const QPointF screen = Screen(point);
-                bounds = bounds.isNull() ? QRectF(screen, QSizeF(0, 0))
-                                         : bounds.united(QRectF(screen, QSizeF(0, 0)));
-            }
+        QPointF least = Screen({minX, maxY, 0}), most = Screen({maxX, minY, 0});
+        if (!first) {
+            double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+            for (const std::vector<TPoint3>& points : FProjected)
+                for (const TPoint3& point : points) {
+                    const QPointF screen = Screen(point);
+                    left = std::min(left, screen.x());
+                    right = std::max(right, screen.x());
+                    top = std::min(top, screen.y());
+                    bottom = std::max(bottom, screen.y());
+                }
+            least = {left, top};
+            most = {right, bottom};
+        }
+        const QRectF bounds(least, most);
         FLayout.FigureBounds = bounds;
     }
 
