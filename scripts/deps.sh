@@ -9,7 +9,10 @@ KAVORIN_PACKAGES=(
   libxcb1-dev
   fonts-dejavu-core
   libboost-dev libbenchmark-dev
+  poppler-utils
 )
+
+# poppler-utils: the tests read the dip chart's PDF back with pdftotext and pdfinfo.
 
 # What scripts/desktop-tests.sh and tools/desktop-session.sh need besides: a
 # virtual X server, a window manager and the X property reader that tells when
