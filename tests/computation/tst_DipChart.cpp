@@ -210,13 +210,19 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Dip chart of a cylindrical tank")));
         QVERIFY(text.contains(QStringLiteral("Radius of tank r = 1.000")));
         QVERIFY(text.contains(QStringLiteral("Length of tank d = 4.000")));
-        const long long rows = LevelRows::Count(2, step);
-        const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
-        for (long long row = 0; row < rows; ++row) {
-            const QString level =
-                QString::number(double(LevelRows::Level(2, step, row, rows)), 'f', 3);
-            QVERIFY2(words.contains(level), qPrintable(level + QStringLiteral(" is missing")));
+        // Every row of the table (as the CSV gives it) as a level, its volume and its
+        // filling side by side.
+        QSet<QString> triples;
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (int i = 0; i + 2 < words.size(); ++i)
+                triples.insert(words.mid(i, 3).join(QLatin1Char(' ')));
         }
+        const QStringList rows =
+            DipChartCsv(chart, QLatin1Char(' ')).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), LevelRows::Count(2, step) + 1);
+        for (const QString& row : rows.mid(1))
+            QVERIFY2(triples.contains(row), qPrintable(row + QStringLiteral(" is missing")));
         // Pages as the layout counts them, each numbered.
         QPdfWriter counter(folder.filePath(QStringLiteral("count.pdf")));
         counter.setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));

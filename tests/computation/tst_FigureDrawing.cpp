@@ -203,6 +203,55 @@ private slots:
         QCOMPARE(found.join(QLatin1Char(' ')), letters);
     }
 
+    // Two parallel lengths are drawn in the ratio of the entries they measure, so a
+    // letter stands on the length it names (an upper radius not on the lower one).
+    void parallelLengthsKeepTheirRatio_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("truncated cone") << "truncated cone"
+                                        << "r2"
+                                        << "r1" << 0.5;
+        QTest::newRow("truncated pyramid") << "truncated pyramid, rectangle, side a"
+                                           << "a2"
+                                           << "a1" << 4.0 / 6;
+        QTest::newRow("frustum") << "spherical frustum"
+                                 << "ρ2"
+                                 << "ρ1" << 0.75;
+        QTest::newRow("tank") << "cylindrical tank, a quarter of the height"
+                              << "h"
+                              << "r" << 0.5;
+        QTest::newRow("block") << "block"
+                               << "c"
+                               << "a" << 3.0;
+    }
+    void parallelLengthsKeepTheirRatio() {
+        QFETCH(QString, name);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(double, ratio);
+        const SolidSamples::TSample& sample = Sample(name);
+        // Seen from the front at eye level, where a vertical length and a length
+        // across the view are drawn whole.
+        TViewAngles front;
+        front.Yaw = 0;
+        front.Pitch = 0;
+        if (name.startsWith(QLatin1String("cylindrical tank")))
+            front.Yaw = std::acos(-1.0) / 2;
+        const TFigureLayout layout =
+            TFigureDrawing::Calculate(sample.Variant, ValuesOf(sample.Entries))
+                .Layout(QRectF(QPointF(0, 0), QSizeF(Panel)), front);
+        const auto length = [&](const QString& ALetter) {
+            for (const TDrawnLetter& letter : layout.Letters)
+                if (letter.Glyph + letter.Subscript == ALetter)
+                    return letter.Edge.length();
+            return 0.0;
+        };
+        QVERIFY(length(second) > 0);
+        QCOMPARE_LT(std::fabs(length(first) / length(second) / ratio - 1), 1e-9);
+    }
+
     // Edges whose faces both turn away are hidden, and hidden lines are dashed.
     void hiddenEdgesDashed_data() {
         QTest::addColumn<double>("yaw");
