@@ -22,6 +22,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <map>
 
 namespace {
 
@@ -430,6 +432,73 @@ QPen LinePen(const QColor& AColour, double AWidth, bool ADashed) {
     return pen;
 }
 
+// Lines of one look (kind, body, hidden) joined end to end.
+struct TLineRun {
+    std::vector<std::size_t> Lines;
+    QPolygonF Points;
+};
+
+std::vector<TLineRun> LineRuns(const std::vector<TDrawnLine>& ALines, bool AHidden) {
+    // Ends meet where they round to the same hundredth of a pixel.
+    const auto key = [](const QPointF& APoint) {
+        return std::make_pair(std::llround(APoint.x() * 100), std::llround(APoint.y() * 100));
+    };
+    const auto sameLook = [&](std::size_t A, std::size_t B) {
+        return ALines[A].Kind == ALines[B].Kind && ALines[A].Body == ALines[B].Body;
+    };
+    std::map<std::pair<long long, long long>, std::vector<std::size_t>> starts, ends;
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < ALines.size(); ++i)
+        if (ALines[i].Hidden == AHidden) {
+            chosen.push_back(i);
+            starts[key(ALines[i].Line.p1())].push_back(i);
+            ends[key(ALines[i].Line.p2())].push_back(i);
+        }
+    std::vector<bool> used(ALines.size(), false);
+    // The line that continues ALine at APoint, turned to run on from there.
+    const auto next = [&](std::size_t ALine, const QPointF& APoint, bool& AReversed) {
+        for (auto* table : {&starts, &ends}) {
+            const auto found = table->find(key(APoint));
+            if (found == table->end())
+                continue;
+            for (std::size_t candidate : found->second)
+                if (!used[candidate] && sameLook(ALine, candidate)) {
+                    AReversed = table == &ends;
+                    return std::optional<std::size_t>(candidate);
+                }
+        }
+        return std::optional<std::size_t>();
+    };
+    std::vector<TLineRun> runs;
+    for (std::size_t first : chosen) {
+        if (used[first])
+            continue;
+        used[first] = true;
+        std::deque<QPointF> points{ALines[first].Line.p1(), ALines[first].Line.p2()};
+        TLineRun run;
+        run.Lines.push_back(first);
+        // Onwards from the end, then backwards from the start.
+        for (bool forward : {true, false}) {
+            bool reversed = false;
+            while (const auto line =
+                       next(first, forward ? points.back() : points.front(), reversed)) {
+                used[*line] = true;
+                run.Lines.push_back(*line);
+                const QLineF& segment = ALines[*line].Line;
+                // A line found by its start runs on to its end, and the other way round.
+                const QPointF far = reversed ? segment.p1() : segment.p2();
+                if (forward)
+                    points.push_back(far);
+                else
+                    points.push_front(far);
+            }
+        }
+        run.Points = QPolygonF(QList<QPointF>(points.begin(), points.end()));
+        runs.push_back(std::move(run));
+    }
+    return runs;
+}
+
 void PaintLetter(QPainter& APainter, const TFigureLayout& ALayout, const TDrawnLetter& ALetter) {
     QFont subscriptFont = ALayout.LetterFont;
     subscriptFont.setPixelSize(std::max(1, int(ALayout.LetterFont.pixelSize() * 0.7)));
@@ -593,18 +662,18 @@ void PaintFigureLayout(QPainter& APainter, const TFigureLayout& ALayout) {
     if (!shell.isEmpty())
         APainter.fillPath(shell, ShellColour);
 
-    // Hidden lines under the visible ones.
+    // Hidden lines under the visible ones, each run of joined lines as one polyline so
+    // that a dash pattern runs on along a curved rim of short pieces.
     for (bool hidden : {true, false})
-        for (const TDrawnLine& line : ALayout.Lines) {
-            if (line.Hidden != hidden)
-                continue;
+        for (const TLineRun& run : LineRuns(ALayout.Lines, hidden)) {
+            const TDrawnLine& line = ALayout.Lines[run.Lines.front()];
             const QColor colour = line.Body == bkLiquid ? LiquidLineColour : LineColour;
             const double width = line.Kind == lkDimension ? 0.9 * unit
                                  : hidden                 ? 1.0 * unit
                                  : line.Body == bkLiquid  ? 1.0 * unit
                                                           : 1.35 * unit;
             APainter.setPen(LinePen(colour, width, hidden));
-            APainter.drawLine(line.Line);
+            APainter.drawPolyline(run.Points);
         }
     APainter.setPen(Qt::NoPen);
     APainter.setBrush(LineColour);

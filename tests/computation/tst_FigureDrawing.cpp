@@ -279,15 +279,19 @@ private slots:
             int(std::count_if(layout.Lines.begin(), layout.Lines.end(),
                               [](const TDrawnLine& ALine) { return ALine.Hidden; }));
         QCOMPARE(hiddenLines, hidden);
-        // The SVG draws each hidden edge, and only those, with a dash pattern.
+        // The SVG draws each hidden edge, and only those, with a dash pattern (edges
+        // that meet are joined into one polyline, of as many pieces).
         const QByteArray svg = DrawingSvg(drawing, Panel, view);
         int dashed = 0, solid = 0;
         bool inDashed = false;
         for (const QByteArray& group : svg.split('<')) {
             if (group.startsWith("g "))
                 inDashed = group.contains("stroke-dasharray");
-            else if (group.startsWith("polyline"))
-                (inDashed ? dashed : solid) += 1;
+            else if (group.startsWith("polyline")) {
+                const QByteArray points = group.mid(group.indexOf("points=\"") + 8);
+                const int pieces = int(points.left(points.indexOf('"')).count(',')) - 1;
+                (inDashed ? dashed : solid) += pieces;
+            }
         }
         QCOMPARE(dashed, hidden);
         QCOMPARE(solid, 12 - hidden);
