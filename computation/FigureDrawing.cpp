@@ -40,10 +40,16 @@ constexpr double OnFace = 1e-7;
 
 const QColor SolidColour(196, 212, 232);
 const QColor LiquidColour(112, 160, 222);
-const QColor ShellColour(226, 232, 240, 120);
+// The tank's shell is seen through: this much of the shell's colour covers what
+// lies behind it.
+const QColor ShellColour(226, 232, 240);
+constexpr double ShellCover = 0.47;
 const QColor LineColour(0, 0, 0);
 const QColor LiquidLineColour(24, 64, 128);
-const QColor SphereColour(120, 120, 120);
+const QColor SphereColour(170, 170, 170);
+// The faint inside of the parent sphere, opaque: a see-through disc as large as the
+// drawing would cost more than the rest of the frame.
+const QColor SphereFill(244, 244, 244);
 const QColor NoteColour(110, 110, 110);
 
 // The directions of the view: right and up on the screen, and towards the viewer.
@@ -82,10 +88,17 @@ public:
             occluder.MaxY = std::max(occluder.MaxY, point.Y);
         }
         FOccluders.push_back(std::move(occluder));
+        FCells.clear();
     }
     // Whether some face lies in front of the projected point.
     bool Hides(const TPoint3& APoint) const {
-        for (const TOccluder& face : FOccluders) {
+        if (FCells.empty())
+            Index();
+        const int cell = CellAt(APoint.X, APoint.Y);
+        if (cell < 0)
+            return false;
+        for (std::size_t index : FCells[std::size_t(cell)]) {
+            const TOccluder& face = FOccluders[index];
             if (APoint.X < face.MinX || APoint.X > face.MaxX || APoint.Y < face.MinY ||
                 APoint.Y > face.MaxY)
                 continue;
@@ -100,9 +113,46 @@ public:
         }
         return false;
     }
-    bool Empty() const { return FOccluders.empty(); }
 
 private:
+    // The faces are found through a grid over their bounds: a point is tested only
+    // against the faces whose bounds share its cell.
+    static constexpr int GridSize = 32;
+
+    void Index() const {
+        FCells.assign(GridSize * GridSize, {});
+        if (FOccluders.empty())
+            return;
+        FMinX = FOccluders[0].MinX, FMaxX = FOccluders[0].MaxX;
+        FMinY = FOccluders[0].MinY, FMaxY = FOccluders[0].MaxY;
+        for (const TOccluder& face : FOccluders) {
+            FMinX = std::min(FMinX, face.MinX);
+            FMaxX = std::max(FMaxX, face.MaxX);
+            FMinY = std::min(FMinY, face.MinY);
+            FMaxY = std::max(FMaxY, face.MaxY);
+        }
+        for (std::size_t i = 0; i < FOccluders.size(); ++i) {
+            const TOccluder& face = FOccluders[i];
+            const int left = Column(face.MinX), right = Column(face.MaxX);
+            const int bottom = Row(face.MinY), top = Row(face.MaxY);
+            for (int row = bottom; row <= top; ++row)
+                for (int column = left; column <= right; ++column)
+                    FCells[std::size_t(row * GridSize + column)].push_back(i);
+        }
+    }
+    int Column(double AX) const {
+        const double width = std::max(FMaxX - FMinX, 1e-300);
+        return std::clamp(int((AX - FMinX) / width * GridSize), 0, GridSize - 1);
+    }
+    int Row(double AY) const {
+        const double height = std::max(FMaxY - FMinY, 1e-300);
+        return std::clamp(int((AY - FMinY) / height * GridSize), 0, GridSize - 1);
+    }
+    int CellAt(double AX, double AY) const {
+        if (FOccluders.empty() || AX < FMinX || AX > FMaxX || AY < FMinY || AY > FMaxY)
+            return -1;
+        return Row(AY) * GridSize + Column(AX);
+    }
     static bool Inside(const std::vector<TPoint3>& APolygon, const TPoint3& APoint) {
         const std::size_t count = APolygon.size();
         for (std::size_t i = 0; i < count; ++i) {
@@ -113,7 +163,10 @@ private:
         }
         return true;
     }
+
     std::vector<TOccluder> FOccluders;
+    mutable std::vector<std::vector<std::size_t>> FCells;
+    mutable double FMinX = 0, FMaxX = 0, FMinY = 0, FMaxY = 0;
 };
 
 class TLayoutBuilder {
@@ -235,18 +288,22 @@ private:
                       ABase.alpha());
     }
 
+    // The faces that turn to the viewer, in the order they are painted: the tank's
+    // shell, then the liquid seen through it (its colours mixed with the shell's, so
+    // that nothing needs transparency), then the solid. Within a body that hides
+    // part of itself, farthest first; within a convex one, whose faces do not
+    // overlap, by colour, so that faces of one colour are painted at once.
     void AddFaces() {
         struct TSorted {
             double Depth;
             TDrawnFace Face;
         };
-        // Liquid first: the shell is seen through.
-        for (TBodyKind kind : {bkLiquid, bkSolid, bkShell}) {
-            std::vector<TSorted> faces;
+        for (TBodyKind kind : {bkShell, bkLiquid, bkSolid}) {
             for (std::size_t b = 0; b < FModel.Bodies.size(); ++b) {
                 const TBody& body = FModel.Bodies[b];
                 if (body.Kind != kind)
                     continue;
+                std::vector<TSorted> faces;
                 for (std::size_t f = 0; f < body.Faces.size(); ++f) {
                     if (!FFront[b][f])
                         continue;
@@ -258,18 +315,38 @@ private:
                     }
                     sorted.Depth /= double(body.Faces[f].Points.size());
                     sorted.Face.Body = kind;
-                    sorted.Face.Colour =
-                        kind == bkShell
-                            ? ShellColour
-                            : Shaded(kind == bkLiquid ? LiquidColour : SolidColour, FNormals[b][f]);
+                    sorted.Face.Colour = FaceColour(kind, FNormals[b][f]);
                     faces.push_back(std::move(sorted));
                 }
+                if (body.Convex)
+                    std::sort(faces.begin(), faces.end(), [](const TSorted& A, const TSorted& B) {
+                        return A.Face.Colour.rgba() < B.Face.Colour.rgba();
+                    });
+                else
+                    std::stable_sort(
+                        faces.begin(), faces.end(),
+                        [](const TSorted& A, const TSorted& B) { return A.Depth < B.Depth; });
+                for (TSorted& sorted : faces)
+                    FLayout.Faces.push_back(std::move(sorted.Face));
             }
-            std::stable_sort(faces.begin(), faces.end(),
-                             [](const TSorted& A, const TSorted& B) { return A.Depth < B.Depth; });
-            for (TSorted& sorted : faces)
-                FLayout.Faces.push_back(std::move(sorted.Face));
         }
+    }
+
+    QColor FaceColour(TBodyKind AKind, const TPoint3& ANormal) const {
+        if (AKind == bkShell)
+            return Mixed(Qt::white, ShellColour);
+        if (AKind == bkSolid)
+            return Shaded(SolidColour, ANormal);
+        return Mixed(Shaded(LiquidColour, ANormal), ShellColour);
+    }
+
+    static QColor Mixed(const QColor& ABehind, const QColor& AShell) {
+        const auto channel = [](int ABehindValue, int AShellValue) {
+            return int(std::lround(ABehindValue * (1 - ShellCover) + AShellValue * ShellCover));
+        };
+        return QColor(channel(ABehind.red(), AShell.red()),
+                      channel(ABehind.green(), AShell.green()),
+                      channel(ABehind.blue(), AShell.blue()));
     }
 
     TOcclusion OccludersOf(std::size_t ABody) const {
@@ -421,12 +498,11 @@ private:
     QPointF FScreenCentre;
 };
 
-QPen LinePen(const QColor& AColour, double AWidth, bool ADashed) {
+QPen LinePen(const QColor& AColour, double AWidth, bool ADashed, double AUnit) {
     QPen pen(AColour, AWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     if (ADashed) {
-        // As the drafts: 4 on, 2.6 off at a width of 1.
-        pen.setDashPattern(
-            {4 / AWidth * std::max(1.0, AWidth * 0.8), 2.6 / AWidth * std::max(1.0, AWidth * 0.8)});
+        // As the drafts, 4 on and 2.6 off, grown with the drawing (in pen widths).
+        pen.setDashPattern({4 * AUnit / AWidth, 2.6 * AUnit / AWidth});
         pen.setCapStyle(Qt::FlatCap);
     }
     return pen;
@@ -636,8 +712,8 @@ void PaintFigureLayout(QPainter& APainter, const TFigureLayout& ALayout) {
 
     if (ALayout.SphereRadius > 0 &&
         ALayout.SphereRadius < 50 * std::max(ALayout.Target.width(), ALayout.Target.height())) {
-        APainter.setPen(LinePen(SphereColour, 0.8 * unit, true));
-        APainter.setBrush(QColor(0, 0, 0, 10));
+        APainter.setPen(LinePen(SphereColour, 0.8 * unit, false, unit));
+        APainter.setBrush(SphereFill);
         APainter.drawEllipse(ALayout.SphereCentre, ALayout.SphereRadius, ALayout.SphereRadius);
     }
 
@@ -645,25 +721,32 @@ void PaintFigureLayout(QPainter& APainter, const TFigureLayout& ALayout) {
     // reader smooths each face, and a hairline of its own colour closes the seams.
     const bool raster =
         APainter.paintEngine() && APainter.paintEngine()->type() == QPaintEngine::Raster;
-    QPainterPath shell;
-    shell.setFillRule(Qt::WindingFill);
+    APainter.setRenderHint(QPainter::Antialiasing, !raster);
+    // Faces of one colour that follow one another are filled as one path.
+    QPainterPath faces;
+    QColor colour;
+    const auto fill = [&] {
+        if (faces.isEmpty())
+            return;
+        APainter.setPen(raster ? QPen(Qt::NoPen) : QPen(colour, 0.6));
+        APainter.setBrush(colour);
+        APainter.drawPath(faces);
+        faces.clear();
+        faces.setFillRule(Qt::WindingFill);
+    };
+    faces.setFillRule(Qt::WindingFill);
     for (const TDrawnFace& face : ALayout.Faces) {
-        if (face.Body == bkShell) {
-            shell.addPolygon(face.Polygon);
-            shell.closeSubpath();
-            continue;
-        }
-        APainter.setRenderHint(QPainter::Antialiasing, !raster);
-        APainter.setPen(raster ? QPen(Qt::NoPen) : QPen(face.Colour, 0.6));
-        APainter.setBrush(face.Colour);
-        APainter.drawPolygon(face.Polygon);
+        if (face.Colour != colour)
+            fill();
+        colour = face.Colour;
+        faces.addPolygon(face.Polygon);
+        faces.closeSubpath();
     }
+    fill();
     APainter.setRenderHint(QPainter::Antialiasing, true);
-    if (!shell.isEmpty())
-        APainter.fillPath(shell, ShellColour);
 
-    // Hidden lines under the visible ones, each run of joined lines as one polyline so
-    // that a dash pattern runs on along a curved rim of short pieces.
+    // Hidden lines under the visible ones, a run of joined lines as one polyline, so
+    // that the dashes show along a curved rim of short pieces.
     for (bool hidden : {true, false})
         for (const TLineRun& run : LineRuns(ALayout.Lines, hidden)) {
             const TDrawnLine& line = ALayout.Lines[run.Lines.front()];
@@ -672,8 +755,14 @@ void PaintFigureLayout(QPainter& APainter, const TFigureLayout& ALayout) {
                                  : hidden                 ? 1.0 * unit
                                  : line.Body == bkLiquid  ? 1.0 * unit
                                                           : 1.35 * unit;
-            APainter.setPen(LinePen(colour, width, hidden));
-            APainter.drawPolyline(run.Points);
+            APainter.setPen(LinePen(colour, width, hidden, unit));
+            // A solid line needs no run: apart, its pieces are stroked much faster than
+            // a polyline that turns at every corner of the figure.
+            if (hidden)
+                APainter.drawPolyline(run.Points);
+            else
+                for (std::size_t index : run.Lines)
+                    APainter.drawLine(ALayout.Lines[index].Line);
         }
     APainter.setPen(Qt::NoPen);
     APainter.setBrush(LineColour);

@@ -23,6 +23,9 @@ constexpr double OutlineAngle = 30 * Pi / 180;
 // one of more points than a circle is drawn as a circle of CirclePoints points.
 constexpr int MostDrawnEdges = 48;
 constexpr int CirclePoints = 360;
+// The segments of a full meridian of a sphere: fewer than round a circle, where the
+// outline shows them; the shading hides them.
+constexpr int MeridianSegments = 60;
 
 template <class TFigure> const TFigure& As(const TSolidFigure& AFigure) {
     const auto* figure = dynamic_cast<const TFigure*>(&AFigure);
@@ -155,11 +158,12 @@ struct TProfile {
     // polar angle AFrom (0 at the top) to AToward.
     void ArcTo(double ARadius, double ACentreZ, double AFrom, double AToward, int ASurface) {
         const int steps =
-            std::max(2, int(std::ceil(std::fabs(AToward - AFrom) / (2 * Pi / CircleSegments))));
+            std::max(2, int(std::ceil(std::fabs(AToward - AFrom) / (2 * Pi / MeridianSegments))));
         for (int i = 1; i <= steps; ++i) {
-            const double angle = AFrom + (AToward - AFrom) * i / steps;
-            LineTo(std::max(0.0, ARadius * std::sin(angle)), ACentreZ + ARadius * std::cos(angle),
-                   ASurface);
+            // The last point exactly at its angle: a pole must fall on the axis.
+            const double angle = i == steps ? AToward : AFrom + (AToward - AFrom) * i / steps;
+            const double r = ARadius * std::sin(angle);
+            LineTo(r > ARadius * 1e-12 ? r : 0.0, ACentreZ + ARadius * std::cos(angle), ASurface);
         }
     }
 };
