@@ -205,6 +205,17 @@ TPolygon RegularPolygon(int ACount, double ACircumradius) {
     return polygon;
 }
 
+// The first two points of that polygon, its front edge (without the other points,
+// which may be millions).
+TPolygon FrontEdge(std::int32_t ACount, double ACircumradius) {
+    TPolygon edge;
+    for (int i = 0; i < 2; ++i) {
+        const double angle = -Pi / 2 - Pi / ACount + 2 * Pi * i / ACount;
+        edge.emplace_back(ACircumradius * std::cos(angle), ACircumradius * std::sin(angle));
+    }
+    return edge;
+}
+
 TPolygon Rectangle(double AWidth, double ADepth) {
     return {{-AWidth / 2, -ADepth / 2},
             {AWidth / 2, -ADepth / 2},
@@ -533,7 +544,7 @@ TFigureModel BuildFigureModel(TVariant AVariant, const TEntryValues& AValues,
         TSizer sizer({circumradius * 2, pyramid.Height()}, minimum);
         const double rc = sizer.Legible(circumradius * 2) / 2, h = sizer.Legible(pyramid.Height());
         const TPolygon base = RegularPolygon(DrawnCount(count), rc);
-        const TPolygon edge = RegularPolygon(count, rc);
+        const TPolygon edge = FrontEdge(count, rc);
         TBuilt built = PolygonFrustum(base, {{0, 0}}, h, count);
         built.Dimensions.push_back(Dimension(enPyramid_A, Lifted(edge[0], 0), Lifted(edge[1], 0)));
         built.Dimensions.push_back(Axis(enPyramid_V, 0, h));
@@ -571,7 +582,7 @@ TFigureModel BuildFigureModel(TVariant AVariant, const TEntryValues& AValues,
         TSizer sizer({circumradius * 2, prism.Height()}, minimum);
         const double rc = sizer.Legible(circumradius * 2) / 2, h = sizer.Legible(prism.Height());
         const TPolygon base = RegularPolygon(DrawnCount(count), rc);
-        const TPolygon edge = RegularPolygon(count, rc);
+        const TPolygon edge = FrontEdge(count, rc);
         TBuilt built = PolygonFrustum(base, base, h, count);
         built.Dimensions.push_back(Dimension(enPrism_E3, Lifted(edge[0], h), Lifted(edge[1], h)));
         built.Dimensions.push_back(Dimension(enPrism_V, Lifted(base[1], 0), Lifted(base[1], h)));
@@ -654,8 +665,7 @@ TFigureModel BuildFigureModel(TVariant AVariant, const TEntryValues& AValues,
         const int drawn = DrawnCount(count);
         TBuilt built =
             PolygonFrustum(RegularPolygon(drawn, rc1), RegularPolygon(drawn, rc2), h, count);
-        const TPolygon upperEdge = RegularPolygon(count, rc2),
-                       lowerEdge = RegularPolygon(count, rc1);
+        const TPolygon upperEdge = FrontEdge(count, rc2), lowerEdge = FrontEdge(count, rc1);
         built.Dimensions.push_back(
             Dimension(enTruncatedPyramid_E2, Lifted(upperEdge[0], h), Lifted(upperEdge[1], h)));
         built.Dimensions.push_back(

@@ -347,6 +347,18 @@ private slots:
                         1e-6 * height / radius);
     }
 
+    // A regular polygon of millions of edges is drawn as a circle, its side lettered.
+    void millionsOfEdges() {
+        TEntryValues values;
+        values.Set(enPrism_N, 2000000000);
+        values.Set(enPrism_E3, 1e-6L);
+        values.Set(enPrism_V, 300);
+        const TFigureLayout layout = TFigureDrawing::Calculate(vaPrism_NAngle, values)
+                                         .Layout(QRectF(QPointF(0, 0), QSizeF(Panel)));
+        QVERIFY(!layout.Faces.empty());
+        QCOMPARE(int(layout.Letters.size()), 2);
+    }
+
     // A tank's liquid and a spherical solid's parent sphere.
     void tankAndSphere() {
         const SolidSamples::TSample& tank =
