@@ -259,14 +259,15 @@ TLoft Loft(TBodyBuilder& ABuilder, const TPolygon& ALower, const TPolygon& AUppe
 
 // Lateral surfaces of a regular polygon's solid: flat faces, or one curved surface
 // where there are too many to draw each.
-std::vector<int> LateralSurfaces(TBodyBuilder& ABuilder, int ACount) {
-    if (ACount <= MostDrawnEdges)
-        return {};
-    return std::vector<int>(std::size_t(ACount), ABuilder.Surface(true));
-}
-
 int DrawnCount(std::int32_t ACount) {
     return std::min<std::int32_t>(ACount, CirclePoints);
+}
+
+// One for each edge drawn, so as many as DrawnCount gives.
+std::vector<int> LateralSurfaces(TBodyBuilder& ABuilder, std::int32_t ACount) {
+    if (ACount <= MostDrawnEdges)
+        return {};
+    return std::vector<int>(std::size_t(DrawnCount(ACount)), ABuilder.Surface(true));
 }
 
 double Circumradius(int ACount, double ASide) {
