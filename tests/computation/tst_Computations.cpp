@@ -87,6 +87,7 @@ private slots:
     void sideWindowButtonsStoreTheirState();
     void sideWindowsOpenAttachedAndFollow();
     void supplementaryValuesFollowTheEntries();
+    void oneBuildPerKeystrokeNoneForTheForm();
     void closingSupplementaryWindowReleasesItsButton();
     void fillPlaceholder_data();
     void fillPlaceholder();
@@ -552,6 +553,59 @@ void TestComputations::supplementaryValuesFollowTheEntries() {
     open.Entry(QStringLiteral("Cube_A"))->setText(QStringLiteral("x"));
     QVERIFY(!values().contains(QStringLiteral("3.46")));
     QVERIFY(!values().contains(QStringLiteral("4.00")));
+}
+
+// The figure is built once per change of the entries; the number form, the
+// precision preview, the report and the mass dialog write what was built.
+void TestComputations::oneBuildPerKeystrokeNoneForTheForm() {
+    StoreSetting(QStringLiteral("ShowSupplementaryData"), QStringLiteral("1"));
+    StoreSetting(QStringLiteral("UsePresetDensity"), QStringLiteral("1"));
+    StoreSetting(QStringLiteral("PresetDensity"), QStringLiteral("2"));
+    TOpenWindow open(pgCube);
+    auto* grid = open.Window->SupplementaryDataWindow()->findChild<QTableWidget*>();
+    QVERIFY(grid);
+    const auto cell = [grid](int ARow) { return grid->item(ARow, 1)->text(); };
+    QLineEdit* edit = open.Entry(QStringLiteral("Cube_A"));
+    edit->setFocus();
+
+    long long built = BuiltFigureCount();
+    QTest::keyClick(edit, Qt::Key_2);
+    QCOMPARE(BuiltFigureCount() - built, 1LL);
+    QTest::keyClick(edit, Qt::Key_0);
+    QCOMPARE(BuiltFigureCount() - built, 2LL);
+    QCOMPARE(open.Volume(), QStringLiteral("8000.00"));
+    QCOMPARE(cell(0), QStringLiteral("34.64"));
+    QCOMPARE(cell(3), QStringLiteral("16000.00"));
+
+    built = BuiltFigureCount();
+    QMenu* menu = open.Window->Results()->Menu();
+    menu->findChild<QAction*>(QStringLiteral("MPrecision3"))->trigger();
+    QCOMPARE(open.Volume(), QStringLiteral("8000.000"));
+    QCOMPARE(cell(0), QStringLiteral("34.641"));
+    QCOMPARE(cell(3), QStringLiteral("16000.000"));
+    menu->findChild<QAction*>(QStringLiteral("MSemilogarithmicForm"))->trigger();
+    QCOMPARE(open.Volume(), QStringLiteral("8.000"));
+    open.Window->Results()->PreviewPrecision(5);
+    QCOMPARE(open.Volume(), QStringLiteral("8.00000"));
+    QCOMPARE(cell(0), QStringLiteral("34.64102"));
+    open.Window->Results()->ApplyNumberForm();
+    QCOMPARE(cell(0), QStringLiteral("34.641"));
+    menu->findChild<QAction*>(QStringLiteral("MCopyReportToClipboard"))->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("8.000 x10^3")));
+    QCOMPARE(BuiltFigureCount(), built);
+
+    // Ctrl+M: the dialog gives the mass of the figure shown.
+    GuiTest::TModalWatcher watcher;
+    QString mass;
+    watcher.Expect([&mass](QWidget* AModal) {
+        QTest::keyClicks(AModal->findChild<QLineEdit*>(QStringLiteral("EDensity")),
+                         QStringLiteral("3"));
+        mass = AModal->findChild<QLineEdit*>(QStringLiteral("EMass"))->text();
+        AModal->close();
+    });
+    QTest::keyClick(edit, Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(mass, QStringLiteral("24000.000"));
+    QCOMPARE(BuiltFigureCount(), built);
 }
 
 void TestComputations::closingSupplementaryWindowReleasesItsButton() {

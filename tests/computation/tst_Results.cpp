@@ -26,10 +26,6 @@ private slots:
     void bothLinesAndArea();
     void longExponentStaysInside();
     void notFiniteIsNeverShown();
-    void generalText_data();
-    void generalText();
-    void generalTextMatchesRoundToStr_data();
-    void generalTextMatchesRoundToStr();
     void states_data();
     void states();
     void stateHidesSemilogarithmicLabels();
@@ -189,61 +185,6 @@ void TestResults::notFiniteIsNeverShown() {
     host.ShowValues(1, std::numeric_limits<Extended>::quiet_NaN());
     QCOMPARE(host.Results->ResultState(), rsChyba_Z);
     QCOMPARE(host.AreaText(), QStringLiteral("Input error"));
-}
-
-void TestResults::generalText_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << "0"
-                          << "0";
-    QTest::newRow("integer") << "30"
-                             << "30";
-    QTest::newRow("fraction") << "1234.5678"
-                              << "1234.5678";
-    QTest::newRow("one third") << "0.33333333333333333333"
-                               << "0.333333333333333";
-    QTest::newRow("two thirds rounds") << "0.66666666666666666667"
-                                       << "0.666666666666667";
-    QTest::newRow("small fixed") << "0.000123"
-                                 << "0.000123";
-    QTest::newRow("small fixed, 15 digits") << "0.000123456789012345678"
-                                            << "0.000123456789012346";
-    QTest::newRow("10^15") << "1e15"
-                           << "1E15";
-    QTest::newRow("below 10^15") << "999999999999999"
-                                 << "999999999999999";
-    QTest::newRow("rounds to 10^15") << "999999999999999.5"
-                                     << "1E15";
-    QTest::newRow("small scientific") << "0.00001234"
-                                      << "1.234E-5";
-    QTest::newRow("negative") << "-2.5"
-                              << "-2.5";
-    QTest::newRow("negative scientific") << "-3e20"
-                                         << "-3E20";
-    QTest::newRow("tie away from zero") << "0.1000000000000005"
-                                        << "0.100000000000001";
-}
-
-void TestResults::generalText() {
-    QFETCH(QString, value);
-    QFETCH(QString, text);
-    QCOMPARE(GeneralText(ReadExtended(value)), text);
-}
-
-// Where RoundToStr's own text keeps every digit (at most 14 decimals), it is
-// the general text.
-void TestResults::generalTextMatchesRoundToStr_data() {
-    QTest::addColumn<QString>("value");
-    for (const char* value : {"1234.5678", "0.1", "0.12345678901234", "2.5", "30",
-                              "123456789.123456789", "3.14159265358979323846", "1e15", "2e-5",
-                              "6.02214076e23", "0.99999999999999999", "4.5e-300", "7e4000"})
-        QTest::newRow(value) << QString::fromLatin1(value);
-}
-
-void TestResults::generalTextMatchesRoundToStr() {
-    QFETCH(QString, value);
-    const Extended number = ReadExtended(value);
-    QCOMPARE(GeneralText(number), QString::fromStdString(RoundToStr(14, false, number)));
 }
 
 void TestResults::states_data() {
