@@ -131,7 +131,8 @@ void TFormComputations::showEvent(QShowEvent* AEvent) {
 }
 
 void TFormComputations::FormShow() {
-    // The side windows and the draft open with the entries as they are.
+    // Setting up the buttons, the side windows and the draft calculates nothing:
+    // the entries are still empty.
     const auto hold = HoldCalculation();
     // The panel's left edge, centred over the page.
     FResults->move((FPage->width() - FResults->width()) / 2, FResults->y());

@@ -281,35 +281,35 @@ void TFrameResults::UseComputationWindowLook() {
 
 void TFrameResults::ShowResult(const TSolidResult& AResult) {
     FResult = AResult;
-    Draw(NumberForm());
+    Output(NumberForm());
 }
 
 void TFrameResults::SetPrecision(TPrecision AValue) {
     FPrecision = AValue;
-    Draw(NumberForm());
+    Output(NumberForm());
 }
 
 void TFrameResults::PreviewPrecision(TPrecision APrecision) {
     const TNumberForm form{APrecision, SemilogarithmicForm()};
-    Draw(form);
+    Output(form);
     if (FHost)
         FHost->ShowNumberForm(form);
 }
 
 void TFrameResults::ApplyNumberForm() {
-    Draw(NumberForm());
+    Output(NumberForm());
     if (FHost)
         FHost->ShowNumberForm(NumberForm());
 }
 
-void TFrameResults::Draw(const TNumberForm& AForm) {
+void TFrameResults::Output(const TNumberForm& AForm) {
     if (!FResult.Computed()) {
-        ShowState(FResult.State);
+        SetResultState(FResult.State);
         return;
     }
     // A value beyond what the panel can write is an input error, never a number.
     if (!std::isfinite(FResult.Volume) || !std::isfinite(FResult.Area)) {
-        ShowState(rsChyba_Z);
+        SetResultState(rsChyba_Z);
         return;
     }
     OutputValue(FVolumeLine, FResult.Volume, AForm);
@@ -317,13 +317,13 @@ void TFrameResults::Draw(const TNumberForm& AForm) {
     FResultState = rsSpocitano;
 }
 
-void TFrameResults::ShowState(TResultState AState) {
+void TFrameResults::SetResultState(TResultState AValue) {
     for (TLine* line : {&FVolumeLine, &FAreaLine}) {
         line->Decade->hide();
         line->Exponent->hide();
-        SetValueText(*line, ResultStateText(AState));
+        SetValueText(*line, ResultStateText(AValue));
     }
-    FResultState = AState;
+    FResultState = AValue;
 }
 
 bool TFrameResults::SemilogarithmicForm() const {

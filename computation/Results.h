@@ -98,9 +98,10 @@ private:
     // Gives the value its accessible name: the line's name and the whole value,
     // "Volume 37.70".
     static void SpeakLine(const TLine& ALine);
-    // Writes the kept result in AForm.
-    void Draw(const TNumberForm& AForm);
-    void ShowState(TResultState AState);
+    // Writes the kept result in AForm: its two values, or its state.
+    void Output(const TNumberForm& AForm);
+    // States 0..9 show their text on both lines and hide "x10" and the exponents.
+    void SetResultState(TResultState AValue);
     void OutputValue(TLine& ALine, Extended AValue, const TNumberForm& AForm);
     void MenuPopup();
     void MenuClick(QAction* AItem);

@@ -159,7 +159,8 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
 long long BuiltFigureCount();
 
 // The handlers, one per page (TPageDesc::Calculate): each checks what its solid
-// requires beyond valid entries and builds the figure.
+// requires beyond valid entries and builds the figure, or names the state;
+// CalculateSolid adds the variant, the entries and the quantities.
 TSolidResult Cube_Calculate(const TEntryValues& AValues, TVariant AVariant);
 TSolidResult Block_Calculate(const TEntryValues& AValues, TVariant AVariant);
 TSolidResult Sphere_Calculate(const TEntryValues& AValues, TVariant AVariant);

@@ -184,15 +184,15 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
 
 void TFormSupplementaryData::ShowResult(const TSolidResult& AResult) {
     FResult = AResult;
-    Draw();
+    SetValues();
 }
 
 void TFormSupplementaryData::SetNumberForm(const TNumberForm& AForm) {
     FForm = AForm;
-    Draw();
+    SetValues();
 }
 
-void TFormSupplementaryData::Draw() {
+void TFormSupplementaryData::SetValues() {
     if (!FResult.Computed()) {
         ClearValues();
         return;

@@ -50,7 +50,9 @@ public:
 private:
     void SetLanguage();
     QString ItemText(const char* AKey) const;
-    void Draw();
+    // Writes the kept result's values into their rows, and the mass.
+    void SetValues();
+    // Empties every value cell, the mass included; the row names stay.
     void ClearValues();
 
     QTableWidget* ValueList;

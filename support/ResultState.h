@@ -4,6 +4,9 @@
 // glossary in CONTRIBUTING.md gives each one).
 #pragma once
 
+// The number form the results are written in (TNumberForm) goes with them.
+#include "NumberFormat.h"
+
 #include <QString>
 
 #include <cstdint>
