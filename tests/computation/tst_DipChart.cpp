@@ -7,12 +7,11 @@
 #include "FillCurve.h"
 #include "GuiTestFixture.h"
 #include "LevelTable.h"
+#include "PdfReading.h"
 
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
 #include <QPdfWriter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,27 +35,6 @@ TDipChart Chart(Extended ARadius, Extended ALength, Extended AStep) {
     chart.Form.Precision = 3;
     return chart;
 }
-
-// The text of a PDF as poppler reads it; empty where pdftotext is missing.
-QString PdfText(const QString& AFileName) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), AFileName, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString PdfInfo(const QString& AFileName) {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {AFileName});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-#define REQUIRE_POPPLER()                                                                          \
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())                     \
-    QSKIP("pdftotext (poppler-utils, installed by scripts/deps.sh) is needed to read the PDF")
 
 } // namespace
 
@@ -206,7 +184,7 @@ private slots:
         QString error;
         QVERIFY2(SaveDipChartPdf(chart, path, QPageSize(QPageSize::PageSizeId(pageSize)), error),
                  qPrintable(error));
-        const QString text = PdfText(path);
+        const QString text = PdfReading::Text(path);
         QVERIFY(text.contains(QStringLiteral("Dip chart of a cylindrical tank")));
         QVERIFY(text.contains(QStringLiteral("Radius of tank r = 1.000")));
         QVERIFY(text.contains(QStringLiteral("Length of tank d = 4.000")));
@@ -229,7 +207,7 @@ private slots:
         counter.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         const int pages = DipChartPageCount(counter, chart);
         QCOMPARE_GE(pages, 1);
-        const QString info = PdfInfo(path);
+        const QString info = PdfReading::Info(path);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
                  qPrintable(info));
         QVERIFY2(info.contains(paper), qPrintable(info));
@@ -246,7 +224,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("tabulka.pdf"));
         QString error;
         QVERIFY(SaveDipChartPdf(Chart(1, 4, 0.5L), path, QPageSize(QPageSize::A4), error));
-        const QString text = PdfText(path);
+        const QString text = PdfReading::Text(path);
         QVERIFY(text.contains(QStringLiteral("Cejchovní tabulka válcové nádrže")));
         QVERIFY(text.contains(QStringLiteral("Naplnění (%)")));
         QVERIFY(text.contains(QStringLiteral("Strana 1 z 1")));
