@@ -271,6 +271,15 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TDipChart", "sPdfFileName"},
     {"TDipChart", "sPdfFilter"},
     {"TDipChart", "sCannotSave"},
+    {"TDipChart", "sCannotPrint"},
+
+    // The command line's drawing and dip chart (shell/CommandLine): its messages.
+    {"CommandLineOutput", "sMissingFileName"},
+    {"CommandLineOutput", "sBadStep"},
+    {"CommandLineOutput", "sOnlyWithCalc"},
+    {"CommandLineOutput", "sPdfWithoutDipChart"},
+    {"CommandLineOutput", "sExcludeEachOther"},
+    {"CommandLineOutput", "sDipChartTankOnly"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
