@@ -36,11 +36,11 @@ namespace {
 
 const QString Section = QStringLiteral("TFormLevelTable");
 
-// The table's column, and the fill curve's right of it.
+// The window with the table alone, and the fill curve below the table: wider, the
+// window would not fit beside a computation window with its draft panel open.
 constexpr int WindowWidth = 440;
 constexpr int WindowHeight = 480;
-constexpr int CurveWidth = 380;
-constexpr int ColumnGap = 10;
+constexpr int CurveHeight = 200;
 
 QString ChartText(const char* AKey) {
     return LanguageText(QStringLiteral("TDipChart"), QLatin1String(AKey));
@@ -228,32 +228,23 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     levelFor->addWidget(LevelResult, 2, 1);
     levelFor->setColumnStretch(1, 1);
 
+    // The table's buttons, then the dip chart's.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BCopy);
     buttons->addWidget(BSaveCSV);
+    buttons->addSpacing(8);
+    buttons->addWidget(BPrint);
+    buttons->addWidget(BSavePdf);
 
-    auto* table = new QVBoxLayout;
-    table->addLayout(stepRow);
-    table->addWidget(LevelList, 1);
-    table->addWidget(LState);
-    table->addWidget(GBLevelFor);
-    table->addLayout(buttons);
-
-    // The curve right of the table, the dip chart's buttons below it.
-    FillCurve->setFixedWidth(CurveWidth);
-    auto* chartButtons = new QHBoxLayout;
-    chartButtons->addStretch(1);
-    chartButtons->addWidget(BPrint);
-    chartButtons->addWidget(BSavePdf);
-    auto* chart = new QVBoxLayout;
-    chart->addWidget(FillCurve, 1);
-    chart->addLayout(chartButtons);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(ColumnGap);
-    layout->addLayout(table, 1);
-    layout->addLayout(chart);
+    FillCurve->setFixedHeight(CurveHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(stepRow);
+    layout->addWidget(LevelList, 1);
+    layout->addWidget(LState);
+    layout->addWidget(FillCurve);
+    layout->addWidget(GBLevelFor);
+    layout->addLayout(buttons);
 
     connect(EStep, &QLineEdit::textChanged, this, &TFormLevelTable::Refresh);
     connect(EVolume, &QLineEdit::textChanged, this, &TFormLevelTable::VolumeChanged);
@@ -265,7 +256,7 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     connect(this, &TSideWindow::FrameChanged, this, &TFormLevelTable::PlaceBesideOwner);
 
     SetLanguage();
-    setFixedSize(WindowWidth + ColumnGap + CurveWidth, WindowHeight);
+    setFixedSize(WindowWidth, WindowHeight + CurveHeight + layout->spacing());
     Refresh();
 }
 
@@ -523,6 +514,7 @@ void TFormLevelTable::PlaceBesideOwner() {
     // frames; it follows the window as the draft panel widens it.
     // Where the screen has no room for it there, it stands left of the window;
     // with room on neither side, at the screen's right edge over the window.
+    // A window near the screen's bottom has the table rise until it fits.
     const QRect frame = OuterFrame(FOwner);
     const int width = FrameRect().width();
     QPoint place(frame.left() + frame.width(), frame.top());
@@ -532,6 +524,8 @@ void TFormLevelTable::PlaceBesideOwner() {
         if (place.x() + width > right)
             place.setX(frame.left() - width >= area.left() ? frame.left() - width
                                                            : std::max(area.left(), right - width));
+        const int bottom = area.top() + area.height();
+        place.setY(std::max(area.top(), std::min(place.y(), bottom - FrameRect().height())));
     }
     PlaceAt(place);
 }

@@ -2,7 +2,7 @@
 // computation window that lists, for levels from the empty to the full tank in
 // a step the user types, the volume held and its share of the full tank, and
 // answers the reverse question: the level at which the tank holds a volume or
-// a share. Beside the table the fill curve shows volume and filling over the
+// a share. Below the table the fill curve shows volume and filling over the
 // level, with the tank's level and the table's rows marked. It follows the
 // tank's radius, length and level and the results panel's number form as the
 // computation window hands them in; the table can be copied (tab-separated)

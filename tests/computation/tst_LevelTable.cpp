@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -393,11 +392,10 @@ void TestLevelTable::curveFollowsTheTankAndTheRows() {
     const TFillCurveView* view = table->Curve();
     QVERIFY(view->isVisible());
     QCOMPARE(view->accessibleName(), QStringLiteral("Fill curve"));
-    // Right of the table, which keeps the width it had alone in the window.
+    // Below the table, as wide.
     const QWidget* list = table->findChild<QWidget*>(QStringLiteral("LevelList"));
-    QVERIFY(view->geometry().left() > list->geometry().right());
-    const QMargins margins = table->layout()->contentsMargins();
-    QCOMPARE(list->width(), 440 - margins.left() - margins.right());
+    QVERIFY(view->geometry().top() > list->geometry().bottom());
+    QCOMPARE(view->width(), list->width());
     const auto rowLevels = [view] {
         QList<double> levels;
         for (Extended level : view->Curve().RowLevels)
