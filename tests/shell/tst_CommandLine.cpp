@@ -111,135 +111,191 @@ void TestCommandLine::matchesTheCalculation_data() {
     QTest::addColumn<int>("variant");
     QTest::addColumn<TValues>("values");
     QTest::addColumn<double>("volume");
+    QTest::addColumn<QString>("variantWord");
+    QTest::addColumn<QString>("variantName");
     const Extended Pi = std::acos(-1.0L);
     const struct {
         const char* Name;
         QStringList Arguments;
         TVariant Variant;
         TValues Values;
-        Extended Volume; // from the solid's closed form
+        Extended Volume;            // from the solid's closed form
+        const char* CommandVariant; // the variant's name in JSON, empty without variants
+        const char* VariantName;    // the variant as its control shows it
     } cases[] = {
-        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L},
+        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L, "", ""},
         {"block",
          {"block", "a=2", "b=3.5", "c=4"},
          vaBlock,
          {"Block_A=2", "Block_B=3.5", "Block_C=4"},
-         28.0L},
-        {"sphere diameter", {"sphere", "r=*10"}, vaSphere, {"Sphere_R=5"}, 4.0L / 3 * Pi * 125},
-        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi},
+         28.0L,
+         "",
+         ""},
+        {"sphere diameter",
+         {"sphere", "r=*10"},
+         vaSphere,
+         {"Sphere_R=5"},
+         4.0L / 3 * Pi * 125,
+         "",
+         ""},
+        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi, "", ""},
         {"cylinder",
          {"cylinder", "v=2", "r=1.5"},
          vaCylinder,
          {"Cylinder_R=1.5", "Cylinder_V=2"},
-         4.5L * Pi},
+         4.5L * Pi,
+         "",
+         ""},
         {"pyramid tetrahedron",
          {"pyramid", "tetrahedron", "a=2"},
          vaPyramid_Tetrahedron,
          {"Pyramid_A=2"},
-         8 / (6 * std::sqrt(2.0L))},
+         8 / (6 * std::sqrt(2.0L)),
+         "tetrahedron",
+         "Tetrahedron"},
         {"pyramid square",
          {"pyramid", "square", "a=2", "v=3"},
          vaPyramid_Square,
          {"Pyramid_N=4", "Pyramid_A=2", "Pyramid_V=3"},
-         4.0L},
+         4.0L,
+         "square",
+         "Base: square"},
         {"pyramid rectangle",
          {"pyramid", "rectangle", "a=2", "b=3", "v=4"},
          vaPyramid_Rectangle,
          {"Pyramid_A=2", "Pyramid_B=3", "Pyramid_V=4"},
-         8.0L},
+         8.0L,
+         "rectangle",
+         "Base: rectangle"},
         {"pyramid triangle",
          {"pyramid", "triangle", "a=2", "v=3"},
          vaPyramid_EquilateralTriangle,
          {"Pyramid_N=3", "Pyramid_A=2", "Pyramid_V=3"},
-         std::sqrt(3.0L)},
+         std::sqrt(3.0L),
+         "triangle",
+         "Base: equilateral triangle"},
         {"pyramid ngon",
          {"pyramid", "ngon", "n=7", "a=2", "v=3"},
          vaPyramid_NAngle,
          {"Pyramid_N=7", "Pyramid_A=2", "Pyramid_V=3"},
-         7 / std::tan(Pi / 7)},
+         7 / std::tan(Pi / 7),
+         "ngon",
+         "Base: regular n-gon"},
         {"prism triangle",
          {"prism", "triangle", "a=3", "b=4", "c=5", "v=6"},
          vaPrism_Triangle,
          {"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=6"},
-         36.0L},
+         36.0L,
+         "triangle",
+         "Base: triangle"},
         {"prism ngon",
          {"prism", "ngon", "n=6", "a=2", "v=3"},
          vaPrism_NAngle,
          {"Prism_N=6", "Prism_E3=2", "Prism_V=3"},
-         18 * std::sqrt(3.0L)},
+         18 * std::sqrt(3.0L),
+         "ngon",
+         "Base: regular n-gon"},
         {"prism ring",
          {"prism", "ring", "r1=3", "r2=2", "v=5"},
          vaPrism_CircularRing,
          {"Prism_E2=3", "Prism_E3=2", "Prism_V=5"},
-         25 * Pi},
+         25 * Pi,
+         "ring",
+         "Base: circular ring"},
         {"truncated cone",
          {"truncated-cone", "r2=1", "r1=2", "v=3"},
          vaTruncatedCone,
          {"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"},
-         7 * Pi},
+         7 * Pi,
+         "",
+         ""},
         {"truncated pyramid square",
          {"truncated-pyramid", "square", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_Square,
          {"TruncatedPyramid_N=4", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         7.0L},
+         7.0L,
+         "square",
+         "Base: square"},
         {"truncated pyramid rectangle a1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "a1=3", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=0",
           "TruncatedPyramid_E3=3", "TruncatedPyramid_V=4"},
-         4.0L / 3 * 26},
+         4.0L / 3 * 26,
+         "rectangle",
+         "Base: rectangle"},
         {"truncated pyramid rectangle b1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "b1=5", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=1",
           "TruncatedPyramid_E3=5", "TruncatedPyramid_V=4"},
-         26.0L},
+         26.0L,
+         "rectangle",
+         "Base: rectangle"},
         {"truncated pyramid triangle",
          {"truncated-pyramid", "triangle", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_EquilateralTriangle,
          {"TruncatedPyramid_N=3", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         1.75L * std::sqrt(3.0L)},
+         1.75L * std::sqrt(3.0L),
+         "triangle",
+         "Base: equilateral triangle"},
         {"truncated pyramid ngon",
          {"truncated-pyramid", "ngon", "n=5", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_NAngle,
          {"TruncatedPyramid_N=5", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         7 * 5 / (4 * std::tan(Pi / 5))},
+         7 * 5 / (4 * std::tan(Pi / 5)),
+         "ngon",
+         "Base: regular n-gon"},
         {"tank",
          {"tank", "r=1", "h=0.5", "d=6"},
          vaCylindricalTank,
          {"CylindricalTank_R=1", "CylindricalTank_H=0.5", "CylindricalTank_D=6"},
-         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L))},
+         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L)),
+         "",
+         ""},
         {"spherical segment by default",
          {"spherical-segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         28 * Pi / 6},
+         28 * Pi / 6,
+         "segment",
+         "Radius of segment"},
         {"spherical segment of segment",
          {"spherical-segment", "segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         28 * Pi / 6},
+         28 * Pi / 6,
+         "segment",
+         "Radius of segment"},
         {"spherical segment of sphere",
          {"spherical-segment", "sphere", "r=3", "v=1"},
          vaSphericalSegment_RadiusOfSphere,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         8 * Pi / 3},
+         8 * Pi / 3,
+         "sphere",
+         "Radius of sphere"},
         {"spherical sector",
          {"spherical-sector", "rho=3", "v=1"},
          vaSphericalSector,
          {"SphericalSector_Ro=3", "SphericalSector_V=1"},
-         50 * Pi / 3},
+         50 * Pi / 3,
+         "",
+         ""},
         {"spherical frustum",
          {"spherical-frustum", "rho2=2", "rho1=3", "v=1"},
          vaSphericalFrustum,
          {"SphericalFrustum_Ro2=2", "SphericalFrustum_Ro1=3", "SphericalFrustum_V=1"},
-         40 * Pi / 6},
+         40 * Pi / 6,
+         "",
+         ""},
     };
     for (const auto& c : cases)
-        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume);
+        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume)
+                              << QString::fromLatin1(c.CommandVariant)
+                              << QString::fromLatin1(c.VariantName);
 }
 
 // The JSON output holds, for every variant of every page, the volume, the area and
@@ -250,6 +306,8 @@ void TestCommandLine::matchesTheCalculation() {
     QFETCH(int, variant);
     QFETCH(TValues, values);
     QFETCH(double, volume);
+    QFETCH(QString, variantWord);
+    QFETCH(QString, variantName);
 
     TEntryValues entries;
     for (const QString& value : values) {
@@ -271,6 +329,8 @@ void TestCommandLine::matchesTheCalculation() {
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     const QJsonObject root = document.object();
     QCOMPARE(root.value(QStringLiteral("solid")).toString(), arguments.first());
+    QCOMPARE(root.value(QStringLiteral("variant")).toString(), variantWord);
+    QCOMPARE(root.value(QStringLiteral("variantName")).toString(), variantName);
     QCOMPARE(root.value(QStringLiteral("precision")).toInt(), 6);
 
     std::vector<std::pair<QString, Extended>> wanted = {
@@ -341,7 +401,7 @@ void TestCommandLine::plainLinesInTheLanguage() {
 void TestCommandLine::numberText_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("volumeLine");
+    QTest::addColumn<QString>("line");
     // Options over the stored settings, stored settings over the defaults.
     QTest::newRow("stored precision") << QStringList{"cube", "a=3"} << "[Settings]\nPrecision=4\n"
                                       << "Volume (V): 27.0000";
@@ -362,6 +422,12 @@ void TestCommandLine::numberText_data() {
     QTest::newRow("preset density gives the mass")
         << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
         << "Mass at preset density (7850): 62800.00";
+    QTest::newRow("preset density zero")
+        << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=0\n"
+        << "Mass at preset density (0): invalid density";
+    QTest::newRow("preset density negative")
+        << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=-7850\n"
+        << "Mass at preset density (-7850): invalid density";
     QTest::newRow("density option over preset")
         << QStringList{"cube", "a=2", "--density", "0.5"}
         << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
@@ -371,10 +437,10 @@ void TestCommandLine::numberText_data() {
 void TestCommandLine::numberText() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, settings);
-    QFETCH(QString, volumeLine);
+    QFETCH(QString, line);
     const TRun run = Run(QStringList{QStringLiteral("--calc")} + arguments, settings);
     QVERIFY2(run.ExitCode == 0, qPrintable(run.Err));
-    QVERIFY2(run.Out.split(QLatin1Char('\n')).contains(volumeLine), qPrintable(run.Out));
+    QVERIFY2(run.Out.split(QLatin1Char('\n')).contains(line), qPrintable(run.Out));
 }
 
 // --- Errors ---------------------------------------------------------------------------------
@@ -397,6 +463,8 @@ void TestCommandLine::errors_data() {
            "triangle, ngon)";
     QTest::newRow("variant of a solid without") << QStringList{"--calc", "cone", "big", "r=1"} << en
                                                 << "Kavorin: Expected an entry as NAME=VALUE: big";
+    QTest::newRow("entry without a name") << QStringList{"--calc", "cube", "=2"} << en
+                                          << "Kavorin: Expected an entry as NAME=VALUE: =2";
     QTest::newRow("missing entry")
         << QStringList{"--calc", "cone", "r=3"} << en << "Kavorin: Missing entry: v";
     QTest::newRow("missing chosen side")
