@@ -8,6 +8,7 @@
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
+#include "Version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,8 +52,14 @@ private slots:
     void errors_data();
     void errors();
     void listNamesEveryVariantAndEntry();
+    void listAsJson();
     void helpExplains_data();
     void helpExplains();
+    void version_data();
+    void version();
+    void qtOptionsAreTheWindows_data();
+    void qtOptionsAreTheWindows();
+    void manualNamesTheOptionsOfTheHelp();
     void leavesTheSettingsAlone();
     void regionalSettings_data();
     void regionalSettings();
@@ -450,8 +457,16 @@ void TestCommandLine::errors_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("message");
     const QString en = QStringLiteral("English");
-    QTest::newRow("unknown solid") << QStringList{"--calc", "dodecahedron", "a=1"} << en
-                                   << "Kavorin: Unknown solid: dodecahedron";
+    QTest::newRow("unknown solid")
+        << QStringList{"--calc", "dodecahedron", "a=1"} << en
+        << "Kavorin: Unknown solid: dodecahedron (Kavorin --list names every solid)";
+    QTest::newRow("misspelt solid")
+        << QStringList{"--calc", "tnak", "r=1"} << en
+        << "Kavorin: Unknown solid: tnak (did you mean tank? Kavorin --list names every solid)";
+    QTest::newRow("misspelt solid in capitals")
+        << QStringList{"--calc", "Spherical-Segmnt", "r=1"} << en
+        << "Kavorin: Unknown solid: Spherical-Segmnt (did you mean spherical-segment? Kavorin "
+           "--list names every solid)";
     QTest::newRow("no solid") << QStringList{"--calc"} << en
                               << "Kavorin: No solid is named after --calc";
     QTest::newRow("variant needed")
@@ -472,9 +487,12 @@ void TestCommandLine::errors_data() {
         << "Kavorin: Missing entry: a1 | b1";
     QTest::newRow("unknown entry")
         << QStringList{"--calc", "cone", "r=3", "v=4", "h=1"} << en << "Kavorin: Unknown entry: h";
+    QTest::newRow("entry of another variant")
+        << QStringList{"--calc", "spherical-segment", "r=1", "v=1"} << en
+        << "Kavorin: Unknown entry: r (an entry of the variant sphere)";
     QTest::newRow("fixed count is no entry")
         << QStringList{"--calc", "pyramid", "square", "n=4", "a=1", "v=1"} << en
-        << "Kavorin: Unknown entry: n";
+        << "Kavorin: Unknown entry: n (an entry of the variant ngon)";
     QTest::newRow("entry twice") << QStringList{"--calc", "cone", "r=3", "v=4", "v=5"} << en
                                  << "Kavorin: Entry given more than once: v";
     QTest::newRow("both sides") << QStringList{"--calc",    "truncated-pyramid",
@@ -489,7 +507,11 @@ void TestCommandLine::errors_data() {
     QTest::newRow("diameter of no radius")
         << QStringList{"--calc", "cone", "r=3", "v=*4"} << en << "Kavorin: Not a number: v=*4";
     QTest::newRow("negative") << QStringList{"--calc", "cone", "r=3", "v=-4"} << en
-                              << "Kavorin: Not a number: v=-4";
+                              << "Kavorin: Not a number above zero: v=-4";
+    QTest::newRow("negative radius") << QStringList{"--calc", "cone", "r=-1.2", "v=1"} << en
+                                     << "Kavorin: Not a number above zero: r=-1.2";
+    QTest::newRow("negative diameter") << QStringList{"--calc", "cone", "r=*-2", "v=1"} << en
+                                       << "Kavorin: Not a number above zero: r=*-2";
     QTest::newRow("zero") << QStringList{"--calc", "cone", "r=0", "v=4"} << en
                           << "Kavorin: Not a number above zero: r=0";
     QTest::newRow("empty") << QStringList{"--calc", "cone", "r=", "v=4"} << en
@@ -522,11 +544,22 @@ void TestCommandLine::errors_data() {
         << "Kavorin: The precision is a whole number from 0 to 14";
     QTest::newRow("density zero") << QStringList{"--calc", "cube", "a=1", "--density", "0"} << en
                                   << "Kavorin: The density is not a number above zero: 0";
-    QTest::newRow("unknown option") << QStringList{"--calc", "cube", "a=1", "--fast"} << en
-                                    << "Kavorin: Unknown option: --fast";
+    QTest::newRow("unknown option")
+        << QStringList{"--calc", "cube", "a=1", "--fast"} << en
+        << "Kavorin: Unknown option: --fast (Kavorin --help lists the options)";
+    // Without --calc as well: no window opens, and none is needed.
+    QTest::newRow("unknown option alone")
+        << QStringList{"--foo"} << en
+        << "Kavorin: Unknown option: --foo (Kavorin --help lists the options)";
+    QTest::newRow("word alone")
+        << QStringList{"cube"} << en
+        << "Kavorin: Unknown option: cube (Kavorin --help lists the options)";
+    QTest::newRow("Czech unknown option")
+        << QStringList{"-x"} << QStringLiteral("Czech")
+        << "Kavorin: Neznámý přepínač: -x (přepínače vypíše Kavorin --help)";
     QTest::newRow("Czech unknown solid")
         << QStringList{"--calc", "koule", "r=1"} << QStringLiteral("Czech")
-        << "Kavorin: Neznámé těleso: koule";
+        << "Kavorin: Neznámé těleso: koule (všechna tělesa vypíše Kavorin --list)";
     QTest::newRow("Slovak invalid figure")
         << QStringList{"--calc", "truncated-cone", "r2=2", "r1=2", "v=1"}
         << QStringLiteral("Slovak") << "Kavorin: Teleso nie je platné: r1 <> r2";
@@ -572,6 +605,83 @@ void TestCommandLine::listNamesEveryVariantAndEntry() {
     QCOMPARE(at, lines.size());
 }
 
+// The JSON list holds what the plain list shows, solid by solid, variant by variant
+// and entry by entry, with the captions in the language, and marks each page's
+// starting variant.
+void TestCommandLine::listAsJson() {
+    const TRun plain = Run({QStringLiteral("--list")});
+    const TRun json = Run({QStringLiteral("--list"), QStringLiteral("--json")});
+    QCOMPARE(json.ExitCode, 0);
+    QVERIFY(json.Err.isEmpty());
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(json.Out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    // The plain list again, from the JSON: a solid's line, a variant's line where the
+    // solid has variants ("(default)" after the starting one), each entry's line.
+    const auto line = [](const QString& AName, int AIndent, const QString& AText) {
+        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(22 - AIndent) +
+               QLatin1Char(' ') + AText;
+    };
+    QStringList lines;
+    int defaults = 0;
+    const QJsonArray solids = root.value(QStringLiteral("solids")).toArray();
+    QCOMPARE(solids.size(), qsizetype(PageCount));
+    for (const QJsonValue& solidValue : solids) {
+        const QJsonObject solid = solidValue.toObject();
+        lines << line(solid.value(QStringLiteral("solid")).toString(), 0,
+                      solid.value(QStringLiteral("name")).toString());
+        for (const QJsonValue& variantValue : solid.value(QStringLiteral("variants")).toArray()) {
+            const QJsonObject variant = variantValue.toObject();
+            const bool isDefault = variant.value(QStringLiteral("default")).toBool();
+            defaults += isDefault ? 1 : 0;
+            const QString name = variant.value(QStringLiteral("variant")).toString();
+            if (!name.isEmpty())
+                lines << line(name, 2,
+                              variant.value(QStringLiteral("variantName")).toString() +
+                                  (isDefault ? QStringLiteral(" (default)") : QString()));
+            for (const QJsonValue& entryValue : variant.value(QStringLiteral("entries")).toArray())
+                lines << line(entryValue.toObject().value(QStringLiteral("entry")).toString(), 4,
+                              entryValue.toObject().value(QStringLiteral("name")).toString());
+        }
+    }
+    QCOMPARE(lines, plain.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    // A solid without variants has its one variant, unnamed, as its default; the
+    // spherical segment starts with the radius of the segment; the pyramid, the prism and
+    // the truncated pyramid wait for a base to be chosen.
+    QCOMPARE(defaults, PageCount - 3);
+    for (const QJsonValue& variant :
+         solids.at(pgPrism).toObject().value(QStringLiteral("variants")).toArray())
+        QVERIFY(!variant.toObject().value(QStringLiteral("default")).toBool());
+    const QJsonObject segment = solids.at(pgSphericalSegment)
+                                    .toObject()
+                                    .value(QStringLiteral("variants"))
+                                    .toArray()
+                                    .at(0)
+                                    .toObject();
+    QCOMPARE(segment.value(QStringLiteral("variant")).toString(), QStringLiteral("segment"));
+    QVERIFY(segment.value(QStringLiteral("default")).toBool());
+    const QJsonObject cube = solids.at(pgCube).toObject();
+    const QJsonObject edge = cube.value(QStringLiteral("variants"))
+                                 .toArray()
+                                 .at(0)
+                                 .toObject()
+                                 .value(QStringLiteral("entries"))
+                                 .toArray()
+                                 .at(0)
+                                 .toObject();
+    QCOMPARE(edge.value(QStringLiteral("entry")).toString(), QStringLiteral("a"));
+    QCOMPARE(edge.value(QStringLiteral("name")).toString(), QStringLiteral("Edge"));
+    const QJsonObject square = solids.at(pgPyramid)
+                                   .toObject()
+                                   .value(QStringLiteral("variants"))
+                                   .toArray()
+                                   .at(1)
+                                   .toObject();
+    QCOMPARE(square.value(QStringLiteral("variant")).toString(), QStringLiteral("square"));
+    QCOMPARE(square.value(QStringLiteral("variantName")).toString(),
+             QStringLiteral("Base: square"));
+}
+
 void TestCommandLine::helpExplains_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("phrase");
@@ -605,6 +715,90 @@ void TestCommandLine::helpExplains() {
         const TRun example = Run(arguments);
         QVERIFY2(example.ExitCode == 0, qPrintable(line + QStringLiteral(": ") + example.Err));
     }
+}
+
+void TestCommandLine::version_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("long") << QStringList{"--version"};
+    QTest::newRow("short") << QStringList{"-v"};
+    QTest::newRow("with a calculation") << QStringList{"--calc", "cube", "a=1", "--version"};
+}
+
+// The version, one line, without a display and without a language file to read.
+void TestCommandLine::version() {
+    QFETCH(QStringList, arguments);
+    const TRun run = Run(arguments, QStringLiteral("[Settings]\nLanguage=Klingon\n"));
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(QRegularExpression(QStringLiteral("^Kavorin \\d+\\.\\d+\\.\\d+\\.\\d+\n$"))
+                .match(run.Out)
+                .hasMatch());
+    QCOMPARE(run.Out, QStringLiteral("Kavorin ") + Version::Text() + QLatin1Char('\n'));
+    QVERIFY(run.Err.isEmpty());
+}
+
+void TestCommandLine::qtOptionsAreTheWindows_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("commandLine");
+    QTest::newRow("none") << QStringList{} << false;
+    QTest::newRow("platform") << QStringList{"-platform", "offscreen"} << false;
+    QTest::newRow("platform with two dashes") << QStringList{"--platform", "xcb"} << false;
+    QTest::newRow("style joined") << QStringList{"-style=fusion"} << false;
+    QTest::newRow("session and reverse") << QStringList{"-session", "abc", "-reverse"} << false;
+    // The value of a Qt option is no argument of the command line.
+    QTest::newRow("value like an option") << QStringList{"-qwindowtitle", "--calc"} << false;
+    QTest::newRow("unknown option") << QStringList{"--foo"} << true;
+    QTest::newRow("version") << QStringList{"-v"} << true;
+    QTest::newRow("a word") << QStringList{"cube"} << true;
+    QTest::newRow("list after a Qt option") << QStringList{"-reverse", "--list"} << true;
+}
+
+// Which calls open the window: only Qt's own options leave it to the window; any
+// other argument is answered on the command line, where no display is needed.
+void TestCommandLine::qtOptionsAreTheWindows() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, commandLine);
+    std::vector<QByteArray> texts{QByteArrayLiteral("Kavorin")};
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    QCOMPARE(IsCommandLineCall(int(argv.size()), argv.data()), commandLine);
+    if (!commandLine || arguments.contains(QLatin1String("--foo")) ||
+        arguments.contains(QLatin1String("cube")))
+        return;
+    // Qt's options beside a command-line call change nothing there.
+    const TRun run = Run(arguments);
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(run.Err.isEmpty());
+}
+
+// The manual page names the same options as --help, so that neither can fall
+// behind the other; it has the exit statuses and the files.
+void TestCommandLine::manualNamesTheOptionsOfTheHelp() {
+    QFile file(QStringLiteral(KAVORIN_SOURCE_DIR "/resources/freedesktop/kavorin.1"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // The manual's text without roff's escapes of the dash and of the fonts.
+    const QString manual = QString::fromUtf8(file.readAll())
+                               .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                               .remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]")));
+    const TRun help = Run({QStringLiteral("--help")});
+    QCOMPARE(help.ExitCode, 0);
+    const auto options = [](const QString& AText) {
+        QSet<QString> names;
+        const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*(?![\\w-])"));
+        for (auto match = option.globalMatch(AText); match.hasNext();)
+            names.insert(match.next().captured());
+        return names;
+    };
+    const QSet<QString> inHelp = options(help.Out);
+    QVERIFY2(inHelp.contains(QStringLiteral("--calc")) && inHelp.contains(QStringLiteral("-v")),
+             qPrintable(QStringList(inHelp.begin(), inHelp.end()).join(QLatin1Char(' '))));
+    QCOMPARE(options(manual), inHelp);
+    for (const char* heading : {".SH OPTIONS", ".SH EXIT STATUS", ".SH FILES", ".SH EXAMPLES"})
+        QVERIFY2(manual.contains(QLatin1String(heading)), heading);
+    for (const char* status : {"\n.B 0\n", "\n.B 1\n", "\n.B 2\n"})
+        QVERIFY2(manual.contains(QLatin1String(status)), status);
 }
 
 void TestCommandLine::regionalSettings_data() {

@@ -241,6 +241,13 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLine", "sCalculationFailed"},
     {"CommandLine", "sDefaultVariant"},
     {"CommandLine", "sHelp"},
+
+    // What the command line adds to a wrong argument: where the options and solids are listed,
+    // the closest solid's name, the variants that have an entry.
+    {"CommandLineHints", "sSeeHelp"},
+    {"CommandLineHints", "sSeeList"},
+    {"CommandLineHints", "sDidYouMean"},
+    {"CommandLineHints", "sEntryOfVariant"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
