@@ -248,6 +248,14 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLineHints", "sSeeList"},
     {"CommandLineHints", "sDidYouMean"},
     {"CommandLineHints", "sEntryOfVariant"},
+
+    // The tool-tip of a number edit that refused a key: entries, density edits, level table.
+    {"NumberEntry", "sTakesNumber"},
+    {"NumberEntry", "sTakesRadius"},
+    {"NumberEntry", "sTakesCount"},
+
+    // What an empty base list of the computation window reads.
+    {"BaseLists", "sChooseBase"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
