@@ -256,6 +256,16 @@ inline constexpr TLanguageKey LanguageKeys[] = {
 
     // What an empty base list of the computation window reads.
     {"BaseLists", "sChooseBase"},
+
+    // The help window (TFormHelp): the user guide and the licence where the desktop cannot show
+    // them.
+    {"TFormHelp", "BBack"},
+    {"TFormHelp", "BForward"},
+    {"TFormHelp", "BContents"},
+    {"TFormHelp", "LFind"},
+    {"TFormHelp", "BFindPrevious"},
+    {"TFormHelp", "BFindNext"},
+    {"TFormHelp", "sNotFound"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
