@@ -99,6 +99,9 @@ TFormHelp::TFormHelp(QWidget* AOwner, const QString& APath, const QString& ACapt
     // Links are followed here, and those that lead out of the documents (a web
     // address, an e-mail) go to the desktop.
     FBrowser->setOpenLinks(false);
+    // A plain text in the formula sheets' face, big enough to read; a page sets its own.
+    FBrowser->setFont(PixelFont(FontFamilies::Verdana, 13, false));
+    FBrowser->document()->setDocumentMargin(10);
     QPalette palette = FBrowser->palette();
     palette.setColor(QPalette::Base, Qt::white);
     FBrowser->setPalette(palette);
