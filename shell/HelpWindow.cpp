@@ -49,14 +49,14 @@ QToolButton* AddButton(QWidget* AParent, QLayout* ALayout, const char* AName,
 TFormHelp::TFormHelp(QWidget* AOwner, const QString& APath, const QString& ACaption)
     : QDialog(AOwner), FPath(APath), FPlain(!IsPage(APath)) {
     setObjectName(QStringLiteral("FormHelp"));
+    // Close box only and a fixed size, as every window of the program has.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(ACaption);
     // The texts of the about window and the settings dialog.
     setFont(PixelFont(FontFamilies::MSSansSerif, 11, false));
-    resize(StartWidth, StartHeight);
-    setMinimumSize(360, 240);
+    setFixedSize(StartWidth, StartHeight);
 
     // The bar: the computation window's colour, a hairline below it.
     auto* bar = new QWidget(this);
@@ -228,7 +228,8 @@ void TFormHelp::PlaceBesideOwner() {
     // The window manager frames this window as it frames the owner.
     const QSize frame = ownerFrame.size() - owner->geometry().size();
     const QRect area = owner->screen()->availableGeometry();
-    resize(width(), qMin(height(), area.height() - frame.height()));
+    // A screen lower than the window takes all it can.
+    setFixedSize(width(), qMin(height(), area.height() - frame.height()));
     const int outerWidth = width() + frame.width();
     const int outerHeight = height() + frame.height();
     int left = ownerFrame.right() + 1;

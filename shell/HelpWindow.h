@@ -42,7 +42,7 @@ private:
     void AnchorClick(const QUrl& AUrl);
     void ContentsClick();
     // Beside the owner: right of it where the screen has room, else left of it,
-    // else as far right as fits.
+    // else as far right as fits; no higher than the screen.
     void PlaceBesideOwner();
 
     QString FPath;

@@ -225,7 +225,7 @@ void TestHelpWindow::standsBesideItsOwner() {
         owner.show();
         TFormHelp window(&owner, FFolder.filePath(QStringLiteral("guide.html")),
                          QStringLiteral("Help"));
-        window.resize(qMin(400, area.width() - 300), 150);
+        window.setFixedSize(qMin(400, area.width() - 300), 150);
         window.show();
         QCOMPARE(window.frameGeometry().top(), owner.frameGeometry().top());
         if (leftSide)
