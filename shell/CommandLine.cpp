@@ -116,9 +116,14 @@ int EditDistance(const QString& AFrom, const QString& ATo) {
     return at(rows - 1, columns - 1);
 }
 
+constexpr qsizetype MaxMisspeltName = 40;
+
 // What "Unknown solid" adds: the solid whose name is closest, when it is close
 // enough to be a slip of the keyboard, and where every name is listed.
 QString UnknownSolidHint(const QString& AName) {
+    // A long text is no slip of the keyboard (and would make a large table).
+    if (AName.size() > MaxMisspeltName)
+        return HintText("sSeeList");
     QString nearest;
     int distance = 0;
     for (int p = 0; p < PageCount; ++p) {

@@ -487,6 +487,10 @@ void TestCommandLine::errors_data() {
         << "Kavorin: Missing entry: a1 | b1";
     QTest::newRow("unknown entry")
         << QStringList{"--calc", "cone", "r=3", "v=4", "h=1"} << en << "Kavorin: Unknown entry: h";
+    QTest::newRow("long unknown solid")
+        << QStringList{"--calc", QString(100000, QLatin1Char('x')), "a=1"} << en
+        << "Kavorin: Unknown solid: " + QString(100000, QLatin1Char('x')) +
+               " (Kavorin --list names every solid)";
     QTest::newRow("entry of another variant")
         << QStringList{"--calc", "spherical-segment", "r=1", "v=1"} << en
         << "Kavorin: Unknown entry: r (an entry of the variant sphere)";
