@@ -143,6 +143,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "sAreaOfInnerLateralSurface"},
     {"TFormSupplementaryData", "sAreaOfUpperBase"},
     {"TFormSupplementaryData", "sAreaOfLowerBase"},
+    {"TFormSupplementaryData", "sXSideOfLowerBase"},
     {"TFormSupplementaryData", "sChordOfSegmentOfCircle"},
     {"TFormSupplementaryData", "sAreaOfSegmentOfCircle"},
     {"TFormSupplementaryData", "sAreaOfLevelSurface"},
@@ -318,5 +319,6 @@ inline constexpr TLanguageKey PlaceholderLanguageKeys[] = {
     {"TFormSupplementaryData", "sDiagonalOfXFace"},
     {"TFormSupplementaryData", "sAreaOfXFace"},
     {"TFormSupplementaryData", "sSlantHeightByXSide"},
+    {"TFormSupplementaryData", "sXSideOfLowerBase"},
     {"TFormSupplementaryData", "sAreaOfFaceByXSide"},
 };
