@@ -67,6 +67,7 @@ private:
 };
 
 void TestAbout::initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(KAVORIN_MODULE_DIR));
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     SetApplicationTitle(QStringLiteral("Kavorin"));
 }

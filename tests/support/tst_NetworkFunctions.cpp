@@ -48,6 +48,7 @@ private slots:
 };
 
 void TestNetworkFunctions::initTestCase() {
+    QCoreApplication::addLibraryPath(QStringLiteral(KAVORIN_MODULE_DIR));
     // Only the local test server is ever asked, never through a proxy.
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
 }
