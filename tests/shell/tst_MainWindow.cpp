@@ -3,12 +3,14 @@
 #include "DesktopServices.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
+#include "ResourceLoading.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
@@ -44,6 +46,7 @@ private slots:
     void positionThatCannotBeSavedIsReported();
     void buttonsTakeLanguageTexts();
     void shownBackgroundCarriesItsPicture();
+    void firstPaintRendersNoSvg();
     void solidButtonOpensItsPageWithMainWindowStyle();
     void functionButtonsOpenTheirWindows_data();
     void functionButtonsOpenTheirWindows();
@@ -236,6 +239,19 @@ void TestMain::shownBackgroundCarriesItsPicture() {
     QCOMPARE(shown->geometry(), window.rect());
     QCOMPARE(shown->pixmap().deviceIndependentSize().toSize(), QSize(448, 336));
     QCOMPARE(shown->pixmap().devicePixelRatio(), window.devicePixelRatioF());
+}
+
+// Start-up shows the main window's pictures from their raster copies: rendering
+// them from SVG was a sixth of start-up. A picture or size of the first paint
+// without a copy (tools/RasterPictures.cpp) shows here.
+void TestMain::firstPaintRendersNoSvg() {
+    QPixmapCache::clear();
+    const int rendered = SvgPicturesRendered();
+    TFormMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    (void)window.grab();
+    QCOMPARE(SvgPicturesRendered(), rendered);
 }
 
 void TestMain::buttonsTakeLanguageTexts() {
