@@ -4,8 +4,9 @@
 #   bin/Kavorin                               the program
 #   bin/kavorin -> Kavorin                    the command users type, the desktop
 #                                             entry's Exec= and the manual's name
-#   lib/kavorin/libkavorin_http.so            the HTTP module (Qt Network), loaded at
-#                                             the first version check (LIBDIR, so
+#   lib/kavorin/libkavorin_http.so            the modules: Qt Network for the version
+#   lib/kavorin/libkavorin_svg.so             check, Qt Svg for the pictures, loaded
+#                                             when first needed (LIBDIR, so
 #                                             lib/<triplet>/kavorin on Debian)
 #   share/kavorin/Languages/*.ini, *.bmp      language files and their flags
 #   share/kavorin/Help_XX.rtf, Help_XX.html   the user guides
@@ -26,17 +27,16 @@ set(_freedesktop ${CMAKE_SOURCE_DIR}/resources/freedesktop)
 
 install(TARGETS Kavorin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The HTTP module: beside the executable on Windows, in a private folder of the
-# library folder elsewhere; the program looks beside itself first, then there.
+# The modules: beside the executable on Windows, in a private folder of the library
+# folder elsewhere; the program looks beside itself first, then there.
 if(WIN32)
-  install(TARGETS kavorin_http LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}
-                               RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS ${KAVORIN_MODULES} LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}
+                                     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 else()
-  set(KAVORIN_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/kavorin)
-  install(TARGETS kavorin_http LIBRARY DESTINATION ${KAVORIN_INSTALL_MODULEDIR})
+  install(TARGETS ${KAVORIN_MODULES} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kavorin)
   file(RELATIVE_PATH _modules_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
        ${CMAKE_INSTALL_FULL_LIBDIR}/kavorin)
-  set_property(SOURCE ${CMAKE_SOURCE_DIR}/support/NetworkFunctions.cpp APPEND PROPERTY
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/support/ModuleLoading.cpp APPEND PROPERTY
                COMPILE_DEFINITIONS KAVORIN_MODULES_FROM_BINDIR="${_modules_from_bindir}")
 endif()
 

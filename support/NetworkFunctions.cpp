@@ -1,13 +1,10 @@
 #include "NetworkFunctions.h"
 
 #include "LanguageSupport.h"
+#include "ModuleLoading.h"
 
-#include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QPluginLoader>
 #include <QScopeGuard>
 #include <QUrl>
 #include <memory>
@@ -40,47 +37,14 @@ QStringList BodyLines(const QByteArray& ABody, TCodePage ACodePage) {
     return SplitLines(TLanguageFile::Decode(ABody, ACodePage));
 }
 
-// Set by the build: the module's file name, and its installed folder as seen from
-// the executable's.
+// Set by the build: the module's file name.
 #ifndef KAVORIN_HTTP_MODULE
 #define KAVORIN_HTTP_MODULE "libkavorin_http.so"
-#endif
-#ifndef KAVORIN_MODULES_FROM_BINDIR
-#define KAVORIN_MODULES_FROM_BINDIR "../lib/kavorin"
 #endif
 
 QString HttpModuleFileName() {
     return QStringLiteral(KAVORIN_HTTP_MODULE);
 }
-
-namespace {
-
-// The module, loaded once; null (with a warning) when it cannot be.
-const THttpTransport* Transport() {
-    static const THttpTransport* const transport = []() -> const THttpTransport* {
-        const QString executableFolder = QCoreApplication::applicationDirPath();
-        QStringList folders{executableFolder,
-                            QDir(executableFolder).filePath(KAVORIN_MODULES_FROM_BINDIR)};
-        folders += QCoreApplication::libraryPaths();
-        QString errors;
-        for (const QString& folder : folders) {
-            const QString path = QDir(folder).filePath(HttpModuleFileName());
-            if (!QFileInfo::exists(path))
-                continue;
-            // Never unloaded: exchanges made by it may outlive any one caller.
-            QPluginLoader loader(path);
-            if (auto* found = qobject_cast<THttpTransport*>(loader.instance()))
-                return found;
-            errors += QLatin1Char(' ') + loader.errorString();
-        }
-        qWarning("Kavorin: the HTTP module %s cannot be loaded.%s",
-                 qPrintable(HttpModuleFileName()), qPrintable(errors));
-        return nullptr;
-    }();
-    return transport;
-}
-
-} // namespace
 
 bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALimits,
                   THttpCancel* ACancel) {
@@ -88,7 +52,7 @@ bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALi
         return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    const THttpTransport* transport = Transport();
+    const THttpTransport* transport = Module<THttpTransport>(HttpModuleFileName());
     if (!transport)
         return false;
     const std::unique_ptr<THttpExchange> exchange = transport->NewExchange();

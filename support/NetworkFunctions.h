@@ -41,8 +41,8 @@ private:
 // mark, from UTF-8 when it is valid UTF-8, else from the active language's Windows
 // code page. When no answer comes (no connection, silence, the overall limit, a body
 // too long, a redirect elsewhere or too many of them, or the user cancelled), Lines
-// is left as it was and the result is false. Without the HTTP module (see
-// HttpModuleFileName) no answer comes either.
+// is left as it was and the result is false. Without the HTTP module no answer
+// comes either.
 bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALimits = {},
                   THttpCancel* ACancel = nullptr);
 
@@ -52,7 +52,5 @@ QStringList SplitLines(const QString& AText);
 // language's Windows code page.
 QStringList BodyLines(const QByteArray& ABody, TCodePage ACodePage);
 
-// The HTTP module's file, looked for beside the executable, then in the installed
-// module folder as seen from the executable's folder, then in Qt's library paths
-// (QCoreApplication::addLibraryPath; the tests add the build folder).
+// The HTTP module's file (ModuleLoading.h).
 QString HttpModuleFileName();

@@ -1,6 +1,7 @@
 #include "ResourceLoading.h"
 
-#include "SvgRendering.h"
+#include "ModuleLoading.h"
+#include "SvgModule.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QResource>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <utility>
@@ -104,10 +104,26 @@ QSize WrittenSvgSize(const QString& AFileName) {
     return size.width() > 0 && size.height() > 0 ? size.toSize() : QSize();
 }
 
+// Set by the build: the SVG module's file name.
+#ifndef KAVORIN_SVG_MODULE
+#define KAVORIN_SVG_MODULE "libkavorin_svg.so"
+#endif
+
+// Qt Svg, loaded at the first picture that is rendered or measured by parsing.
+const TSvgRenderer* SvgRenderer() {
+    return Module<TSvgRenderer>(QStringLiteral(KAVORIN_SVG_MODULE));
+}
+
 // The natural size of an SVG file, parsing it; empty when it cannot be read.
 QSize ParsedSvgSize(const QString& AFileName) {
-    QSvgRenderer renderer(AFileName);
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer ? renderer->DefaultSize(AFileName) : QSize();
+}
+
+// The SVG file rendered at APixels; null when it cannot be.
+QImage RenderSvg(const QString& AFileName, const QSize& APixels) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer ? renderer->Render(AFileName, APixels) : QImage();
 }
 
 // A built-in SVG's raster copy at APixels, made by tools/RasterPictures.cpp for the
@@ -160,7 +176,7 @@ QPixmap Picture(const QString& AFileName, const QSize& ALogical, qreal ARatio) {
     const QSize pixels = DevicePixels(logical, ratio);
     QImage image = RasterCopy(AFileName, pixels);
     if (image.isNull()) {
-        image = RenderSvgFile(AFileName, pixels);
+        image = RenderSvg(AFileName, pixels);
         if (image.isNull())
             throw EInvalidGraphic(AFileName);
         ++RenderedSvgPictures();

@@ -24,7 +24,9 @@
 // The pictures of the main window's first paint also have raster copies at the
 // pixel sizes of 1x and 2x screens (":/RASTER/<TYPE>/<NAME>_<W>x<H>.rgb32", made
 // from the SVGs at build time by tools/RasterPictures.cpp), which the loaders take
-// instead of rendering the SVG: start-up then renders no SVG at all.
+// instead of rendering the SVG: start-up then renders no SVG at all. SVG pictures are
+// rendered by the SVG module (SvgModule.h), which brings Qt Svg when it is first
+// needed.
 #pragma once
 
 #include <QIcon>

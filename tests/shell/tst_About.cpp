@@ -67,7 +67,6 @@ private:
 };
 
 void TestAbout::initTestCase() {
-    QCoreApplication::addLibraryPath(QStringLiteral(KAVORIN_MODULE_DIR));
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     SetApplicationTitle(QStringLiteral("Kavorin"));
 }

@@ -48,7 +48,6 @@ private slots:
 };
 
 void TestNetworkFunctions::initTestCase() {
-    QCoreApplication::addLibraryPath(QStringLiteral(KAVORIN_MODULE_DIR));
     // Only the local test server is ever asked, never through a proxy.
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
 }

@@ -15,3 +15,8 @@ QImage RenderSvgFile(const QString& AFileName, const QSize& APixels) {
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(APixels)));
     return image;
 }
+
+QSize SvgFileSize(const QString& AFileName) {
+    QSvgRenderer renderer(AFileName);
+    return renderer.isValid() ? renderer.defaultSize() : QSize();
+}

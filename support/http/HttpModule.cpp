@@ -132,4 +132,4 @@ public:
     }
 };
 
-#include "HttpTransportModule.moc"
+#include "HttpModule.moc"
