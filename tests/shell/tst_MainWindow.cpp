@@ -160,6 +160,10 @@ void TestMain::hugeStoredPositionStaysOnScreen_data() {
     QTest::newRow("near the largest integer") << 2147483300 << 2147483400;
     QTest::newRow("one below the largest") << 2147483646 << 2147483646;
     QTest::newRow("the smallest integer") << int(-2147483647 - 1) << int(-2147483647 - 1);
+    // Found by the soak: the client area fitted, the frame around it did not.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("only the client area fits")
+        << screen.right() + 1 - 448 << screen.bottom() + 1 - 336;
 }
 
 void TestMain::hugeStoredPositionStaysOnScreen() {
@@ -175,6 +179,13 @@ void TestMain::hugeStoredPositionStaysOnScreen() {
         TFormMain window;
         QVERIFY2(screen.contains(window.geometry()),
                  qPrintable(QStringLiteral("%1, %2").arg(window.x()).arg(window.y())));
+        // Shown, the window frame and all.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY2(screen.contains(window.frameGeometry()),
+                     qPrintable(QStringLiteral("frame at %1, %2")
+                                    .arg(window.frameGeometry().x())
+                                    .arg(window.frameGeometry().y())));
     }
     TSettingsStore store(SettingsKeys::Position);
     const QPoint kept(store.ReadInteger(QString(), QStringLiteral("Left"), 0),
