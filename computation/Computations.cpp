@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -187,6 +188,8 @@ void TFormComputations::FormShow() {
     FrameCancel->setFocusPolicy(Qt::NoFocus);
     FResults->setFocusPolicy(Qt::NoFocus);
     FCanCompute = true;
+    // Centred on its owner, the window may leave its side windows off the screen.
+    PostMoveSideWindows();
 }
 
 QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph, int ALeft,
@@ -299,6 +302,8 @@ void TFormComputations::TimerRTimer() {
         setFixedWidth(target);
     BDraft->setToolTip(Text("BDraft"));
     BDraft->setEnabled(true);
+    // The open draft panel may have taken the window past the screen's edge.
+    PostMoveSideWindows();
 }
 
 void TFormComputations::TimerLTimer() {
@@ -360,6 +365,7 @@ void TFormComputations::BFormulasClick() {
     connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
     ShowFormulaPicture();
     MoveSideWindows();
+    PostMoveSideWindows();
     FFormulas->ShowAttached();
     activateWindow();
 }
@@ -405,6 +411,7 @@ void TFormComputations::BSupplementaryDataClick() {
             &TFormComputations::MoveSideWindows);
     AdaptSupplementaryData();
     MoveSideWindows();
+    PostMoveSideWindows();
     FSupplementaryData->ShowAttached();
     activateWindow();
     ReCalculate();
@@ -432,7 +439,46 @@ void TFormComputations::MoveSideWindows() {
 }
 
 void TFormComputations::PostMoveSideWindows() {
-    QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            KeepGroupOnScreen();
+            MoveSideWindows();
+        },
+        Qt::QueuedConnection);
+}
+
+void TFormComputations::KeepGroupOnScreen() {
+    const QRect frame = OuterFrame(this);
+    QRect group = frame;
+    if (FFormulas) {
+        const QRect above = FFormulas->FrameRect();
+        group.setTop(frame.top() - above.height());
+        group.setWidth(std::max(group.width(), above.width()));
+    }
+    if (FSupplementaryData) {
+        const QRect below = FSupplementaryData->FrameRect();
+        group.setBottom(frame.bottom() + below.height());
+        group.setWidth(std::max(group.width(), below.width()));
+    }
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Where the group is larger than the work area, its top left corner stays on it.
+    int dx = 0, dy = 0;
+    if (group.right() > area.right())
+        dx = area.right() - group.right();
+    if (group.left() + dx < area.left())
+        dx = area.left() - group.left();
+    if (group.bottom() > area.bottom())
+        dy = area.bottom() - group.bottom();
+    if (group.top() + dy < area.top())
+        dy = area.top() - group.top();
+    if (dx != 0 || dy != 0)
+        move(pos() + QPoint(dx, dy));
 }
 
 void TFormComputations::MLevelTableClick() {

@@ -137,8 +137,13 @@ private:
     // Keeps the formula window directly above and the supplementary data
     // window directly below this window, left-aligned with it.
     void MoveSideWindows();
-    // The same, once the code running now has finished.
+    // The same, once the code running now has finished, after KeepGroupOnScreen:
+    // for the places the program chooses (first showing, a side window opened or
+    // resized, the draft panel opened), not for the user's own moves.
     void PostMoveSideWindows();
+    // Moves this window so that it and its side windows lie inside the work area
+    // of its screen (their top left corner where they are larger).
+    void KeepGroupOnScreen();
     // The window whose normal or stay-on-top style the side windows take.
     QWidget* StyleSource();
 

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -86,6 +87,8 @@ private slots:
     void optionsButtonOpensResultsMenu();
     void sideWindowButtonsStoreTheirState();
     void sideWindowsOpenAttachedAndFollow();
+    void windowAndSideWindowsStayOnTheScreen_data();
+    void windowAndSideWindowsStayOnTheScreen();
     void supplementaryValuesFollowTheEntries();
     void closingSupplementaryWindowReleasesItsButton();
     void fillPlaceholder_data();
@@ -536,6 +539,57 @@ void TestComputations::sideWindowsOpenAttachedAndFollow() {
     QTRY_VERIFY(attached());
     open.Window->move(open.Window->pos() + QPoint(37, 23));
     QTRY_VERIFY(attached());
+}
+
+// Found by the soak: a window centred on a main window near a screen edge left its
+// side windows (or, with the draft panel open, itself) partly off the screen.
+void TestComputations::windowAndSideWindowsStayOnTheScreen_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Qt::Edge>("edge");
+    QTest::newRow("main window at the bottom") << int(pgCube) << Qt::BottomEdge;
+    QTest::newRow("main window at the top") << int(pgCone) << Qt::TopEdge;
+    QTest::newRow("main window at the right, draft open")
+        << int(pgCylindricalTank) << Qt::RightEdge;
+}
+
+void TestComputations::windowAndSideWindowsStayOnTheScreen() {
+    QFETCH(int, page);
+    QFETCH(Qt::Edge, edge);
+    for (const char* setting : {"ShowFormulas", "ShowSupplementaryData", "ShowDraft"})
+        StoreSetting(QLatin1String(setting), QStringLiteral("1"));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.resize(448, 336);
+    QRect place(QPoint(), owner.size());
+    place.moveCenter(area.center());
+    if (edge == Qt::BottomEdge)
+        place.moveBottom(area.bottom());
+    if (edge == Qt::TopEdge)
+        place.moveTop(area.top());
+    if (edge == Qt::RightEdge)
+        place.moveRight(area.right());
+    owner.move(place.topLeft());
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    TFormComputations window(&owner, page);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.width(), window.DraftClientWidth());
+    const auto onScreen = [&] {
+        for (const QWidget* shown :
+             {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.FormulasWindow()),
+              static_cast<QWidget*>(window.SupplementaryDataWindow())})
+            if (!shown || !shown->isVisible() || !area.contains(shown->frameGeometry()))
+                return false;
+        const QRect frame = window.frameGeometry();
+        return window.FormulasWindow()->frameGeometry().bottom() + 1 == frame.top() &&
+               window.SupplementaryDataWindow()->frameGeometry().top() == frame.bottom() + 1;
+    };
+    QTRY_VERIFY2(onScreen(), qPrintable(QStringLiteral("window at %1,%2 on %3x%4")
+                                            .arg(window.frameGeometry().x())
+                                            .arg(window.frameGeometry().y())
+                                            .arg(area.width())
+                                            .arg(area.height())));
 }
 
 void TestComputations::supplementaryValuesFollowTheEntries() {
