@@ -295,6 +295,8 @@ void TFormComputations::TimerRTimer() {
     const int target = DraftClientWidth();
     if (width() < target) {
         setFixedWidth(std::min(width() + 6, target));
+        // Near the screen's right edge the window gives way to the left as it grows.
+        KeepGroupOnScreen();
         return;
     }
     TimerR->stop();
@@ -362,7 +364,7 @@ void TFormComputations::BFormulasClick() {
             BFormulasClick();
         },
         Qt::QueuedConnection);
-    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
+    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::SideWindowChanged);
     ShowFormulaPicture();
     MoveSideWindows();
     PostMoveSideWindows();
@@ -408,7 +410,7 @@ void TFormComputations::BSupplementaryDataClick() {
         },
         Qt::QueuedConnection);
     connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
-            &TFormComputations::MoveSideWindows);
+            &TFormComputations::SideWindowChanged);
     AdaptSupplementaryData();
     MoveSideWindows();
     PostMoveSideWindows();
@@ -446,6 +448,11 @@ void TFormComputations::PostMoveSideWindows() {
             MoveSideWindows();
         },
         Qt::QueuedConnection);
+}
+
+void TFormComputations::SideWindowChanged() {
+    KeepGroupOnScreen();
+    MoveSideWindows();
 }
 
 void TFormComputations::KeepGroupOnScreen() {

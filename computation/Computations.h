@@ -144,6 +144,9 @@ private:
     // Moves this window so that it and its side windows lie inside the work area
     // of its screen (their top left corner where they are larger).
     void KeepGroupOnScreen();
+    // A side window changed size (new rows, a new formula picture) or got its
+    // frame: the group stays on the screen, the side windows attached.
+    void SideWindowChanged();
     // The window whose normal or stay-on-top style the side windows take.
     QWidget* StyleSource();
 

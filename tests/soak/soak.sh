@@ -5,7 +5,7 @@
 # and the command that replays the failing run.
 #
 #     tests/soak/soak.sh [--build DIR] [--seconds N] [--seed S] [--runs N]
-#                        [--run-seconds N]
+#                        [--run-seconds N] [--from FOLDER]
 #
 #   --build DIR        the build folder (default build-sanitize; it needs Kavorin and
 #                      tests/soak/generic/libkavorin_soak.so, built with the tests)
@@ -14,7 +14,12 @@
 #   --runs N           stop after N runs (a replay is --seed S --runs 1)
 #   --run-seconds N    the longest run (default 30; each run lasts 5 to N seconds,
 #                      as its seed says, unless the program is closed before)
+#   --from FOLDER      the settings folder to start from (a failure keeps the one its
+#                      run started with, for the replay)
 #
+# The settings stay from one run to the next, as a user's do (the main window's
+# place, the language, the side windows). A failing run's starting settings, its
+# log and output are kept in BUILD/soak-failure/, and the replay command names them.
 # The driver is tests/soak/SoakDriver.cpp. Everything the program writes stays in
 # a temporary folder: home, settings, caches, runtime folder, the folder file
 # dialogs save to. The desktop opens nothing (a handler in the driver, and stubs of
@@ -30,6 +35,7 @@ total=120
 seed=
 runs=0
 run_seconds=30
+from=
 while [ $# -gt 0 ]; do
   case "$1" in
     --build) build=$2; shift 2 ;;
@@ -37,7 +43,8 @@ while [ $# -gt 0 ]; do
     --seed) seed=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --run-seconds) run_seconds=$2; shift 2 ;;
-    *) echo "usage: $0 [--build DIR] [--seconds N] [--seed S] [--runs N] [--run-seconds N]" >&2
+    --from) from=$(realpath "$2"); shift 2 ;;
+    *) echo "usage: $0 [--build DIR] [--seconds N] [--seed S] [--runs N] [--run-seconds N] [--from FOLDER]" >&2
        exit 2 ;;
   esac
 done
@@ -52,6 +59,7 @@ sandbox=$(mktemp -d -t kavorin-soak.XXXXXX)
 trap 'rm -rf "$sandbox"' EXIT
 mkdir -p "$sandbox"/{home,config,cache,data,runtime,tmp,work,bin}
 chmod 700 "$sandbox/runtime"
+[ -z "$from" ] || cp -a "$from/." "$sandbox/config/"
 # Nothing the desktop would start: the help's question for an RTF program gets no
 # answer, and nothing is opened.
 for stub in xdg-open xdg-mime sensible-browser x-www-browser www-browser; do
@@ -89,6 +97,8 @@ while :; do
   log=$sandbox/run-$run.log
   : >"$log"
   echo "soak: run $run, seed $run_seed, ${length}s, screens $layout"
+  rm -rf "$sandbox/start-config"
+  cp -a "$sandbox/config" "$sandbox/start-config"
   status=0
   (cd "$sandbox/work" &&
     env -i PATH="$sandbox/bin:$PATH" HOME="$sandbox/home" XDG_CONFIG_HOME="$sandbox/config" \
@@ -107,12 +117,19 @@ while :; do
     status=99
   fi
   if [ "$status" != 0 ]; then
+    kept=$build/soak-failure/seed-$run_seed
+    rm -rf "$kept"
+    mkdir -p "$kept"
+    cp -a "$sandbox/start-config" "$kept/config"
+    cp "$log" "$kept/steps.log"
+    cp "$sandbox/run.out" "$kept/output.txt"
     echo "soak: FAIL in run $run (seed $run_seed): exit status $status" >&2
-    echo "---- the program's output (last 60 lines)" >&2
-    tail -n 60 "$sandbox/run.out" >&2
+    echo "---- the program's output (last 40 lines but the platform's notes)" >&2
+    grep -v '^This plugin does not support' "$sandbox/run.out" | tail -n 40 >&2 || true
     echo "---- the driver's last steps" >&2
     tail -n 30 "$log" >&2
-    echo "---- replay: $0 --build $build --seed $run_seed --runs 1 --run-seconds $run_seconds" >&2
+    echo "---- kept in $kept; replay:" >&2
+    echo "$0 --build $build --seed $run_seed --runs 1 --run-seconds $run_seconds --from $kept/config" >&2
     exit 1
   fi
   echo "soak:   $(grep -c . "$log") steps"
