@@ -26,6 +26,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -194,6 +196,8 @@ void TFormComputations::FormShow() {
 
     FrameCancel->setFocusPolicy(Qt::NoFocus);
     FResults->setFocusPolicy(Qt::NoFocus);
+    // Centred on its owner, the window may leave its side windows off the screen.
+    PostMoveSideWindows();
 }
 
 QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph, int ALeft,
@@ -364,6 +368,8 @@ void TFormComputations::TimerRTimer() {
     const int target = DraftClientWidth();
     if (width() < target) {
         setFixedWidth(std::min(width() + 6, target));
+        // Near the screen's right edge the window gives way to the left as it grows.
+        KeepGroupOnScreen();
         return;
     }
     TimerR->stop();
@@ -371,6 +377,8 @@ void TFormComputations::TimerRTimer() {
         setFixedWidth(target);
     BDraft->setToolTip(Text("BDraft"));
     BDraft->setEnabled(true);
+    // The open draft panel may have taken the window past the screen's edge.
+    PostMoveSideWindows();
 }
 
 void TFormComputations::TimerLTimer() {
@@ -429,9 +437,10 @@ void TFormComputations::BFormulasClick() {
             BFormulasClick();
         },
         Qt::QueuedConnection);
-    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
+    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::SideWindowChanged);
     ShowFormulaPicture();
     MoveSideWindows();
+    PostMoveSideWindows();
     FFormulas->ShowAttached();
     activateWindow();
 }
@@ -474,10 +483,11 @@ void TFormComputations::BSupplementaryDataClick() {
         },
         Qt::QueuedConnection);
     connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
-            &TFormComputations::MoveSideWindows);
+            &TFormComputations::SideWindowChanged);
     FSupplementaryData->SetNumberForm(FResults->NumberForm());
     AdaptSupplementaryData();
     MoveSideWindows();
+    PostMoveSideWindows();
     FSupplementaryData->ShowAttached();
     activateWindow();
     FSupplementaryData->ShowResult(FResult);
@@ -505,7 +515,51 @@ void TFormComputations::MoveSideWindows() {
 }
 
 void TFormComputations::PostMoveSideWindows() {
-    QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            KeepGroupOnScreen();
+            MoveSideWindows();
+        },
+        Qt::QueuedConnection);
+}
+
+void TFormComputations::SideWindowChanged() {
+    KeepGroupOnScreen();
+    MoveSideWindows();
+}
+
+void TFormComputations::KeepGroupOnScreen() {
+    const QRect frame = OuterFrame(this);
+    QRect group = frame;
+    if (FFormulas) {
+        const QRect above = FFormulas->FrameRect();
+        group.setTop(frame.top() - above.height());
+        group.setWidth(std::max(group.width(), above.width()));
+    }
+    if (FSupplementaryData) {
+        const QRect below = FSupplementaryData->FrameRect();
+        group.setBottom(frame.bottom() + below.height());
+        group.setWidth(std::max(group.width(), below.width()));
+    }
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Where the group is larger than the work area, its top left corner stays on it.
+    int dx = 0, dy = 0;
+    if (group.right() > area.right())
+        dx = area.right() - group.right();
+    if (group.left() + dx < area.left())
+        dx = area.left() - group.left();
+    if (group.bottom() > area.bottom())
+        dy = area.bottom() - group.bottom();
+    if (group.top() + dy < area.top())
+        dy = area.top() - group.top();
+    if (dx != 0 || dy != 0)
+        move(pos() + QPoint(dx, dy));
 }
 
 void TFormComputations::MLevelTableClick() {

@@ -150,8 +150,16 @@ private:
     // Keeps the formula window directly above and the supplementary data
     // window directly below this window, left-aligned with it.
     void MoveSideWindows();
-    // The same, once the code running now has finished.
+    // The same, once the code running now has finished, after KeepGroupOnScreen:
+    // for the places the program chooses (first showing, a side window opened or
+    // resized, the draft panel opened), not for the user's own moves.
     void PostMoveSideWindows();
+    // Moves this window so that it and its side windows lie inside the work area
+    // of its screen (their top left corner where they are larger).
+    void KeepGroupOnScreen();
+    // A side window changed size (new rows, a new formula picture) or got its
+    // frame: the group stays on the screen, the side windows attached.
+    void SideWindowChanged();
     // The window whose normal or stay-on-top style the side windows take.
     QWidget* StyleSource();
 

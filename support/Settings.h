@@ -61,7 +61,9 @@ public:
     bool ReadBool(const QString& Section, const QString& Name, bool Default) const;
     QString ReadString(const QString& Section, const QString& Name, const QString& Default) const;
 
-    // Integers as decimal text, booleans as "1" / "0", strings unchanged.
+    // Integers as decimal text, booleans as "1" / "0", strings unchanged. A value
+    // that is stored already as the same text is left alone, so that the store is
+    // not written at all when nothing changed.
     void WriteInteger(const QString& Section, const QString& Name, int Value);
     void WriteBool(const QString& Section, const QString& Name, bool Value);
     void WriteString(const QString& Section, const QString& Name, const QString& Value);

@@ -12,8 +12,10 @@
 #include "SupplementaryData.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -60,6 +62,31 @@ QToolButton* Button(const TOpenWindow& AOpen, const char* AName) {
 
 } // namespace
 
+// Notes where a window was painted while its frame lay off the screen's area.
+class TPaintedOffScreen : public QObject {
+public:
+    TPaintedOffScreen(QWidget* AWindow, const QRect& AArea) : FWindow(AWindow), FArea(AArea) {
+        AWindow->installEventFilter(this);
+    }
+    QString Where;
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AWatched == FWindow && AEvent->type() == QEvent::Paint && Where.isEmpty() &&
+            !FArea.contains(FWindow->frameGeometry()))
+            Where = QStringLiteral("painted at %1,%2 %3x%4")
+                        .arg(FWindow->frameGeometry().x())
+                        .arg(FWindow->frameGeometry().y())
+                        .arg(FWindow->frameGeometry().width())
+                        .arg(FWindow->frameGeometry().height());
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+    QRect FArea;
+};
+
 class TestComputations : public QObject {
     Q_OBJECT
 private slots:
@@ -89,6 +116,8 @@ private slots:
     void optionsButtonOpensResultsMenu();
     void sideWindowButtonsStoreTheirState();
     void sideWindowsOpenAttachedAndFollow();
+    void windowAndSideWindowsStayOnTheScreen_data();
+    void windowAndSideWindowsStayOnTheScreen();
     void supplementaryValuesFollowTheEntries();
     void oneBuildPerKeystrokeNoneForTheForm();
     void closingSupplementaryWindowReleasesItsButton();
@@ -632,6 +661,79 @@ void TestComputations::sideWindowsOpenAttachedAndFollow() {
     QTRY_VERIFY(attached());
     open.Window->move(open.Window->pos() + QPoint(37, 23));
     QTRY_VERIFY(attached());
+}
+
+// Found by the soak: a window centred on a main window near a screen edge left its
+// side windows (or, with the draft panel open, itself) partly off the screen.
+void TestComputations::windowAndSideWindowsStayOnTheScreen_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Qt::Edge>("edge");
+    // A base chosen once the window is open: the supplementary rows grow.
+    QTest::addColumn<QString>("baseList");
+    QTest::newRow("main window at the bottom") << int(pgCube) << Qt::BottomEdge << QString();
+    QTest::newRow("main window at the top") << int(pgCone) << Qt::TopEdge << QString();
+    QTest::newRow("main window at the right, draft open")
+        << int(pgCylindricalTank) << Qt::RightEdge << QString();
+    QTest::newRow("main window at the bottom, base chosen")
+        << int(pgPyramid) << Qt::BottomEdge << QStringLiteral("Pyramid_Base");
+}
+
+void TestComputations::windowAndSideWindowsStayOnTheScreen() {
+    QFETCH(int, page);
+    QFETCH(Qt::Edge, edge);
+    QFETCH(QString, baseList);
+    for (const char* setting : {"ShowFormulas", "ShowSupplementaryData", "ShowDraft"})
+        StoreSetting(QLatin1String(setting), QStringLiteral("1"));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.resize(448, 336);
+    QRect place(QPoint(), owner.size());
+    place.moveCenter(area.center());
+    if (edge == Qt::BottomEdge)
+        place.moveBottom(area.bottom());
+    if (edge == Qt::TopEdge)
+        place.moveTop(area.top());
+    if (edge == Qt::RightEdge)
+        place.moveRight(area.right());
+    owner.move(place.topLeft());
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    TFormComputations window(&owner, page);
+    // Every picture the window shows on its way, the draft panel sliding open among
+    // them, lies on the screen.
+    TPaintedOffScreen painted(&window, area);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto onScreen = [&] {
+        for (const QWidget* shown :
+             {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.FormulasWindow()),
+              static_cast<QWidget*>(window.SupplementaryDataWindow())})
+            if (!shown || !shown->isVisible() || !area.contains(shown->frameGeometry()))
+                return false;
+        const QRect frame = window.frameGeometry();
+        return window.FormulasWindow()->frameGeometry().bottom() + 1 == frame.top() &&
+               window.SupplementaryDataWindow()->frameGeometry().top() == frame.bottom() + 1;
+    };
+    const auto where = [&] {
+        return QStringLiteral("window at %1,%2 on %3x%4")
+            .arg(window.frameGeometry().x())
+            .arg(window.frameGeometry().y())
+            .arg(area.width())
+            .arg(area.height());
+    };
+    QTRY_VERIFY2(onScreen(), qPrintable(where()));
+    if (!baseList.isEmpty()) {
+        auto* list = window.findChild<QComboBox*>(baseList);
+        QVERIFY(list);
+        list->setCurrentIndex(list->count() - 1);
+        emit list->activated(list->count() - 1);
+        // At once, not only after a while: the rows grow and the group moves up.
+        QVERIFY2(onScreen(), qPrintable(where()));
+    }
+    // With the draft panel open.
+    QTRY_COMPARE(window.width(), window.DraftClientWidth());
+    QTRY_VERIFY2(onScreen(), qPrintable(where()));
+    QVERIFY2(painted.Where.isEmpty(), qPrintable(painted.Where));
 }
 
 void TestComputations::supplementaryValuesFollowTheEntries() {
