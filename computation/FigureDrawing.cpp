@@ -2,6 +2,7 @@
 
 #include "LanguageSupport.h"
 #include "PageTexts.h"
+#include "ResourceLoading.h"
 #include "SolidFigures.h"
 
 #include <QBuffer>
@@ -18,7 +19,6 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -811,18 +811,14 @@ namespace {
 
 bool WriteSvg(const TFigureDrawing& ADrawing, QIODevice& ADevice, const QSize& ASize,
               const TViewAngles& AView) {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&ADevice);
-    generator.setSize(ASize);
-    generator.setViewBox(QRect(QPoint(0, 0), ASize));
-    generator.setTitle(QStringLiteral("Kavorin"));
-    generator.setDescription(ADrawing.Description(ASize));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return false;
-    painter.fillRect(QRect(QPoint(0, 0), ASize), Qt::white);
-    ADrawing.Paint(painter, QRectF(QPointF(0, 0), QSizeF(ASize)), AView);
-    return painter.end();
+    // Qt Svg comes with the SVG module, loaded for the first SVG the program
+    // reads or writes, not at start-up.
+    return WriteSvgDocument(ADevice, ASize, QStringLiteral("Kavorin"), ADrawing.Description(ASize),
+                            [&](QPainter& APainter) {
+                                APainter.fillRect(QRect(QPoint(0, 0), ASize), Qt::white);
+                                ADrawing.Paint(APainter, QRectF(QPointF(0, 0), QSizeF(ASize)),
+                                               AView);
+                            });
 }
 
 bool WritePdf(const TFigureDrawing& ADrawing, QIODevice& ADevice, const QSize& ASize,

@@ -126,6 +126,12 @@ QImage RenderSvg(const QString& AFileName, const QSize& APixels) {
     return renderer ? renderer->Render(AFileName, APixels) : QImage();
 }
 
+bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+                      const QString& ADescription, const std::function<void(QPainter&)>& APaint) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer && renderer->Write(ADevice, ASize, ATitle, ADescription, APaint);
+}
+
 // A built-in SVG's raster copy at APixels, made by tools/RasterPictures.cpp for the
 // pictures of the first paint (":/RASTER/JPG/MAIN_BACKGROUND448_448x336.rgb32" for
 // ":/JPG/MAIN_BACKGROUND448.svg"); a null image where there is none. The copy is

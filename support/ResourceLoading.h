@@ -33,10 +33,13 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+class QIODevice;
 class QLabel;
+class QPainter;
 
 // A picture that the program asked for is not in the build.
 class EResourceNotFound : public std::runtime_error {
@@ -87,6 +90,11 @@ QPixmap LoadResourcePixmap(const QString& AResourceType, const QString& AResourc
 // picture's icon is made once and shared by every window that asks for it.
 // Throws EResourceNotFound or EInvalidGraphic.
 QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceName);
+
+// Writes what APaint paints into an SVG document of ASize pixels on ADevice, through
+// the SVG module; false when the module cannot be loaded or the writing fails.
+bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+                      const QString& ADescription, const std::function<void(QPainter&)>& APaint);
 
 // How many SVG pictures the loaders have rendered in this process (not counting
 // those taken from the pixmap cache or a raster copy); for the tests.

@@ -4,6 +4,8 @@
 #include "SvgRendering.h"
 
 #include <QObject>
+#include <QPainter>
+#include <QSvgGenerator>
 
 class TSvgModule : public QObject, public TSvgRenderer {
     Q_OBJECT
@@ -14,6 +16,21 @@ public:
         return RenderSvgFile(AFileName, APixels);
     }
     QSize DefaultSize(const QString& AFileName) const override { return SvgFileSize(AFileName); }
+    bool Write(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+               const QString& ADescription,
+               const std::function<void(QPainter&)>& APaint) const override {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&ADevice);
+        generator.setSize(ASize);
+        generator.setViewBox(QRect(QPoint(0, 0), ASize));
+        generator.setTitle(ATitle);
+        generator.setDescription(ADescription);
+        QPainter painter;
+        if (!painter.begin(&generator))
+            return false;
+        APaint(painter);
+        return painter.end();
+    }
 };
 
 #include "SvgModule.moc"
