@@ -152,73 +152,18 @@ private:
 };
 
 // Stored with a = b = leg and c = base; alpha = beta = base angle, gamma =
-// vertex angle. Built from any two of its quantities. The members with a
-// SecondSolution parameter return there a second triangle with the same two
-// quantities, or nothing when there is only one (also when they raise).
+// vertex angle. Built from its base and leg, or from the base and the height on
+// it or the vertex angle (the lateral faces of cones and pyramids, the partial
+// triangle of a regular polygon); TIsoscelesTriangleFamily (TriangleFamilies.h)
+// builds it from any other two of its quantities.
 class TIsoscelesTriangle : public TCustomTriangle {
 public:
     using TSecond = std::optional<TIsoscelesTriangle>;
 
     static TIsoscelesTriangle Create(Extended ABase, Extended ALeg);
-    static TIsoscelesTriangle Create_Base_BaseAngle(Extended ABase, Extended ABaseAngle);
     static TIsoscelesTriangle Create_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
     static TIsoscelesTriangle Create_Base_HeightOrMedianOnBase(Extended ABase,
                                                                Extended AHeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
-    static TIsoscelesTriangle Create_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
-    static TIsoscelesTriangle Create_Base_Area(Extended ABase, Extended AArea);
-    static TIsoscelesTriangle Create_Base_Circumference(Extended ABase, Extended ACircumference);
-    static TIsoscelesTriangle Create_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle);
-    static TIsoscelesTriangle Create_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
-    static TIsoscelesTriangle Create_Leg_HeightOrMedianOnBase(Extended ALeg,
-                                                              Extended AHeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg,
-                                                     TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Leg_MedianOnLeg(Extended Leg, Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_Leg_Area(Extended Leg, Extended Area, TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Leg_Circumference(Extended Leg, Extended Circumference);
-    static TIsoscelesTriangle Create_BaseAngle_HeightOrMedianOnBase(Extended BaseAngle,
-                                                                    Extended HeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_BaseAngle_HeightOnLeg(Extended BaseAngle,
-                                                           Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_BaseAngle_MedianOnLeg(Extended BaseAngle,
-                                                           Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_BaseAngle_Area(Extended BaseAngle, Extended Area);
-    static TIsoscelesTriangle Create_BaseAngle_Circumference(Extended BaseAngle,
-                                                             Extended Circumference);
-    static TIsoscelesTriangle
-    Create_VertexAngle_HeightOrMedianOnBase(Extended VertexAngle, Extended HeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_VertexAngle_HeightOnLeg(Extended VertexAngle,
-                                                             Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_VertexAngle_MedianOnLeg(Extended VertexAngle,
-                                                             Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_VertexAngle_Area(Extended VertexAngle, Extended Area);
-    static TIsoscelesTriangle Create_VertexAngle_Circumference(Extended VertexAngle,
-                                                               Extended Circumference);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_HeightOnLeg(Extended HeightOrMedianOnBase,
-                                                                      Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_MedianOnLeg(Extended HeightOrMedianOnBase,
-                                                                      Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_Area(Extended HeightOrMedianOnBase,
-                                                               Extended Area);
-    static TIsoscelesTriangle
-    Create_HeightOrMedianOnBase_Circumference(Extended HeightOrMedianOnBase,
-                                              Extended Circumference);
-    static TIsoscelesTriangle Create_HeightOnLeg_MedianOnLeg(Extended HeightOnLeg,
-                                                             Extended MedianOnLeg,
-                                                             TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_HeightOnLeg_Area(Extended HeightOnLeg, Extended Area,
-                                                      TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_HeightOnLeg_Circumference(Extended HeightOnLeg,
-                                                               Extended Circumference,
-                                                               TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_MedianOnLeg_Area(Extended MedianOnLeg, Extended Area,
-                                                      TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_MedianOnLeg_Circumference(Extended MedianOnLeg,
-                                                               Extended Circumference,
-                                                               TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Area_Circumference(Extended Area, Extended Circumference,
-                                                        TSecond& SecondSolution);
 
     Extended Base() const { return FSideC; }
     Extended Leg() const { return FSideA; }
@@ -232,6 +177,8 @@ public:
     TTriangle_SideType SideType() const { return FSideType; }
 
 private:
+    friend struct TIsoscelesTriangleBuilder; // the family of TriangleFamilies.h
+
     TIsoscelesTriangle() = default;
 
     // Builds a triangle with AInit and rejects a result that is not finite
@@ -245,58 +192,20 @@ private:
     void Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle, Extended ACosBaseAngle = 0);
     void Init_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
     void Init_Base_HeightOrMedianOnBase(Extended ABase, Extended AHeightOrMedianOnBase);
-    void Init_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
-    void Init_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
-    void Init_Base_Area(Extended ABase, Extended AArea);
-    void Init_Base_Circumference(Extended ABase, Extended ACircumference);
-    void Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle, Extended ACosBaseAngle = 0);
-    void Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
-    void Init_Leg_HeightOrMedianOnBase(Extended ALeg, Extended AHeightOrMedianOnBase);
-    void Init_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg, TSecond& ASecond);
-    void Init_Leg_MedianOnLeg(Extended ALeg, Extended AMedianOnLeg);
-    void Init_Leg_Area(Extended ALeg, Extended AArea, TSecond& ASecond);
-    void Init_Leg_Circumference(Extended ALeg, Extended ACircumference);
-    void Init_BaseAngle_HeightOrMedianOnBase(Extended ABaseAngle, Extended AHeightOrMedianOnBase);
-    void Init_BaseAngle_HeightOnLeg(Extended ABaseAngle, Extended AHeightOnLeg);
-    void Init_BaseAngle_MedianOnLeg(Extended ABaseAngle, Extended AMedianOnLeg);
-    void Init_BaseAngle_Area(Extended ABaseAngle, Extended AArea);
-    void Init_BaseAngle_Circumference(Extended ABaseAngle, Extended ACircumference);
-    void Init_VertexAngle_HeightOrMedianOnBase(Extended AVertexAngle,
-                                               Extended AHeightOrMedianOnBase);
-    void Init_VertexAngle_HeightOnLeg(Extended AVertexAngle, Extended AHeightOnLeg);
-    void Init_VertexAngle_MedianOnLeg(Extended AVertexAngle, Extended AMedianOnLeg);
-    void Init_VertexAngle_Area(Extended AVertexAngle, Extended AArea);
-    void Init_VertexAngle_Circumference(Extended AVertexAngle, Extended ACircumference);
-    void Init_HeightOrMedianOnBase_HeightOnLeg(Extended AHeightOrMedianOnBase,
-                                               Extended AHeightOnLeg);
-    void Init_HeightOrMedianOnBase_MedianOnLeg(Extended AHeightOrMedianOnBase,
-                                               Extended AMedianOnLeg);
-    void Init_HeightOrMedianOnBase_Area(Extended AHeightOrMedianOnBase, Extended AArea);
-    void Init_HeightOrMedianOnBase_Circumference(Extended AHeightOrMedianOnBase,
-                                                 Extended ACircumference);
-    void Init_HeightOnLeg_MedianOnLeg(Extended AHeightOnLeg, Extended AMedianOnLeg,
-                                      TSecond& ASecond);
-    void Init_HeightOnLeg_Area(Extended AHeightOnLeg, Extended AArea, TSecond& ASecond);
-    void Init_HeightOnLeg_Circumference(Extended AHeightOnLeg, Extended ACircumference,
-                                        TSecond& ASecond);
-    void Init_MedianOnLeg_Area(Extended AMedianOnLeg, Extended AArea, TSecond& ASecond);
-    void Init_MedianOnLeg_Circumference(Extended AMedianOnLeg, Extended ACircumference,
-                                        TSecond& ASecond);
-    void Init_Area_Circumference(Extended AArea, Extended ACircumference, TSecond& ASecond);
 };
 
 // Errors of a side that is not positive are named "TCustomTriangle.Create".
+// TEquilateralTriangleFamily (TriangleFamilies.h) builds it from its height, area or perimeter.
 class TEquilateralTriangle : public TCustomTriangle {
 public:
     static TEquilateralTriangle Create_Side(Extended ASide);
-    static TEquilateralTriangle Create_HeightOrMedian(Extended AHeightOrMedian);
-    static TEquilateralTriangle Create_Area(Extended AArea);
-    static TEquilateralTriangle Create_Circumference(Extended ACircumference);
 
     Extended Side() const { return FSideA; }
     Extended HeightOrMedian() const { return FHeightA; }
 
 private:
+    friend struct TIsoscelesTriangleBuilder; // TEquilateralTriangleFamily's members
+
     TEquilateralTriangle() = default;
     template <class TInit> static TEquilateralTriangle Make(const char* AMember, TInit&& AInit);
     void Init_Side(Extended ASide);
