@@ -9,6 +9,7 @@ KAVORIN_PACKAGES=(
   libxcb1-dev
   fonts-dejavu-core
   libboost-dev libbenchmark-dev
+  libmpfi-dev libmpfr-dev libgmp-dev
 )
 
 # What scripts/desktop-tests.sh and tools/desktop-session.sh need besides: a
