@@ -29,23 +29,30 @@ TLayout LayoutOf(bool ANegative, int AExponent15, TShownForm AForm) {
     return {false, Decimals, -Decimals, 0};
 }
 
-// The text of ARounded x 10^Position in ALayout.
+// The text of ARounded x 10^Position in ALayout, written from the right.
 TShownValue TextOf(std::uint64_t ARounded, bool ANegative, const TLayout& ALayout,
                    TShownCertainty ACertainty) {
+    char Buffer[48];
+    char* Begin = Buffer + sizeof Buffer;
+    std::uint64_t Rest = ARounded;
+    for (int Digit = 0; Digit < ALayout.Decimals; ++Digit) {
+        *--Begin = char('0' + Rest % 10);
+        Rest /= 10;
+    }
+    if (ALayout.Decimals > 0) {
+        *--Begin = '.';
+    }
+    do {
+        *--Begin = char('0' + Rest % 10);
+        Rest /= 10;
+    } while (Rest != 0);
+    // A value that rounds to zero is written without a sign.
+    if (ANegative && ARounded != 0) {
+        *--Begin = '-';
+    }
     TShownValue Result;
     Result.Certainty = ACertainty;
-    std::string Digits = std::to_string(ARounded);
-    if (int(Digits.size()) <= ALayout.Decimals) {
-        Digits.insert(0, std::size_t(ALayout.Decimals + 1 - int(Digits.size())), '0');
-    }
-    const std::size_t Point = Digits.size() - std::size_t(ALayout.Decimals);
-    std::string Text = Digits.substr(0, Point);
-    if (ALayout.Decimals > 0) {
-        Text += '.';
-        Text += Digits.substr(Point);
-    }
-    // A value that rounds to zero is written without a sign.
-    Result.Digits = (ANegative && ARounded != 0) ? "-" + Text : Text;
+    Result.Digits.assign(Begin, Buffer + sizeof Buffer);
     if (ALayout.Mantissa) {
         Result.Exponent = ALayout.Exponent;
         Result.Decade = ALayout.Exponent != 0;
@@ -97,27 +104,38 @@ TDecimalNumber Magnitude(const TDecimalNumber& ANumber) {
 
 // ---- Extended -------------------------------------------------------------------------
 
-Extended Power10(int AExponent) {
-    // Exact up to 10^27; beyond, powl errs by less than a unit in the last place.
-    static const Extended Small[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
-                                     1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-                                     1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
-                                     1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-    if (AExponent >= 0 && AExponent <= 27) {
-        return Small[AExponent];
+// 10^0 .. 10^27, exact in Extended.
+constexpr Extended ExactPowers10[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                      1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                      1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L,
+                                      1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr int ExactPowers = 28;
+
+// AValue / 10^AExponent: one rounding for |AExponent| < 28 (a product or a
+// quotient by an exact power), a few units in the last place beyond (powl).
+Extended Scaled10(Extended AValue, int AExponent) {
+    if (AExponent >= 0 && AExponent < ExactPowers) {
+        return AValue / ExactPowers10[AExponent];
     }
-    return std::pow(Extended(10), Extended(AExponent));
+    if (AExponent < 0 && -AExponent < ExactPowers) {
+        return AValue * ExactPowers10[-AExponent];
+    }
+    return AValue / std::pow(Extended(10), Extended(AExponent));
 }
 
 // The 15-digit rounding's exponent of a magnitude, unless it is too close to
 // the point where that rounding carries (10^n (1 - 5 x 10^-16)) to tell.
 std::optional<int> Exponent15(Extended AMagnitude) {
-    int Lead = int(std::floor(std::log10(AMagnitude))) + 1;
-    Extended Ratio = AMagnitude / Power10(Lead - 1);
-    if (Ratio < 1) {
+    // The place of the leading digit from the binary exponent, then put right.
+    int Binary = 0;
+    std::frexp(AMagnitude, &Binary);
+    int Lead = int(std::floor((Binary - 1) * 0.30102999566398120L)) + 1;
+    Extended Ratio = Scaled10(AMagnitude, Lead - 1);
+    while (Ratio < 1) {
         --Lead;
         Ratio *= 10;
-    } else if (Ratio >= 10) {
+    }
+    while (Ratio >= 10) {
         ++Lead;
         Ratio /= 10;
     }
@@ -195,9 +213,9 @@ TShownValue ShownValue(Extended ALow, Extended AHigh, TShownForm AForm) {
     const TLayout Layout = LayoutOf(Negative, *FarExponent, AForm);
     // The shown digits as an integer are below 10^16, where Extended holds the
     // halves exactly.
-    const Extended Step = Power10(Layout.Position);
-    const std::optional<std::uint64_t> NearRounded = RoundedClearly(Near / Step);
-    const std::optional<std::uint64_t> FarRounded = RoundedClearly(Far / Step);
+    const std::optional<std::uint64_t> NearRounded =
+        RoundedClearly(Scaled10(Near, Layout.Position));
+    const std::optional<std::uint64_t> FarRounded = RoundedClearly(Scaled10(Far, Layout.Position));
     if (!NearRounded || !FarRounded || *NearRounded != *FarRounded) {
         return {};
     }
@@ -214,8 +232,8 @@ bool ShownRange(Extended AValue, TShownForm AForm, Extended& ALow, Extended& AHi
         return false;
     }
     const TLayout Layout = LayoutOf(false, *Exponent, AForm);
-    const Extended Step = Power10(Layout.Position);
-    const Extended Rounded = std::floor(AValue / Step + 0.5L);
+    const Extended Step = Scaled10(1, -Layout.Position);
+    const Extended Rounded = std::floor(Scaled10(AValue, Layout.Position) + 0.5L);
     ALow = ((Rounded - 0.5L) * Step) * (1 + 0x1p-56L);
     AHigh = ((Rounded + 0.5L) * Step) * (1 - 0x1p-56L);
     const TShownValue Range = ShownValue(ALow, AHigh, AForm);

@@ -20,10 +20,10 @@ TShownValue Certify::FastShown(const TBounded& AValue, TShownForm AForm) {
     if (Error == 0) {
         return ShownValue(Value, Value, AForm);
     }
-    // Outwards by a unit in the last place, for the rounding of the ends.
-    const Extended Widened = Error * (1 + 0x1p-16L);
-    return ShownValue(std::nextafter(Value - Widened, -HUGE_VALL),
-                      std::nextafter(Value + Widened, HUGE_VALL), AForm);
+    // Widened by 2^-16 for the terms of second order, and by 2^-62 of the value
+    // for the rounding of the ends themselves.
+    const Extended Widened = Error * (1 + 0x1p-16L) + std::fabs(Value) * 0x1p-62L;
+    return ShownValue(Value - Widened, Value + Widened, AForm);
 }
 
 void Certify::ExactShown(const TInterval& AValue, TShownForm AForm, TCertifiedValue& AResult) {
