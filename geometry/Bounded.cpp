@@ -24,17 +24,19 @@ Extended Rounding(Extended AResult) {
 
 TBounded TBounded::FromDecimal(const TDecimalNumber& ANumber) {
     const Extended Value = ANumber.Rounded();
+    TBounded Result(Value, 0);
     if (ANumber.RoundsExactly()) {
-        return {Value, 0};
+        Result.FError = 0;
+    } else if (!std::isfinite(Value)) {
+        Result.FError = Infinite;
+    } else if (std::fabs(Value) < LDBL_MIN) {
+        Result.FError = LDBL_TRUE_MIN; // a unit of the subnormal range
+    } else {
+        // Half a unit in the last place of the nearest Extended.
+        Result.FError = std::ldexp(Extended(1), std::ilogb(Value) - 64);
     }
-    if (!std::isfinite(Value)) {
-        return {Value, Infinite};
-    }
-    if (std::fabs(Value) < LDBL_MIN) {
-        return {Value, LDBL_TRUE_MIN}; // a unit of the subnormal range
-    }
-    // Half a unit in the last place of the nearest Extended.
-    return {Value, std::ldexp(Extended(1), std::ilogb(Value) - 64)};
+    Result.FDecimal = &ANumber;
+    return Result;
 }
 
 TBounded operator+(const TBounded& ALeft, const TBounded& ARight) {
@@ -69,6 +71,15 @@ TBounded operator/(const TBounded& ALeft, const TBounded& ARight) {
 }
 
 bool operator<(const TBounded& ALeft, const TBounded& ARight) {
+    // Two typed numbers are compared exactly; where the 80-bit values would
+    // decide otherwise the branch is not the program's, and the slow path takes it.
+    if (ALeft.FDecimal && ARight.FDecimal) {
+        const bool Decision = Compare(*ALeft.FDecimal, *ARight.FDecimal) < 0;
+        if (Decision != (ALeft.FValue < ARight.FValue)) {
+            throw EUndecided();
+        }
+        return Decision;
+    }
     const Extended Error = ALeft.FError + ARight.FError;
     if (Error == 0) {
         return ALeft.FValue < ARight.FValue;
@@ -81,6 +92,13 @@ bool operator<(const TBounded& ALeft, const TBounded& ARight) {
 }
 
 bool operator==(const TBounded& ALeft, const TBounded& ARight) {
+    if (ALeft.FDecimal && ARight.FDecimal) {
+        const bool Decision = Compare(*ALeft.FDecimal, *ARight.FDecimal) == 0;
+        if (Decision != (ALeft.FValue == ARight.FValue)) {
+            throw EUndecided();
+        }
+        return Decision;
+    }
     const Extended Error = ALeft.FError + ARight.FError;
     if (Error == 0) {
         return ALeft.FValue == ARight.FValue;

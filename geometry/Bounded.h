@@ -29,7 +29,9 @@ public:
     explicit TBounded(S AValue) : FValue(Extended(AValue)) {}
     // AValue within AError of the exact value.
     TBounded(Extended AValue, Extended AError) : FValue(AValue), FError(AError) {}
-    // A typed number: its nearest Extended, and the distance (0 where it is exact).
+    // A typed number: its nearest Extended, and the distance (0 where it is
+    // exact). It also refers to ANumber, which must outlive it and its copies,
+    // so that comparisons between typed numbers are exact.
     static TBounded FromDecimal(const TDecimalNumber& ANumber);
 
     Extended Value() const { return FValue; }
@@ -53,6 +55,8 @@ public:
 private:
     Extended FValue = 0;
     Extended FError = 0;
+    // The typed number this is, or nullptr (a result of arithmetic).
+    const TDecimalNumber* FDecimal = nullptr;
 };
 
 // Mixed with exact numbers (the constants written in the formulas).

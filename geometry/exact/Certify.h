@@ -103,7 +103,8 @@ TCertifiedFigure CertifyFigure(const std::vector<TDecimalNumber>& AInputs,
         const std::vector<TBounded> Values = AQuantities(Inputs);
         for (std::size_t I = 0; I < Values.size(); ++I) {
             TCertifiedValue Value;
-            Value.Bounded = Values[I];
+            // Without the reference to a typed number, which does not outlive the call.
+            Value.Bounded = TBounded(Values[I].Value(), Values[I].Error());
             Value.Shown = Certify::FastShown(Values[I], AForm);
             if (Value.Shown.Certainty != scCertain) {
                 Pending.push_back(I);

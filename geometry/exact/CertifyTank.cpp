@@ -11,7 +11,9 @@ namespace {
 // A value known exactly: a decimal, or a level of zero.
 TCertifiedValue ExactValue(const TDecimalNumber& AValue, TShownForm AForm) {
     TCertifiedValue Result;
-    Result.Bounded = TBounded::FromDecimal(AValue);
+    // Without the reference to AValue, which may be a temporary.
+    const TBounded Typed = TBounded::FromDecimal(AValue);
+    Result.Bounded = TBounded(Typed.Value(), Typed.Error());
     Result.Shown = ShownValue(AValue, AValue, AForm);
     Result.Exact = true;
     Result.Low = AValue;

@@ -1,8 +1,7 @@
 #include "Interval.h"
 
-#include <gmp.h>
-
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -14,47 +13,86 @@ bool IsNaN(const TInterval& x) {
     return mpfi_nan_p(x.Get()) != 0;
 }
 
-// The exact value of a typed number as an integer times 10^AExponent, for an
-// AExponent not above its own.
-void ScaledInteger(const TDecimalNumber& ANumber, std::int64_t AExponent, mpz_t AResult) {
+// Decimals beyond this power of ten are not held as rationals (their integers
+// would be too long); such a number lives in its interval alone.
+constexpr std::int64_t RationalExponentLimit = 20000;
+
+std::shared_ptr<const mpq_class> RationalOf(const TDecimalNumber& ANumber) {
     if (ANumber.IsZero()) {
-        mpz_set_ui(AResult, 0);
-        return;
+        return std::make_shared<const mpq_class>(0);
     }
-    mpz_set_str(AResult, ANumber.Digits().c_str(), 10);
-    mpz_t Power;
-    mpz_init(Power);
-    mpz_ui_pow_ui(Power, 10, static_cast<unsigned long>(ANumber.Exponent() - AExponent));
-    mpz_mul(AResult, AResult, Power);
-    mpz_clear(Power);
+    const std::int64_t Exponent = ANumber.Exponent();
+    if (Exponent > RationalExponentLimit || Exponent < -RationalExponentLimit) {
+        return nullptr;
+    }
+    mpz_class Digits(ANumber.Digits(), 10);
+    mpz_class Power;
+    mpz_ui_pow_ui(Power.get_mpz_t(), 10,
+                  static_cast<unsigned long>(Exponent < 0 ? -Exponent : Exponent));
+    mpq_class Value = Exponent < 0 ? mpq_class(Digits, Power) : mpq_class(Digits * Power);
+    Value.canonicalize();
     if (ANumber.Negative()) {
-        mpz_neg(AResult, AResult);
+        Value = -Value;
     }
+    return std::make_shared<const mpq_class>(Value);
 }
 
-// Whether the exact sum of the typed numbers exceeds the bound, in integers.
-bool DecimalSumExceeds(const std::vector<const TDecimalNumber*>& ATerms,
-                       const TDecimalNumber& ABound) {
-    std::int64_t Lowest = ABound.IsZero() ? 0 : ABound.Exponent();
-    for (const TDecimalNumber* Term : ATerms) {
-        if (!Term->IsZero()) {
-            Lowest = std::min(Lowest, Term->Exponent());
-        }
+std::shared_ptr<const mpq_class> Exactly(const mpq_class& AValue) {
+    return std::make_shared<const mpq_class>(AValue);
+}
+
+// The square root of an exact value that is a square of a rational, else nothing.
+std::shared_ptr<const mpq_class> ExactSquareRoot(const mpq_class* AValue) {
+    if (!AValue || sgn(*AValue) < 0 || !mpz_perfect_square_p(AValue->get_num_mpz_t()) ||
+        !mpz_perfect_square_p(AValue->get_den_mpz_t())) {
+        return nullptr;
     }
-    mpz_t Total;
-    mpz_t Part;
-    mpz_init(Total);
-    mpz_init(Part);
-    for (const TDecimalNumber* Term : ATerms) {
-        ScaledInteger(*Term, Lowest, Part);
-        mpz_add(Total, Total, Part);
+    mpz_class Numerator;
+    mpz_class Denominator;
+    mpz_sqrt(Numerator.get_mpz_t(), AValue->get_num_mpz_t());
+    mpz_sqrt(Denominator.get_mpz_t(), AValue->get_den_mpz_t());
+    return Exactly(mpq_class(Numerator, Denominator));
+}
+
+// The decimals around a rational: ADigits significant digits below and above.
+void DecimalsAround(const mpq_class& AValue, int ADigits, TDecimalNumber& ALow,
+                    TDecimalNumber& AHigh) {
+    if (sgn(AValue) == 0) {
+        ALow = AHigh = TDecimalNumber();
+        return;
     }
-    ScaledInteger(ABound, Lowest, Part);
-    mpz_sub(Total, Total, Part);
-    const bool Result = mpz_sgn(Total) > 0;
-    mpz_clear(Part);
-    mpz_clear(Total);
-    return Result;
+    const mpq_class Magnitude = abs(AValue);
+    // Lead: 10^(Lead - 1) <= Magnitude < 10^Lead, from the digit counts first.
+    std::int64_t Lead = std::int64_t(mpz_sizeinbase(Magnitude.get_num_mpz_t(), 10)) -
+                        std::int64_t(mpz_sizeinbase(Magnitude.get_den_mpz_t(), 10)) + 1;
+    const auto PowerOf10 = [](std::int64_t AExponent) {
+        mpz_class Power;
+        mpz_ui_pow_ui(Power.get_mpz_t(), 10,
+                      static_cast<unsigned long>(AExponent < 0 ? -AExponent : AExponent));
+        return AExponent < 0 ? mpq_class(1, Power) : mpq_class(Power);
+    };
+    while (Magnitude >= PowerOf10(Lead)) {
+        ++Lead;
+    }
+    while (Magnitude < PowerOf10(Lead - 1)) {
+        --Lead;
+    }
+    // Magnitude x 10^(ADigits - Lead), cut down and up to integers.
+    const mpq_class Scaled = Magnitude * PowerOf10(ADigits - Lead);
+    mpz_class Floor;
+    mpz_class Ceiling;
+    mpz_fdiv_q(Floor.get_mpz_t(), Scaled.get_num_mpz_t(), Scaled.get_den_mpz_t());
+    mpz_cdiv_q(Ceiling.get_mpz_t(), Scaled.get_num_mpz_t(), Scaled.get_den_mpz_t());
+    const std::string Exponent = "e" + std::to_string(Lead - ADigits);
+    const TDecimalNumber Below = *TDecimalNumber::Parse(Floor.get_str() + Exponent);
+    const TDecimalNumber Above = *TDecimalNumber::Parse(Ceiling.get_str() + Exponent);
+    if (sgn(AValue) > 0) {
+        ALow = Below;
+        AHigh = Above;
+    } else {
+        ALow = Above.Times(-1);
+        AHigh = Below.Times(-1);
+    }
 }
 
 // An end of the interval as a decimal with ADigits digits, rounded in ARound.
@@ -95,27 +133,44 @@ TInterval::TInterval() {
 }
 
 void TInterval::SetExact(long double AValue) {
-    // A long double has 64 bits, which the working precision holds.
+    // A long double has 64 bits, which the working precision holds; as a
+    // rational it is its mantissa times a power of two.
     mpfr_t Value;
     mpfr_init2(Value, 64);
     mpfr_set_ld(Value, AValue, MPFR_RNDN);
     mpfi_set_fr(FValue, Value);
+    if (std::isfinite(AValue)) {
+        mpz_class Mantissa;
+        const mpfr_exp_t Exponent = mpfr_get_z_2exp(Mantissa.get_mpz_t(), Value);
+        mpq_class Exact(Mantissa);
+        if (Exponent >= 0) {
+            mpq_mul_2exp(Exact.get_mpq_t(), Exact.get_mpq_t(), mp_bitcnt_t(Exponent));
+        } else {
+            mpq_div_2exp(Exact.get_mpq_t(), Exact.get_mpq_t(), mp_bitcnt_t(-Exponent));
+        }
+        FExact = Exactly(Exact);
+    }
     mpfr_clear(Value);
+}
+
+void TInterval::SetExact(mpq_class AValue) {
+    mpfi_set_q(FValue, AValue.get_mpq_t());
+    FExact = Exactly(AValue);
 }
 
 TInterval TInterval::FromDecimal(const TDecimalNumber& ANumber) {
     TInterval Result;
     mpfi_set_str(Result.FValue, ANumber.Text().c_str(), 10);
-    Result.FDecimal = std::make_shared<const TDecimalNumber>(ANumber);
+    Result.FExact = RationalOf(ANumber);
     return Result;
 }
 
-TInterval::TInterval(const TInterval& AOther) : FDecimal(AOther.FDecimal) {
+TInterval::TInterval(const TInterval& AOther) : FExact(AOther.FExact) {
     mpfi_init2(FValue, mpfi_get_prec(AOther.FValue));
     mpfi_set(FValue, AOther.FValue);
 }
 
-TInterval::TInterval(TInterval&& AOther) noexcept : FDecimal(std::move(AOther.FDecimal)) {
+TInterval::TInterval(TInterval&& AOther) noexcept : FExact(std::move(AOther.FExact)) {
     mpfi_init2(FValue, MPFR_PREC_MIN);
     mpfi_swap(FValue, AOther.FValue);
 }
@@ -124,14 +179,14 @@ TInterval& TInterval::operator=(const TInterval& AOther) {
     if (this != &AOther) {
         mpfi_set_prec(FValue, mpfi_get_prec(AOther.FValue));
         mpfi_set(FValue, AOther.FValue);
-        FDecimal = AOther.FDecimal;
+        FExact = AOther.FExact;
     }
     return *this;
 }
 
 TInterval& TInterval::operator=(TInterval&& AOther) noexcept {
     mpfi_swap(FValue, AOther.FValue);
-    FDecimal = std::move(AOther.FDecimal);
+    FExact = std::move(AOther.FExact);
     return *this;
 }
 
@@ -142,24 +197,36 @@ TInterval::~TInterval() {
 TInterval TInterval::operator-() const {
     TInterval Result;
     mpfi_neg(Result.FValue, FValue);
+    if (FExact) {
+        Result.FExact = Exactly(-*FExact);
+    }
     return Result;
 }
 
 TInterval operator+(const TInterval& ALeft, const TInterval& ARight) {
     TInterval Result;
     mpfi_add(Result.Get(), ALeft.Get(), ARight.Get());
+    if (ALeft.Exact() && ARight.Exact()) {
+        Result.SetExact(mpq_class(*ALeft.Exact() + *ARight.Exact()));
+    }
     return Result;
 }
 
 TInterval operator-(const TInterval& ALeft, const TInterval& ARight) {
     TInterval Result;
     mpfi_sub(Result.Get(), ALeft.Get(), ARight.Get());
+    if (ALeft.Exact() && ARight.Exact()) {
+        Result.SetExact(mpq_class(*ALeft.Exact() - *ARight.Exact()));
+    }
     return Result;
 }
 
 TInterval operator*(const TInterval& ALeft, const TInterval& ARight) {
     TInterval Result;
     mpfi_mul(Result.Get(), ALeft.Get(), ARight.Get());
+    if (ALeft.Exact() && ARight.Exact()) {
+        Result.SetExact(mpq_class(*ALeft.Exact() * *ARight.Exact()));
+    }
     return Result;
 }
 
@@ -169,14 +236,17 @@ TInterval operator/(const TInterval& ALeft, const TInterval& ARight) {
     }
     TInterval Result;
     mpfi_div(Result.Get(), ALeft.Get(), ARight.Get());
+    if (ALeft.Exact() && ARight.Exact()) {
+        Result.SetExact(mpq_class(*ALeft.Exact() / *ARight.Exact()));
+    }
     return Result;
 }
 
 // ---- Comparisons ------------------------------------------------------------------
 
 bool operator<(const TInterval& ALeft, const TInterval& ARight) {
-    if (ALeft.Decimal() && ARight.Decimal()) {
-        return Compare(*ALeft.Decimal(), *ARight.Decimal()) < 0;
+    if (ALeft.Exact() && ARight.Exact()) {
+        return *ALeft.Exact() < *ARight.Exact();
     }
     if (IsNaN(ALeft) || IsNaN(ARight)) {
         throw EUndecided();
@@ -191,8 +261,8 @@ bool operator<(const TInterval& ALeft, const TInterval& ARight) {
 }
 
 bool operator==(const TInterval& ALeft, const TInterval& ARight) {
-    if (ALeft.Decimal() && ARight.Decimal()) {
-        return Compare(*ALeft.Decimal(), *ARight.Decimal()) == 0;
+    if (ALeft.Exact() && ARight.Exact()) {
+        return *ALeft.Exact() == *ARight.Exact();
     }
     if (IsNaN(ALeft) || IsNaN(ARight)) {
         throw EUndecided();
@@ -217,6 +287,9 @@ TInterval Sqrt(const TInterval& x) {
     }
     TInterval Result;
     mpfi_sqrt(Result.Get(), x.Get());
+    if (const std::shared_ptr<const mpq_class> Root = ExactSquareRoot(x.Exact())) {
+        Result.SetExact(*Root);
+    }
     return Result;
 }
 
@@ -241,12 +314,21 @@ TInterval Atan2(const TInterval& y, const TInterval& x) {
 TInterval Hypot(const TInterval& x, const TInterval& y) {
     TInterval Result;
     mpfi_hypot(Result.Get(), x.Get(), y.Get());
+    if (x.Exact() && y.Exact()) {
+        const mpq_class Square = *x.Exact() * *x.Exact() + *y.Exact() * *y.Exact();
+        if (const std::shared_ptr<const mpq_class> Root = ExactSquareRoot(&Square)) {
+            Result.SetExact(*Root);
+        }
+    }
     return Result;
 }
 
 TInterval Fabs(const TInterval& x) {
     TInterval Result;
     mpfi_abs(Result.Get(), x.Get());
+    if (x.Exact()) {
+        Result.SetExact(abs(*x.Exact()));
+    }
     return Result;
 }
 
@@ -268,7 +350,10 @@ TInterval NextDown(const TInterval& x) {
 }
 
 TInterval WithRelativeError(const TInterval& x, Extended ARelative) {
-    TInterval Result = x;
+    // An approximation of another value: its own exact value is not that one's.
+    TInterval Result;
+    mpfi_set_prec(Result.Get(), mpfi_get_prec(x.Get()));
+    mpfi_set(Result.Get(), x.Get());
     mpfr_t Error;
     mpfr_init2(Error, 64);
     mpfi_mag(Error, x.Get());
@@ -283,6 +368,9 @@ bool IsFinite(const TInterval& x) {
 }
 
 bool IsFinitePositive(const TInterval& x) {
+    if (x.Exact()) {
+        return sgn(*x.Exact()) > 0;
+    }
     if (IsNaN(x)) {
         throw EUndecided();
     }
@@ -296,15 +384,6 @@ bool IsFinitePositive(const TInterval& x) {
 }
 
 bool SumExceeds(std::initializer_list<TInterval> ATerms, const TInterval& ABound) {
-    std::vector<const TDecimalNumber*> Decimals;
-    for (const TInterval& Term : ATerms) {
-        if (Term.Decimal()) {
-            Decimals.push_back(Term.Decimal());
-        }
-    }
-    if (ABound.Decimal() && Decimals.size() == ATerms.size()) {
-        return DecimalSumExceeds(Decimals, *ABound.Decimal());
-    }
     TInterval Excess = -ABound;
     for (const TInterval& Term : ATerms) {
         Excess = Excess + Term;
@@ -314,10 +393,17 @@ bool SumExceeds(std::initializer_list<TInterval> ATerms, const TInterval& ABound
 
 void TwoSum(const TInterval& x, const TInterval& y, TInterval& s, TInterval& e) {
     s = x + y;
-    e = TInterval();
+    e = TInterval(0);
 }
 
 void DecimalBounds(const TInterval& x, int ADigits, TDecimalNumber& ALow, TDecimalNumber& AHigh) {
+    if (x.Exact()) {
+        // Enough digits to keep the value apart from every decimal of up to 20
+        // significant digits (a boundary of the shown digits) that it is not.
+        const int Digits = 40 + int(mpz_sizeinbase(x.Exact()->get_den_mpz_t(), 10));
+        DecimalsAround(*x.Exact(), std::max(ADigits, Digits), ALow, AHigh);
+        return;
+    }
     ALow = DecimalOf(&x.Get()->left, ADigits, MPFR_RNDD);
     AHigh = DecimalOf(&x.Get()->right, ADigits, MPFR_RNDU);
 }
@@ -412,7 +498,7 @@ TInterval Figures::TNumberTraits<TInterval>::PiSixths() {
     return PiTimes(-1, 3);
 }
 TInterval Figures::TNumberTraits<TInterval>::OneThird() {
-    TInterval Result(1);
-    mpfi_div_si(Result.Get(), Result.Get(), 3);
+    TInterval Result;
+    Result.SetExact(mpq_class(1, 3));
     return Result;
 }

@@ -1,9 +1,12 @@
 // TInterval: an interval that holds the exact value of a quantity, at a binary
 // precision chosen at run time (MPFI: every operation rounds its ends
-// outwards). A typed number is held as the interval around its decimal and
-// also as the decimal itself, so that comparisons between typed numbers are
-// exact. A comparison that the intervals cannot decide raises EUndecided: the
-// evaluation is to be repeated at a higher precision.
+// outwards). Where the exact value is a rational number that sums, products,
+// quotients and square roots of typed decimals and constants make (a typed
+// number, the area of a rectangle, the radius of a sphere through a segment),
+// it is carried along as well (GMP), so that comparisons and shown digits are
+// exact even for a value on a rounding boundary. A comparison that neither
+// decides raises EUndecided: the evaluation is to be repeated at a higher
+// precision.
 //
 // New intervals take the precision of the innermost TWorkingPrecision of the
 // thread (128 bits without one).
@@ -12,6 +15,7 @@
 #include "DecimalNumbers.h"
 #include "Numbers.h"
 
+#include <gmpxx.h>
 #include <mpfi.h>
 
 #include <initializer_list>
@@ -52,8 +56,10 @@ public:
 
     mpfi_srcptr Get() const { return FValue; }
     mpfi_ptr Get() { return FValue; }
-    // The typed decimal this interval holds, or nullptr.
-    const TDecimalNumber* Decimal() const { return FDecimal.get(); }
+    // The exact rational value, or nullptr where it is not known.
+    const mpq_class* Exact() const { return FExact.get(); }
+    // An interval of this value that also knows it exactly.
+    void SetExact(mpq_class AValue);
 
     TInterval operator-() const;
     friend TInterval operator+(const TInterval& ALeft, const TInterval& ARight);
@@ -71,7 +77,7 @@ private:
     void SetExact(long double AValue);
 
     mpfi_t FValue;
-    std::shared_ptr<const TDecimalNumber> FDecimal;
+    std::shared_ptr<const mpq_class> FExact;
 };
 
 template <class S, class = std::enable_if_t<std::is_arithmetic_v<S>>>
@@ -161,6 +167,9 @@ void TwoSum(const TInterval& x, const TInterval& y, TInterval& s, TInterval& e);
 
 // The ends of the interval as decimals with ADigits significant digits, the
 // lower rounded down and the upper up: they still enclose the exact value.
+// For an exact rational value, the decimals around it with enough digits to
+// keep it apart from every decimal of up to 20 digits that it is not; the
+// value itself where its decimal ends within them.
 void DecimalBounds(const TInterval& x, int ADigits, TDecimalNumber& ALow, TDecimalNumber& AHigh);
 // The point at the middle of the interval (for an iteration that is checked
 // afterwards).

@@ -409,6 +409,7 @@ private slots:
     void sweep();
     void ties_data();
     void ties();
+    void tieAtTheLastPrecision();
     void typedFigureIsChecked_data();
     void typedFigureIsChecked();
     void otherForms();
@@ -642,25 +643,24 @@ void TestCertifiedResults::sweep() {
           Values, SlowPath, WrongIn80Bits);
 }
 
-// A value exactly on a rounding boundary: decided at once where the typed
-// numbers are binary fractions, a tie at the last precision otherwise.
+// A value exactly on a rounding boundary rounds away from zero: exactly
+// where it is a rational number of the typed decimals (a volume of a cube,
+// of a block), at the first precision of the slow path.
 void TestCertifiedResults::ties_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<int>("precision");
     QTest::addColumn<int>("quantity");
-    QTest::addColumn<int>("certainty");
     QTest::addColumn<QString>("digits");
     QTest::newRow("cube of 0.15: volume 0.003375")
-        << "cube" << QStringList{"0.15"} << 5 << 0 << int(scTie) << "0.00338";
+        << "cube" << QStringList{"0.15"} << 5 << 0 << "0.00338";
     QTest::newRow("cube of 0.15: surface 0.135")
-        << "cube" << QStringList{"0.15"} << 2 << 1 << int(scTie) << "0.14";
+        << "cube" << QStringList{"0.15"} << 2 << 1 << "0.14";
     QTest::newRow("block of 0.1, 0.1, 0.125: volume 0.00125")
-        << "block" << QStringList{"0.1", "0.1", "0.125"} << 4 << 0 << int(scTie) << "0.0013";
-    QTest::newRow("cube of 0.5: volume 0.125, binary")
-        << "cube" << QStringList{"0.5"} << 2 << 0 << int(scCertain) << "0.13";
-    QTest::newRow("cube of 1.5: surface 13.5, binary")
-        << "cube" << QStringList{"1.5"} << 0 << 1 << int(scCertain) << "14";
+        << "block" << QStringList{"0.1", "0.1", "0.125"} << 4 << 0 << "0.0013";
+    QTest::newRow("cube of 0.5: volume 0.125") << "cube" << QStringList{"0.5"} << 2 << 0 << "0.13";
+    QTest::newRow("block of 1.0000001, 1.0000001, 0.5: volume 0.500000100000005")
+        << "block" << QStringList{"1.0000001", "1.0000001", "0.5"} << 14 << 0 << "0.50000010000001";
 }
 
 void TestCertifiedResults::ties() {
@@ -668,18 +668,32 @@ void TestCertifiedResults::ties() {
     QFETCH(QStringList, inputs);
     QFETCH(int, precision);
     QFETCH(int, quantity);
-    QFETCH(int, certainty);
     QFETCH(QString, digits);
     const TShownForm Form{TPrecision(precision), false};
     const TChecked Checked = Check(KindNamed(kind), inputs, Form);
     const TCertifiedValue& Value = Checked.Figure.Values[std::size_t(quantity)];
-    QCOMPARE(int(Value.Shown.Certainty), certainty);
+    // The exact value is the boundary itself.
+    QVERIFY(Shown(Checked.Reference[std::size_t(quantity)], precision, false).Ambiguous);
+    QCOMPARE(Value.Shown.Certainty, scCertain);
     QCOMPARE(QString::fromStdString(Value.Shown.Digits), digits);
-    if (certainty == scTie) {
-        QCOMPARE(Checked.Figure.Bits, CertifyLastBits);
-        // The exact value is the boundary itself.
-        QVERIFY(Shown(Checked.Reference[std::size_t(quantity)], precision, false).Ambiguous);
-    }
+    QCOMPARE(Checked.Figure.Bits, CertifyFirstBits);
+}
+
+// A value on a boundary that the intervals cannot tell from one (a square of a
+// square root) is undecided at every precision: after the last it is a tie,
+// with the text of the boundary rounded away from zero.
+void TestCertifiedResults::tieAtTheLastPrecision() {
+    const auto Square = [](const auto& AIn) {
+        using Figures::Sqrt;
+        using T = std::decay_t<decltype(AIn[0])>;
+        return std::vector<T>{Sqrt(AIn[0]) * Sqrt(AIn[0])};
+    };
+    const TCertifiedFigure Figure = CertifyFigure({D("0.125")}, Square, TShownForm{2, false});
+    QCOMPARE(Figure.State, ccComputed);
+    QCOMPARE(Figure.Bits, CertifyLastBits);
+    QCOMPARE(Figure.Values[0].Shown.Certainty, scTie);
+    QCOMPARE(QString::fromStdString(Figure.Values[0].Shown.Digits), QString("0.13"));
+    QVERIFY(Figure.Values[0].Exact);
 }
 
 // The checks of a figure are decided for the typed numbers: a triangle that
