@@ -11,6 +11,7 @@ KAVORIN_PACKAGES=(
   fonts-dejavu-core
   libboost-dev libbenchmark-dev
   poppler-utils
+  libmpfi-dev libmpfr-dev libgmp-dev
 )
 
 # libqt6printsupport6: the level table prints its dip chart (Qt PrintSupport, whose
