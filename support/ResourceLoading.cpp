@@ -126,12 +126,6 @@ QImage RenderSvg(const QString& AFileName, const QSize& APixels) {
     return renderer ? renderer->Render(AFileName, APixels) : QImage();
 }
 
-bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
-                      const QString& ADescription, const std::function<void(QPainter&)>& APaint) {
-    const TSvgRenderer* renderer = SvgRenderer();
-    return renderer && renderer->Write(ADevice, ASize, ATitle, ADescription, APaint);
-}
-
 // A built-in SVG's raster copy at APixels, made by tools/RasterPictures.cpp for the
 // pictures of the first paint (":/RASTER/JPG/MAIN_BACKGROUND448_448x336.rgb32" for
 // ":/JPG/MAIN_BACKGROUND448.svg"); a null image where there is none. The copy is
@@ -423,4 +417,10 @@ QPixmap RenderPictureFile(const QString& AFileName, QSize ASize, qreal ADevicePi
 
 void LoadPictureFile(const QString& AFileName, QLabel* AImage, TImageSizing ASizing) {
     LoadIntoLabel(AFileName, AImage, ASizing);
+}
+
+bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+                      const QString& ADescription, const std::function<void(QPainter&)>& APaint) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer && renderer->Write(ADevice, ASize, ATitle, ADescription, APaint);
 }
