@@ -2,6 +2,7 @@
 
 #include "MathFunctions.h"
 #include "NumberParsing.h"
+#include "Units.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -72,11 +73,11 @@ QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AI
     return result;
 }
 
-bool CanPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted) {
+bool CanPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted, TNumberKind AKind) {
     if (AEdit->isReadOnly() || AText.isEmpty())
         return false;
     const QString result = TextAfterPaste(AEdit, AText, AInserted);
-    return !AInserted.isEmpty() && IsPastableNumber(result);
+    return !AInserted.isEmpty() && IsPastableNumber(result, AKind);
 }
 
 // One character typed (by a key or an input method): the other decimal
@@ -97,9 +98,9 @@ bool TypeCharacter(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
 
 // Ctrl+X, Ctrl+C and the checked Ctrl+V (with exactly Ctrl held) and Shift+Insert:
 // true when the key was one of them.
-bool ClipboardKey(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift) {
+bool ClipboardKey(QLineEdit* AEdit, TNumberKind AKind, int AKey, Qt::KeyboardModifiers AShift) {
     if (AShift == Qt::ShiftModifier && AKey == Qt::Key_Insert) {
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteNumber(AEdit, QGuiApplication::clipboard()->text(), AKind);
         return true;
     }
     if (AShift != Qt::ControlModifier)
@@ -115,7 +116,7 @@ bool ClipboardKey(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift) {
         AEdit->copy();
         return true;
     case Qt::Key_V:
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteNumber(AEdit, QGuiApplication::clipboard()->text(), AKind);
         return true;
     default:
         return false;
@@ -127,10 +128,10 @@ bool FilterKey(QLineEdit* AEdit, TNumberKind AKind, QKeyEvent* AEvent,
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
     if (AOwnerKeys && AOwnerKeys(AEvent->key(), modifiers))
         return true;
-    if (ClipboardKey(AEdit, AEvent->key(), modifiers))
+    if (ClipboardKey(AEdit, AKind, AEvent->key(), modifiers))
         return true;
     if (AEvent->matches(QKeySequence::Paste)) {
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteNumber(AEdit, QGuiApplication::clipboard()->text(), AKind);
         return true;
     }
     if (IsEditingKey(AEvent->key()))
@@ -162,25 +163,26 @@ QAction* PasteAction(const QMenu* AMenu) {
     return nullptr;
 }
 
-void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
+void ShowContextMenu(QLineEdit* AEdit, TNumberKind AKind, const QPoint& AGlobalPos) {
     QMenu* menu = AEdit->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (QAction* paste = PasteAction(menu)) {
         QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
         QString inserted;
-        paste->setEnabled(CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted));
-        QObject::connect(paste, &QAction::triggered, AEdit,
-                         [AEdit] { PasteNumber(AEdit, QGuiApplication::clipboard()->text()); });
+        paste->setEnabled(CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted, AKind));
+        QObject::connect(paste, &QAction::triggered, AEdit, [AEdit, AKind] {
+            PasteNumber(AEdit, QGuiApplication::clipboard()->text(), AKind);
+        });
     }
     menu->popup(AGlobalPos);
 }
 
 // The context menu (its Paste item checked, and disabled when the clipboard
 // would not pass), the middle-button paste of the selection clipboard and drops.
-bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
+bool FilterPasteEvent(QLineEdit* AEdit, TNumberKind AKind, QEvent* AEvent) {
     switch (AEvent->type()) {
     case QEvent::ContextMenu:
-        ShowContextMenu(AEdit, static_cast<QContextMenuEvent*>(AEvent)->globalPos());
+        ShowContextMenu(AEdit, AKind, static_cast<QContextMenuEvent*>(AEvent)->globalPos());
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -195,7 +197,7 @@ bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
             const int oldCaret = AEdit->cursorPosition();
             AEdit->deselect();
             AEdit->setCursorPosition(AEdit->cursorPositionAt(mouseEvent->position().toPoint()));
-            if (!PasteNumber(AEdit, text))
+            if (!PasteNumber(AEdit, text, AKind))
                 AEdit->setCursorPosition(oldCaret);
         }
         return true;
@@ -210,9 +212,32 @@ bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
     }
 }
 
+// The typing rule of a length in feet and inches: the parts of 6' 3 1/2" in a
+// sensible order; whether the whole reads as a length is left to the entry.
+bool RejectFeetAndInchesKey(QLineEdit* AEdit, QChar AKey) {
+    int caret = 0;
+    const QString rest = RestOf(AEdit, caret);
+    const QChar previous = caret > 0 ? rest.at(caret - 1) : QChar();
+    if (IsAsciiDigit(AKey) || AKey.unicode() == Backspace)
+        return false;
+    if (AKey == LocaleDecimalSeparator())
+        return previous == AKey;
+    if (AKey == QLatin1Char('\''))
+        return caret == 0 || rest.contains(AKey) || rest.left(caret).contains(QLatin1Char('"'));
+    if (AKey == QLatin1Char('"'))
+        return caret == 0 || rest.contains(AKey);
+    if (AKey == QLatin1Char('/'))
+        return !IsAsciiDigit(previous);
+    if (AKey == QLatin1Char(' '))
+        return caret == 0 || previous == AKey;
+    return true;
+}
+
 } // namespace
 
 bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
+    if (AKind == nkFeetAndInches)
+        return RejectFeetAndInchesKey(AEdit, AKey);
     const QChar separator = LocaleDecimalSeparator();
     int caret = 0;
     const QString rest = RestOf(AEdit, caret);
@@ -243,14 +268,16 @@ bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
     return false;
 }
 
-bool IsPastableNumber(const QString& AText) {
+bool IsPastableNumber(const QString& AText, TNumberKind AKind) {
     Extended value = 0;
+    if (AKind == nkFeetAndInches)
+        return ParseFeetAndInches(AText, LocaleDecimalSeparator(), value);
     return TryTextToExtended(AText, value, LocaleDecimalSeparator());
 }
 
-bool PasteNumber(QLineEdit* AEdit, const QString& AText) {
+bool PasteNumber(QLineEdit* AEdit, const QString& AText, TNumberKind AKind) {
     QString inserted;
-    if (!CanPaste(AEdit, AText, inserted))
+    if (!CanPaste(AEdit, AText, inserted, AKind))
         return false;
     AEdit->insert(inserted);
     return true;
@@ -268,7 +295,7 @@ bool FilterNumberEntryEvent(QLineEdit* AEdit, TNumberKind AKind, QEvent* AEvent,
                (commit.size() != 1 || TypeCharacter(AEdit, AKind, commit.at(0)));
     }
     default:
-        return FilterPasteEvent(AEdit, AEvent);
+        return FilterPasteEvent(AEdit, AKind, AEvent);
     }
 }
 

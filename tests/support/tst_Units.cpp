@@ -5,6 +5,7 @@
 
 #include "GuiTestFixture.h"
 #include "MathFunctions.h"
+#include "SeparatorGuard.h"
 #include "Settings.h"
 #include "Units.h"
 
@@ -642,10 +643,7 @@ void TestUnits::feetAndInchesAreWritten() {
     QFETCH(bool, padding);
     QFETCH(char, separator);
     QFETCH(QString, expected);
-    static char current = '.';
-    current = separator;
-    SetDecimalSeparatorProvider([] { return current; });
-    const auto restore = qScopeGuard([] { SetDecimalSeparatorProvider(nullptr); });
+    const TSeparatorGuard guard(separator);
     QCOMPARE(FeetAndInchesText(inches, static_cast<TPrecision>(precision), padding), expected);
 }
 
