@@ -379,11 +379,11 @@ struct TQuantity {
     Extended Value = 0;
 };
 
-enum TMark : std::uint8_t { mkNone, mkFeet, mkInches, mkWord };
+enum TLengthMark : std::uint8_t { lmNone, lmFeet, lmInches, lmWord };
 
 struct TPart {
     TQuantity Quantity;
-    TMark Mark = mkNone;
+    TLengthMark Mark = lmNone;
     TLengthUnit Unit = luNone; // of a word
 };
 
@@ -508,10 +508,10 @@ TLengthParse TLengthScanner::ReadMark(TPart& APart, QString* AUnknownUnit) {
     const QChar mark = Peek();
     if (mark == QLatin1Char('\'') || mark == QChar(Prime)) {
         ++FPosition;
-        APart.Mark = mkFeet;
+        APart.Mark = lmFeet;
     } else if (mark == QLatin1Char('"') || mark == QChar(DoublePrime)) {
         ++FPosition;
-        APart.Mark = mkInches;
+        APart.Mark = lmInches;
     } else if (FWords && IsLetter(mark)) {
         const QString word = ReadLetters();
         TLengthUnit unit = luNone;
@@ -520,7 +520,7 @@ TLengthParse TLengthScanner::ReadMark(TPart& APart, QString* AUnknownUnit) {
                 *AUnknownUnit = word;
             return lpUnknownUnit;
         }
-        APart.Mark = mkWord;
+        APart.Mark = lmWord;
         APart.Unit = unit;
     }
     return lpOk;
@@ -556,11 +556,11 @@ bool TLengthScanner::Combine(const QList<TPart>& AParts, TLength& ALength) const
     if (AParts.isEmpty())
         return false;
     const TPart& first = AParts.first();
-    const bool feetFirst = first.Mark == mkFeet || (first.Mark == mkWord && first.Unit == luFoot);
-    if (AParts.size() == 1 && first.Mark != mkFeet) {
+    const bool feetFirst = first.Mark == lmFeet || (first.Mark == lmWord && first.Unit == luFoot);
+    if (AParts.size() == 1 && first.Mark != lmFeet) {
         ALength.Value = first.Quantity.Value;
-        ALength.Unit = first.Mark == mkWord     ? first.Unit
-                       : first.Mark == mkInches ? luFeetAndInches
+        ALength.Unit = first.Mark == lmWord     ? first.Unit
+                       : first.Mark == lmInches ? luFeetAndInches
                                                 : luNone;
         return true;
     }
@@ -569,8 +569,8 @@ bool TLengthScanner::Combine(const QList<TPart>& AParts, TLength& ALength) const
     inches.Exact = true;
     if (AParts.size() == 2) {
         const TPart& second = AParts.at(1);
-        if (!feetFirst || !(second.Mark == mkNone || second.Mark == mkInches ||
-                            (second.Mark == mkWord && second.Unit == luInch)))
+        if (!feetFirst || !(second.Mark == lmNone || second.Mark == lmInches ||
+                            (second.Mark == lmWord && second.Unit == luInch)))
             return false;
         inches = second.Quantity;
     }

@@ -241,6 +241,47 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLine", "sCalculationFailed"},
     {"CommandLine", "sDefaultVariant"},
     {"CommandLine", "sHelp"},
+
+    // Materials of a mass (support/Materials.h): the preset density's entry and the messages
+    // about a materials file that cannot be used.
+    {"Materials", "sCustom"},
+    {"Materials", "sFileUnreadable"},
+    {"Materials", "sFileDamaged"},
+    {"Materials", "sLine"},
+
+    // Units dialog and its panel (TFormUnits, TFrameUnits); "MUnits" is the menu item that opens
+    // the dialog.
+    {"TFormUnits", "Caption"},
+    {"TFormUnits", "MUnits"},
+    {"TFormUnits", "GBUnits"},
+    {"TFormUnits", "LLengthUnit"},
+    {"TFormUnits", "LAreaUnit"},
+    {"TFormUnits", "LVolumeUnit"},
+    {"TFormUnits", "LMassUnit"},
+    {"TFormUnits", "sNone"},
+    {"TFormUnits", "sFeetAndInches"},
+    {"TFormUnits", "sAcre"},
+    {"TFormUnits", "sUSGallon"},
+    {"TFormUnits", "sImperialGallon"},
+    {"TFormUnits", "sOilBarrel"},
+    {"TFormUnits", "sPlainNumbers"},
+
+    // Materials dialog (TFormMaterials); "MMaterials" is the menu item that opens it.
+    {"TFormMaterials", "Caption"},
+    {"TFormMaterials", "MMaterials"},
+    {"TFormMaterials", "LMaterials"},
+    {"TFormMaterials", "BAdd"},
+    {"TFormMaterials", "BEdit"},
+    {"TFormMaterials", "BRemove"},
+    {"TFormMaterials", "sNeedsLengthUnit"},
+
+    // A material of the user's own (TFormMaterial).
+    {"TFormMaterial", "sAddCaption"},
+    {"TFormMaterial", "sEditCaption"},
+    {"TFormMaterial", "EName"},
+    {"TFormMaterial", "EDensity"},
+    {"TFormMaterial", "sEmptyName"},
+    {"TFormMaterial", "sInvalidDensity"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
