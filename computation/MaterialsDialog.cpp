@@ -7,6 +7,7 @@
 #include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "Settings.h"
+#include "UnitsDialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -39,20 +40,20 @@ TFormMaterials::TFormMaterials(QWidget* AOwner, TLengthUnit ALength,
     : QDialog(AOwner,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FUsable(ALength != luNone), FLanguageCode(ActiveLanguageCode()), LMaterials(new QLabel(this)),
-      LBMaterials(new QListWidget(this)), BAdd(MakeButton(this, "BAdd", 214, 28)),
-      BEdit(MakeButton(this, "BEdit", 214, 59)), BRemove(MakeButton(this, "BRemove", 214, 90)),
-      LNeedsLengthUnit(new QLabel(this)), BOK(MakeButton(this, "BOK", 132, 270)),
-      BCancel(MakeButton(this, "BCancel", 214, 270)) {
+      LBMaterials(new QListWidget(this)), BAdd(MakeButton(this, "BAdd", 344, 28)),
+      BEdit(MakeButton(this, "BEdit", 344, 59)), BRemove(MakeButton(this, "BRemove", 344, 90)),
+      LNeedsLengthUnit(new QLabel(this)), BOK(MakeButton(this, "BOK", 262, 310)),
+      BCancel(MakeButton(this, "BCancel", 344, 310)) {
     setObjectName(QStringLiteral("FormMaterials"));
     setFixedSize(ClientWidth, ClientHeight);
 
     LMaterials->setObjectName(QStringLiteral("LMaterials"));
-    LMaterials->setGeometry(12, 12, 190, 13);
+    LMaterials->setGeometry(12, 12, 320, 13);
     LMaterials->setBuddy(LBMaterials);
     LBMaterials->setObjectName(QStringLiteral("LBMaterials"));
-    LBMaterials->setGeometry(12, 28, 190, 200);
+    LBMaterials->setGeometry(12, 28, 320, 240);
     LNeedsLengthUnit->setObjectName(QStringLiteral("LNeedsLengthUnit"));
-    LNeedsLengthUnit->setGeometry(12, 234, 277, 30);
+    LNeedsLengthUnit->setGeometry(12, 274, 407, 30);
     LNeedsLengthUnit->setWordWrap(true);
     LNeedsLengthUnit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Enter chooses the selected material, Escape (the dialog's reject) keeps the stored one.
@@ -210,6 +211,15 @@ void TFormMaterials::BOKClick() {
     accept();
     if (changed)
         emit MaterialChanged();
+}
+
+void TFormMaterials::showEvent(QShowEvent* AEvent) {
+    QDialog::showEvent(AEvent);
+    // Placed once; later showings leave it where the user put it.
+    if (!FPlaced) {
+        FPlaced = true;
+        PlaceOnOwner(this);
+    }
 }
 
 TFormMaterial::TFormMaterial(QWidget* AOwner, const QString& AName, const QString& ADensityText,

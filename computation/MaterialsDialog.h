@@ -47,11 +47,14 @@ public:
     // anything was stored.
     void BOKClick();
 
-    static constexpr int ClientWidth = 301;
-    static constexpr int ClientHeight = 305;
+    static constexpr int ClientWidth = 431;
+    static constexpr int ClientHeight = 345;
 
 signals:
     void MaterialChanged();
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
 
 private:
     // A material of the list and what became of it since the dialog opened.
@@ -79,6 +82,7 @@ private:
     QLabel* LNeedsLengthUnit;
     QPushButton* BOK;
     QPushButton* BCancel;
+    bool FPlaced = false;
 };
 
 // One material of the user's own, new or edited, or Custom's density: a name and

@@ -102,6 +102,16 @@ QLabel* MakeLabel(QWidget* AParent, const char* AName, int ATop, QComboBox* ABud
 
 } // namespace
 
+void PlaceOnOwner(QWidget* ADialog) {
+    const QWidget* owner = ADialog->parentWidget();
+    if (!owner || ADialog->testAttribute(Qt::WA_Moved))
+        return;
+    const QRect ownerFrame = owner->window()->frameGeometry();
+    const QSize size = ADialog->frameGeometry().size();
+    ADialog->move(ownerFrame.center().x() - size.width() / 2,
+                  ownerFrame.center().y() - size.height() / 2);
+}
+
 TFrameUnits::TFrameUnits(QWidget* AParent)
     : QGroupBox(AParent), CBLengthUnit(MakeList(this, "CBLengthUnit", 40)),
       CBAreaUnit(MakeList(this, "CBAreaUnit", 87)),
@@ -166,16 +176,16 @@ TFormUnits::TFormUnits(QWidget* AOwner)
 
     FrameUnits->move(12, 12);
     LPlainNumbers->setObjectName(QStringLiteral("LPlainNumbers"));
-    LPlainNumbers->setGeometry(12, 231, 165, 28);
+    LPlainNumbers->setGeometry(12, 231, 165, 44);
     LPlainNumbers->setWordWrap(true);
     LPlainNumbers->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     BOK->setObjectName(QStringLiteral("BOK"));
-    BOK->setGeometry(12, 265, 75, 25);
+    BOK->setGeometry(12, 281, 75, 25);
     // Enter takes the choice, Escape (the dialog's reject) leaves it.
     BOK->setDefault(true);
     BCancel->setObjectName(QStringLiteral("BCancel"));
-    BCancel->setGeometry(102, 265, 75, 25);
+    BCancel->setGeometry(102, 281, 75, 25);
 
     FrameUnits->SetChoice(FStored);
     SetLanguage();
@@ -210,4 +220,13 @@ void TFormUnits::BOKClick() {
 
 void TFormUnits::ShowPlainNumbersNote() {
     LPlainNumbers->setVisible(Choice().Length == luNone);
+}
+
+void TFormUnits::showEvent(QShowEvent* AEvent) {
+    QDialog::showEvent(AEvent);
+    // Placed once; later showings leave it where the user put it.
+    if (!FPlaced) {
+        FPlaced = true;
+        PlaceOnOwner(this);
+    }
 }

@@ -61,10 +61,13 @@ public:
     void BOKClick();
 
     static constexpr int ClientWidth = 189;
-    static constexpr int ClientHeight = 300;
+    static constexpr int ClientHeight = 316;
 
 signals:
     void UnitsChanged();
+
+protected:
+    void showEvent(QShowEvent* AEvent) override;
 
 private:
     // The note that bare lengths keep every number bare, shown while they are.
@@ -75,4 +78,9 @@ private:
     QPushButton* BOK;
     QPushButton* BCancel;
     TUnitChoice FStored;
+    bool FPlaced = false;
 };
+
+// Centres ADialog on its owner's window, unless it has been moved (PlaceOnHost)
+// before it was first shown.
+void PlaceOnOwner(QWidget* ADialog);
