@@ -299,6 +299,10 @@ Extended Convert(Extended AValue, const TUnitFactor& AFactor) {
     // |AValue| = mantissa * 2^(exponent - 64), the mantissa a 64-bit integer.
     int exponent = 0;
     const Extended fraction = std::frexp(std::fabs(AValue), &exponent);
+    // Only the x87's invalid encodings (unnormals and their kind) fail this; the
+    // hardware makes a NaN of them.
+    if (!(fraction >= 0.5L && fraction < 1))
+        return AValue * static_cast<Extended>(AFactor.Numerator);
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
     // mantissa * Numerator / Denominator * 2^128 has at least 128 bits: the 64
     // kept, a rounding bit and the rest that only matters as being zero or not.
@@ -637,10 +641,10 @@ QString FeetAndInchesText(Extended AInches, TPrecision APrecision, bool AZeroPad
     if (rest >= 0.001L) {
         inchText = QString::fromStdString(RoundToStr(APrecision, AZeroPadding, rest));
     } else {
-        // RoundToStr writes tiny numbers as 1E-5; 12 more is written in full,
-        // and its "12" becomes "0" again.
-        inchText = QString::fromStdString(RoundToStr(APrecision, AZeroPadding, rest + 12));
-        inchText.replace(0, 2, QStringLiteral("0"));
+        // RoundToStr writes tiny numbers as 1E-5; one more is written in full, to
+        // as many decimals, and its "1" becomes "0" again.
+        inchText = QString::fromStdString(RoundToStr(APrecision, AZeroPadding, rest + 1));
+        inchText.replace(0, 1, QStringLiteral("0"));
     }
     if (inchText.section(separator, 0, 0) == QLatin1String("12")) {
         feet += 1;
