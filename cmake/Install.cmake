@@ -5,6 +5,7 @@
 #   bin/kavorin -> Kavorin                    the command users type, the desktop
 #                                             entry's Exec= and the manual's name
 #   share/kavorin/Languages/*.ini, *.bmp      language files and their flags
+#   share/kavorin/Languages/Materials.csv     materials and their densities
 #   share/kavorin/Help_XX.rtf, Help_XX.html   the user guides
 #   share/kavorin/License.txt                 the licence agreement
 #   share/applications/kavorin.desktop        the application menu's entry
