@@ -5,6 +5,7 @@
 
 #include "GuiTestFixture.h"
 #include "Materials.h"
+#include "ProgramFolder.h"
 #include "SeparatorGuard.h"
 #include "Settings.h"
 
@@ -34,6 +35,7 @@ private slots:
     void filesAreChecked_data();
     void filesAreChecked();
     void unusableFileIsToldOnceAndTheBuiltInListUsed();
+    void installedFileIsFoundLikeTheLanguageFiles();
 
     void densitiesAreNumbersAboveZero_data();
     void densitiesAreNumbersAboveZero();
@@ -183,6 +185,29 @@ void TestMaterials::unusableFileIsToldOnceAndTheBuiltInListUsed() {
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Folder.csv")));
     QList<TShippedMaterial> none;
     QCOMPARE(ReadMaterialFile(folder.filePath(QStringLiteral("Folder.csv")), none), mfUnreadable);
+}
+
+// An installed program keeps its executable in bin/ and the file in share/kavorin/Languages/.
+void TestMaterials::installedFileIsFoundLikeTheLanguageFiles() {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    const QString data =
+        QDir::cleanPath(bin + QLatin1Char('/') + InstalledDataFolderFromExecutable());
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/Languages")));
+    QFile file(data + QStringLiteral("/Languages/Materials.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Header + "basalt;3000;handbook;Basalt;Čedič;Čadič\n");
+    file.close();
+    SetProgramFolder(bin);
+    const auto restore = qScopeGuard([] { SetProgramFolder(QString()); });
+    QCOMPARE(QDir::cleanPath(MaterialFilePath()), QDir::cleanPath(file.fileName()));
+    QStringList told;
+    const QList<TShippedMaterial> materials =
+        ShippedMaterials(QString(), [&told](const QString& AText) { told << AText; });
+    QVERIFY2(told.isEmpty(), qPrintable(told.join('\n')));
+    QCOMPARE(materials.size(), 1);
+    QCOMPARE(materials.first().Name(QStringLiteral("sk")), QStringLiteral("Čadič"));
 }
 
 void TestMaterials::densitiesAreNumbersAboveZero_data() {
