@@ -68,8 +68,7 @@ void FuzzParsing(const QString& AText, QChar ASeparator, TPrecision APrecision) 
     FUZZ_CHECK(!InchPart.startsWith(QLatin1String("12")), Show(Written) + ": 12 inches shown");
     // RoundToStr writes 15 digits at most: the last decimal shown is the step.
     const qsizetype Point = InchPart.indexOf(QChar::fromLatin1(GSeparator));
-    const Extended Step =
-        std::pow(Extended(10), -int(Point < 0 ? 0 : InchPart.size() - Point - 1));
+    const Extended Step = std::pow(Extended(10), -int(Point < 0 ? 0 : InchPart.size() - Point - 1));
     FUZZ_CHECK(std::fabs(Back - Inches) <= Step / 2 + std::fabs(Inches) * 1e-15L,
                Show(Written) + " written for " + Fuzz::Image(Inches));
 }
