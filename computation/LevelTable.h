@@ -2,15 +2,17 @@
 // computation window that lists, for levels from the empty to the full tank in
 // a step the user types, the volume held and its share of the full tank, and
 // answers the reverse question: the level at which the tank holds a volume or
-// a share. It follows the tank's radius and length and the results panel's
-// number form as the computation window hands them in; the table can be
-// copied (tab-separated) and saved as a CSV file.
+// a share. It follows the tank's radius and length, the results panel's number
+// form and the chosen units as the computation window hands them in (levels in
+// the length unit, volumes in the volume unit, each column's unit in its
+// header); the table can be copied (tab-separated) and saved as a CSV file.
 #pragma once
 
 #include "MathFunctions.h"
 #include "NumberFormat.h"
 #include "ResultState.h"
 #include "SideWindow.h"
+#include "Units.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -21,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class TNumberEntryFilter;
 
 // The rows of a table from level 0 to ADiameter in steps of AStep: 0, AStep,
 // 2 AStep, ... below the diameter, then the diameter itself (a multiple of the
@@ -46,9 +49,16 @@ public:
     void SetTable(Extended ARadius, Extended ALength, Extended AStep, long long ACount,
                   const TNumberForm& AForm);
     void SetHeaders(const QStringList& AHeaders);
+    // The units the radius and length are in (AUnits.Length) and the volumes are
+    // shown in; each column's header names its unit.
+    void SetUnits(const TUnitChoice& AUnits);
 
-    // Level, volume and percentage of a row.
+    // Level, volume and percentage of a row, in the units shown (a level in feet
+    // and inches in inches).
     Extended Value(int ARow, int AColumn) const;
+    // A column's header with its unit ("Level (cm)"); AForFile: as a file has
+    // it, where levels in feet and inches are numbers of inches.
+    QString Header(int AColumn, bool AForFile) const;
 
     int rowCount(const QModelIndex& AParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& AParent = QModelIndex()) const override;
@@ -66,6 +76,7 @@ private:
     Extended FStep = 0;
     long long FCount = 0;
     TNumberForm FForm;
+    TUnitChoice FUnits;
     QStringList FHeaders;
 };
 
@@ -81,6 +92,10 @@ public:
     void SetTank(TResultState AState, Extended ARadius, Extended ALength, const TNumberForm& AForm);
     // The same tank in another number form (the results panel's, or a previewed one).
     void SetNumberForm(const TNumberForm& AForm);
+    // The units the tank's radius and length come in (AUnits.Length) and the
+    // table is shown in; the step and the level are typed and shown in the
+    // length unit, the volume in the volume unit.
+    void SetUnits(const TUnitChoice& AUnits);
 
     // Puts the table on the clipboard, tab-separated.
     void CopyClick();
@@ -111,6 +126,10 @@ private:
     void PercentageChanged();
     void PlaceBesideOwner();
     void ShowState(const QString& AText);
+    // A length (a level, a step) as the table shows it, with its unit.
+    QString LengthText(Extended ALength) const;
+    // A length typed (the step) in the length unit.
+    bool ReadLength(const QString& AText, Extended& ALength) const;
 
     QWidget* FOwner;
     QLabel* LStep;
@@ -127,9 +146,11 @@ private:
     QPushButton* BCopy;
     QPushButton* BSaveCSV;
     TLevelTableModel* FModel;
+    TNumberEntryFilter* FStepFilter;
 
     TResultState FState = rsNespocitano;
     Extended FRadius = 0;
     Extended FLength = 0;
     TNumberForm FForm;
+    TUnitChoice FUnits;
 };

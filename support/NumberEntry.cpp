@@ -236,7 +236,13 @@ bool RejectFeetAndInchesKey(QLineEdit* AEdit, QChar AKey) {
 } // namespace
 
 bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
-    if (AKind == nkFeetAndInches)
+    if (AKind == nkRadiusFeetAndInches && AKey == QLatin1Char('*')) {
+        // A diameter's mark, once and first.
+        int caret = 0;
+        const QString rest = RestOf(AEdit, caret);
+        return caret != 0 || rest.contains(AKey);
+    }
+    if (AKind == nkFeetAndInches || AKind == nkRadiusFeetAndInches)
         return RejectFeetAndInchesKey(AEdit, AKey);
     const QChar separator = LocaleDecimalSeparator();
     int caret = 0;
@@ -270,6 +276,9 @@ bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
 
 bool IsPastableNumber(const QString& AText, TNumberKind AKind) {
     Extended value = 0;
+    if (AKind == nkRadiusFeetAndInches)
+        return ParseFeetAndInches(AText.startsWith(QLatin1Char('*')) ? AText.mid(1) : AText,
+                                  LocaleDecimalSeparator(), value);
     if (AKind == nkFeetAndInches)
         return ParseFeetAndInches(AText, LocaleDecimalSeparator(), value);
     return TryTextToExtended(AText, value, LocaleDecimalSeparator());

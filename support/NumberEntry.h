@@ -11,7 +11,8 @@
 // two it is, so that "2,5" typed with the other separator never silently becomes
 // 25. A count takes digits only, and no zero in front. A length in feet and
 // inches takes, besides digits and separators, the marks ' and " (each once, the
-// feet before the inches), "/" after a digit and single blanks, none of them first.
+// feet before the inches), "/" after a digit and single blanks, none of them first;
+// a radius in feet and inches also a "*" at its start.
 //
 // Pasting (Ctrl+V, Shift+Insert, the context menu, the middle mouse button):
 // the text gets in only when the edit's text afterwards is a number as
@@ -33,10 +34,11 @@ class QLineEdit;
 
 // What a number edit holds.
 enum TNumberKind : std::uint8_t {
-    nkNumber,       // a positive decimal number
-    nkRadius,       // a number, or "*" and a diameter
-    nkCount,        // a whole number of edges
-    nkFeetAndInches // a length in feet and inches, 6' 3 1/2" (Units.h)
+    nkNumber,             // a positive decimal number
+    nkRadius,             // a number, or "*" and a diameter
+    nkCount,              // a whole number of edges
+    nkFeetAndInches,      // a length in feet and inches, 6' 3 1/2" (Units.h)
+    nkRadiusFeetAndInches // such a length, or "*" and a diameter in feet and inches
 };
 
 // The typing rule: whether the character AKey typed into AEdit is discarded
@@ -68,6 +70,8 @@ class TNumberEntryFilter : public QObject {
 public:
     // Installs a filter on AEdit; the edit owns it.
     static TNumberEntryFilter* Attach(QLineEdit* AEdit, TNumberKind AKind = nkNumber);
+    // What the edit holds from now on (lengths in feet and inches, or numbers).
+    void SetKind(TNumberKind AKind) { FKind = AKind; }
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;

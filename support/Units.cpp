@@ -1,10 +1,12 @@
 #include "Units.h"
 
+#include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "Settings.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -289,6 +291,14 @@ TUnitFactor MassFactor(TLengthUnit ALength, TMassUnit ATo) {
         return {};
     // kg/m³ times m³ is kilograms.
     return Ratio(Cube(LengthRows[ALength].Definition), MassRows[ATo].Definition);
+}
+
+TUnitFactor InverseFactor(const TUnitFactor& AFactor) {
+    TUnitFactor inverse;
+    inverse.Numerator = AFactor.Denominator;
+    inverse.Denominator = AFactor.Numerator;
+    inverse.Exponent = -AFactor.Exponent;
+    return inverse;
 }
 
 Extended Convert(Extended AValue, const TUnitFactor& AFactor) {
@@ -721,4 +731,119 @@ TShownQuantity ShownMass(Extended AVolume, Extended ADensity, const TUnitChoice&
     if (AChoice.Length != luNone)
         shown.Symbol = UnitSymbol(AChoice.Mass);
     return shown;
+}
+
+// --- Quantities of a figure -------------------------------------------------------------
+
+namespace {
+
+// The factor of an area or a volume in the square or cube of AFrom into that of ATo.
+TUnitFactor SquareFactor(TLengthUnit AFrom, TLengthUnit ATo) {
+    return Ratio(Square(LengthRows[AFrom].Definition), Square(LengthRows[ATo].Definition));
+}
+
+TUnitFactor CubeFactor(TLengthUnit AFrom, TLengthUnit ATo) {
+    return Ratio(Cube(LengthRows[AFrom].Definition), Cube(LengthRows[ATo].Definition));
+}
+
+} // namespace
+
+TShownQuantity ShownQuantity(Extended AValue, TQuantityKind AKind, TLengthUnit AFrom,
+                             const TUnitChoice& AChoice) {
+    TShownQuantity shown;
+    shown.Value = AValue;
+    const TLengthUnit to = AChoice.Length;
+    if (to == luNone)
+        return shown;
+    const TLengthUnit from = AFrom == luNone ? to : AFrom;
+    switch (AKind) {
+    case qkLength:
+        shown.Value = Convert(AValue, LengthFactor(from, to));
+        shown.FeetAndInches = to == luFeetAndInches;
+        if (!shown.FeetAndInches)
+            shown.Symbol = UnitSymbol(to);
+        break;
+    case qkArea:
+        shown.Value = Convert(AValue, AChoice.Area == auNone ? SquareFactor(from, to)
+                                                             : AreaFactor(from, AChoice.Area));
+        shown.Symbol = UnitSymbol(AChoice.Area);
+        break;
+    case qkVolume:
+        shown.Value =
+            Convert(AValue, AChoice.Volume == vuNone ? CubeFactor(from, to)
+                                                     : VolumeFactor(from, AChoice.Volume));
+        shown.Symbol = UnitSymbol(AChoice.Volume);
+        break;
+    case qkPercentage:
+        break;
+    }
+    return shown;
+}
+
+TShownQuantity ShownMassOf(Extended AMass, TLengthUnit AFrom, const TUnitChoice& AChoice) {
+    TShownQuantity shown;
+    shown.Value = AMass;
+    if (AChoice.Length == luNone)
+        return shown;
+    const TLengthUnit from = AFrom == luNone ? AChoice.Length : AFrom;
+    shown.Value = Convert(AMass, MassFactor(from, AChoice.Mass));
+    shown.Symbol = UnitSymbol(AChoice.Mass);
+    return shown;
+}
+
+QString ShownUnitId(TQuantityKind AKind, const TUnitChoice& AChoice) {
+    if (AKind == qkPercentage)
+        return QStringLiteral("%");
+    if (AChoice.Length == luNone)
+        return QString();
+    // Feet and inches are numbers of inches; a bare area or volume is in the
+    // square or cube of the length unit.
+    const QString length = UnitId(AChoice.Length == luFeetAndInches ? luInch : AChoice.Length);
+    switch (AKind) {
+    case qkArea:
+        return AChoice.Area == auNone ? length + QLatin1Char('2') : UnitId(AChoice.Area);
+    case qkVolume:
+        return AChoice.Volume == vuNone ? length + QLatin1Char('3') : UnitId(AChoice.Volume);
+    default:
+        return length;
+    }
+}
+
+QString ShownMassUnitId(const TUnitChoice& AChoice) {
+    return AChoice.Length == luNone ? QString() : UnitId(AChoice.Mass);
+}
+
+QString ShownText(const TShownQuantity& AQuantity, TPrecision APrecision) {
+    if (AQuantity.FeetAndInches)
+        return FeetAndInchesText(AQuantity.Value, APrecision);
+    return WithUnit(QuantityText(AQuantity.Value, APrecision), AQuantity.Symbol);
+}
+
+QString LengthEntryText(Extended AValue, TLengthUnit AUnit) {
+    if (!std::isfinite(AValue))
+        return QString();
+    if (AUnit != luFeetAndInches)
+        return GeneralText(AValue);
+    const QString sign = AValue < 0 ? QStringLiteral("-") : QString();
+    const Extended inches = std::fabs(AValue);
+    Extended feet = std::floor(inches / 12);
+    if (feet == 0)
+        return sign + GeneralText(inches) + QLatin1Char('"');
+    if (feet >= 1e15L)
+        return sign + GeneralText(inches / 12) + QLatin1Char('\'');
+    // The inches to the decimals that the whole length's 15 digits reach, so that
+    // the text reads back as that length ("6' 3.5"", not "6' 3.50000000000001"").
+    const TDecimalDigits digits = DecimalDigits(inches);
+    const Extended scale =
+        std::pow(10.0L, std::max(0, int(digits.Digits.size()) - digits.Exponent));
+    QString restText = GeneralText(std::round((inches - 12 * feet) * scale) / scale);
+    if (restText == QLatin1String("12")) {
+        feet += 1;
+        restText = QStringLiteral("0");
+    }
+    return sign + GeneralText(feet) + QStringLiteral("' ") + restText + QLatin1Char('"');
+}
+
+Extended ConvertLength(Extended ALength, TLengthUnit AFrom, TLengthUnit ATo) {
+    return Convert(ALength, LengthFactor(AFrom, ATo));
 }

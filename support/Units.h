@@ -130,6 +130,9 @@ TUnitFactor VolumeFactor(TLengthUnit ALength, TVolumeUnit ATo);
 // A volume in the cube of ALength times a density in kg/m³, into a mass in ATo.
 TUnitFactor MassFactor(TLengthUnit ALength, TMassUnit ATo);
 
+// What a value in ATo is multiplied by to be in AFrom again.
+TUnitFactor InverseFactor(const TUnitFactor& AFactor);
+
 // AValue * AFactor, rounded once to the nearest Extended (ties to even) wherever
 // the result is in the normal range; zeros, infinities and NaNs pass unchanged.
 Extended Convert(Extended AValue, const TUnitFactor& AFactor);
@@ -216,3 +219,36 @@ TShownQuantity ShownLength(Extended ALength, const TUnitChoice& AChoice);
 TShownQuantity ShownArea(Extended AArea, const TUnitChoice& AChoice);
 TShownQuantity ShownVolume(Extended AVolume, const TUnitChoice& AChoice);
 TShownQuantity ShownMass(Extended AVolume, Extended ADensity, const TUnitChoice& AChoice);
+
+// What a quantity of a figure measures: its unit follows from it.
+enum TQuantityKind : std::uint8_t { qkLength, qkArea, qkVolume, qkPercentage };
+
+// A quantity of a figure whose entries were in AFrom, shown in AChoice: the
+// same as above when AFrom is AChoice.Length, converted from AFrom's lengths,
+// areas and volumes otherwise. A figure of bare entries (AFrom luNone) takes
+// AChoice.Length as its unit: there is nothing to convert from. A percentage
+// stays as it is (its name says "%").
+TShownQuantity ShownQuantity(Extended AValue, TQuantityKind AKind, TLengthUnit AFrom,
+                             const TUnitChoice& AChoice);
+// A mass of such a figure: AMass is its volume in AFrom's cube times a density
+// in kg/m³, converted into AChoice.Mass; bare while lengths are.
+TShownQuantity ShownMassOf(Extended AMass, TLengthUnit AFrom, const TUnitChoice& AChoice);
+
+// The id a program reads with a shown quantity ("cm", "m2", "l", "kg", "%"; "in"
+// for feet and inches, whose value is inches; an area or volume shown bare with a
+// length unit is in its square or cube, "cm2", "cm3"); empty while lengths are bare.
+QString ShownUnitId(TQuantityKind AKind, const TUnitChoice& AChoice);
+QString ShownMassUnitId(const TUnitChoice& AChoice);
+
+// A shown quantity's text at APrecision: the number (QuantityText) and its
+// symbol, or feet and inches ("7' 6.55"").
+QString ShownText(const TShownQuantity& AQuantity, TPrecision APrecision);
+
+// A length in AUnit as an entry takes it back: 15 significant digits in the
+// user's form, trailing zeros dropped ("3.93700787401575"); feet and inches
+// (AValue in inches) as 6' 3.5" or 3.5" below a foot. Empty for a value that
+// is not finite.
+QString LengthEntryText(Extended AValue, TLengthUnit AUnit);
+
+// ALength in AFrom, in ATo: converted, or as it is where either is luNone.
+Extended ConvertLength(Extended ALength, TLengthUnit AFrom, TLengthUnit ATo);

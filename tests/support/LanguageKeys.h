@@ -282,6 +282,16 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormMaterial", "EDensity"},
     {"TFormMaterial", "sEmptyName"},
     {"TFormMaterial", "sInvalidDensity"},
+
+    // Lengths with units and materials on the command line.
+    {"CommandLineUnits", "sUnknownUnit"},
+    {"CommandLineUnits", "sUnknownMaterial"},
+    {"CommandLineUnits", "sMissingUnit"},
+    {"CommandLineUnits", "sMaterialNeedsUnit"},
+
+    // The mass row with a material (FigureReport.h MassRowName).
+    {"MassOfMaterial", "sMass"},
+    {"MassOfMaterial", "sMassOfContents"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
