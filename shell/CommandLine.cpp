@@ -325,6 +325,15 @@ TGivenLength ReadLength(TEntryKind AKind, const QString& AText, const QString& A
     given.What = AWhat;
     TLength length;
     QString unknown;
+    // An empty length, and one below zero, are refused as zero is.
+    if (text.isEmpty())
+        Fail("sNotPositive", AWhat);
+    if (text.startsWith(QLatin1Char('-'))) {
+        TLength magnitude;
+        if (TryTextToExtended(text.mid(1), magnitude.Value) ||
+            ParseLength(text.mid(1), separator, magnitude) == lpOk)
+            Fail("sNotPositive", AWhat);
+    }
     if (TryTextToExtended(text, length.Value)) {
         length.Unit = luNone;
     } else {
@@ -496,8 +505,30 @@ void PrintListJson() {
         solid.insert(QStringLiteral("variants"), variants);
         solids.append(solid);
     }
+    // The ids the unit options take, and the materials --material takes.
+    QJsonObject units;
+    units.insert(QStringLiteral("length"),
+                 QJsonArray::fromStringList(LengthUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("area"),
+                 QJsonArray::fromStringList(AreaUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("volume"),
+                 QJsonArray::fromStringList(VolumeUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("mass"),
+                 QJsonArray::fromStringList(MassUnitIds().split(QStringLiteral(", "))));
+    QJsonArray materials;
+    for (const TMaterial& material : MaterialList(CommandLineMaterials(), ActiveLanguageCode())) {
+        QJsonObject item;
+        item.insert(QStringLiteral("material"), material.Key);
+        item.insert(QStringLiteral("name"), material.Name);
+        item.insert(QStringLiteral("density"), material.HasDensity
+                                                   ? QJsonValue(double(material.Density))
+                                                   : QJsonValue(QJsonValue::Null));
+        materials.append(item);
+    }
     QJsonObject root;
     root.insert(QStringLiteral("solids"), solids);
+    root.insert(QStringLiteral("units"), units);
+    root.insert(QStringLiteral("materials"), materials);
     Out() << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
