@@ -317,6 +317,9 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormHelp", "BFindPrevious"},
     {"TFormHelp", "BFindNext"},
     {"TFormHelp", "sNotFound"},
+
+    // The tool-tip of a feet-and-inches edit that refused a key.
+    {"NumberEntryUnits", "sTakesFeetAndInches"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
@@ -331,7 +334,4 @@ inline constexpr TLanguageKey PlaceholderLanguageKeys[] = {
     {"TFormSupplementaryData", "sAreaOfXFace"},
     {"TFormSupplementaryData", "sSlantHeightByXSide"},
     {"TFormSupplementaryData", "sAreaOfFaceByXSide"},
-
-    // The tool-tip of a feet-and-inches edit that refused a key.
-    {"NumberEntryUnits", "sTakesFeetAndInches"},
 };
