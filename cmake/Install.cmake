@@ -4,6 +4,10 @@
 #   bin/Kavorin                               the program
 #   bin/kavorin -> Kavorin                    the command users type, the desktop
 #                                             entry's Exec= and the manual's name
+#   lib/kavorin/libkavorin_http.so            the modules: Qt Network for the version
+#   lib/kavorin/libkavorin_svg.so             check, Qt Svg for the pictures, loaded
+#                                             when first needed (LIBDIR, so
+#                                             lib/<triplet>/kavorin on Debian)
 #   share/kavorin/Languages/*.ini, *.bmp      language files and their flags
 #   share/kavorin/Languages/Materials.csv     materials and their densities
 #   share/kavorin/Help_XX.rtf, Help_XX.html   the user guides
@@ -23,6 +27,19 @@ include(GNUInstallDirs)
 set(_freedesktop ${CMAKE_SOURCE_DIR}/resources/freedesktop)
 
 install(TARGETS Kavorin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The modules: beside the executable on Windows, in a private folder of the library
+# folder elsewhere; the program looks beside itself first, then there.
+if(WIN32)
+  install(TARGETS ${KAVORIN_MODULES} LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR}
+                                     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+else()
+  install(TARGETS ${KAVORIN_MODULES} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kavorin)
+  file(RELATIVE_PATH _modules_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
+       ${CMAKE_INSTALL_FULL_LIBDIR}/kavorin)
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/support/ModuleLoading.cpp APPEND PROPERTY
+               COMPILE_DEFINITIONS KAVORIN_MODULES_FROM_BINDIR="${_modules_from_bindir}")
+endif()
 
 if(WIN32)
   set(KAVORIN_INSTALL_DATADIR ${CMAKE_INSTALL_BINDIR})

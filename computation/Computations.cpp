@@ -2,6 +2,7 @@
 
 #include "Cancel.h"
 #include "DesktopServices.h"
+#include "FigureView.h"
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
@@ -17,6 +18,7 @@
 #include "WindowStyle.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -26,6 +28,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -182,7 +186,9 @@ void TFormComputations::FormShow() {
         const bool showSupplementary =
             reg.ReadBool(QString(), SettingNames::ShowSupplementaryData, true);
         FShowDraft = reg.ReadBool(QString(), SettingNames::ShowDraft, true);
+        FToScale = reg.ReadBool(QString(), SettingNames::DraftToScale, false);
         reg.Close();
+        MToScale->setChecked(FToScale);
         if (showFormulas) {
             BFormulas->setChecked(true);
             BFormulasClick();
@@ -203,6 +209,8 @@ void TFormComputations::FormShow() {
 
     FrameCancel->setFocusPolicy(Qt::NoFocus);
     FResults->setFocusPolicy(Qt::NoFocus);
+    // Centred on its owner, the window may leave its side windows off the screen.
+    PostMoveSideWindows();
 }
 
 QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph, int ALeft,
@@ -236,6 +244,28 @@ void TFormComputations::CreateDraftPanel() {
     Draft->setAlignment(Qt::AlignCenter);
     Draft->hide();
 
+    // The figure drawn to scale stands where the draft stands, below the link and
+    // the switch.
+    FFigureView = new TFigureView(DraftPanel);
+    FFigureView->setGeometry(DraftPanel->rect());
+    FFigureView->hide();
+
+    // The panel's context menu: the switch, and copying and saving the drawing.
+    MToScale = new QAction(this);
+    MToScale->setObjectName(QStringLiteral("MToScale"));
+    MToScale->setCheckable(true);
+    connect(MToScale, &QAction::triggered, this, &TFormComputations::MToScaleClick);
+    MCopyDrawing = new QAction(this);
+    MCopyDrawing->setObjectName(QStringLiteral("MCopyDrawing"));
+    connect(MCopyDrawing, &QAction::triggered, FFigureView, &TFigureView::CopyToClipboard);
+    MSaveDrawing = new QAction(this);
+    MSaveDrawing->setObjectName(QStringLiteral("MSaveDrawing"));
+    connect(MSaveDrawing, &QAction::triggered, FFigureView, &TFigureView::SaveClick);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    DraftPanel->addActions({MToScale, separator, MCopyDrawing, MSaveDrawing});
+    DraftPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     HomepageLink = new QLabel(DraftPanel);
     HomepageLink->setObjectName(QStringLiteral("HomepageLink"));
     QFont font = PixelFont(FontFamilies::Verdana, 12, false);
@@ -245,6 +275,17 @@ void TFormComputations::CreateDraftPanel() {
     HomepageLink->setCursor(Qt::PointingHandCursor);
     HomepageLink->move(0, 288);
     HomepageLink->installEventFilter(this);
+
+    // A small switch in the panel's corner, as the menu item is: the drafts leave
+    // the corner free.
+    BToScale = new QToolButton(DraftPanel);
+    BToScale->setObjectName(QStringLiteral("BToScale"));
+    BToScale->setDefaultAction(MToScale);
+    BToScale->setAutoRaise(true);
+    BToScale->setFocusPolicy(Qt::NoFocus);
+    BToScale->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BToScale->setFont(PixelFont(FontFamilies::Verdana, 11, false));
+    ShowFigureOrDraft();
 
     TimerR = new QTimer(this);
     TimerR->setObjectName(QStringLiteral("TimerR"));
@@ -268,13 +309,45 @@ bool TFormComputations::ShowDraftPicture() {
     const QString name = GetPictureName();
     if (name.isEmpty()) {
         Draft->hide();
+        FFigureView->hide();
         ShowEntryLetters(false);
         return false;
     }
     LoadGIFResource(QStringLiteral("GIF_DRAFT"), name, Draft, TImageSizing::KeepSize);
     Draft->show();
+    ShowFigureOrDraft();
     ShowEntryLetters(true);
     return true;
+}
+
+void TFormComputations::MToScaleClick(bool AChecked) {
+    FToScale = AChecked;
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), SettingNames::DraftToScale, FToScale);
+    }
+    ShowFigure();
+}
+
+void TFormComputations::ShowFigure() {
+    if (!FFigureView)
+        return;
+    // The figure the window calculated, shared: the view draws it as it is.
+    FFigureView->SetDrawing(FToScale && FResult.Figure
+                                ? TFigureDrawing(FResult.Variant, FResult.Entries, FResult.Figure)
+                                : TFigureDrawing());
+    ShowFigureOrDraft();
+}
+
+void TFormComputations::ShowFigureOrDraft() {
+    const bool toScale = FFigureView->HasFigure();
+    MCopyDrawing->setEnabled(toScale);
+    MSaveDrawing->setEnabled(toScale);
+    // Only while the panel shows a draft: without a variant it shows nothing.
+    if (!Draft->isVisibleTo(DraftPanel) && !FFigureView->isVisibleTo(DraftPanel))
+        return;
+    FFigureView->setVisible(toScale);
+    Draft->setVisible(!toScale);
 }
 
 void TFormComputations::BDraftClick() {
@@ -308,6 +381,8 @@ void TFormComputations::TimerRTimer() {
     const int target = DraftClientWidth();
     if (width() < target) {
         setFixedWidth(std::min(width() + 6, target));
+        // Near the screen's right edge the window gives way to the left as it grows.
+        KeepGroupOnScreen();
         return;
     }
     TimerR->stop();
@@ -315,6 +390,8 @@ void TFormComputations::TimerRTimer() {
         setFixedWidth(target);
     BDraft->setToolTip(Text("BDraft"));
     BDraft->setEnabled(true);
+    // The open draft panel may have taken the window past the screen's edge.
+    PostMoveSideWindows();
 }
 
 void TFormComputations::TimerLTimer() {
@@ -373,9 +450,10 @@ void TFormComputations::BFormulasClick() {
             BFormulasClick();
         },
         Qt::QueuedConnection);
-    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::MoveSideWindows);
+    connect(FFormulas, &TSideWindow::FrameChanged, this, &TFormComputations::SideWindowChanged);
     ShowFormulaPicture();
     MoveSideWindows();
+    PostMoveSideWindows();
     FFormulas->ShowAttached();
     activateWindow();
 }
@@ -418,12 +496,13 @@ void TFormComputations::BSupplementaryDataClick() {
         },
         Qt::QueuedConnection);
     connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
-            &TFormComputations::MoveSideWindows);
+            &TFormComputations::SideWindowChanged);
     FSupplementaryData->SetNumberForm(FResults->NumberForm());
     FSupplementaryData->SetUnits(FUnits);
     FSupplementaryData->SetDensity(FDensity);
     AdaptSupplementaryData();
     MoveSideWindows();
+    PostMoveSideWindows();
     FSupplementaryData->ShowAttached();
     activateWindow();
     FSupplementaryData->ShowResult(FResult);
@@ -451,7 +530,51 @@ void TFormComputations::MoveSideWindows() {
 }
 
 void TFormComputations::PostMoveSideWindows() {
-    QMetaObject::invokeMethod(this, &TFormComputations::MoveSideWindows, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            KeepGroupOnScreen();
+            MoveSideWindows();
+        },
+        Qt::QueuedConnection);
+}
+
+void TFormComputations::SideWindowChanged() {
+    KeepGroupOnScreen();
+    MoveSideWindows();
+}
+
+void TFormComputations::KeepGroupOnScreen() {
+    const QRect frame = OuterFrame(this);
+    QRect group = frame;
+    if (FFormulas) {
+        const QRect above = FFormulas->FrameRect();
+        group.setTop(frame.top() - above.height());
+        group.setWidth(std::max(group.width(), above.width()));
+    }
+    if (FSupplementaryData) {
+        const QRect below = FSupplementaryData->FrameRect();
+        group.setBottom(frame.bottom() + below.height());
+        group.setWidth(std::max(group.width(), below.width()));
+    }
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Where the group is larger than the work area, its top left corner stays on it.
+    int dx = 0, dy = 0;
+    if (group.right() > area.right())
+        dx = area.right() - group.right();
+    if (group.left() + dx < area.left())
+        dx = area.left() - group.left();
+    if (group.bottom() > area.bottom())
+        dy = area.bottom() - group.bottom();
+    if (group.top() + dy < area.top())
+        dy = area.top() - group.top();
+    if (dx != 0 || dy != 0)
+        move(pos() + QPoint(dx, dy));
 }
 
 void TFormComputations::MLevelTableClick() {
@@ -486,7 +609,11 @@ void TFormComputations::UpdateLevelTable() {
         ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius, FUnits.Length));
     readings.Note(
         ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length, FUnits.Length));
-    FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm());
+    // The curve marks the level of the tank the window calculated.
+    std::optional<Extended> level;
+    if (FResult.Computed() && FResult.Variant == vaCylindricalTank)
+        level = FResult.Entries[enCylindricalTank_H];
+    FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm(), level);
 }
 
 void TFormComputations::MUnitsClick() {
@@ -551,6 +678,12 @@ void TFormComputations::SetLanguage() {
     BSupplementaryData->setToolTip(Text("BSupplementaryData"));
     BOptionsMenu->setToolTip(Text("BOptionsMenu"));
     BDraft->setToolTip(Text("BDraft"));
+    MToScale->setText(DrawingText("MToScale"));
+    MCopyDrawing->setText(DrawingText("MCopyDrawing"));
+    MSaveDrawing->setText(DrawingText("MSaveDrawing"));
+    BToScale->adjustSize();
+    BToScale->move(DraftPanel->width() - BToScale->width() - 4, 4);
+    FFigureView->SetLanguage();
     // The icon-only buttons are read by their tool-tips (the draft button's
     // tool-tip comes and goes with the panel's animation; its name stays).
     for (QToolButton* button : {BFormulas, BSupplementaryData, BOptionsMenu, BDraft})
@@ -626,6 +759,8 @@ void TFormComputations::ShowResult(const TSolidResult& AResult) {
     FResults->ShowResult(FResult);
     if (FSupplementaryData)
         FSupplementaryData->ShowResult(FResult);
+    ShowFigure();
+    UpdateLevelTable();
 }
 
 // --- Keyboard, focus, clipboard ---------------------------------------------

@@ -35,6 +35,7 @@ class QTimer;
 class QToolButton;
 class QLineEdit;
 class QStackedWidget;
+class TFigureView;
 class TFrameCancel;
 class TLabeledEdit;
 class TUpDown;
@@ -67,6 +68,9 @@ public:
     TFrameResults* Results() const { return FResults; }
     // The tank's level table while it is open, else nullptr.
     TFormLevelTable* LevelTableWindow() const { return FLevelTable; }
+    // The view of the entered figure drawn to scale in the draft panel; shown in
+    // place of the catalogue draft while "To scale" is on and the entries give a figure.
+    TFigureView* FigureView() const { return FFigureView; }
 
     // Entry captions (and the variant controls' captions) in small bold maroon.
     static void StyleEntryCaption(QLabel* ALabel);
@@ -151,14 +155,28 @@ private:
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
     bool ShowDraftPicture();
+    // The draft panel's "To scale" switch (its button and its context menu).
+    void MToScaleClick(bool AChecked);
+    // Hands the result's figure to the view drawn to scale while "To scale" is on.
+    void ShowFigure();
+    // The figure drawn to scale where there is one to draw, else the catalogue draft.
+    void ShowFigureOrDraft();
     void TimerRTimer();
     void TimerLTimer();
     void HomepageLinkClick();
     // Keeps the formula window directly above and the supplementary data
     // window directly below this window, left-aligned with it.
     void MoveSideWindows();
-    // The same, once the code running now has finished.
+    // The same, once the code running now has finished, after KeepGroupOnScreen:
+    // for the places the program chooses (first showing, a side window opened or
+    // resized, the draft panel opened), not for the user's own moves.
     void PostMoveSideWindows();
+    // Moves this window so that it and its side windows lie inside the work area
+    // of its screen (their top left corner where they are larger).
+    void KeepGroupOnScreen();
+    // A side window changed size (new rows, a new formula picture) or got its
+    // frame: the group stays on the screen, the side windows attached.
+    void SideWindowChanged();
     // The window whose normal or stay-on-top style the side windows take.
     QWidget* StyleSource();
 
@@ -271,6 +289,12 @@ private:
     QToolButton* BDraft = nullptr;
     QWidget* DraftPanel = nullptr;
     QLabel* Draft = nullptr;
+    TFigureView* FFigureView = nullptr;
+    QToolButton* BToScale = nullptr;
+    QAction* MToScale = nullptr;
+    QAction* MCopyDrawing = nullptr;
+    QAction* MSaveDrawing = nullptr;
+    bool FToScale = false;
     QLabel* HomepageLink = nullptr;
     QTimer* TimerR = nullptr;
     QTimer* TimerL = nullptr;

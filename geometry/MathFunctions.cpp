@@ -1,5 +1,7 @@
 #include "MathFunctions.h"
 
+#include "MathFormulas.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -249,11 +251,7 @@ void TwoSum(Extended x, Extended y, Extended& s, Extended& e) {
 }
 
 Extended SqrtOfProduct(Extended x, Extended y) {
-    const Extended Product = x * y;
-    if (Product >= LDBL_MIN && Product <= LDBL_MAX) {
-        return std::sqrt(Product);
-    }
-    return std::sqrt(x) * std::sqrt(y);
+    return Figures::SqrtOfProduct(x, y);
 }
 
 bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound) {
@@ -287,61 +285,27 @@ bool SumExceedsExactly(std::initializer_list<Extended> ATerms, Extended ABound) 
 }
 
 TTriangleSums TriangleSums(Extended a, Extended b, Extended c) {
-    const Extended Sides[3] = {a, b, c};
-    int Order[3] = {0, 1, 2}; // sides sorted x >= y >= z
-    if (Sides[Order[0]] < Sides[Order[1]]) {
-        std::swap(Order[0], Order[1]);
-    }
-    if (Sides[Order[1]] < Sides[Order[2]]) {
-        std::swap(Order[1], Order[2]);
-    }
-    if (Sides[Order[0]] < Sides[Order[1]]) {
-        std::swap(Order[0], Order[1]);
-    }
-    const Extended x = Sides[Order[0]];
-    const Extended y = Sides[Order[1]];
-    const Extended z = Sides[Order[2]];
-    // In a triangle x < y + z <= 2y, so x - y is exact and so is the excess of
-    // the longest side up to one rounding.
-    const Extended Difference = x - y;
-    Extended Excess[3];
-    Excess[Order[0]] = z - Difference;
-    Excess[Order[1]] = z + Difference;
-    Excess[Order[2]] = x + (y - z);
-    return {x + (y + z), Excess[0], Excess[1], Excess[2]};
+    const Figures::TTriangleSums<Extended> Sums = Figures::TriangleSums(a, b, c);
+    return {Sums.Perimeter, Sums.ExcessA, Sums.ExcessB, Sums.ExcessC};
 }
 
 Extended FourTimesArea(const TTriangleSums& ASums) {
-    return SqrtOfProduct(ASums.Perimeter * ASums.ExcessA, ASums.ExcessB * ASums.ExcessC);
+    return Figures::FourTimesArea(Figures::TTriangleSums<Extended>{ASums.Perimeter, ASums.ExcessA,
+                                                                   ASums.ExcessB, ASums.ExcessC});
 }
 
 Extended AngleOpposite(Extended AFourTimesArea, Extended APerimeter, Extended AExcess) {
-    return std::atan2(AFourTimesArea, APerimeter * AExcess) * 2;
+    return Figures::AngleOpposite(AFourTimesArea, APerimeter, AExcess);
 }
 
 // ---- Right triangles and the law of cosines ----------------------------------
 
 Extended PythagoreanTheorem_Hypotenuse(Extended a, Extended b) {
-    if (a <= 0 || b <= 0) {
-        Reject("PythagoreanTheorem_Hypotenuse");
-    }
-    const Extended SumOfSquares = a * a + b * b;
-    // Where the squares leave the range of Extended the hypotenuse may not.
-    const Extended Result = (SumOfSquares >= LDBL_MIN && SumOfSquares <= LDBL_MAX)
-                                ? std::sqrt(SumOfSquares)
-                                : std::hypot(a, b);
-    RequireFinite<EInvalidInputMathFunctions>({Result}, "PythagoreanTheorem_Hypotenuse");
-    return Result;
+    return Figures::PythagoreanTheorem_Hypotenuse(a, b);
 }
 
 Extended PythagoreanTheorem_Leg1(Extended c, Extended b) {
-    if (c <= 0 || b <= 0 || b >= c) {
-        Reject("PythagoreanTheorem_Leg1");
-    }
-    // c - b is exact when b is close to c, so a short leg keeps its digits.
-    const Extended Result = SqrtOfProduct(c - b, c + b);
-    RequireFinite<EInvalidInputMathFunctions>({Result}, "PythagoreanTheorem_Leg1");
-    return Result;
+    return Figures::PythagoreanTheorem_Leg1(c, b);
 }
 
 Extended LawOfCosines_SideOppositeAngle(Extended Gamma, Extended a, Extended b) {
@@ -459,9 +423,7 @@ int CubicEquation(Extended A, Extended B, Extended C, Extended D, Extended& X1, 
 }
 
 Extended Cube(Extended x) {
-    const Extended Result = UncheckedCube(x);
-    RequireFinite<EInvalidInputMathFunctions>({Result}, "Cube");
-    return Result;
+    return Figures::Cube(x);
 }
 
 Extended CubeRoot(Extended x) {

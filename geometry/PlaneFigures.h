@@ -10,6 +10,9 @@
 // not all be finite and positive (an overflow, say) is rejected under the
 // name of the constructor that was called, as if its check had failed.
 // Owned sub-figures are members held by value.
+//
+// The figures are templates on their number type (Numbers.h); TCircle and the
+// other names without a namespace are the figures in Extended.
 #pragma once
 
 #include "MathFunctions.h"
@@ -22,388 +25,443 @@ public:
         : EInvalidInput("Invalid input in PlaneFigures unit: ", Msg, ANotFinite) {}
 };
 
-class TPlaneFigure {
+enum TTriangle_SideType : std::uint8_t { tstScalene = 0, tstIsosceles = 1, tstEquilateral = 2 };
+enum TTriangle_AngleType : std::uint8_t { tatAcute = 0, tatObtuse = 1, tatRight = 2 };
+
+// Builds the members of TriangleFamilies.h on the triangle classes.
+struct TIsoscelesTriangleBuilder;
+
+namespace Figures {
+
+[[noreturn]] inline void RejectPlaneFigures(const std::string& AOperation) {
+    throw EInvalidInputPlaneFigures(AOperation);
+}
+
+template <class T> class TPlaneFigure {
 public:
-    Extended Area() const { return FArea; }
+    const T& Area() const { return FArea; }
     // The perimeter.
-    Extended Circumference() const { return FCircumference; }
+    const T& Circumference() const { return FCircumference; }
 
 protected:
     TPlaneFigure() = default;
 
-    Extended FArea = 0;
-    Extended FCircumference = 0;
+    T FArea = T(0);
+    T FCircumference = T(0);
 };
 
-class TCircle : public TPlaneFigure {
+template <class T> class TCircle : public TPlaneFigure<T> {
 public:
-    static TCircle Create(Extended ARadius);
-    static TCircle Create_Area(Extended AArea);
-    static TCircle Create_Circumference(Extended ACircumference);
+    static TCircle<T> Create(T ARadius);
+    static TCircle<T> Create_Area(T AArea);
+    static TCircle<T> Create_Circumference(T ACircumference);
 
-    Extended Radius() const { return FRadius; }
+    const T& Radius() const { return FRadius; }
 
 private:
     TCircle() = default;
-    void Build(Extended ARadius);
+    void Build(T ARadius);
     void Finish(const char* AOperation) const;
 
-    Extended FRadius = 0;
+    T FRadius = T(0);
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
-class TSquare : public TPlaneFigure {
+template <class T> class TSquare : public TPlaneFigure<T> {
 public:
-    static TSquare Create(Extended ASide);
-    static TSquare Create_Diagonal(Extended ADiagonal);
-    static TSquare Create_Area(Extended AArea);
-    static TSquare Create_Circumference(Extended ACircumference);
+    static TSquare<T> Create(T ASide);
+    static TSquare<T> Create_Diagonal(T ADiagonal);
+    static TSquare<T> Create_Area(T AArea);
+    static TSquare<T> Create_Circumference(T ACircumference);
 
-    Extended Side() const { return FSide; }
-    Extended Diagonal() const { return FDiagonal; }
+    const T& Side() const { return FSide; }
+    const T& Diagonal() const { return FDiagonal; }
 
 private:
     TSquare() = default;
-    void Build(Extended ASide);
+    void Build(T ASide);
     void Finish(const char* AOperation) const;
 
-    Extended FSide = 0;
-    Extended FDiagonal = 0;
+    T FSide = T(0);
+    T FDiagonal = T(0);
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
-class TRectangle : public TPlaneFigure {
+template <class T> class TRectangle : public TPlaneFigure<T> {
 public:
-    static TRectangle Create(Extended ASideA, Extended ASideB);
-    static TRectangle Create_Side_Diagonal(Extended ASideA, Extended ADiagonal);
-    static TRectangle Create_Side_Area(Extended ASideA, Extended AArea);
-    static TRectangle Create_Side_Circumference(Extended ASideA, Extended ACircumference);
+    static TRectangle<T> Create(T ASideA, T ASideB);
+    static TRectangle<T> Create_Side_Diagonal(T ASideA, T ADiagonal);
+    static TRectangle<T> Create_Side_Area(T ASideA, T AArea);
+    static TRectangle<T> Create_Side_Circumference(T ASideA, T ACircumference);
     // The sides of the next three come from an equation; SideA is the longer.
-    static TRectangle Create_Diagonal_Area(Extended ADiagonal, Extended AArea);
-    static TRectangle Create_Diagonal_Circumference(Extended ADiagonal, Extended ACircumference);
-    static TRectangle Create_Area_Circumference(Extended AArea, Extended ACircumference);
+    static TRectangle<T> Create_Diagonal_Area(T ADiagonal, T AArea);
+    static TRectangle<T> Create_Diagonal_Circumference(T ADiagonal, T ACircumference);
+    static TRectangle<T> Create_Area_Circumference(T AArea, T ACircumference);
 
-    Extended SideA() const { return FSideA; }
-    Extended SideB() const { return FSideB; }
-    Extended Diagonal() const { return FDiagonal; }
+    const T& SideA() const { return FSideA; }
+    const T& SideB() const { return FSideB; }
+    const T& Diagonal() const { return FDiagonal; }
 
 private:
     TRectangle() = default;
-    void Build(Extended ASideA, Extended ASideB);
+    void Build(T ASideA, T ASideB);
     void Finish(const char* AOperation) const;
 
-    Extended FSideA = 0;
-    Extended FSideB = 0;
-    Extended FDiagonal = 0;
+    T FSideA = T(0);
+    T FSideB = T(0);
+    T FDiagonal = T(0);
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
-// ---- Triangles (implemented in Triangles.cpp) -----------------------------------
-
-enum TTriangle_SideType : std::uint8_t { tstScalene = 0, tstIsosceles = 1, tstEquilateral = 2 };
-enum TTriangle_AngleType : std::uint8_t { tatAcute = 0, tatObtuse = 1, tatRight = 2 };
+// ---- Triangles (implemented in TrianglesImpl.h) ---------------------------------
 
 // Every quantity of a triangle from its three sides; the classes below publish
 // different views of it. Angles are in radians; angle alpha, height a and
 // median a belong to side a, and so on.
-class TCustomTriangle : public TPlaneFigure {
+template <class T> class TCustomTriangle : public TPlaneFigure<T> {
 protected:
     TCustomTriangle() = default;
     // The main constructor, run on this object.
-    void InitCustom(Extended ASideA, Extended ASideB, Extended ASideC);
+    void InitCustom(T ASideA, T ASideB, T ASideC);
     // Rejects, as AOperation, a triangle with a quantity that is not finite and positive.
     void Finish(const std::string& AOperation) const;
+    // The side and angle types from the 15-digit texts of the sides and angles
+    // (Extended only).
+    void Classify();
 
-    Extended FSideA = 0;
-    Extended FSideB = 0;
-    Extended FSideC = 0;
-    Extended FAngleAlpha = 0;
-    Extended FAngleBeta = 0;
-    Extended FAngleGamma = 0;
-    Extended FHeightA = 0;
-    Extended FHeightB = 0;
-    Extended FHeightC = 0;
-    Extended FMedianA = 0;
-    Extended FMedianB = 0;
-    Extended FMedianC = 0;
+    T FSideA = T(0);
+    T FSideB = T(0);
+    T FSideC = T(0);
+    T FAngleAlpha = T(0);
+    T FAngleBeta = T(0);
+    T FAngleGamma = T(0);
+    T FHeightA = T(0);
+    T FHeightB = T(0);
+    T FHeightC = T(0);
+    T FMedianA = T(0);
+    T FMedianB = T(0);
+    T FMedianC = T(0);
     TTriangle_SideType FSideType = tstScalene;
     TTriangle_AngleType FAngleType = tatAcute;
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
-class TTriangle : public TCustomTriangle {
+template <class T> class TTriangle : public TCustomTriangle<T> {
 public:
     // Errors are named "TCustomTriangle.Create", the constructor it runs.
-    static TTriangle Create(Extended ASideA, Extended ASideB, Extended ASideC);
+    static TTriangle<T> Create(T ASideA, T ASideB, T ASideC);
 
-    Extended SideA() const { return FSideA; }
-    Extended SideB() const { return FSideB; }
-    Extended SideC() const { return FSideC; }
-    Extended AngleAlpha() const { return FAngleAlpha; }
-    Extended AngleBeta() const { return FAngleBeta; }
-    Extended AngleGamma() const { return FAngleGamma; }
-    Extended HeightA() const { return FHeightA; }
-    Extended HeightB() const { return FHeightB; }
-    Extended HeightC() const { return FHeightC; }
-    Extended MedianA() const { return FMedianA; }
-    Extended MedianB() const { return FMedianB; }
-    Extended MedianC() const { return FMedianC; }
+    const T& SideA() const { return FSideA; }
+    const T& SideB() const { return FSideB; }
+    const T& SideC() const { return FSideC; }
+    const T& AngleAlpha() const { return FAngleAlpha; }
+    const T& AngleBeta() const { return FAngleBeta; }
+    const T& AngleGamma() const { return FAngleGamma; }
+    const T& HeightA() const { return FHeightA; }
+    const T& HeightB() const { return FHeightB; }
+    const T& HeightC() const { return FHeightC; }
+    const T& MedianA() const { return FMedianA; }
+    const T& MedianB() const { return FMedianB; }
+    const T& MedianC() const { return FMedianC; }
     TTriangle_SideType SideType() const { return FSideType; }
     TTriangle_AngleType AngleType() const { return FAngleType; }
 
 private:
     TTriangle() = default;
+
+protected:
+    using TCustomTriangle<T>::FArea;
+    using TCustomTriangle<T>::FCircumference;
+    using TCustomTriangle<T>::FSideA;
+    using TCustomTriangle<T>::FSideB;
+    using TCustomTriangle<T>::FSideC;
+    using TCustomTriangle<T>::FAngleAlpha;
+    using TCustomTriangle<T>::FAngleBeta;
+    using TCustomTriangle<T>::FAngleGamma;
+    using TCustomTriangle<T>::FHeightA;
+    using TCustomTriangle<T>::FHeightB;
+    using TCustomTriangle<T>::FHeightC;
+    using TCustomTriangle<T>::FMedianA;
+    using TCustomTriangle<T>::FMedianB;
+    using TCustomTriangle<T>::FMedianC;
+    using TCustomTriangle<T>::FSideType;
+    using TCustomTriangle<T>::FAngleType;
+    using TCustomTriangle<T>::InitCustom;
+    using TCustomTriangle<T>::Finish;
 };
 
 // Stored with a = b = leg and c = base; alpha = beta = base angle, gamma =
-// vertex angle. Built from any two of its quantities. The members with a
-// SecondSolution parameter return there a second triangle with the same two
-// quantities, or nothing when there is only one (also when they raise).
-class TIsoscelesTriangle : public TCustomTriangle {
+// vertex angle. Built from its base and leg, or from the base and the height on
+// it or the vertex angle (the lateral faces of cones and pyramids, the partial
+// triangle of a regular polygon); TIsoscelesTriangleFamily (TriangleFamilies.h)
+// builds it from any other two of its quantities.
+template <class T> class TIsoscelesTriangle : public TCustomTriangle<T> {
 public:
     using TSecond = std::optional<TIsoscelesTriangle>;
 
-    static TIsoscelesTriangle Create(Extended ABase, Extended ALeg);
-    static TIsoscelesTriangle Create_Base_BaseAngle(Extended ABase, Extended ABaseAngle);
-    static TIsoscelesTriangle Create_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
-    static TIsoscelesTriangle Create_Base_HeightOrMedianOnBase(Extended ABase,
-                                                               Extended AHeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
-    static TIsoscelesTriangle Create_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
-    static TIsoscelesTriangle Create_Base_Area(Extended ABase, Extended AArea);
-    static TIsoscelesTriangle Create_Base_Circumference(Extended ABase, Extended ACircumference);
-    static TIsoscelesTriangle Create_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle);
-    static TIsoscelesTriangle Create_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
-    static TIsoscelesTriangle Create_Leg_HeightOrMedianOnBase(Extended ALeg,
-                                                              Extended AHeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg,
-                                                     TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Leg_MedianOnLeg(Extended Leg, Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_Leg_Area(Extended Leg, Extended Area, TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Leg_Circumference(Extended Leg, Extended Circumference);
-    static TIsoscelesTriangle Create_BaseAngle_HeightOrMedianOnBase(Extended BaseAngle,
-                                                                    Extended HeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_BaseAngle_HeightOnLeg(Extended BaseAngle,
-                                                           Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_BaseAngle_MedianOnLeg(Extended BaseAngle,
-                                                           Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_BaseAngle_Area(Extended BaseAngle, Extended Area);
-    static TIsoscelesTriangle Create_BaseAngle_Circumference(Extended BaseAngle,
-                                                             Extended Circumference);
-    static TIsoscelesTriangle
-    Create_VertexAngle_HeightOrMedianOnBase(Extended VertexAngle, Extended HeightOrMedianOnBase);
-    static TIsoscelesTriangle Create_VertexAngle_HeightOnLeg(Extended VertexAngle,
-                                                             Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_VertexAngle_MedianOnLeg(Extended VertexAngle,
-                                                             Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_VertexAngle_Area(Extended VertexAngle, Extended Area);
-    static TIsoscelesTriangle Create_VertexAngle_Circumference(Extended VertexAngle,
-                                                               Extended Circumference);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_HeightOnLeg(Extended HeightOrMedianOnBase,
-                                                                      Extended HeightOnLeg);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_MedianOnLeg(Extended HeightOrMedianOnBase,
-                                                                      Extended MedianOnLeg);
-    static TIsoscelesTriangle Create_HeightOrMedianOnBase_Area(Extended HeightOrMedianOnBase,
-                                                               Extended Area);
-    static TIsoscelesTriangle
-    Create_HeightOrMedianOnBase_Circumference(Extended HeightOrMedianOnBase,
-                                              Extended Circumference);
-    static TIsoscelesTriangle Create_HeightOnLeg_MedianOnLeg(Extended HeightOnLeg,
-                                                             Extended MedianOnLeg,
-                                                             TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_HeightOnLeg_Area(Extended HeightOnLeg, Extended Area,
-                                                      TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_HeightOnLeg_Circumference(Extended HeightOnLeg,
-                                                               Extended Circumference,
-                                                               TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_MedianOnLeg_Area(Extended MedianOnLeg, Extended Area,
-                                                      TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_MedianOnLeg_Circumference(Extended MedianOnLeg,
-                                                               Extended Circumference,
-                                                               TSecond& SecondSolution);
-    static TIsoscelesTriangle Create_Area_Circumference(Extended Area, Extended Circumference,
-                                                        TSecond& SecondSolution);
+    static TIsoscelesTriangle<T> Create(T ABase, T ALeg);
+    static TIsoscelesTriangle<T> Create_Base_VertexAngle(T ABase, T AVertexAngle);
+    static TIsoscelesTriangle<T> Create_Base_HeightOrMedianOnBase(T ABase, T AHeightOrMedianOnBase);
 
-    Extended Base() const { return FSideC; }
-    Extended Leg() const { return FSideA; }
-    Extended BaseAngle() const { return FAngleAlpha; }
-    Extended VertexAngle() const { return FAngleGamma; }
-    Extended HeightOrMedianOnBase() const { return FHeightC; }
-    Extended HeightOnLeg() const { return FHeightA; }
-    Extended MedianOnLeg() const { return FMedianA; }
+    const T& Base() const { return FSideC; }
+    const T& Leg() const { return FSideA; }
+    const T& BaseAngle() const { return FAngleAlpha; }
+    const T& VertexAngle() const { return FAngleGamma; }
+    const T& HeightOrMedianOnBase() const { return FHeightC; }
+    const T& HeightOnLeg() const { return FHeightA; }
+    const T& MedianOnLeg() const { return FMedianA; }
     TTriangle_AngleType AngleType() const { return FAngleType; }
     // Always tstIsosceles, also for a triangle equilateral in shape.
     TTriangle_SideType SideType() const { return FSideType; }
 
 private:
+    friend struct ::TIsoscelesTriangleBuilder; // the family of TriangleFamilies.h
+
     TIsoscelesTriangle() = default;
 
     // Builds a triangle with AInit and rejects a result that is not finite
     // under the member's name.
-    template <class TInit> static TIsoscelesTriangle Make(const char* AMember, TInit&& AInit);
+    template <class TInit> static TIsoscelesTriangle<T> Make(const char* AMember, TInit&& AInit);
 
     // Each member run on this object: its checks, its presets, then the member it relies on.
-    void Init(Extended ABase, Extended ALeg);
+    void Init(T ABase, T ALeg);
     // ACosBaseAngle, when not 0, is the cosine of the base angle known more
     // exactly than the cosine of the rounded angle (from half a given vertex angle).
-    void Init_Base_BaseAngle(Extended ABase, Extended ABaseAngle, Extended ACosBaseAngle = 0);
-    void Init_Base_VertexAngle(Extended ABase, Extended AVertexAngle);
-    void Init_Base_HeightOrMedianOnBase(Extended ABase, Extended AHeightOrMedianOnBase);
-    void Init_Base_HeightOnLeg(Extended ABase, Extended AHeightOnLeg);
-    void Init_Base_MedianOnLeg(Extended ABase, Extended AMedianOnLeg);
-    void Init_Base_Area(Extended ABase, Extended AArea);
-    void Init_Base_Circumference(Extended ABase, Extended ACircumference);
-    void Init_Leg_BaseAngle(Extended ALeg, Extended ABaseAngle, Extended ACosBaseAngle = 0);
-    void Init_Leg_VertexAngle(Extended ALeg, Extended AVertexAngle);
-    void Init_Leg_HeightOrMedianOnBase(Extended ALeg, Extended AHeightOrMedianOnBase);
-    void Init_Leg_HeightOnLeg(Extended ALeg, Extended AHeightOnLeg, TSecond& ASecond);
-    void Init_Leg_MedianOnLeg(Extended ALeg, Extended AMedianOnLeg);
-    void Init_Leg_Area(Extended ALeg, Extended AArea, TSecond& ASecond);
-    void Init_Leg_Circumference(Extended ALeg, Extended ACircumference);
-    void Init_BaseAngle_HeightOrMedianOnBase(Extended ABaseAngle, Extended AHeightOrMedianOnBase);
-    void Init_BaseAngle_HeightOnLeg(Extended ABaseAngle, Extended AHeightOnLeg);
-    void Init_BaseAngle_MedianOnLeg(Extended ABaseAngle, Extended AMedianOnLeg);
-    void Init_BaseAngle_Area(Extended ABaseAngle, Extended AArea);
-    void Init_BaseAngle_Circumference(Extended ABaseAngle, Extended ACircumference);
-    void Init_VertexAngle_HeightOrMedianOnBase(Extended AVertexAngle,
-                                               Extended AHeightOrMedianOnBase);
-    void Init_VertexAngle_HeightOnLeg(Extended AVertexAngle, Extended AHeightOnLeg);
-    void Init_VertexAngle_MedianOnLeg(Extended AVertexAngle, Extended AMedianOnLeg);
-    void Init_VertexAngle_Area(Extended AVertexAngle, Extended AArea);
-    void Init_VertexAngle_Circumference(Extended AVertexAngle, Extended ACircumference);
-    void Init_HeightOrMedianOnBase_HeightOnLeg(Extended AHeightOrMedianOnBase,
-                                               Extended AHeightOnLeg);
-    void Init_HeightOrMedianOnBase_MedianOnLeg(Extended AHeightOrMedianOnBase,
-                                               Extended AMedianOnLeg);
-    void Init_HeightOrMedianOnBase_Area(Extended AHeightOrMedianOnBase, Extended AArea);
-    void Init_HeightOrMedianOnBase_Circumference(Extended AHeightOrMedianOnBase,
-                                                 Extended ACircumference);
-    void Init_HeightOnLeg_MedianOnLeg(Extended AHeightOnLeg, Extended AMedianOnLeg,
-                                      TSecond& ASecond);
-    void Init_HeightOnLeg_Area(Extended AHeightOnLeg, Extended AArea, TSecond& ASecond);
-    void Init_HeightOnLeg_Circumference(Extended AHeightOnLeg, Extended ACircumference,
-                                        TSecond& ASecond);
-    void Init_MedianOnLeg_Area(Extended AMedianOnLeg, Extended AArea, TSecond& ASecond);
-    void Init_MedianOnLeg_Circumference(Extended AMedianOnLeg, Extended ACircumference,
-                                        TSecond& ASecond);
-    void Init_Area_Circumference(Extended AArea, Extended ACircumference, TSecond& ASecond);
+    void Init_Base_BaseAngle(T ABase, T ABaseAngle, T ACosBaseAngle = T(0));
+    void Init_Base_VertexAngle(T ABase, T AVertexAngle);
+    void Init_Base_HeightOrMedianOnBase(T ABase, T AHeightOrMedianOnBase);
+
+protected:
+    using TCustomTriangle<T>::FArea;
+    using TCustomTriangle<T>::FCircumference;
+    using TCustomTriangle<T>::FSideA;
+    using TCustomTriangle<T>::FSideB;
+    using TCustomTriangle<T>::FSideC;
+    using TCustomTriangle<T>::FAngleAlpha;
+    using TCustomTriangle<T>::FAngleBeta;
+    using TCustomTriangle<T>::FAngleGamma;
+    using TCustomTriangle<T>::FHeightA;
+    using TCustomTriangle<T>::FHeightB;
+    using TCustomTriangle<T>::FHeightC;
+    using TCustomTriangle<T>::FMedianA;
+    using TCustomTriangle<T>::FMedianB;
+    using TCustomTriangle<T>::FMedianC;
+    using TCustomTriangle<T>::FSideType;
+    using TCustomTriangle<T>::FAngleType;
+    using TCustomTriangle<T>::InitCustom;
+    using TCustomTriangle<T>::Finish;
 };
 
 // Errors of a side that is not positive are named "TCustomTriangle.Create".
-class TEquilateralTriangle : public TCustomTriangle {
+// TEquilateralTriangleFamily (TriangleFamilies.h) builds it from its height, area or perimeter.
+template <class T> class TEquilateralTriangle : public TCustomTriangle<T> {
 public:
-    static TEquilateralTriangle Create_Side(Extended ASide);
-    static TEquilateralTriangle Create_HeightOrMedian(Extended AHeightOrMedian);
-    static TEquilateralTriangle Create_Area(Extended AArea);
-    static TEquilateralTriangle Create_Circumference(Extended ACircumference);
+    static TEquilateralTriangle<T> Create_Side(T ASide);
 
-    Extended Side() const { return FSideA; }
-    Extended HeightOrMedian() const { return FHeightA; }
+    const T& Side() const { return FSideA; }
+    const T& HeightOrMedian() const { return FHeightA; }
 
 private:
+    friend struct ::TIsoscelesTriangleBuilder; // TEquilateralTriangleFamily's members
+
     TEquilateralTriangle() = default;
-    template <class TInit> static TEquilateralTriangle Make(const char* AMember, TInit&& AInit);
-    void Init_Side(Extended ASide);
+    template <class TInit> static TEquilateralTriangle<T> Make(const char* AMember, TInit&& AInit);
+    void Init_Side(T ASide);
+
+protected:
+    using TCustomTriangle<T>::FArea;
+    using TCustomTriangle<T>::FCircumference;
+    using TCustomTriangle<T>::FSideA;
+    using TCustomTriangle<T>::FSideB;
+    using TCustomTriangle<T>::FSideC;
+    using TCustomTriangle<T>::FAngleAlpha;
+    using TCustomTriangle<T>::FAngleBeta;
+    using TCustomTriangle<T>::FAngleGamma;
+    using TCustomTriangle<T>::FHeightA;
+    using TCustomTriangle<T>::FHeightB;
+    using TCustomTriangle<T>::FHeightC;
+    using TCustomTriangle<T>::FMedianA;
+    using TCustomTriangle<T>::FMedianB;
+    using TCustomTriangle<T>::FMedianC;
+    using TCustomTriangle<T>::FSideType;
+    using TCustomTriangle<T>::FAngleType;
+    using TCustomTriangle<T>::InitCustom;
+    using TCustomTriangle<T>::Finish;
 };
 
 // ---- Other plane figures ----------------------------------------------------------
 
 // Bases a and c are parallel; b and d are the legs. The angles and diagonals
 // are not computed by any constructor and stay 0.
-class TTrapezoid : public TPlaneFigure {
+template <class T> class TTrapezoid : public TPlaneFigure<T> {
 public:
-    static TTrapezoid Create(Extended ABaseA, Extended ABaseC, Extended ALegB, Extended ALegD);
+    static TTrapezoid<T> Create(T ABaseA, T ABaseC, T ALegB, T ALegD);
 
-    Extended BaseA() const { return FBaseA; }
-    Extended BaseC() const { return FBaseC; }
-    Extended LegB() const { return FLegB; }
-    Extended LegD() const { return FLegD; }
-    Extended AngleAlpha() const { return FAngleAlpha; }
-    Extended AngleBeta() const { return FAngleBeta; }
-    Extended AngleGamma() const { return FAngleGamma; }
-    Extended AngleDelta() const { return FAngleDelta; }
-    Extended Height() const { return FHeight; }
-    Extended DiagonalP() const { return FDiagonalP; }
-    Extended DiagonalQ() const { return FDiagonalQ; }
+    const T& BaseA() const { return FBaseA; }
+    const T& BaseC() const { return FBaseC; }
+    const T& LegB() const { return FLegB; }
+    const T& LegD() const { return FLegD; }
+    const T& AngleAlpha() const { return FAngleAlpha; }
+    const T& AngleBeta() const { return FAngleBeta; }
+    const T& AngleGamma() const { return FAngleGamma; }
+    const T& AngleDelta() const { return FAngleDelta; }
+    const T& Height() const { return FHeight; }
+    const T& DiagonalP() const { return FDiagonalP; }
+    const T& DiagonalQ() const { return FDiagonalQ; }
 
 protected:
     TTrapezoid() = default;
-    // The main constructor, run on this object.
-    void InitTrapezoid(Extended ABaseA, Extended ABaseC, Extended ALegB, Extended ALegD);
+    // The main constructor, run on this object. AEqualLegs tells legs that are
+    // one length (the isosceles trapezoid) from legs that differ.
+    void InitTrapezoid(T ABaseA, T ABaseC, T ALegB, T ALegD, bool AEqualLegs);
     void Finish(const std::string& AOperation) const;
 
-    Extended FBaseA = 0;
-    Extended FBaseC = 0;
-    Extended FLegB = 0;
-    Extended FLegD = 0;
-    Extended FAngleAlpha = 0;
-    Extended FAngleBeta = 0;
-    Extended FAngleGamma = 0;
-    Extended FAngleDelta = 0;
-    Extended FHeight = 0;
-    Extended FDiagonalP = 0;
-    Extended FDiagonalQ = 0;
+    T FBaseA = T(0);
+    T FBaseC = T(0);
+    T FLegB = T(0);
+    T FLegD = T(0);
+    T FAngleAlpha = T(0);
+    T FAngleBeta = T(0);
+    T FAngleGamma = T(0);
+    T FAngleDelta = T(0);
+    T FHeight = T(0);
+    T FDiagonalP = T(0);
+    T FDiagonalQ = T(0);
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
-class TIsoscelesTrapezoid : public TTrapezoid {
+template <class T> class TIsoscelesTrapezoid : public TTrapezoid<T> {
 public:
-    static TIsoscelesTrapezoid Create_Bases_Leg(Extended ABaseA, Extended ABaseC, Extended ALeg);
-    static TIsoscelesTrapezoid Create_Bases_Height(Extended ABaseA, Extended ABaseC,
-                                                   Extended AHeight);
+    static TIsoscelesTrapezoid<T> Create_Bases_Leg(T ABaseA, T ABaseC, T ALeg);
+    static TIsoscelesTrapezoid<T> Create_Bases_Height(T ABaseA, T ABaseC, T AHeight);
 
 private:
     TIsoscelesTrapezoid() = default;
-    void Init_Bases_Leg(Extended ABaseA, Extended ABaseC, Extended ALeg);
+    void Init_Bases_Leg(T ABaseA, T ABaseC, T ALeg);
+
+protected:
+    using TTrapezoid<T>::FArea;
+    using TTrapezoid<T>::FCircumference;
+    using TTrapezoid<T>::FBaseA;
+    using TTrapezoid<T>::FBaseC;
+    using TTrapezoid<T>::FLegB;
+    using TTrapezoid<T>::FLegD;
+    using TTrapezoid<T>::FHeight;
+    using TTrapezoid<T>::InitTrapezoid;
+    using TTrapezoid<T>::Finish;
 };
 
 // A regular polygon. Its partial triangle joins the centre with one side:
 // base = side, legs = circumradius, height on the base = apothem.
-class TNAngle : public TPlaneFigure {
+template <class T> class TNAngle : public TPlaneFigure<T> {
 public:
-    static TNAngle Create(std::int32_t ANumberOfEdges, Extended ASide);
+    static TNAngle<T> Create(std::int32_t ANumberOfEdges, T ASide);
 
     std::int32_t NumberOfEdges() const { return FNumberOfEdges; }
-    Extended Side() const { return FSide; }
-    const TIsoscelesTriangle& PartialTriangle() const { return FPartialTriangle; }
+    const T& Side() const { return FSide; }
+    const TIsoscelesTriangle<T>& PartialTriangle() const { return FPartialTriangle; }
 
 private:
-    TNAngle(std::int32_t ANumberOfEdges, Extended ASide, TIsoscelesTriangle APartialTriangle);
+    TNAngle(std::int32_t ANumberOfEdges, T ASide, TIsoscelesTriangle<T> APartialTriangle);
 
     std::int32_t FNumberOfEdges = 0;
-    Extended FSide = 0;
-    TIsoscelesTriangle FPartialTriangle;
+    T FSide = T(0);
+    TIsoscelesTriangle<T> FPartialTriangle;
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
 // The part of a disc cut off by a chord, Height being the distance from the
 // chord to the arc.
-class TSegmentOfCircle : public TPlaneFigure {
+template <class T> class TSegmentOfCircle : public TPlaneFigure<T> {
 public:
-    static TSegmentOfCircle Create(Extended ARadiusOfCircle, Extended AHeight);
+    static TSegmentOfCircle<T> Create(T ARadiusOfCircle, T AHeight);
 
-    const TCircle& Circle() const { return FCircle; }
-    Extended Height() const { return FHeight; }
-    Extended Arc() const { return FArc; }
-    Extended Chord() const { return FChord; }
-    Extended CentralAngle() const { return FCentralAngle; }
+    const TCircle<T>& Circle() const { return FCircle; }
+    const T& Height() const { return FHeight; }
+    const T& Arc() const { return FArc; }
+    const T& Chord() const { return FChord; }
+    const T& CentralAngle() const { return FCentralAngle; }
 
 private:
-    TSegmentOfCircle(TCircle ACircle, Extended AHeight);
+    TSegmentOfCircle(TCircle<T> ACircle, T AHeight);
 
-    TCircle FCircle;
-    Extended FHeight = 0;
-    Extended FArc = 0;
-    Extended FChord = 0;
-    Extended FCentralAngle = 0;
+    TCircle<T> FCircle;
+    T FHeight = T(0);
+    T FArc = T(0);
+    T FChord = T(0);
+    T FCentralAngle = T(0);
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
 
 // The annulus between two concentric circles; its circumference is the sum of
 // both circles' perimeters.
-class TCircularRing : public TPlaneFigure {
+template <class T> class TCircularRing : public TPlaneFigure<T> {
 public:
-    static TCircularRing Create(Extended ARadiusOfOuterCircle, Extended ARadiusOfInnerCircle);
+    static TCircularRing<T> Create(T ARadiusOfOuterCircle, T ARadiusOfInnerCircle);
 
-    const TCircle& OuterCircle() const { return FOuterCircle; }
-    const TCircle& InnerCircle() const { return FInnerCircle; }
+    const TCircle<T>& OuterCircle() const { return FOuterCircle; }
+    const TCircle<T>& InnerCircle() const { return FInnerCircle; }
 
 private:
-    TCircularRing(TCircle AOuterCircle, TCircle AInnerCircle);
+    TCircularRing(TCircle<T> AOuterCircle, TCircle<T> AInnerCircle);
 
-    TCircle FOuterCircle;
-    TCircle FInnerCircle;
+    TCircle<T> FOuterCircle;
+    TCircle<T> FInnerCircle;
+
+protected:
+    using TPlaneFigure<T>::FArea;
+    using TPlaneFigure<T>::FCircumference;
 };
+
+} // namespace Figures
+
+// The figures in Extended, as the program computes them.
+using TPlaneFigure = Figures::TPlaneFigure<Extended>;
+using TCircle = Figures::TCircle<Extended>;
+using TSquare = Figures::TSquare<Extended>;
+using TRectangle = Figures::TRectangle<Extended>;
+using TCustomTriangle = Figures::TCustomTriangle<Extended>;
+using TTriangle = Figures::TTriangle<Extended>;
+using TIsoscelesTriangle = Figures::TIsoscelesTriangle<Extended>;
+using TEquilateralTriangle = Figures::TEquilateralTriangle<Extended>;
+using TTrapezoid = Figures::TTrapezoid<Extended>;
+using TIsoscelesTrapezoid = Figures::TIsoscelesTrapezoid<Extended>;
+using TNAngle = Figures::TNAngle<Extended>;
+using TSegmentOfCircle = Figures::TSegmentOfCircle<Extended>;
+using TCircularRing = Figures::TCircularRing<Extended>;
+
+// Built once, in PlaneFigures.cpp and Triangles.cpp.
+extern template class Figures::TPlaneFigure<Extended>;
+extern template class Figures::TCircle<Extended>;
+extern template class Figures::TSquare<Extended>;
+extern template class Figures::TRectangle<Extended>;
+extern template class Figures::TCustomTriangle<Extended>;
+extern template class Figures::TTriangle<Extended>;
+extern template class Figures::TIsoscelesTriangle<Extended>;
+extern template class Figures::TEquilateralTriangle<Extended>;
+extern template class Figures::TTrapezoid<Extended>;
+extern template class Figures::TIsoscelesTrapezoid<Extended>;
+extern template class Figures::TNAngle<Extended>;
+extern template class Figures::TSegmentOfCircle<Extended>;
+extern template class Figures::TCircularRing<Extended>;

@@ -1,6 +1,9 @@
 // The solids the program computes. Each solid is an immutable value built by a
 // named constructor that checks its arguments, builds the plane figures (and
 // parent solids) it consists of and computes every quantity once.
+//
+// The solids are templates on their number type (Numbers.h); TCone and the
+// other names without a namespace are the solids in Extended.
 #pragma once
 
 #include "MathFunctions.h"
@@ -9,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 class EInvalidInputSolidFigures : public EInvalidInput {
 public:
@@ -16,449 +20,519 @@ public:
         : EInvalidInput("Invalid input in SolidFigures unit: ", Msg, ANotFinite) {}
 };
 
-class TSolidFigure {
+namespace Figures {
+
+template <class T> class TSolidFigure {
 public:
     virtual ~TSolidFigure() = default;
 
-    Extended Volume() const { return FVolume; }
-    Extended Area() const { return FArea; }
+    const T& Volume() const { return FVolume; }
+    const T& Area() const { return FArea; }
 
     // Density times volume, in whatever consistent units the caller uses.
-    Extended Mass(Extended Density) const;
+    T Mass(T ADensity) const;
 
+protected:
+    TSolidFigure() = default;
+    TSolidFigure(const TSolidFigure<T>&) = default;
+    TSolidFigure(TSolidFigure<T>&&) = default;
+    TSolidFigure<T>& operator=(const TSolidFigure<T>&) = default;
+    TSolidFigure<T>& operator=(TSolidFigure<T>&&) = default;
+
+    void SetVolumeAndArea(T AVolume, T AArea);
+
+private:
+    T FVolume = T(0);
+    T FArea = T(0);
+};
+
+} // namespace Figures
+
+// The common base of the solids in Extended, a class of its own so that it can
+// be declared ahead.
+class TSolidFigure : public Figures::TSolidFigure<Extended> {
 protected:
     TSolidFigure() = default;
     TSolidFigure(const TSolidFigure&) = default;
     TSolidFigure(TSolidFigure&&) = default;
     TSolidFigure& operator=(const TSolidFigure&) = default;
     TSolidFigure& operator=(TSolidFigure&&) = default;
-
-    void SetVolumeAndArea(Extended AVolume, Extended AArea);
-
-private:
-    Extended FVolume = 0;
-    Extended FArea = 0;
 };
+
+namespace Figures {
+
+template <class T>
+using TSolidBase = std::conditional_t<std::is_same_v<T, Extended>, ::TSolidFigure, TSolidFigure<T>>;
 
 // --- Cube, block, sphere ------------------------------------------------------
 
-class TCube : public TSolidFigure {
+template <class T> class TCube : public TSolidBase<T> {
 public:
-    static TCube Create(Extended ASide);
+    static TCube<T> Create(T ASide);
 
-    Extended Side() const { return FSide; }
-    const TSquare& Face() const { return FFace; }
-    Extended DiagonalOfSolid() const { return FDiagonalOfSolid; }
+    const T& Side() const { return FSide; }
+    const TSquare<T>& Face() const { return FFace; }
+    const T& DiagonalOfSolid() const { return FDiagonalOfSolid; }
 
 private:
-    TCube(Extended ASide, TSquare AFace, Extended ADiagonalOfSolid);
+    TCube(T ASide, TSquare<T> AFace, T ADiagonalOfSolid);
 
-    Extended FSide;
-    TSquare FFace;
-    Extended FDiagonalOfSolid;
+    T FSide;
+    TSquare<T> FFace;
+    T FDiagonalOfSolid;
 };
 
-class TBlock : public TSolidFigure {
+template <class T> class TBlock : public TSolidBase<T> {
 public:
-    static TBlock Create(Extended ASideA, Extended ASideB, Extended ASideC);
+    static TBlock<T> Create(T ASideA, T ASideB, T ASideC);
 
-    Extended SideA() const { return FSideA; }
-    Extended SideB() const { return FSideB; }
-    Extended SideC() const { return FSideC; }
-    const TRectangle& FaceAB() const { return FFaceAB; }
-    const TRectangle& FaceBC() const { return FFaceBC; }
-    const TRectangle& FaceCA() const { return FFaceCA; }
-    Extended DiagonalOfSolid() const { return FDiagonalOfSolid; }
+    const T& SideA() const { return FSideA; }
+    const T& SideB() const { return FSideB; }
+    const T& SideC() const { return FSideC; }
+    const TRectangle<T>& FaceAB() const { return FFaceAB; }
+    const TRectangle<T>& FaceBC() const { return FFaceBC; }
+    const TRectangle<T>& FaceCA() const { return FFaceCA; }
+    const T& DiagonalOfSolid() const { return FDiagonalOfSolid; }
 
 private:
-    TBlock(Extended ASideA, Extended ASideB, Extended ASideC, TRectangle AFaceAB,
-           TRectangle AFaceBC, TRectangle AFaceCA, Extended ADiagonalOfSolid);
+    TBlock(T ASideA, T ASideB, T ASideC, TRectangle<T> AFaceAB, TRectangle<T> AFaceBC,
+           TRectangle<T> AFaceCA, T ADiagonalOfSolid);
 
-    Extended FSideA;
-    Extended FSideB;
-    Extended FSideC;
-    TRectangle FFaceAB;
-    TRectangle FFaceBC;
-    TRectangle FFaceCA;
-    Extended FDiagonalOfSolid;
+    T FSideA;
+    T FSideB;
+    T FSideC;
+    TRectangle<T> FFaceAB;
+    TRectangle<T> FFaceBC;
+    TRectangle<T> FFaceCA;
+    T FDiagonalOfSolid;
 };
 
-class TSphere : public TSolidFigure {
+template <class T> class TSphere : public TSolidBase<T> {
 public:
-    static TSphere Create(Extended ARadius);
+    static TSphere<T> Create(T ARadius);
 
-    Extended Radius() const { return FRadius; }
-    Extended Diameter() const { return FDiameter; }
+    const T& Radius() const { return FRadius; }
+    const T& Diameter() const { return FDiameter; }
 
 private:
-    TSphere(Extended ARadius, Extended ADiameter);
+    TSphere(T ARadius, T ADiameter);
 
-    Extended FRadius;
-    Extended FDiameter;
+    T FRadius;
+    T FDiameter;
 };
 
 // --- Pyramid family: volume = base area * height / 3 ---------------------------
 
-class TPyramid : public TSolidFigure {
+template <class T> class TPyramid : public TSolidBase<T> {
 protected:
-    void FinishCalculation(Extended ABaseArea, Extended ALateralArea, Extended AHeight);
+    void FinishCalculation(T ABaseArea, T ALateralArea, T AHeight);
 };
 
-struct TPyramid_Rectangle_LateralSurface {
-    TIsoscelesTriangle FaceA;
-    TIsoscelesTriangle FaceB;
-    Extended Area;
+template <class T> struct TPyramid_Rectangle_LateralSurface {
+    TIsoscelesTriangle<T> FaceA;
+    TIsoscelesTriangle<T> FaceB;
+    T Area;
 };
 
-struct TPyramid_NAngle_LateralSurface {
-    TIsoscelesTriangle Face;
-    Extended Area;
+template <class T> struct TPyramid_NAngle_LateralSurface {
+    TIsoscelesTriangle<T> Face;
+    T Area;
 };
 
-class TCone : public TPyramid {
+template <class T> class TCone : public TPyramid<T> {
 public:
-    static TCone Create(Extended ARadiusOfBase, Extended AHeight);
+    static TCone<T> Create(T ARadiusOfBase, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TCircle& Base() const { return FBase; }
+    const T& Height() const { return FHeight; }
+    const TCircle<T>& Base() const { return FBase; }
     // The developed lateral surface: base = the base's circumference, height = slant height.
-    const TIsoscelesTriangle& LateralSurface() const { return FLateralSurface; }
-    Extended SlantHeight() const { return FSlantHeight; }
+    const TIsoscelesTriangle<T>& LateralSurface() const { return FLateralSurface; }
+    const T& SlantHeight() const { return FSlantHeight; }
 
 private:
-    TCone(Extended AHeight, TCircle ABase, TIsoscelesTriangle ALateralSurface,
-          Extended ASlantHeight);
+    TCone(T AHeight, TCircle<T> ABase, TIsoscelesTriangle<T> ALateralSurface, T ASlantHeight);
 
-    Extended FHeight;
-    TCircle FBase;
-    TIsoscelesTriangle FLateralSurface;
-    Extended FSlantHeight;
+    T FHeight;
+    TCircle<T> FBase;
+    TIsoscelesTriangle<T> FLateralSurface;
+    T FSlantHeight;
 };
 
-class TPyramid_Tetrahedron : public TPyramid {
+template <class T> class TPyramid_Tetrahedron : public TPyramid<T> {
 public:
-    static TPyramid_Tetrahedron Create(Extended ASide);
+    static TPyramid_Tetrahedron<T> Create(T ASide);
 
-    Extended Height() const { return FHeight; }
+    const T& Height() const { return FHeight; }
     // One of the four equal faces; it is the base as well as a lateral face.
-    const TEquilateralTriangle& Face() const { return FFace; }
+    const TEquilateralTriangle<T>& Face() const { return FFace; }
 
 private:
-    TPyramid_Tetrahedron(Extended AHeight, TEquilateralTriangle AFace);
+    TPyramid_Tetrahedron(T AHeight, TEquilateralTriangle<T> AFace);
 
-    Extended FHeight;
-    TEquilateralTriangle FFace;
+    T FHeight;
+    TEquilateralTriangle<T> FFace;
 };
 
-class TPyramid_Rectangle : public TPyramid {
+template <class T> class TPyramid_Rectangle : public TPyramid<T> {
 public:
-    static TPyramid_Rectangle Create(Extended ASideAOfBase, Extended ASideBOfBase,
-                                     Extended AHeight);
+    static TPyramid_Rectangle<T> Create(T ASideAOfBase, T ASideBOfBase, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TRectangle& Base() const { return FBase; }
-    const TPyramid_Rectangle_LateralSurface& LateralSurface() const { return FLateralSurface; }
+    const T& Height() const { return FHeight; }
+    const TRectangle<T>& Base() const { return FBase; }
+    const TPyramid_Rectangle_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TPyramid_Rectangle(Extended AHeight, TRectangle ABase,
-                       TPyramid_Rectangle_LateralSurface ALateralSurface);
+    TPyramid_Rectangle(T AHeight, TRectangle<T> ABase,
+                       TPyramid_Rectangle_LateralSurface<T> ALateralSurface);
 
-    Extended FHeight;
-    TRectangle FBase;
-    TPyramid_Rectangle_LateralSurface FLateralSurface;
+    T FHeight;
+    TRectangle<T> FBase;
+    TPyramid_Rectangle_LateralSurface<T> FLateralSurface;
 };
 
-class TPyramid_NAngle : public TPyramid {
+template <class T> class TPyramid_NAngle : public TPyramid<T> {
 public:
-    static TPyramid_NAngle Create(std::int32_t ANumberOfEdges, Extended ASideOfBase,
-                                  Extended AHeight);
+    static TPyramid_NAngle<T> Create(std::int32_t ANumberOfEdges, T ASideOfBase, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TNAngle& Base() const { return FBase; }
-    const TPyramid_NAngle_LateralSurface& LateralSurface() const { return FLateralSurface; }
+    const T& Height() const { return FHeight; }
+    const TNAngle<T>& Base() const { return FBase; }
+    const TPyramid_NAngle_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TPyramid_NAngle(Extended AHeight, TNAngle ABase,
-                    TPyramid_NAngle_LateralSurface ALateralSurface);
+    TPyramid_NAngle(T AHeight, TNAngle<T> ABase, TPyramid_NAngle_LateralSurface<T> ALateralSurface);
 
-    Extended FHeight;
-    TNAngle FBase;
-    TPyramid_NAngle_LateralSurface FLateralSurface;
+    T FHeight;
+    TNAngle<T> FBase;
+    TPyramid_NAngle_LateralSurface<T> FLateralSurface;
 };
 
 // --- Prism family: volume = base area * height ---------------------------------
 
-class TPrism : public TSolidFigure {
+template <class T> class TPrism : public TSolidBase<T> {
 protected:
-    void FinishCalculation(Extended ABaseArea, Extended ALateralArea, Extended AHeight);
+    void FinishCalculation(T ABaseArea, T ALateralArea, T AHeight);
 };
 
-struct TPrism_Triangle_LateralSurface {
-    TRectangle FaceA;
-    TRectangle FaceB;
-    TRectangle FaceC;
-    Extended Area;
+template <class T> struct TPrism_Triangle_LateralSurface {
+    TRectangle<T> FaceA;
+    TRectangle<T> FaceB;
+    TRectangle<T> FaceC;
+    T Area;
 };
 
-struct TPrism_NAngle_LateralSurface {
-    TRectangle Face;
-    Extended Area;
+template <class T> struct TPrism_NAngle_LateralSurface {
+    TRectangle<T> Face;
+    T Area;
 };
 
-struct TPrism_CircularRing_LateralSurface {
-    TRectangle OuterFace;
-    TRectangle InnerFace;
-    Extended Area;
+template <class T> struct TPrism_CircularRing_LateralSurface {
+    TRectangle<T> OuterFace;
+    TRectangle<T> InnerFace;
+    T Area;
 };
 
-class TCylinder : public TPrism {
+template <class T> class TCylinder : public TPrism<T> {
 public:
-    static TCylinder Create(Extended ARadiusOfBase, Extended AHeight);
+    static TCylinder<T> Create(T ARadiusOfBase, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TCircle& Base() const { return FBase; }
-    const TRectangle& LateralSurface() const { return FLateralSurface; }
+    const T& Height() const { return FHeight; }
+    const TCircle<T>& Base() const { return FBase; }
+    const TRectangle<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TCylinder(Extended AHeight, TCircle ABase, TRectangle ALateralSurface);
+    TCylinder(T AHeight, TCircle<T> ABase, TRectangle<T> ALateralSurface);
 
-    Extended FHeight;
-    TCircle FBase;
-    TRectangle FLateralSurface;
+    T FHeight;
+    TCircle<T> FBase;
+    TRectangle<T> FLateralSurface;
 };
 
-class TPrism_Triangle : public TPrism {
+template <class T> class TPrism_Triangle : public TPrism<T> {
 public:
-    static TPrism_Triangle Create(Extended ASideA, Extended ASideB, Extended ASideC,
-                                  Extended AHeight);
+    static TPrism_Triangle<T> Create(T ASideA, T ASideB, T ASideC, T AHeight);
 
-    const TTriangle& Base() const { return FBase; }
-    Extended Height() const { return FHeight; }
-    const TPrism_Triangle_LateralSurface& LateralSurface() const { return FLateralSurface; }
+    const TTriangle<T>& Base() const { return FBase; }
+    const T& Height() const { return FHeight; }
+    const TPrism_Triangle_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TPrism_Triangle(TTriangle ABase, Extended AHeight,
-                    TPrism_Triangle_LateralSurface ALateralSurface);
+    TPrism_Triangle(TTriangle<T> ABase, T AHeight,
+                    TPrism_Triangle_LateralSurface<T> ALateralSurface);
 
-    TTriangle FBase;
-    Extended FHeight;
-    TPrism_Triangle_LateralSurface FLateralSurface;
+    TTriangle<T> FBase;
+    T FHeight;
+    TPrism_Triangle_LateralSurface<T> FLateralSurface;
 };
 
-class TPrism_NAngle : public TPrism {
+template <class T> class TPrism_NAngle : public TPrism<T> {
 public:
-    static TPrism_NAngle Create(std::int32_t ANumberOfEdges, Extended ASide, Extended AHeight);
+    static TPrism_NAngle<T> Create(std::int32_t ANumberOfEdges, T ASide, T AHeight);
 
-    const TNAngle& Base() const { return FBase; }
-    Extended Height() const { return FHeight; }
-    const TPrism_NAngle_LateralSurface& LateralSurface() const { return FLateralSurface; }
+    const TNAngle<T>& Base() const { return FBase; }
+    const T& Height() const { return FHeight; }
+    const TPrism_NAngle_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TPrism_NAngle(TNAngle ABase, Extended AHeight, TPrism_NAngle_LateralSurface ALateralSurface);
+    TPrism_NAngle(TNAngle<T> ABase, T AHeight, TPrism_NAngle_LateralSurface<T> ALateralSurface);
 
-    TNAngle FBase;
-    Extended FHeight;
-    TPrism_NAngle_LateralSurface FLateralSurface;
+    TNAngle<T> FBase;
+    T FHeight;
+    TPrism_NAngle_LateralSurface<T> FLateralSurface;
 };
 
-class TPrism_CircularRing : public TPrism {
+template <class T> class TPrism_CircularRing : public TPrism<T> {
 public:
-    static TPrism_CircularRing Create(Extended ARadiusOfOuterCircleOfBase,
-                                      Extended ARadiusOfInnerCircleOfBase, Extended AHeight);
+    static TPrism_CircularRing<T> Create(T ARadiusOfOuterCircleOfBase, T ARadiusOfInnerCircleOfBase,
+                                         T AHeight);
 
-    const TCircularRing& Base() const { return FBase; }
-    Extended Height() const { return FHeight; }
-    const TPrism_CircularRing_LateralSurface& LateralSurface() const { return FLateralSurface; }
+    const TCircularRing<T>& Base() const { return FBase; }
+    const T& Height() const { return FHeight; }
+    const TPrism_CircularRing_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
 
 private:
-    TPrism_CircularRing(TCircularRing ABase, Extended AHeight,
-                        TPrism_CircularRing_LateralSurface ALateralSurface);
+    TPrism_CircularRing(TCircularRing<T> ABase, T AHeight,
+                        TPrism_CircularRing_LateralSurface<T> ALateralSurface);
 
-    TCircularRing FBase;
-    Extended FHeight;
-    TPrism_CircularRing_LateralSurface FLateralSurface;
+    TCircularRing<T> FBase;
+    T FHeight;
+    TPrism_CircularRing_LateralSurface<T> FLateralSurface;
 };
 
 // --- Frustums: volume = h/3 * (S1 + S2 + sqrt(S1*S2)) ----------------------------
 
-class TTruncatedPyramid : public TSolidFigure {
+template <class T> class TTruncatedPyramid : public TSolidBase<T> {
 protected:
-    void FinishCalculation(Extended AAreaOfBase1, Extended AAreaOfBase2, Extended ALateralArea,
-                           Extended AHeight);
+    void FinishCalculation(T AAreaOfBase1, T AAreaOfBase2, T ALateralArea, T AHeight);
 };
 
-struct TTruncatedPyramid_Rectangle_LateralSurface {
-    TIsoscelesTrapezoid FaceA;
-    TIsoscelesTrapezoid FaceB;
-    Extended Area;
+template <class T> struct TTruncatedPyramid_Rectangle_LateralSurface {
+    TIsoscelesTrapezoid<T> FaceA;
+    TIsoscelesTrapezoid<T> FaceB;
+    T Area;
 };
 
-struct TTruncatedPyramid_NAngle_LateralSurface {
-    TIsoscelesTrapezoid Face;
-    Extended Area;
+template <class T> struct TTruncatedPyramid_NAngle_LateralSurface {
+    TIsoscelesTrapezoid<T> Face;
+    T Area;
 };
 
-class TTruncatedCone : public TTruncatedPyramid {
+template <class T> class TTruncatedCone : public TTruncatedPyramid<T> {
 public:
-    static TTruncatedCone Create(Extended ARadiusOfBase1, Extended ARadiusOfBase2,
-                                 Extended AHeight);
+    static TTruncatedCone<T> Create(T ARadiusOfBase1, T ARadiusOfBase2, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TCircle& Base1() const { return FBase1; }
-    const TCircle& Base2() const { return FBase2; }
+    const T& Height() const { return FHeight; }
+    const TCircle<T>& Base1() const { return FBase1; }
+    const TCircle<T>& Base2() const { return FBase2; }
     // The developed lateral surface: bases = the two circumferences, height = slant height.
-    const TIsoscelesTrapezoid& LateralSurface() const { return FLateralSurface; }
-    Extended SlantHeight() const { return FSlantHeight; }
+    const TIsoscelesTrapezoid<T>& LateralSurface() const { return FLateralSurface; }
+    const T& SlantHeight() const { return FSlantHeight; }
 
 private:
-    TTruncatedCone(Extended AHeight, TCircle ABase1, TCircle ABase2,
-                   TIsoscelesTrapezoid ALateralSurface, Extended ASlantHeight);
+    TTruncatedCone(T AHeight, TCircle<T> ABase1, TCircle<T> ABase2,
+                   TIsoscelesTrapezoid<T> ALateralSurface, T ASlantHeight);
 
-    Extended FHeight;
-    TCircle FBase1;
-    TCircle FBase2;
-    TIsoscelesTrapezoid FLateralSurface;
-    Extended FSlantHeight;
+    T FHeight;
+    TCircle<T> FBase1;
+    TCircle<T> FBase2;
+    TIsoscelesTrapezoid<T> FLateralSurface;
+    T FSlantHeight;
 };
 
-class TTruncatedPyramid_Rectangle : public TTruncatedPyramid {
+template <class T> class TTruncatedPyramid_Rectangle : public TTruncatedPyramid<T> {
 public:
-    static TTruncatedPyramid_Rectangle Create(Extended ASideAOfBase1, Extended ASideBOfBase1,
-                                              Extended ASideAOfBase2, Extended ASideBOfBase2,
-                                              Extended AHeight);
+    static TTruncatedPyramid_Rectangle<T> Create(T ASideAOfBase1, T ASideBOfBase1, T ASideAOfBase2,
+                                                 T ASideBOfBase2, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TRectangle& Base1() const { return FBase1; }
-    const TRectangle& Base2() const { return FBase2; }
-    const TTruncatedPyramid_Rectangle_LateralSurface& LateralSurface() const {
+    const T& Height() const { return FHeight; }
+    const TRectangle<T>& Base1() const { return FBase1; }
+    const TRectangle<T>& Base2() const { return FBase2; }
+    const TTruncatedPyramid_Rectangle_LateralSurface<T>& LateralSurface() const {
         return FLateralSurface;
     }
 
 private:
-    TTruncatedPyramid_Rectangle(Extended AHeight, TRectangle ABase1, TRectangle ABase2,
-                                TTruncatedPyramid_Rectangle_LateralSurface ALateralSurface);
+    TTruncatedPyramid_Rectangle(T AHeight, TRectangle<T> ABase1, TRectangle<T> ABase2,
+                                TTruncatedPyramid_Rectangle_LateralSurface<T> ALateralSurface);
 
-    Extended FHeight;
-    TRectangle FBase1;
-    TRectangle FBase2;
-    TTruncatedPyramid_Rectangle_LateralSurface FLateralSurface;
+    T FHeight;
+    TRectangle<T> FBase1;
+    TRectangle<T> FBase2;
+    TTruncatedPyramid_Rectangle_LateralSurface<T> FLateralSurface;
 };
 
-class TTruncatedPyramid_NAngle : public TTruncatedPyramid {
+template <class T> class TTruncatedPyramid_NAngle : public TTruncatedPyramid<T> {
 public:
-    static TTruncatedPyramid_NAngle Create(std::int32_t ANumberOfEdges, Extended ASideOfBase1,
-                                           Extended ASideOfBase2, Extended AHeight);
+    static TTruncatedPyramid_NAngle<T> Create(std::int32_t ANumberOfEdges, T ASideOfBase1,
+                                              T ASideOfBase2, T AHeight);
 
-    Extended Height() const { return FHeight; }
-    const TNAngle& Base1() const { return FBase1; }
-    const TNAngle& Base2() const { return FBase2; }
-    const TTruncatedPyramid_NAngle_LateralSurface& LateralSurface() const {
+    const T& Height() const { return FHeight; }
+    const TNAngle<T>& Base1() const { return FBase1; }
+    const TNAngle<T>& Base2() const { return FBase2; }
+    const TTruncatedPyramid_NAngle_LateralSurface<T>& LateralSurface() const {
         return FLateralSurface;
     }
 
 private:
-    TTruncatedPyramid_NAngle(Extended AHeight, TNAngle ABase1, TNAngle ABase2,
-                             TTruncatedPyramid_NAngle_LateralSurface ALateralSurface);
+    TTruncatedPyramid_NAngle(T AHeight, TNAngle<T> ABase1, TNAngle<T> ABase2,
+                             TTruncatedPyramid_NAngle_LateralSurface<T> ALateralSurface);
 
-    Extended FHeight;
-    TNAngle FBase1;
-    TNAngle FBase2;
-    TTruncatedPyramid_NAngle_LateralSurface FLateralSurface;
+    T FHeight;
+    TNAngle<T> FBase1;
+    TNAngle<T> FBase2;
+    TTruncatedPyramid_NAngle_LateralSurface<T> FLateralSurface;
 };
 
 // --- Parts of a parent solid ------------------------------------------------------
 
-struct TCylindricalTank_LateralSurface {
-    TRectangle SurfaceAtLevel; // the free surface of the liquid
-    TRectangle Sleeve;         // the wetted part of the wall, developed
-    Extended Area;
+template <class T> struct TCylindricalTank_LateralSurface {
+    TRectangle<T> SurfaceAtLevel; // the free surface of the liquid
+    TRectangle<T> Sleeve;         // the wetted part of the wall, developed
+    T Area;
 };
 
 // The liquid in a horizontal cylindrical tank filled up to a level measured from the bottom.
-class TCylindricalTank : public TPrism {
+template <class T> class TCylindricalTank : public TPrism<T> {
 public:
-    static TCylindricalTank Create(Extended ARadiusOfSidewall, Extended ALevel, Extended ALength);
+    static TCylindricalTank<T> Create(T ARadiusOfSidewall, T ALevel, T ALength);
 
-    const TCylinder& ParentCylinder() const { return FParentCylinder; }
-    const TSegmentOfCircle& SideFace() const { return FSideFace; }
-    Extended Length() const { return FLength; }
-    const TCylindricalTank_LateralSurface& LateralSurface() const { return FLateralSurface; }
-    Extended PercentageFilling() const { return FPercentageFilling; }
+    const TCylinder<T>& ParentCylinder() const { return FParentCylinder; }
+    const TSegmentOfCircle<T>& SideFace() const { return FSideFace; }
+    const T& Length() const { return FLength; }
+    const TCylindricalTank_LateralSurface<T>& LateralSurface() const { return FLateralSurface; }
+    const T& PercentageFilling() const { return FPercentageFilling; }
 
 private:
-    TCylindricalTank(TCylinder AParentCylinder, TSegmentOfCircle ASideFace, Extended ALength,
-                     TCylindricalTank_LateralSurface ALateralSurface);
+    TCylindricalTank(TCylinder<T> AParentCylinder, TSegmentOfCircle<T> ASideFace, T ALength,
+                     TCylindricalTank_LateralSurface<T> ALateralSurface);
 
-    TCylinder FParentCylinder;
-    TSegmentOfCircle FSideFace;
-    Extended FLength;
-    TCylindricalTank_LateralSurface FLateralSurface;
-    Extended FPercentageFilling = 0;
+    TCylinder<T> FParentCylinder;
+    TSegmentOfCircle<T> FSideFace;
+    T FLength;
+    TCylindricalTank_LateralSurface<T> FLateralSurface;
+    T FPercentageFilling = T(0);
 };
 
-class TSphericalSegment : public TSolidFigure {
+template <class T> class TSphericalSegment : public TSolidBase<T> {
 public:
     // ARadius is the radius of the segment's base circle.
-    static TSphericalSegment Create(Extended ARadius, Extended AHeight);
-    static TSphericalSegment Create_RadiusOfSphere_Height(Extended ARadiusOfSphere,
-                                                          Extended AHeight);
+    static TSphericalSegment<T> Create(T ARadius, T AHeight);
+    static TSphericalSegment<T> Create_RadiusOfSphere_Height(T ARadiusOfSphere, T AHeight);
 
-    const TSphere& ParentSphere() const { return FParentSphere; }
-    Extended Height() const { return FHeight; }
-    const TCircle& IntersectingSurface() const { return FIntersectingSurface; }
-    Extended AreaOfSphericalCap() const { return FAreaOfSphericalCap; }
-    Extended PercentageFilling() const { return FPercentageFilling; }
+    const TSphere<T>& ParentSphere() const { return FParentSphere; }
+    const T& Height() const { return FHeight; }
+    const TCircle<T>& IntersectingSurface() const { return FIntersectingSurface; }
+    const T& AreaOfSphericalCap() const { return FAreaOfSphericalCap; }
+    const T& PercentageFilling() const { return FPercentageFilling; }
 
 private:
-    TSphericalSegment(TSphere AParentSphere, Extended AHeight, TCircle AIntersectingSurface);
+    TSphericalSegment(TSphere<T> AParentSphere, T AHeight, TCircle<T> AIntersectingSurface);
 
-    TSphere FParentSphere;
-    Extended FHeight;
-    TCircle FIntersectingSurface;
-    Extended FAreaOfSphericalCap = 0;
-    Extended FPercentageFilling = 0;
+    TSphere<T> FParentSphere;
+    T FHeight;
+    TCircle<T> FIntersectingSurface;
+    T FAreaOfSphericalCap = T(0);
+    T FPercentageFilling = T(0);
 };
 
 // A spherical segment together with the cone from the sphere's centre to its base circle.
-class TSphericalSector : public TSolidFigure {
+template <class T> class TSphericalSector : public TSolidBase<T> {
 public:
-    static TSphericalSector Create(Extended ARadiusOfSegment, Extended AHeightOfSegment);
+    static TSphericalSector<T> Create(T ARadiusOfSegment, T AHeightOfSegment);
 
-    const TSphere& ParentSphere() const { return FParentSphere; }
+    const TSphere<T>& ParentSphere() const { return FParentSphere; }
     // Empty for a hemisphere, where the cone would have no height.
-    const std::optional<TCone>& Cone() const { return FCone; }
-    const TSphericalSegment& SphericalSegment() const { return FSphericalSegment; }
-    Extended PercentageFilling() const { return FPercentageFilling; }
+    const std::optional<TCone<T>>& Cone() const { return FCone; }
+    const TSphericalSegment<T>& SphericalSegment() const { return FSphericalSegment; }
+    const T& PercentageFilling() const { return FPercentageFilling; }
 
 private:
-    TSphericalSector(TSphere AParentSphere, std::optional<TCone> ACone,
-                     TSphericalSegment ASphericalSegment);
+    TSphericalSector(TSphere<T> AParentSphere, std::optional<TCone<T>> ACone,
+                     TSphericalSegment<T> ASphericalSegment);
 
-    TSphere FParentSphere;
-    std::optional<TCone> FCone;
-    TSphericalSegment FSphericalSegment;
-    Extended FPercentageFilling = 0;
+    TSphere<T> FParentSphere;
+    std::optional<TCone<T>> FCone;
+    TSphericalSegment<T> FSphericalSegment;
+    T FPercentageFilling = T(0);
 };
 
 // The slice of a sphere between two parallel circles.
-class TSphericalFrustum : public TSolidFigure {
+template <class T> class TSphericalFrustum : public TSolidBase<T> {
 public:
-    static TSphericalFrustum Create(Extended ARadius1, Extended ARadius2, Extended AHeight);
+    static TSphericalFrustum<T> Create(T ARadius1, T ARadius2, T AHeight);
 
-    const TSphere& ParentSphere() const { return FParentSphere; }
-    const TCircle& Base1() const { return FBase1; }
-    const TCircle& Base2() const { return FBase2; }
-    Extended Height() const { return FHeight; }
-    Extended AreaOfSphericalZone() const { return FAreaOfSphericalZone; }
-    Extended PercentageFilling() const { return FPercentageFilling; }
+    const TSphere<T>& ParentSphere() const { return FParentSphere; }
+    const TCircle<T>& Base1() const { return FBase1; }
+    const TCircle<T>& Base2() const { return FBase2; }
+    const T& Height() const { return FHeight; }
+    const T& AreaOfSphericalZone() const { return FAreaOfSphericalZone; }
+    const T& PercentageFilling() const { return FPercentageFilling; }
 
 private:
-    TSphericalFrustum(TSphere AParentSphere, TCircle ABase1, TCircle ABase2, Extended AHeight);
+    TSphericalFrustum(TSphere<T> AParentSphere, TCircle<T> ABase1, TCircle<T> ABase2, T AHeight);
 
-    TSphere FParentSphere;
-    TCircle FBase1;
-    TCircle FBase2;
-    Extended FHeight;
-    Extended FAreaOfSphericalZone = 0;
-    Extended FPercentageFilling = 0;
+    TSphere<T> FParentSphere;
+    TCircle<T> FBase1;
+    TCircle<T> FBase2;
+    T FHeight;
+    T FAreaOfSphericalZone = T(0);
+    T FPercentageFilling = T(0);
 };
+
+} // namespace Figures
+
+// The solids in Extended, as the program computes them.
+using TCube = Figures::TCube<Extended>;
+using TBlock = Figures::TBlock<Extended>;
+using TSphere = Figures::TSphere<Extended>;
+using TPyramid = Figures::TPyramid<Extended>;
+using TPyramid_Rectangle_LateralSurface = Figures::TPyramid_Rectangle_LateralSurface<Extended>;
+using TPyramid_NAngle_LateralSurface = Figures::TPyramid_NAngle_LateralSurface<Extended>;
+using TCone = Figures::TCone<Extended>;
+using TPyramid_Tetrahedron = Figures::TPyramid_Tetrahedron<Extended>;
+using TPyramid_Rectangle = Figures::TPyramid_Rectangle<Extended>;
+using TPyramid_NAngle = Figures::TPyramid_NAngle<Extended>;
+using TPrism = Figures::TPrism<Extended>;
+using TPrism_Triangle_LateralSurface = Figures::TPrism_Triangle_LateralSurface<Extended>;
+using TPrism_NAngle_LateralSurface = Figures::TPrism_NAngle_LateralSurface<Extended>;
+using TPrism_CircularRing_LateralSurface = Figures::TPrism_CircularRing_LateralSurface<Extended>;
+using TCylinder = Figures::TCylinder<Extended>;
+using TPrism_Triangle = Figures::TPrism_Triangle<Extended>;
+using TPrism_NAngle = Figures::TPrism_NAngle<Extended>;
+using TPrism_CircularRing = Figures::TPrism_CircularRing<Extended>;
+using TTruncatedPyramid = Figures::TTruncatedPyramid<Extended>;
+using TTruncatedPyramid_Rectangle_LateralSurface =
+    Figures::TTruncatedPyramid_Rectangle_LateralSurface<Extended>;
+using TTruncatedPyramid_NAngle_LateralSurface =
+    Figures::TTruncatedPyramid_NAngle_LateralSurface<Extended>;
+using TTruncatedCone = Figures::TTruncatedCone<Extended>;
+using TTruncatedPyramid_Rectangle = Figures::TTruncatedPyramid_Rectangle<Extended>;
+using TTruncatedPyramid_NAngle = Figures::TTruncatedPyramid_NAngle<Extended>;
+using TCylindricalTank_LateralSurface = Figures::TCylindricalTank_LateralSurface<Extended>;
+using TCylindricalTank = Figures::TCylindricalTank<Extended>;
+using TSphericalSegment = Figures::TSphericalSegment<Extended>;
+using TSphericalSector = Figures::TSphericalSector<Extended>;
+using TSphericalFrustum = Figures::TSphericalFrustum<Extended>;
+
+// Built once, in SolidFigures.cpp.
+extern template class Figures::TSolidFigure<Extended>;
+extern template class Figures::TCube<Extended>;
+extern template class Figures::TBlock<Extended>;
+extern template class Figures::TSphere<Extended>;
+extern template class Figures::TPyramid<Extended>;
+extern template class Figures::TCone<Extended>;
+extern template class Figures::TPyramid_Tetrahedron<Extended>;
+extern template class Figures::TPyramid_Rectangle<Extended>;
+extern template class Figures::TPyramid_NAngle<Extended>;
+extern template class Figures::TPrism<Extended>;
+extern template class Figures::TCylinder<Extended>;
+extern template class Figures::TPrism_Triangle<Extended>;
+extern template class Figures::TPrism_NAngle<Extended>;
+extern template class Figures::TPrism_CircularRing<Extended>;
+extern template class Figures::TTruncatedPyramid<Extended>;
+extern template class Figures::TTruncatedCone<Extended>;
+extern template class Figures::TTruncatedPyramid_Rectangle<Extended>;
+extern template class Figures::TTruncatedPyramid_NAngle<Extended>;
+extern template class Figures::TCylindricalTank<Extended>;
+extern template class Figures::TSphericalSegment<Extended>;
+extern template class Figures::TSphericalSector<Extended>;
+extern template class Figures::TSphericalFrustum<Extended>;

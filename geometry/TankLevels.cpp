@@ -1,7 +1,7 @@
 #include "TankLevels.h"
 
-#include "PlaneFigures.h"
-#include "SolidFigures.h"
+#include "BoundedFigures.h"
+#include "TankLevelsImpl.h"
 
 #include <cfloat>
 #include <cmath>
@@ -14,21 +14,8 @@ void Require(bool ACondition, const char* AName) {
         throw EInvalidInputSolidFigures(AName);
 }
 
-// w - sin w for 0 <= w <= pi, without the cancellation of the difference for
-// a small w: w^3/6 times the series 1 - w^2/20 + w^4/840 - ...
 Extended AngleMinusSine(Extended w) {
-    if (w >= 1)
-        return w - std::sin(w);
-    const Extended Square = w * w;
-    Extended Term = 1;
-    Extended Series = 1;
-    for (int k = 1; k < 16; ++k) {
-        Term *= -Square / Extended((2 * k + 2) * (2 * k + 3));
-        Series += Term;
-        if (std::fabs(Term) < Series * 1e-22L)
-            break;
-    }
-    return ((w * w) * w) * (Series / 6);
+    return Figures::AngleMinusSine(w);
 }
 
 // The central angle w in [0, pi] of the segment whose area is T R^2 / 2, that
@@ -233,39 +220,15 @@ TWide WideQuotient(Extended ANumerator, std::initializer_list<Extended> ADenomin
 } // namespace
 
 Extended TankFullVolume(Extended ARadius, Extended ALength) {
-    return ((ARadius * ARadius) * Constants::Pi) * ALength;
+    return Figures::TankFullVolume(ARadius, ALength);
 }
 
 Extended TankVolumeAtLevel(Extended ARadius, Extended ALength, Extended ALevel) {
-    const char* const Name = "TankVolumeAtLevel";
-    Require(ARadius > 0 && std::isfinite(ARadius), Name);
-    Require(ALength > 0 && std::isfinite(ALength), Name);
-    Require(ALevel >= 0 && ALevel <= ARadius * 2, Name);
-    if (ALevel == 0)
-        return 0;
-    if (ALevel == ARadius * 2)
-        return TankFullVolume(ARadius, ALength);
-    try {
-        // Just below the top the rounded segment may come out a unit above the
-        // rounded circle; no level holds more than the full tank.
-        return std::fmin(TSegmentOfCircle::Create(ARadius, ALevel).Area() * ALength,
-                         TankFullVolume(ARadius, ALength));
-    } catch (const EInvalidInputPlaneFigures&) {
-        // A level so low beside the radius that the segment's area leaves the
-        // range of Extended: it holds (next to) nothing.
-        const Extended HalfChord = std::sqrt(ALevel) * std::sqrt(ARadius * 2 - ALevel);
-        const Extended w = std::atan2(HalfChord, ARadius - ALevel) * 2;
-        return ((((ARadius * ARadius) * 0.5L) * AngleMinusSine(w)) * ALength);
-    }
+    return Figures::TankVolumeAtLevel(ARadius, ALength, ALevel);
 }
 
 Extended TankPercentageAtLevel(Extended ARadius, Extended ALength, Extended ALevel) {
-    // The full tank is 100 % exactly, not V * 100 / V rounded twice.
-    if (ALevel == ARadius * 2 && ALevel > 0)
-        return 100;
-    return std::fmin((TankVolumeAtLevel(ARadius, ALength, ALevel) * 100) /
-                         TankFullVolume(ARadius, ALength),
-                     Extended(100));
+    return Figures::TankPercentageAtLevel(ARadius, ALength, ALevel);
 }
 
 Extended TankLevelForVolume(Extended ARadius, Extended ALength, Extended AVolume) {
@@ -290,3 +253,10 @@ Extended TankLevelForPercentage(Extended ARadius, Extended APercentage) {
     // The share of the full circle: T = 2 pi p / 100.
     return LevelForShare(ARadius, Scaled(WidePi * WideQuotient(APercentage, {100}), 1));
 }
+
+template Extended Figures::TankFullVolume(const Extended&, const Extended&);
+template Extended Figures::TankVolumeAtLevel(const Extended&, const Extended&, const Extended&);
+template Extended Figures::TankPercentageAtLevel(const Extended&, const Extended&, const Extended&);
+template TBounded Figures::TankFullVolume(const TBounded&, const TBounded&);
+template TBounded Figures::TankVolumeAtLevel(const TBounded&, const TBounded&, const TBounded&);
+template TBounded Figures::TankPercentageAtLevel(const TBounded&, const TBounded&, const TBounded&);

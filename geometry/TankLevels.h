@@ -25,3 +25,18 @@ Extended TankLevelForVolume(Extended ARadius, Extended ALength, Extended AVolume
 // it does not depend on the length. Raises EInvalidInputSolidFigures
 // ("TankLevelForPercentage") for R <= 0 or a percentage outside [0, 100].
 Extended TankLevelForPercentage(Extended ARadius, Extended APercentage);
+
+namespace Figures {
+// The first three for any number type (TankLevelsImpl.h). A type that decides
+// comparisons on exact values needs the full tank as TankFullVolume.
+template <class T> T TankFullVolume(const T& ARadius, const T& ALength);
+template <class T> T TankVolumeAtLevel(const T& ARadius, const T& ALength, const T& ALevel);
+template <class T> T TankPercentageAtLevel(const T& ARadius, const T& ALength, const T& ALevel);
+} // namespace Figures
+
+// Built in TankLevels.cpp.
+extern template Extended Figures::TankFullVolume(const Extended&, const Extended&);
+extern template Extended Figures::TankVolumeAtLevel(const Extended&, const Extended&,
+                                                    const Extended&);
+extern template Extended Figures::TankPercentageAtLevel(const Extended&, const Extended&,
+                                                        const Extended&);

@@ -5,9 +5,10 @@
 #   1. checks that the committed help files are those help/make_help.py makes;
 #   2. configures a Release build without tests in build-package/, builds it and
 #      runs `cpack -G DEB` (dependencies from dpkg-shlibdeps);
-#   3. lists the package's files and fails unless it holds the program, the
-#      language files, both help files of each guide (RTF and HTML), the licence,
-#      the desktop entry, the metainfo, every icon, the manual page and the change log;
+#   3. lists the package's files and fails unless it holds the program, its
+#      modules, the language files, both help files of each guide (RTF and HTML), the
+#      licence, the desktop entry, the metainfo, every icon, the manual page and the
+#      change log;
 #   4. unpacks it and runs desktop-file-validate, appstreamcli validate and the
 #      manual page lint on the files as installed;
 #   5. prints the package's control fields, its Depends among them, and has apt
@@ -78,6 +79,11 @@ required=(
 )
 for path in "${required[@]}"; do
   grep -qxF "$path" <<<"$paths" || fail "the package lacks $path"
+done
+# The modules, in the library folder of the package's architecture.
+for module in libkavorin_http.so libkavorin_svg.so; do
+  grep -qE "^/usr/lib/([^/]+/)?kavorin/$module\$" <<<"$paths" ||
+    fail "the package lacks the module /usr/lib/<triplet>/kavorin/$module"
 done
 # Every language file that the source tree has is shipped.
 for file in Languages/*; do

@@ -1,7 +1,10 @@
 #include "CommandLine.h"
 
+#include "DipChart.h"
+#include "FigureDrawing.h"
 #include "FigureReport.h"
 #include "LanguageSupport.h"
+#include "LevelTable.h"
 #include "Materials.h"
 #include "NumberFormat.h"
 #include "NumberParsing.h"
@@ -11,9 +14,12 @@
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTextStream>
 
@@ -34,6 +40,8 @@ namespace {
 constexpr const char* Section = "CommandLine";
 // The messages of lengths with units and of materials.
 constexpr const char* UnitsSection = "CommandLineUnits";
+// The messages of the options that write drawings and dip charts.
+constexpr const char* OutputSection = "CommandLineOutput";
 // The texts that point a user from a wrong argument to the right one.
 constexpr const char* HintSection = "CommandLineHints";
 
@@ -201,6 +209,9 @@ QStringList VariantNames(TPage APage) {
     return names;
 }
 
+// The size of a drawing written by --draw, in logical pixels (a PNG has twice as many).
+const QSize DrawingFileSize(800, 600);
+
 // What the options choose.
 struct TOptions {
     bool Calc = false, List = false, Help = false, Json = false;
@@ -212,7 +223,10 @@ struct TOptions {
     std::optional<TVolumeUnit> Volume;
     std::optional<TMassUnit> Mass;
     QString Material;
-    QStringList Positional; // after --calc: solid, variant, entries
+    QString Drawing;                 // --draw FILE
+    std::optional<Extended> DipStep; // --dip-chart STEP
+    QString DipChartPdf;             // --pdf FILE
+    QStringList Positional;          // after --calc: solid, variant, entries
 };
 
 // The unit an option names; an unknown one fails with the known ones' ids.
@@ -224,6 +238,20 @@ TUnit UnitOption(const QStringList& AArguments, int AIndex, const QString& AKnow
              AArguments.value(AIndex) + QStringLiteral(" (") + AKnown + QLatin1Char(')'),
              UnitsSection);
     return unit;
+}
+
+// The options that write a file: a paint device, and with it an application
+// object with fonts.
+constexpr const char* FileOptions[] = {"--draw", "--pdf"};
+// The options that only go with --calc.
+constexpr const char* CalcOptions[] = {"--draw", "--dip-chart", "--pdf"};
+
+// The file name that follows the option at AIndex.
+QString FileArgument(const QStringList& AArguments, int AIndex) {
+    const QString name = AArguments.value(AIndex + 1);
+    if (name.isEmpty() || name.startsWith(QLatin1String("--")))
+        Fail("sMissingFileName", AArguments.at(AIndex), OutputSection);
+    return name;
 }
 
 TOptions ReadOptions(const QStringList& AArguments) {
@@ -277,12 +305,40 @@ TOptions ReadOptions(const QStringList& AArguments) {
             if (i + 1 >= AArguments.size() || AArguments.at(i + 1).trimmed().isEmpty())
                 Fail("sUnknownMaterial", QString(), UnitsSection);
             options.Material = AArguments.at(++i);
+        } else if (argument == QLatin1String("--draw")) {
+            options.Drawing = FileArgument(AArguments, i);
+            // Refused before anything is calculated or written.
+            if (DrawingFormatOf(options.Drawing) == dfNone)
+                throw TArgumentError{
+                    DrawingText("sUnknownFormat").arg(QDir::toNativeSeparators(options.Drawing))};
+            ++i;
+        } else if (argument == QLatin1String("--dip-chart")) {
+            Extended step = 0;
+            if (i + 1 >= AArguments.size() || !TryTextToExtended(AArguments.at(i + 1), step) ||
+                !std::isfinite(step) || step <= 0)
+                Fail("sBadStep", AArguments.value(i + 1), OutputSection);
+            options.DipStep = step;
+            ++i;
+        } else if (argument == QLatin1String("--pdf")) {
+            options.DipChartPdf = FileArgument(AArguments, i);
+            ++i;
         } else {
             Fail("sUnknownOption", WithHint(argument, HintText("sSeeHelp")));
         }
     }
     if (!options.Calc && !options.Positional.isEmpty())
         Fail("sUnknownOption", WithHint(options.Positional.first(), HintText("sSeeHelp")));
+    if (!options.Calc &&
+        (!options.Drawing.isEmpty() || options.DipStep || !options.DipChartPdf.isEmpty())) {
+        for (const char* option : CalcOptions)
+            if (AArguments.contains(QLatin1String(option)))
+                Fail("sOnlyWithCalc", QLatin1String(option), OutputSection);
+    }
+    if (!options.DipChartPdf.isEmpty() && !options.DipStep)
+        Fail("sPdfWithoutDipChart", QStringLiteral("--pdf"), OutputSection);
+    // The table as CSV takes the standard output for itself.
+    if (options.DipStep && options.DipChartPdf.isEmpty() && options.Json)
+        Fail("sExcludeEachOther", QStringLiteral("--json, --dip-chart"), OutputSection);
     return options;
 }
 
@@ -538,6 +594,23 @@ QJsonValue JsonNumber(const std::optional<Extended>& AValue) {
     return QJsonValue(double(*AValue));
 }
 
+// Qt's own notes (such as one about a missing runtime folder, which the offscreen
+// platform writes) would add lines to the one line of an error: only what is
+// critical passes.
+QtMessageHandler QtMessages = nullptr;
+void QuietQtMessages(QtMsgType AType, const QMessageLogContext& AContext, const QString& AText) {
+    if ((AType == QtCriticalMsg || AType == QtFatalMsg) && QtMessages)
+        QtMessages(AType, AContext, AText);
+}
+
+// Writes the drawing of AResult's figure, seen as the draft panel first shows it.
+void WriteDrawing(const TSolidResult& AResult, const QString& AFileName) {
+    const TFigureDrawing drawing(AResult.Variant, AResult.Entries, AResult.Figure);
+    QString error;
+    if (!SaveDrawing(drawing, AFileName, DrawingFileSize, TViewAngles(), error))
+        throw TArgumentError{error.simplified()};
+}
+
 int Calculate(const TOptions& AOptions) {
     QStringList positional = AOptions.Positional;
     if (positional.isEmpty())
@@ -684,10 +757,14 @@ int Calculate(const TOptions& AOptions) {
         form.Semilogarithmic = *AOptions.Semilogarithmic;
     const TPresetDensity density = MassDensityOf(AOptions, units.Length);
 
+    if (AOptions.DipStep && page != pgCylindricalTank)
+        Fail("sDipChartTankOnly", solid, OutputSection);
+
+    TSolidResult result;
     TFigureReport report;
     try {
-        TSolidResult result = readings.Complete() ? CalculateSolid(variant, values, density)
-                                                  : StateResult(variant, readings.State(), values);
+        result = readings.Complete() ? CalculateSolid(variant, values, density)
+                                     : StateResult(variant, readings.State(), values);
         result.LengthUnit = units.Length;
         report = MakeFigureReport(result, texts, form, LanguageText, units);
     } catch (const std::exception& e) {
@@ -695,6 +772,28 @@ int Calculate(const TOptions& AOptions) {
     }
     if (report.State != rsSpocitano)
         Fail("sInvalidFigure", ResultStateText(report.State));
+
+    // The files first: a failure leaves the standard output empty.
+    if (!AOptions.Drawing.isEmpty())
+        WriteDrawing(result, AOptions.Drawing);
+    if (AOptions.DipStep) {
+        TDipChart chart;
+        chart.Radius = result.Entries[enCylindricalTank_R];
+        chart.Length = result.Entries[enCylindricalTank_D];
+        chart.Level = result.Entries[enCylindricalTank_H];
+        chart.Step = *AOptions.DipStep;
+        chart.Form = form;
+        const QString problem = DipChartProblem(chart);
+        if (!problem.isEmpty())
+            throw TArgumentError{problem};
+        if (AOptions.DipChartPdf.isEmpty()) {
+            Out() << DipChartCsv(chart, TFormLevelTable::FieldSeparator(LocaleDecimalSeparator()));
+            return 0;
+        }
+        QString error;
+        if (!SaveDipChartPdf(chart, AOptions.DipChartPdf, DefaultDipChartPageSize(), error))
+            throw TArgumentError{error.simplified()};
+    }
 
     if (AOptions.Json) {
         QJsonObject root;
@@ -795,7 +894,22 @@ int RunCommandLine(int argc, char* argv[]) {
         (void)stream;
     }
 #endif
-    QCoreApplication app(argc, argv);
+    // Drawing into a file needs fonts, so an application object with a platform:
+    // the offscreen one, which needs no display. The rest needs neither.
+    bool paints = false;
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : FileOptions)
+            paints = paints || std::strcmp(argv[i], option) == 0;
+    std::unique_ptr<QCoreApplication> application;
+    QtMessages = qInstallMessageHandler(QuietQtMessages);
+    const auto restoreMessages = qScopeGuard([] { qInstallMessageHandler(QtMessages); });
+    if (paints) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     SetDecimalSeparatorProvider(SystemDecimalSeparator);
 
     // The version needs no language file: it is the one answer that must work always.

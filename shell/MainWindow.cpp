@@ -27,6 +27,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 
@@ -190,11 +191,30 @@ void TFormMain::SetLanguage() {
                 file.ReadString(QLatin1String(place.Section), QLatin1String(place.Key)));
 }
 
-#ifdef Q_OS_WIN
 void TFormMain::showEvent(QShowEvent* AEvent) {
     QWidget::showEvent(AEvent);
+#ifdef Q_OS_WIN
     InsertCommand();
+#endif
+    if (!FFrameKept) {
+        FFrameKept = true;
+        QMetaObject::invokeMethod(this, &TFormMain::KeepFrameOnScreen, Qt::QueuedConnection);
+    }
 }
+
+void TFormMain::KeepFrameOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QWindow* window = windowHandle();
+    if (!screen || !window)
+        return;
+    const QRect frame = window->frameGeometry();
+    int top = frame.top(), left = frame.left();
+    CorrectPosition(top, left, frame.size(), screen->virtualGeometry(), WorkAreaNear);
+    if (top != frame.top() || left != frame.left())
+        move(left, top);
+}
+
+#ifdef Q_OS_WIN
 
 void TFormMain::InsertCommand() {
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);

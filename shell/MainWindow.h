@@ -36,9 +36,11 @@ public:
     static constexpr int NoPosition = 2147483647;
 
 protected:
+    // The first showing brings the whole frame onto the screen (and on Windows puts
+    // the always-on-top item into the window's system menu).
+    void showEvent(QShowEvent* AEvent) override;
 #ifdef Q_OS_WIN
     // The always-on-top item lives in the window's system menu.
-    void showEvent(QShowEvent* AEvent) override;
     bool nativeEvent(const QByteArray& AEventType, void* AMessage, qintptr* AResult) override;
 #else
     // Elsewhere the same item is in the window's context menu.
@@ -49,6 +51,9 @@ private:
     QAbstractButton* AddButton(const char* AName, int ALeft, int ATop, int AWidth, int ATag);
     QLabel* AddIcon(const char* AName, const char* AResource, int ALeft, int ATop);
     void RestorePosition();
+    // The stored position was corrected for the client area; once the window
+    // manager has framed the window, the frame is kept on the screen too.
+    void KeepFrameOnScreen();
     void ButtonClick(QAbstractButton* ASender);
     void OpenComputations(QAbstractButton* ASender);
 #ifdef Q_OS_WIN
@@ -56,6 +61,7 @@ private:
     bool FSystemMenuInserted = false;
 #endif
 
+    bool FFrameKept = false;
     QLabel* ImgBackground448 = nullptr;
     QLabel* ImgBackground1024 = nullptr;
     QMenu* FSystemMenu = nullptr;

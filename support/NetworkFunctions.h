@@ -1,7 +1,10 @@
 // The program's one network use: an HTTP GET whose answer comes back as lines of
 // text (the about window's version check). The call returns when the exchange
-// ends; whatever the server does, it ends within the limits below.
+// ends; whatever the server does, it ends within the limits of THttpLimits.
+// Qt Network lives in a module loaded at the first request (HttpTransport.h).
 #pragma once
+
+#include "HttpTransport.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,22 +12,6 @@
 #include <QStringList>
 
 enum class TCodePage; // LanguageSupport.h
-
-// How long a connection may stay silent before the request is given up, in milliseconds.
-constexpr int HttpTransferTimeout = 90000;
-
-// What a server may cost the program. A server that goes past any of them has given
-// no answer.
-struct THttpLimits {
-    // Milliseconds without data.
-    int TransferTimeout = HttpTransferTimeout;
-    // Milliseconds for the whole exchange, however the data trickles in.
-    int TotalTimeout = 30000;
-    // Bytes of the body; a longer body is not read on.
-    qint64 MaxBodySize = 64 * 1024;
-    // Redirects followed, each only to the host asked first.
-    int MaxRedirects = 3;
-};
 
 // Lets the user stop a request that is under way (the about window's Escape and
 // close box).
@@ -54,7 +41,8 @@ private:
 // mark, from UTF-8 when it is valid UTF-8, else from the active language's Windows
 // code page. When no answer comes (no connection, silence, the overall limit, a body
 // too long, a redirect elsewhere or too many of them, or the user cancelled), Lines
-// is left as it was and the result is false.
+// is left as it was and the result is false. Without the HTTP module no answer
+// comes either.
 bool HttpGetLines(const QString& URL, QStringList& Lines, const THttpLimits& ALimits = {},
                   THttpCancel* ACancel = nullptr);
 
@@ -63,3 +51,6 @@ QStringList SplitLines(const QString& AText);
 // The lines of a response body by the rules above; ACodePage is the active
 // language's Windows code page.
 QStringList BodyLines(const QByteArray& ABody, TCodePage ACodePage);
+
+// The HTTP module's file (ModuleLoading.h).
+QString HttpModuleFileName();

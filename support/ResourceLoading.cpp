@@ -1,6 +1,10 @@
 #include "ResourceLoading.h"
 
+#include "ModuleLoading.h"
+#include "SvgModule.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
@@ -10,13 +14,16 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
+#include <QResource>
+#include <QXmlStreamReader>
 #include <cmath>
+#include <utility>
 
-// The resources live in the static library kavorin_app; without an explicit
+// The resources live in the static library kavorin_support; without an explicit
 // initialisation the linker would drop them from the executables.
 static void InitKavorinResources() {
     Q_INIT_RESOURCE(kavorin);
+    Q_INIT_RESOURCE(raster);
 }
 
 namespace {
@@ -43,39 +50,17 @@ QSize DevicePixels(const QSize& ALogical, qreal ARatio) {
                  qMax(1, qRound(ALogical.height() * ARatio)));
 }
 
-// An SVG's natural size is its width and height; viewBox-only pictures fall back to it.
-QSize SvgSize(QSvgRenderer& ARenderer) {
-    return ARenderer.defaultSize();
-}
-
-// An SVG picture rendered at ALogical size (its natural size when empty) for ARatio.
-QPixmap RenderSvg(QSvgRenderer& ARenderer, const QSize& ALogical, qreal ARatio) {
-    const QSize logical = ALogical.isEmpty() ? SvgSize(ARenderer) : ALogical;
-    QImage image(DevicePixels(logical, ARatio), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        ARenderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
-    }
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    pixmap.setDevicePixelRatio(ARatio);
-    return pixmap;
-}
-
-// The SVG file parsed, or EInvalidGraphic.
-void LoadSvg(QSvgRenderer& ARenderer, const QString& AFileName) {
-    if (!ARenderer.load(AFileName) || !ARenderer.isValid() || SvgSize(ARenderer).isEmpty())
-        throw EInvalidGraphic(AFileName);
-}
-
 // The built-in pictures cannot change while the program runs: their natural sizes
 // and rendered pixmaps are kept, so that the pictures every computation window
 // shows (its background, glyphs, drafts and formulas) are rendered once, not at
 // every opening. Rendered pixmaps live in the pixmap cache, which bounds them.
 bool IsResource(const QString& AFileName) {
     return AFileName.startsWith(QLatin1String(":/"));
+}
+
+int& RenderedSvgPictures() {
+    static int rendered = 0;
+    return rendered;
 }
 
 QHash<QString, QSize>& NaturalSizes() {
@@ -95,32 +80,126 @@ QString RenderedKey(const QString& AFileName, const QSize& ASize, qreal ARatio) 
         .arg(ARatio);
 }
 
-void LoadIntoLabel(const QString& AFileName, QLabel* AImage, TImageSizing ASizing) {
-    const qreal ratio = EffectiveRatio(AImage->devicePixelRatioF());
-    // An SVG is parsed at most once, for its size and its picture.
-    QSvgRenderer renderer;
-    const bool svg = IsSvg(AFileName);
-    QSize natural = NaturalSizes().value(AFileName);
-    if (natural.isEmpty()) {
-        if (svg)
-            LoadSvg(renderer, AFileName);
-        natural = svg ? SvgSize(renderer) : PictureFileSize(AFileName);
-        if (IsResource(AFileName))
-            NaturalSizes().insert(AFileName, natural);
+// The width and height written on a built-in SVG's root element, in pixels; empty
+// when they are missing or in other units. Reading them costs a few attributes,
+// parsing the picture costs the whole file.
+QSize WrittenSvgSize(const QString& AFileName) {
+    QFile file(AFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QSize();
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd() && !reader.isStartElement())
+        reader.readNext();
+    if (reader.name() != QLatin1String("svg"))
+        return QSize();
+    const auto pixels = [&reader](const char* AName) {
+        QStringView text = reader.attributes().value(QLatin1String(AName)).trimmed();
+        if (text.endsWith(QLatin1String("px")))
+            text.chop(2);
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        return ok && value > 0 ? value : -1.0;
+    };
+    const QSizeF size(pixels("width"), pixels("height"));
+    return size.width() > 0 && size.height() > 0 ? size.toSize() : QSize();
+}
+
+// Set by the build: the SVG module's file name.
+#ifndef KAVORIN_SVG_MODULE
+#define KAVORIN_SVG_MODULE "libkavorin_svg.so"
+#endif
+
+// Qt Svg, loaded at the first picture that is rendered or measured by parsing.
+const TSvgRenderer* SvgRenderer() {
+    return Module<TSvgRenderer>(QStringLiteral(KAVORIN_SVG_MODULE));
+}
+
+// The natural size of an SVG file, parsing it; empty when it cannot be read.
+QSize ParsedSvgSize(const QString& AFileName) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer ? renderer->DefaultSize(AFileName) : QSize();
+}
+
+// The SVG file rendered at APixels; null when it cannot be.
+QImage RenderSvg(const QString& AFileName, const QSize& APixels) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer ? renderer->Render(AFileName, APixels) : QImage();
+}
+
+bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+                      const QString& ADescription, const std::function<void(QPainter&)>& APaint) {
+    const TSvgRenderer* renderer = SvgRenderer();
+    return renderer && renderer->Write(ADevice, ASize, ATitle, ADescription, APaint);
+}
+
+// A built-in SVG's raster copy at APixels, made by tools/RasterPictures.cpp for the
+// pictures of the first paint (":/RASTER/JPG/MAIN_BACKGROUND448_448x336.rgb32" for
+// ":/JPG/MAIN_BACKGROUND448.svg"); a null image where there is none. The copy is
+// the pixels themselves, 32-bit little-endian words as QImage keeps them on x86 in
+// RGB32 (opaque, ".rgb32") or ARGB32_Premultiplied (".argb32"): rendering the SVG
+// or decoding a PNG costs many times what unpacking the resource does.
+QImage RasterCopy(const QString& AFileName, const QSize& APixels) {
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "raster copies hold little-endian pixels");
+    if (!IsResource(AFileName))
+        return QImage();
+    const QString stem = QStringLiteral(":/RASTER/%1_%2x%3.")
+                             .arg(AFileName.mid(2).chopped(4))
+                             .arg(APixels.width())
+                             .arg(APixels.height());
+    for (const auto& [suffix, format] :
+         {std::pair{"rgb32", QImage::Format_RGB32},
+          std::pair{"argb32", QImage::Format_ARGB32_Premultiplied}}) {
+        const QResource resource(stem + QLatin1String(suffix));
+        if (!resource.isValid())
+            continue;
+        // Owned and writable, so that the pixmap can take the pixels as they are.
+        auto* pixels = new QByteArray(resource.uncompressedData());
+        pixels->detach();
+        if (pixels->size() != qsizetype(APixels.width()) * APixels.height() * 4) {
+            delete pixels;
+            return QImage();
+        }
+        return QImage(
+            reinterpret_cast<uchar*>(pixels->data()), APixels.width(), APixels.height(),
+            APixels.width() * 4, format,
+            [](void* AData) { delete static_cast<QByteArray*>(AData); }, pixels);
     }
+    return QImage();
+}
+
+// A picture file at ALogical size (its natural size when empty) for ARatio. Built-in
+// pictures are kept in the pixmap cache; an SVG is taken from its raster copy where
+// one exists.
+QPixmap Picture(const QString& AFileName, const QSize& ALogical, qreal ARatio) {
+    const qreal ratio = EffectiveRatio(ARatio);
+    if (!IsSvg(AFileName))
+        return RenderPictureFile(AFileName, ALogical, ratio);
+    const QSize logical = ALogical.isEmpty() ? PictureFileSize(AFileName) : ALogical;
+    const QString key = RenderedKey(AFileName, logical, ratio);
+    QPixmap pixmap;
+    if (!key.isEmpty() && QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QSize pixels = DevicePixels(logical, ratio);
+    QImage image = RasterCopy(AFileName, pixels);
+    if (image.isNull()) {
+        image = RenderSvg(AFileName, pixels);
+        if (image.isNull())
+            throw EInvalidGraphic(AFileName);
+        ++RenderedSvgPictures();
+    }
+    pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    if (!key.isEmpty())
+        QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+void LoadIntoLabel(const QString& AFileName, QLabel* AImage, TImageSizing ASizing) {
+    const QSize natural = PictureFileSize(AFileName);
     const bool stretched = ASizing == TImageSizing::KeepSize && AImage->hasScaledContents() &&
                            !AImage->contentsRect().isEmpty();
     const QSize size = stretched ? AImage->contentsRect().size() : natural;
-    const QString key = RenderedKey(AFileName, size, ratio);
-    QPixmap pixmap;
-    if (key.isEmpty() || !QPixmapCache::find(key, &pixmap)) {
-        if (svg && !renderer.isValid())
-            LoadSvg(renderer, AFileName);
-        pixmap = svg ? RenderSvg(renderer, size, ratio) : RenderPictureFile(AFileName, size, ratio);
-        if (!key.isEmpty())
-            QPixmapCache::insert(key, pixmap);
-    }
-    AImage->setPixmap(pixmap);
+    AImage->setPixmap(Picture(AFileName, size, AImage->devicePixelRatioF()));
     if (ASizing == TImageSizing::AutoSize) {
         const QMargins margins = AImage->contentsMargins();
         AImage->resize(natural.grownBy(margins));
@@ -128,6 +207,10 @@ void LoadIntoLabel(const QString& AFileName, QLabel* AImage, TImageSizing ASizin
 }
 
 } // namespace
+
+int SvgPicturesRendered() {
+    return RenderedSvgPictures();
+}
 
 EResourceNotFound::EResourceNotFound(const QString& AResourceType, const QString& AResourceName)
     : std::runtime_error(QStringLiteral("Resource \"%1\" of type %2 not found")
@@ -299,8 +382,10 @@ QSize PictureFileSize(const QString& AFileName) {
         return known;
     const QSize size = [&AFileName] {
         if (IsSvg(AFileName)) {
-            QSvgRenderer renderer(AFileName);
-            const QSize svgSize = renderer.isValid() ? SvgSize(renderer) : QSize();
+            // A file from outside is parsed whole, so that a damaged one is found here.
+            QSize svgSize = IsResource(AFileName) ? WrittenSvgSize(AFileName) : QSize();
+            if (svgSize.isEmpty())
+                svgSize = ParsedSvgSize(AFileName);
             if (svgSize.isEmpty())
                 throw EInvalidGraphic(AFileName);
             return svgSize;
@@ -318,18 +403,8 @@ QSize PictureFileSize(const QString& AFileName) {
 
 QPixmap RenderPictureFile(const QString& AFileName, QSize ASize, qreal ADevicePixelRatio) {
     const qreal ratio = EffectiveRatio(ADevicePixelRatio);
-    if (IsSvg(AFileName)) {
-        const QString key = RenderedKey(AFileName, ASize, ratio);
-        QPixmap pixmap;
-        if (!key.isEmpty() && QPixmapCache::find(key, &pixmap))
-            return pixmap;
-        QSvgRenderer renderer;
-        LoadSvg(renderer, AFileName);
-        pixmap = RenderSvg(renderer, ASize, ratio);
-        if (!key.isEmpty())
-            QPixmapCache::insert(key, pixmap);
-        return pixmap;
-    }
+    if (IsSvg(AFileName))
+        return Picture(AFileName, ASize, ratio);
     QImageReader reader(AFileName);
     const QSize natural = reader.size();
     if (natural.isEmpty())

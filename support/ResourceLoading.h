@@ -20,16 +20,26 @@
 // A picture's natural size is its catalogue size: the width and height of the SVG
 // (or the pixel size of a raster picture). SVG pictures are rendered at the device
 // pixel ratio of the control's screen, so they stay sharp on high-density screens.
+//
+// The pictures of the main window's first paint also have raster copies at the
+// pixel sizes of 1x and 2x screens (":/RASTER/<TYPE>/<NAME>_<W>x<H>.rgb32", made
+// from the SVGs at build time by tools/RasterPictures.cpp), which the loaders take
+// instead of rendering the SVG: start-up then renders no SVG at all. SVG pictures are
+// rendered by the SVG module (SvgModule.h), which brings Qt Svg when it is first
+// needed.
 #pragma once
 
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+class QIODevice;
 class QLabel;
+class QPainter;
 
 // A picture that the program asked for is not in the build.
 class EResourceNotFound : public std::runtime_error {
@@ -80,6 +90,15 @@ QPixmap LoadResourcePixmap(const QString& AResourceType, const QString& AResourc
 // picture's icon is made once and shared by every window that asks for it.
 // Throws EResourceNotFound or EInvalidGraphic.
 QIcon LoadResourceIcon(const QString& AResourceType, const QString& AResourceName);
+
+// Writes what APaint paints into an SVG document of ASize pixels on ADevice, through
+// the SVG module; false when the module cannot be loaded or the writing fails.
+bool WriteSvgDocument(QIODevice& ADevice, const QSize& ASize, const QString& ATitle,
+                      const QString& ADescription, const std::function<void(QPainter&)>& APaint);
+
+// How many SVG pictures the loaders have rendered in this process (not counting
+// those taken from the pixmap cache or a raster copy); for the tests.
+int SvgPicturesRendered();
 
 // The same for a picture file of any path (resource or disk), named by its path in errors.
 QSize PictureFileSize(const QString& AFileName);

@@ -193,7 +193,13 @@ void TSettingsStore::WriteString(const QString& Section, const QString& Name,
                                  const QString& Value) {
     if (!FSettings || Name.isEmpty())
         return;
-    FSettings->setValue(ValueKey(Section, Name), Value);
+    const QString Key = ValueKey(Section, Name);
+    // A value stored already as this text is not written again: an unchanged store
+    // is not rewritten (and synced to disk) at every exit of the main window.
+    const QVariant Stored = FSettings->value(Key);
+    if (Stored.typeId() == QMetaType::QString && Stored.toString() == Value)
+        return;
+    FSettings->setValue(Key, Value);
     FWritten = true;
 }
 

@@ -43,6 +43,9 @@ inline const QString PresetDensity = QStringLiteral("PresetDensity");
 inline const QString ShowFormulas = QStringLiteral("ShowFormulas");
 inline const QString ShowSupplementaryData = QStringLiteral("ShowSupplementaryData");
 inline const QString ShowDraft = QStringLiteral("ShowDraft");
+// The draft panel shows the entered figure drawn to scale in place of the
+// catalogue draft (0 or 1).
+inline const QString DraftToScale = QStringLiteral("DraftToScale");
 inline const QString Language = QStringLiteral("Language");
 // The units quantities are shown in, by their ids (support/Units.h).
 inline const QString LengthUnit = QStringLiteral("LengthUnit");
@@ -74,7 +77,9 @@ public:
     // itself), in no particular order.
     QStringList ValueNames(const QString& Section) const;
 
-    // Integers as decimal text, booleans as "1" / "0", strings unchanged.
+    // Integers as decimal text, booleans as "1" / "0", strings unchanged. A value
+    // that is stored already as the same text is left alone, so that the store is
+    // not written at all when nothing changed.
     void WriteInteger(const QString& Section, const QString& Name, int Value);
     void WriteBool(const QString& Section, const QString& Name, bool Value);
     void WriteString(const QString& Section, const QString& Name, const QString& Value);

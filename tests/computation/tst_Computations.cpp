@@ -2,6 +2,7 @@
 #include "ComputationWindowFixture.h"
 #include "Computations.h"
 #include "DesktopServices.h"
+#include "FigureView.h"
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "MassCalculation.h"
@@ -11,8 +12,10 @@
 #include "SupplementaryData.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -59,6 +62,31 @@ QToolButton* Button(const TOpenWindow& AOpen, const char* AName) {
 
 } // namespace
 
+// Notes where a window was painted while its frame lay off the screen's area.
+class TPaintedOffScreen : public QObject {
+public:
+    TPaintedOffScreen(QWidget* AWindow, const QRect& AArea) : FWindow(AWindow), FArea(AArea) {
+        AWindow->installEventFilter(this);
+    }
+    QString Where;
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override {
+        if (AWatched == FWindow && AEvent->type() == QEvent::Paint && Where.isEmpty() &&
+            !FArea.contains(FWindow->frameGeometry()))
+            Where = QStringLiteral("painted at %1,%2 %3x%4")
+                        .arg(FWindow->frameGeometry().x())
+                        .arg(FWindow->frameGeometry().y())
+                        .arg(FWindow->frameGeometry().width())
+                        .arg(FWindow->frameGeometry().height());
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+    QRect FArea;
+};
+
 class TestComputations : public QObject {
     Q_OBJECT
 private slots:
@@ -81,11 +109,15 @@ private slots:
     void previewPrecisionLeavesPanelPrecision();
     void draftPanelOpensAndCloses();
     void draftPreferenceOffOpensNarrow();
+    void toScaleDrawsTheFigureTyped();
+    void toScaleIsRemembered();
     void homepageLinkOpensProductPage();
     void homepageLinkFailureNamesAddress();
     void optionsButtonOpensResultsMenu();
     void sideWindowButtonsStoreTheirState();
     void sideWindowsOpenAttachedAndFollow();
+    void windowAndSideWindowsStayOnTheScreen_data();
+    void windowAndSideWindowsStayOnTheScreen();
     void supplementaryValuesFollowTheEntries();
     void oneBuildPerKeystrokeNoneForTheForm();
     void closingSupplementaryWindowReleasesItsButton();
@@ -463,6 +495,102 @@ void TestComputations::draftPreferenceOffOpensNarrow() {
     QTRY_COMPARE(open.Window->width(), 708);
 }
 
+// "To scale" puts the figure of the entries in place of the catalogue draft while
+// they give one, drawn from the figure the window calculated (no second build).
+void TestComputations::toScaleDrawsTheFigureTyped() {
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    TOpenWindow open(pgCone);
+    QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
+    auto* draft = open.Control<QLabel>(QStringLiteral("Draft"));
+    TFigureView* view = open.Window->FigureView();
+    QToolButton* toScale = open.Control<QToolButton>(QStringLiteral("BToScale"));
+    QVERIFY(view && toScale);
+    QCOMPARE(toScale->text(), QStringLiteral("To scale"));
+    QVERIFY(!toScale->isChecked());
+    // The panel's context menu holds the switch and the drawing's copy and save.
+    QWidget* panel = open.Control(QStringLiteral("DraftPanel"));
+    QCOMPARE(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList items;
+    for (const QAction* action : panel->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"To scale", "", "Copy drawing", "Save drawing…"}));
+    const auto menuItem = [panel](const char* AName) {
+        for (QAction* action : panel->actions())
+            if (action->objectName() == QLatin1String(AName))
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+
+    toScale->click();
+    QCOMPARE(StoredSetting(QStringLiteral("DraftToScale")), QStringLiteral("1"));
+    QVERIFY(menuItem("MToScale")->isChecked());
+    // Nothing entered: the draft stays, and there is no drawing to copy.
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!menuItem("MCopyDrawing")->isEnabled());
+
+    QLineEdit* radius = open.Entry(QStringLiteral("Cone_R"));
+    QLineEdit* height = open.Entry(QStringLiteral("Cone_V"));
+    QTest::keyClicks(radius, QStringLiteral("3"));
+    const long long built = BuiltFigureCount();
+    QTest::keyClicks(height, QStringLiteral("4"));
+    QCOMPARE(BuiltFigureCount() - built, 1LL);
+    QVERIFY(view->isVisible());
+    QVERIFY(!draft->isVisible());
+    QCOMPARE(view->geometry(), panel->rect());
+    QCOMPARE(view->accessibleName(),
+             QStringLiteral("Cone, radius of base 3, height 4, drawn to scale"));
+    QVERIFY(menuItem("MSaveDrawing")->isEnabled());
+    // The link and the switch stay above the drawing.
+    QVERIFY(view->childAt(toScale->geometry().center()) == nullptr);
+    QCOMPARE(panel->childAt(toScale->geometry().center()), toScale);
+    QCOMPARE(panel->childAt(open.Control(QStringLiteral("HomepageLink"))->geometry().center()),
+             open.Control(QStringLiteral("HomepageLink")));
+
+    // Live: each keystroke is drawn; the view keeps the angle the user turned it to.
+    view->SetView(TViewAngles{1, 0.5, 1});
+    QTest::keyClicks(height, QStringLiteral("0"));
+    QCOMPARE(view->accessibleName(),
+             QStringLiteral("Cone, radius of base 3, height 40, drawn to scale"));
+    QCOMPARE(view->View().Yaw, 1.0);
+
+    menuItem("MCopyDrawing")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+    // Entries that give no figure bring the draft back.
+    height->setText(QStringLiteral("-"));
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!menuItem("MCopyDrawing")->isEnabled());
+    height->setText(QStringLiteral("4"));
+    QVERIFY(view->isVisible());
+
+    // Switched off from the menu, the draft returns with the figure still there.
+    menuItem("MToScale")->trigger();
+    QVERIFY(!toScale->isChecked());
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QCOMPARE(StoredSetting(QStringLiteral("DraftToScale")), QStringLiteral("0"));
+}
+
+// The next window opens the way the last one was left; a variant page still to be
+// chosen shows neither the drawing nor the draft.
+void TestComputations::toScaleIsRemembered() {
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    StoreSetting(QStringLiteral("DraftToScale"), QStringLiteral("1"));
+    TOpenWindow open(pgPyramid);
+    QVERIFY(open.Control<QToolButton>(QStringLiteral("BToScale"))->isChecked());
+    QVERIFY(!open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
+    QVERIFY(!open.Window->FigureView()->isVisible());
+    open.Choose(QStringLiteral("Pyramid_Base"), 0); // square
+    QVERIFY(Button(open, "BDraft")->isChecked());
+    QVERIFY(open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
+    open.Entry(QStringLiteral("Pyramid_A"))->setText(QStringLiteral("2"));
+    open.Entry(QStringLiteral("Pyramid_V"))->setText(QStringLiteral("3"));
+    QVERIFY(open.Window->FigureView()->isVisible());
+    QVERIFY(!open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
+}
+
 void TestComputations::homepageLinkOpensProductPage() {
     QList<QUrl> opened;
     SetUrlOpener([&opened](const QUrl& AUrl) {
@@ -533,6 +661,79 @@ void TestComputations::sideWindowsOpenAttachedAndFollow() {
     QTRY_VERIFY(attached());
     open.Window->move(open.Window->pos() + QPoint(37, 23));
     QTRY_VERIFY(attached());
+}
+
+// Found by the soak: a window centred on a main window near a screen edge left its
+// side windows (or, with the draft panel open, itself) partly off the screen.
+void TestComputations::windowAndSideWindowsStayOnTheScreen_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Qt::Edge>("edge");
+    // A base chosen once the window is open: the supplementary rows grow.
+    QTest::addColumn<QString>("baseList");
+    QTest::newRow("main window at the bottom") << int(pgCube) << Qt::BottomEdge << QString();
+    QTest::newRow("main window at the top") << int(pgCone) << Qt::TopEdge << QString();
+    QTest::newRow("main window at the right, draft open")
+        << int(pgCylindricalTank) << Qt::RightEdge << QString();
+    QTest::newRow("main window at the bottom, base chosen")
+        << int(pgPyramid) << Qt::BottomEdge << QStringLiteral("Pyramid_Base");
+}
+
+void TestComputations::windowAndSideWindowsStayOnTheScreen() {
+    QFETCH(int, page);
+    QFETCH(Qt::Edge, edge);
+    QFETCH(QString, baseList);
+    for (const char* setting : {"ShowFormulas", "ShowSupplementaryData", "ShowDraft"})
+        StoreSetting(QLatin1String(setting), QStringLiteral("1"));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.resize(448, 336);
+    QRect place(QPoint(), owner.size());
+    place.moveCenter(area.center());
+    if (edge == Qt::BottomEdge)
+        place.moveBottom(area.bottom());
+    if (edge == Qt::TopEdge)
+        place.moveTop(area.top());
+    if (edge == Qt::RightEdge)
+        place.moveRight(area.right());
+    owner.move(place.topLeft());
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    TFormComputations window(&owner, page);
+    // Every picture the window shows on its way, the draft panel sliding open among
+    // them, lies on the screen.
+    TPaintedOffScreen painted(&window, area);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto onScreen = [&] {
+        for (const QWidget* shown :
+             {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.FormulasWindow()),
+              static_cast<QWidget*>(window.SupplementaryDataWindow())})
+            if (!shown || !shown->isVisible() || !area.contains(shown->frameGeometry()))
+                return false;
+        const QRect frame = window.frameGeometry();
+        return window.FormulasWindow()->frameGeometry().bottom() + 1 == frame.top() &&
+               window.SupplementaryDataWindow()->frameGeometry().top() == frame.bottom() + 1;
+    };
+    const auto where = [&] {
+        return QStringLiteral("window at %1,%2 on %3x%4")
+            .arg(window.frameGeometry().x())
+            .arg(window.frameGeometry().y())
+            .arg(area.width())
+            .arg(area.height());
+    };
+    QTRY_VERIFY2(onScreen(), qPrintable(where()));
+    if (!baseList.isEmpty()) {
+        auto* list = window.findChild<QComboBox*>(baseList);
+        QVERIFY(list);
+        list->setCurrentIndex(list->count() - 1);
+        emit list->activated(list->count() - 1);
+        // At once, not only after a while: the rows grow and the group moves up.
+        QVERIFY2(onScreen(), qPrintable(where()));
+    }
+    // With the draft panel open.
+    QTRY_COMPARE(window.width(), window.DraftClientWidth());
+    QTRY_VERIFY2(onScreen(), qPrintable(where()));
+    QVERIFY2(painted.Where.isEmpty(), qPrintable(painted.Where));
 }
 
 void TestComputations::supplementaryValuesFollowTheEntries() {

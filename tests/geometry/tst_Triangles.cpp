@@ -1,5 +1,5 @@
 #include "GeometryTestSupport.h"
-#include "PlaneFigures.h"
+#include "TriangleFamilies.h"
 
 #include <QtTest>
 #include <array>
@@ -15,6 +15,7 @@ const Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
 const Extended Sqrt3 = std::sqrt(3.0L);
 
 using T = TIsoscelesTriangle;
+using Family = TIsoscelesTriangleFamily;
 using TSecond = TIsoscelesTriangle::TSecond;
 
 // ---- Isosceles quantities ---------------------------------------------------------
@@ -96,57 +97,58 @@ template <class F> TBuild One(F AConstructor) {
 const std::vector<TMember>& Members() {
     static const std::vector<TMember> List = {
         {"Create", qBase, qLeg, One(&T::Create)},
-        {"Create_Base_BaseAngle", qBase, qBaseAngle, One(&T::Create_Base_BaseAngle)},
+        {"Create_Base_BaseAngle", qBase, qBaseAngle, One(&Family::Create_Base_BaseAngle)},
         {"Create_Base_VertexAngle", qBase, qVertexAngle, One(&T::Create_Base_VertexAngle)},
         {"Create_Base_HeightOrMedianOnBase", qBase, qHeight,
          One(&T::Create_Base_HeightOrMedianOnBase)},
-        {"Create_Base_HeightOnLeg", qBase, qHeightOnLeg, One(&T::Create_Base_HeightOnLeg)},
-        {"Create_Base_MedianOnLeg", qBase, qMedianOnLeg, One(&T::Create_Base_MedianOnLeg)},
-        {"Create_Base_Area", qBase, qArea, One(&T::Create_Base_Area)},
-        {"Create_Base_Circumference", qBase, qCircumference, One(&T::Create_Base_Circumference)},
-        {"Create_Leg_BaseAngle", qLeg, qBaseAngle, One(&T::Create_Leg_BaseAngle)},
-        {"Create_Leg_VertexAngle", qLeg, qVertexAngle, One(&T::Create_Leg_VertexAngle)},
+        {"Create_Base_HeightOnLeg", qBase, qHeightOnLeg, One(&Family::Create_Base_HeightOnLeg)},
+        {"Create_Base_MedianOnLeg", qBase, qMedianOnLeg, One(&Family::Create_Base_MedianOnLeg)},
+        {"Create_Base_Area", qBase, qArea, One(&Family::Create_Base_Area)},
+        {"Create_Base_Circumference", qBase, qCircumference,
+         One(&Family::Create_Base_Circumference)},
+        {"Create_Leg_BaseAngle", qLeg, qBaseAngle, One(&Family::Create_Leg_BaseAngle)},
+        {"Create_Leg_VertexAngle", qLeg, qVertexAngle, One(&Family::Create_Leg_VertexAngle)},
         {"Create_Leg_HeightOrMedianOnBase", qLeg, qHeight,
-         One(&T::Create_Leg_HeightOrMedianOnBase)},
-        {"Create_Leg_HeightOnLeg", qLeg, qHeightOnLeg, &T::Create_Leg_HeightOnLeg},
-        {"Create_Leg_MedianOnLeg", qLeg, qMedianOnLeg, One(&T::Create_Leg_MedianOnLeg)},
-        {"Create_Leg_Area", qLeg, qArea, &T::Create_Leg_Area},
-        {"Create_Leg_Circumference", qLeg, qCircumference, One(&T::Create_Leg_Circumference)},
+         One(&Family::Create_Leg_HeightOrMedianOnBase)},
+        {"Create_Leg_HeightOnLeg", qLeg, qHeightOnLeg, &Family::Create_Leg_HeightOnLeg},
+        {"Create_Leg_MedianOnLeg", qLeg, qMedianOnLeg, One(&Family::Create_Leg_MedianOnLeg)},
+        {"Create_Leg_Area", qLeg, qArea, &Family::Create_Leg_Area},
+        {"Create_Leg_Circumference", qLeg, qCircumference, One(&Family::Create_Leg_Circumference)},
         {"Create_BaseAngle_HeightOrMedianOnBase", qBaseAngle, qHeight,
-         One(&T::Create_BaseAngle_HeightOrMedianOnBase)},
+         One(&Family::Create_BaseAngle_HeightOrMedianOnBase)},
         {"Create_BaseAngle_HeightOnLeg", qBaseAngle, qHeightOnLeg,
-         One(&T::Create_BaseAngle_HeightOnLeg)},
+         One(&Family::Create_BaseAngle_HeightOnLeg)},
         {"Create_BaseAngle_MedianOnLeg", qBaseAngle, qMedianOnLeg,
-         One(&T::Create_BaseAngle_MedianOnLeg)},
-        {"Create_BaseAngle_Area", qBaseAngle, qArea, One(&T::Create_BaseAngle_Area)},
+         One(&Family::Create_BaseAngle_MedianOnLeg)},
+        {"Create_BaseAngle_Area", qBaseAngle, qArea, One(&Family::Create_BaseAngle_Area)},
         {"Create_BaseAngle_Circumference", qBaseAngle, qCircumference,
-         One(&T::Create_BaseAngle_Circumference)},
+         One(&Family::Create_BaseAngle_Circumference)},
         {"Create_VertexAngle_HeightOrMedianOnBase", qVertexAngle, qHeight,
-         One(&T::Create_VertexAngle_HeightOrMedianOnBase)},
+         One(&Family::Create_VertexAngle_HeightOrMedianOnBase)},
         {"Create_VertexAngle_HeightOnLeg", qVertexAngle, qHeightOnLeg,
-         One(&T::Create_VertexAngle_HeightOnLeg)},
+         One(&Family::Create_VertexAngle_HeightOnLeg)},
         {"Create_VertexAngle_MedianOnLeg", qVertexAngle, qMedianOnLeg,
-         One(&T::Create_VertexAngle_MedianOnLeg)},
-        {"Create_VertexAngle_Area", qVertexAngle, qArea, One(&T::Create_VertexAngle_Area)},
+         One(&Family::Create_VertexAngle_MedianOnLeg)},
+        {"Create_VertexAngle_Area", qVertexAngle, qArea, One(&Family::Create_VertexAngle_Area)},
         {"Create_VertexAngle_Circumference", qVertexAngle, qCircumference,
-         One(&T::Create_VertexAngle_Circumference)},
+         One(&Family::Create_VertexAngle_Circumference)},
         {"Create_HeightOrMedianOnBase_HeightOnLeg", qHeight, qHeightOnLeg,
-         One(&T::Create_HeightOrMedianOnBase_HeightOnLeg)},
+         One(&Family::Create_HeightOrMedianOnBase_HeightOnLeg)},
         {"Create_HeightOrMedianOnBase_MedianOnLeg", qHeight, qMedianOnLeg,
-         One(&T::Create_HeightOrMedianOnBase_MedianOnLeg)},
+         One(&Family::Create_HeightOrMedianOnBase_MedianOnLeg)},
         {"Create_HeightOrMedianOnBase_Area", qHeight, qArea,
-         One(&T::Create_HeightOrMedianOnBase_Area)},
+         One(&Family::Create_HeightOrMedianOnBase_Area)},
         {"Create_HeightOrMedianOnBase_Circumference", qHeight, qCircumference,
-         One(&T::Create_HeightOrMedianOnBase_Circumference)},
+         One(&Family::Create_HeightOrMedianOnBase_Circumference)},
         {"Create_HeightOnLeg_MedianOnLeg", qHeightOnLeg, qMedianOnLeg,
-         &T::Create_HeightOnLeg_MedianOnLeg},
-        {"Create_HeightOnLeg_Area", qHeightOnLeg, qArea, &T::Create_HeightOnLeg_Area},
+         &Family::Create_HeightOnLeg_MedianOnLeg},
+        {"Create_HeightOnLeg_Area", qHeightOnLeg, qArea, &Family::Create_HeightOnLeg_Area},
         {"Create_HeightOnLeg_Circumference", qHeightOnLeg, qCircumference,
-         &T::Create_HeightOnLeg_Circumference},
-        {"Create_MedianOnLeg_Area", qMedianOnLeg, qArea, &T::Create_MedianOnLeg_Area},
+         &Family::Create_HeightOnLeg_Circumference},
+        {"Create_MedianOnLeg_Area", qMedianOnLeg, qArea, &Family::Create_MedianOnLeg_Area},
         {"Create_MedianOnLeg_Circumference", qMedianOnLeg, qCircumference,
-         &T::Create_MedianOnLeg_Circumference},
-        {"Create_Area_Circumference", qArea, qCircumference, &T::Create_Area_Circumference},
+         &Family::Create_MedianOnLeg_Circumference},
+        {"Create_Area_Circumference", qArea, qCircumference, &Family::Create_Area_Circumference},
     };
     return List;
 }
@@ -264,12 +266,13 @@ void TestTriangles::equilateral_data() {
     QTest::newRow("side") << std::function([] { return TEquilateralTriangle::Create_Side(2); })
                           << 0;
     QTest::newRow("height") << std::function([] {
-        return TEquilateralTriangle::Create_HeightOrMedian(Sqrt3);
+        return TEquilateralTriangleFamily::Create_HeightOrMedian(Sqrt3);
     }) << 1;
-    QTest::newRow("area") << std::function([] { return TEquilateralTriangle::Create_Area(Sqrt3); })
-                          << 2;
+    QTest::newRow("area") << std::function([] {
+        return TEquilateralTriangleFamily::Create_Area(Sqrt3);
+    }) << 2;
     QTest::newRow("circumference")
-        << std::function([] { return TEquilateralTriangle::Create_Circumference(6); }) << 3;
+        << std::function([] { return TEquilateralTriangleFamily::Create_Circumference(6); }) << 3;
 }
 
 void TestTriangles::equilateral() {
@@ -343,40 +346,40 @@ void TestTriangles::secondSolutions_data() {
     QTest::addColumn<Extended>("secondVertexAngle");
     using F = std::function<T(TSecond&)>;
     QTest::newRow("leg, height on leg")
-        << F([](TSecond& S) { return T::Create_Leg_HeightOnLeg(2, 1, S); }) << true << Pi / 6
+        << F([](TSecond& S) { return Family::Create_Leg_HeightOnLeg(2, 1, S); }) << true << Pi / 6
         << 5 * Pi / 6;
-    QTest::newRow("leg, area") << F([](TSecond& S) { return T::Create_Leg_Area(2, 1, S); }) << true
-                               << Pi / 6 << 5 * Pi / 6;
+    QTest::newRow("leg, area") << F([](TSecond& S) { return Family::Create_Leg_Area(2, 1, S); })
+                               << true << Pi / 6 << 5 * Pi / 6;
     QTest::newRow("height on leg, area")
-        << F([](TSecond& S) { return T::Create_HeightOnLeg_Area(1, 1, S); }) << true << Pi / 6
+        << F([](TSecond& S) { return Family::Create_HeightOnLeg_Area(1, 1, S); }) << true << Pi / 6
         << 5 * Pi / 6;
     // A zero discriminant: one triangle.
     QTest::newRow("height on leg = median on leg")
-        << F([](TSecond& S) { return T::Create_HeightOnLeg_MedianOnLeg(1, 1, S); }) << false
+        << F([](TSecond& S) { return Family::Create_HeightOnLeg_MedianOnLeg(1, 1, S); }) << false
         << Pi / 3 << 0.0L;
     QTest::newRow("height on leg, median on leg")
-        << F([](TSecond& S) { return T::Create_HeightOnLeg_MedianOnLeg(4.8L, 6, S); }) << true
+        << F([](TSecond& S) { return Family::Create_HeightOnLeg_MedianOnLeg(4.8L, 6, S); }) << true
         << 0.0L << 0.0L;
     QTest::newRow("height on leg, circumference")
-        << F([](TSecond& S) { return T::Create_HeightOnLeg_Circumference(4.8L, 16, S); }) << true
-        << 0.0L << 0.0L;
+        << F([](TSecond& S) { return Family::Create_HeightOnLeg_Circumference(4.8L, 16, S); })
+        << true << 0.0L << 0.0L;
     // Median = sqrt(1.5 area): a double root.
     QTest::newRow("median on leg, area, one")
-        << F([](TSecond& S) { return T::Create_MedianOnLeg_Area(3, 6, S); }) << false << 0.0L
+        << F([](TSecond& S) { return Family::Create_MedianOnLeg_Area(3, 6, S); }) << false << 0.0L
         << 0.0L;
     QTest::newRow("median on leg, area, two")
-        << F([](TSecond& S) { return T::Create_MedianOnLeg_Area(5, 12, S); }) << true << 0.0L
+        << F([](TSecond& S) { return Family::Create_MedianOnLeg_Area(5, 12, S); }) << true << 0.0L
         << 0.0L;
     // The second leg is below half the perimeter only for medians below P/4.
     QTest::newRow("median on leg, circumference, two")
-        << F([](TSecond& S) { return T::Create_MedianOnLeg_Circumference(2.9L, 12, S); }) << true
-        << 0.0L << 0.0L;
+        << F([](TSecond& S) { return Family::Create_MedianOnLeg_Circumference(2.9L, 12, S); })
+        << true << 0.0L << 0.0L;
     QTest::newRow("median on leg, circumference, one")
-        << F([](TSecond& S) { return T::Create_MedianOnLeg_Circumference(3.5L, 12, S); }) << false
-        << 0.0L << 0.0L;
+        << F([](TSecond& S) { return Family::Create_MedianOnLeg_Circumference(3.5L, 12, S); })
+        << false << 0.0L << 0.0L;
     QTest::newRow("area, circumference")
-        << F([](TSecond& S) { return T::Create_Area_Circumference(12, 16, S); }) << true << 0.0L
-        << 0.0L;
+        << F([](TSecond& S) { return Family::Create_Area_Circumference(12, 16, S); }) << true
+        << 0.0L << 0.0L;
 }
 
 void TestTriangles::secondSolutions() {
@@ -403,7 +406,8 @@ void TestTriangles::secondSolutions() {
 
 void TestTriangles::failureLeavesNoSecondSolution() {
     TSecond Second = T::Create(1, 1);
-    QVERIFY_THROWS_EXCEPTION(EInvalidInputPlaneFigures, T::Create_Leg_HeightOnLeg(2, 2, Second));
+    QVERIFY_THROWS_EXCEPTION(EInvalidInputPlaneFigures,
+                             Family::Create_Leg_HeightOnLeg(2, 2, Second));
     QVERIFY(!Second.has_value());
 }
 
@@ -457,10 +461,10 @@ void TestTriangles::rejections_data() {
         "equilateral side 0", [] { TEquilateralTriangle::Create_Side(0); },
         "TCustomTriangle.Create");
     Row(
-        "equilateral area < 0", [] { TEquilateralTriangle::Create_Area(-1); },
+        "equilateral area < 0", [] { TEquilateralTriangleFamily::Create_Area(-1); },
         "TCustomTriangle.Create");
     Row(
-        "equilateral height < 0", [] { TEquilateralTriangle::Create_HeightOrMedian(-1); },
+        "equilateral height < 0", [] { TEquilateralTriangleFamily::Create_HeightOrMedian(-1); },
         "TCustomTriangle.Create");
     Row(
         "equilateral area overflows", [] { TEquilateralTriangle::Create_Side(Huge); },
@@ -476,11 +480,12 @@ void TestTriangles::rejections_data() {
     Row(
         "create overflows", [] { T::Create(Huge, Huge); }, "Create");
     Row(
-        "base angle, base 0", [] { T::Create_Base_BaseAngle(0, 1); }, "Create_Base_BaseAngle");
+        "base angle, base 0", [] { Family::Create_Base_BaseAngle(0, 1); }, "Create_Base_BaseAngle");
     Row(
-        "base angle 0", [] { T::Create_Base_BaseAngle(1, 0); }, "Create_Base_BaseAngle");
+        "base angle 0", [] { Family::Create_Base_BaseAngle(1, 0); }, "Create_Base_BaseAngle");
     Row(
-        "base angle pi/2", [=] { T::Create_Base_BaseAngle(1, Half); }, "Create_Base_BaseAngle");
+        "base angle pi/2", [=] { Family::Create_Base_BaseAngle(1, Half); },
+        "Create_Base_BaseAngle");
     Row(
         "vertex angle, base 0", [] { T::Create_Base_VertexAngle(0, 1); },
         "Create_Base_VertexAngle");
@@ -495,178 +500,185 @@ void TestTriangles::rejections_data() {
         "base 0, height", [] { T::Create_Base_HeightOrMedianOnBase(0, 1); },
         "Create_Base_HeightOrMedianOnBase");
     Row(
-        "base, height on leg 0", [] { T::Create_Base_HeightOnLeg(1, 0); },
+        "base, height on leg 0", [] { Family::Create_Base_HeightOnLeg(1, 0); },
         "Create_Base_HeightOnLeg");
     Row(
-        "base 0, height on leg", [] { T::Create_Base_HeightOnLeg(0, 1); },
+        "base 0, height on leg", [] { Family::Create_Base_HeightOnLeg(0, 1); },
         "Create_Base_HeightOnLeg");
     Row(
-        "base = height on leg", [] { T::Create_Base_HeightOnLeg(2, 2); },
+        "base = height on leg", [] { Family::Create_Base_HeightOnLeg(2, 2); },
         "Create_Base_HeightOnLeg");
     Row(
-        "base 0, median on leg", [] { T::Create_Base_MedianOnLeg(0, 1); },
+        "base 0, median on leg", [] { Family::Create_Base_MedianOnLeg(0, 1); },
         "Create_Base_MedianOnLeg");
     Row(
-        "base, median on leg 0", [] { T::Create_Base_MedianOnLeg(1, 0); },
+        "base, median on leg 0", [] { Family::Create_Base_MedianOnLeg(1, 0); },
         "Create_Base_MedianOnLeg");
     Row(
-        "median on leg = 0.75 base", [] { T::Create_Base_MedianOnLeg(4, 3); },
+        "median on leg = 0.75 base", [] { Family::Create_Base_MedianOnLeg(4, 3); },
         "Create_Base_MedianOnLeg");
     Row(
-        "base 0, area", [] { T::Create_Base_Area(0, 1); }, "Create_Base_Area");
+        "base 0, area", [] { Family::Create_Base_Area(0, 1); }, "Create_Base_Area");
     Row(
-        "base, area 0", [] { T::Create_Base_Area(1, 0); }, "Create_Base_Area");
+        "base, area 0", [] { Family::Create_Base_Area(1, 0); }, "Create_Base_Area");
     Row(
-        "base, area overflows", [] { T::Create_Base_Area(1e-3000L, Huge); }, "Create_Base_Area");
+        "base, area overflows", [] { Family::Create_Base_Area(1e-3000L, Huge); },
+        "Create_Base_Area");
     Row(
-        "base 0, circumference", [] { T::Create_Base_Circumference(0, 1); },
+        "base 0, circumference", [] { Family::Create_Base_Circumference(0, 1); },
         "Create_Base_Circumference");
     Row(
-        "base, circumference 0", [] { T::Create_Base_Circumference(1, 0); },
+        "base, circumference 0", [] { Family::Create_Base_Circumference(1, 0); },
         "Create_Base_Circumference");
     Row(
-        "circumference = 2 base", [] { T::Create_Base_Circumference(1, 2); },
+        "circumference = 2 base", [] { Family::Create_Base_Circumference(1, 2); },
         "Create_Base_Circumference");
     Row(
-        "leg 0, base angle", [] { T::Create_Leg_BaseAngle(0, 1); }, "Create_Leg_BaseAngle");
+        "leg 0, base angle", [] { Family::Create_Leg_BaseAngle(0, 1); }, "Create_Leg_BaseAngle");
     Row(
-        "leg, base angle 0", [] { T::Create_Leg_BaseAngle(1, 0); }, "Create_Leg_BaseAngle");
+        "leg, base angle 0", [] { Family::Create_Leg_BaseAngle(1, 0); }, "Create_Leg_BaseAngle");
     Row(
-        "leg, base angle pi/2", [=] { T::Create_Leg_BaseAngle(1, Half); }, "Create_Leg_BaseAngle");
+        "leg, base angle pi/2", [=] { Family::Create_Leg_BaseAngle(1, Half); },
+        "Create_Leg_BaseAngle");
     Row(
-        "leg 0, vertex angle", [] { T::Create_Leg_VertexAngle(0, 1); }, "Create_Leg_VertexAngle");
+        "leg 0, vertex angle", [] { Family::Create_Leg_VertexAngle(0, 1); },
+        "Create_Leg_VertexAngle");
     Row(
-        "leg, vertex angle 0", [] { T::Create_Leg_VertexAngle(1, 0); }, "Create_Leg_VertexAngle");
+        "leg, vertex angle 0", [] { Family::Create_Leg_VertexAngle(1, 0); },
+        "Create_Leg_VertexAngle");
     Row(
-        "leg, vertex angle pi", [] { T::Create_Leg_VertexAngle(1, Pi); }, "Create_Leg_VertexAngle");
+        "leg, vertex angle pi", [] { Family::Create_Leg_VertexAngle(1, Pi); },
+        "Create_Leg_VertexAngle");
     Row(
-        "leg 0, height", [] { T::Create_Leg_HeightOrMedianOnBase(0, 1); },
+        "leg 0, height", [] { Family::Create_Leg_HeightOrMedianOnBase(0, 1); },
         "Create_Leg_HeightOrMedianOnBase");
     Row(
-        "leg, height 0", [] { T::Create_Leg_HeightOrMedianOnBase(1, 0); },
+        "leg, height 0", [] { Family::Create_Leg_HeightOrMedianOnBase(1, 0); },
         "Create_Leg_HeightOrMedianOnBase");
     Row(
-        "leg = height", [] { T::Create_Leg_HeightOrMedianOnBase(1, 1); },
+        "leg = height", [] { Family::Create_Leg_HeightOrMedianOnBase(1, 1); },
         "Create_Leg_HeightOrMedianOnBase");
     Row(
         "leg 0, height on leg",
         [] {
             TSecond S;
-            T::Create_Leg_HeightOnLeg(0, 1, S);
+            Family::Create_Leg_HeightOnLeg(0, 1, S);
         },
         "Create_Leg_HeightOnLeg");
     Row(
         "leg, height on leg 0",
         [] {
             TSecond S;
-            T::Create_Leg_HeightOnLeg(1, 0, S);
+            Family::Create_Leg_HeightOnLeg(1, 0, S);
         },
         "Create_Leg_HeightOnLeg");
     Row(
         "leg = height on leg",
         [] {
             TSecond S;
-            T::Create_Leg_HeightOnLeg(2, 2, S);
+            Family::Create_Leg_HeightOnLeg(2, 2, S);
         },
         "Create_Leg_HeightOnLeg");
     Row(
-        "height = 2 height on leg", [] { T::Create_HeightOrMedianOnBase_HeightOnLeg(1, 2); },
+        "height = 2 height on leg", [] { Family::Create_HeightOrMedianOnBase_HeightOnLeg(1, 2); },
         "Create_HeightOrMedianOnBase_HeightOnLeg");
     Row(
-        "height 0, median on leg", [] { T::Create_HeightOrMedianOnBase_MedianOnLeg(0, 1); },
+        "height 0, median on leg", [] { Family::Create_HeightOrMedianOnBase_MedianOnLeg(0, 1); },
         "Create_HeightOrMedianOnBase_MedianOnLeg");
     Row(
-        "height, median on leg 0", [] { T::Create_HeightOrMedianOnBase_MedianOnLeg(1, 0); },
+        "height, median on leg 0", [] { Family::Create_HeightOrMedianOnBase_MedianOnLeg(1, 0); },
         "Create_HeightOrMedianOnBase_MedianOnLeg");
     Row(
-        "median on leg = height / 2", [] { T::Create_HeightOrMedianOnBase_MedianOnLeg(2, 1); },
+        "median on leg = height / 2", [] { Family::Create_HeightOrMedianOnBase_MedianOnLeg(2, 1); },
         "Create_HeightOrMedianOnBase_MedianOnLeg");
     Row(
         "height on leg > median on leg",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_MedianOnLeg(2, 1, S);
+            Family::Create_HeightOnLeg_MedianOnLeg(2, 1, S);
         },
         "Create_HeightOnLeg_MedianOnLeg");
     Row(
         "median on leg < sqrt(1.5 area)",
         [] {
             TSecond S;
-            T::Create_MedianOnLeg_Area(2.9L, 6, S);
+            Family::Create_MedianOnLeg_Area(2.9L, 6, S);
         },
         "Create_MedianOnLeg_Area");
     Row(
         "median on leg < sqrt2 P / 6",
         [] {
             TSecond S;
-            T::Create_MedianOnLeg_Circumference(2.8L, 12, S);
+            Family::Create_MedianOnLeg_Circumference(2.8L, 12, S);
         },
         "Create_MedianOnLeg_Circumference");
 
     // Members without checks of their own report the member that rejects.
     Row(
-        "leg, circumference = 2 leg", [] { T::Create_Leg_Circumference(2, 4); }, "Create");
+        "leg, circumference = 2 leg", [] { Family::Create_Leg_Circumference(2, 4); }, "Create");
     MathRow(
-        "leg, median on leg too long", [] { T::Create_Leg_MedianOnLeg(1, 5); },
+        "leg, median on leg too long", [] { Family::Create_Leg_MedianOnLeg(1, 5); },
         "LawOfCosines_Angle");
     Row(
         "leg < 0, area",
         [] {
             TSecond S;
-            T::Create_Leg_Area(-1, 1, S);
+            Family::Create_Leg_Area(-1, 1, S);
         },
         "Create_Leg_HeightOnLeg");
     Row(
         "leg, area too large",
         [] {
             TSecond S;
-            T::Create_Leg_Area(1, 1, S);
+            Family::Create_Leg_Area(1, 1, S);
         },
         "Create_Leg_HeightOnLeg");
     Row(
-        "base angle 0, height", [] { T::Create_BaseAngle_HeightOrMedianOnBase(0, 1); },
+        "base angle 0, height", [] { Family::Create_BaseAngle_HeightOrMedianOnBase(0, 1); },
         "Create_Leg_BaseAngle");
     Row(
-        "base angle, area < 0", [] { T::Create_BaseAngle_Area(0.5L, -1); },
+        "base angle, area < 0", [] { Family::Create_BaseAngle_Area(0.5L, -1); },
         "Create_Base_BaseAngle");
     Row(
-        "base angle pi/2, circumference", [=] { T::Create_BaseAngle_Circumference(Half, 1); },
+        "base angle pi/2, circumference", [=] { Family::Create_BaseAngle_Circumference(Half, 1); },
         "Create_Base_BaseAngle");
     Row(
-        "vertex angle 0, area", [] { T::Create_VertexAngle_Area(0, 1); }, "Create_Base_BaseAngle");
-    Row(
-        "vertex angle, height on leg 0", [] { T::Create_VertexAngle_HeightOnLeg(1, 0); },
+        "vertex angle 0, area", [] { Family::Create_VertexAngle_Area(0, 1); },
         "Create_Base_BaseAngle");
     Row(
-        "height, circumference < 0", [] { T::Create_HeightOrMedianOnBase_Circumference(1, -5); },
+        "vertex angle, height on leg 0", [] { Family::Create_VertexAngle_HeightOnLeg(1, 0); },
+        "Create_Base_BaseAngle");
+    Row(
+        "height, circumference < 0",
+        [] { Family::Create_HeightOrMedianOnBase_Circumference(1, -5); },
         "Create_Base_Circumference");
     Row(
-        "height 0, area", [] { T::Create_HeightOrMedianOnBase_Area(0, 1); },
+        "height 0, area", [] { Family::Create_HeightOrMedianOnBase_Area(0, 1); },
         "Create_Base_HeightOrMedianOnBase");
     Row(
         "height on leg 0, area",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_Area(0, 1, S);
+            Family::Create_HeightOnLeg_Area(0, 1, S);
         },
         "Create_Leg_HeightOnLeg");
     // A negative height on a leg passes the one check; the triangle would keep it.
     Row(
-        "height, height on leg < 0", [] { T::Create_HeightOrMedianOnBase_HeightOnLeg(1, -1); },
+        "height, height on leg < 0", [] { Family::Create_HeightOrMedianOnBase_HeightOnLeg(1, -1); },
         "Create_HeightOrMedianOnBase_HeightOnLeg");
     // No three real roots: no triangle with these quantities.
     Row(
         "height on leg, circumference, none",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_Circumference(10, 3, S);
+            Family::Create_HeightOnLeg_Circumference(10, 3, S);
         },
         "Create_HeightOnLeg_Circumference");
     Row(
         "area, circumference, none",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(1, 3, S);
+            Family::Create_Area_Circumference(1, 3, S);
         },
         "Create_Area_Circumference");
     // The equilateral triangle is a double root.
@@ -674,55 +686,56 @@ void TestTriangles::rejections_data() {
         "area, circumference, equilateral",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(Sqrt3 / 4, 3, S);
+            Family::Create_Area_Circumference(Sqrt3 / 4, 3, S);
         },
         "Create_Area_Circumference");
     Row(
         "area < 0, circumference",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(-1, 3, S);
+            Family::Create_Area_Circumference(-1, 3, S);
         },
         "Create_Area_Circumference");
     // Zero or negative quantities fail before any equation is solved with them.
     Row(
-        "leg 0, median on leg", [] { T::Create_Leg_MedianOnLeg(0, 1); }, "Create_Leg_MedianOnLeg");
+        "leg 0, median on leg", [] { Family::Create_Leg_MedianOnLeg(0, 1); },
+        "Create_Leg_MedianOnLeg");
     Row(
-        "leg, median on leg < 0", [] { T::Create_Leg_MedianOnLeg(1, -1); },
+        "leg, median on leg < 0", [] { Family::Create_Leg_MedianOnLeg(1, -1); },
         "Create_Leg_MedianOnLeg");
     Row(
         "height on leg 0 = median on leg",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_MedianOnLeg(0, 0, S);
+            Family::Create_HeightOnLeg_MedianOnLeg(0, 0, S);
         },
         "Create_HeightOnLeg_MedianOnLeg");
     Row(
         "height on leg, circumference 0",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_Circumference(1, 0, S);
+            Family::Create_HeightOnLeg_Circumference(1, 0, S);
         },
         "Create_HeightOnLeg_Circumference");
     Row(
         "median on leg, area 0",
         [] {
             TSecond S;
-            T::Create_MedianOnLeg_Area(1, 0, S);
+            Family::Create_MedianOnLeg_Area(1, 0, S);
         },
         "Create_MedianOnLeg_Area");
     Row(
         "area 0, circumference",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(0, 3, S);
+            Family::Create_Area_Circumference(0, 3, S);
         },
         "Create_Area_Circumference");
     Row(
         "area, circumference 0",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(1, 0, S);
+            Family::Create_Area_Circumference(1, 0, S);
         },
         "Create_Area_Circumference");
     // Quantities that enter only squared would build a triangle keeping a negative value.
@@ -730,21 +743,21 @@ void TestTriangles::rejections_data() {
         "area < 0, circumference, three roots",
         [] {
             TSecond S;
-            T::Create_Area_Circumference(-12, 16, S);
+            Family::Create_Area_Circumference(-12, 16, S);
         },
         "Create_Area_Circumference");
     Row(
         "height on leg < 0, circumference",
         [] {
             TSecond S;
-            T::Create_HeightOnLeg_Circumference(-4.8L, 16, S);
+            Family::Create_HeightOnLeg_Circumference(-4.8L, 16, S);
         },
         "Create_HeightOnLeg_Circumference");
     Row(
         "median on leg, area < 0",
         [] {
             TSecond S;
-            T::Create_MedianOnLeg_Area(5, -12, S);
+            Family::Create_MedianOnLeg_Area(5, -12, S);
         },
         "Create_MedianOnLeg_Area");
 }

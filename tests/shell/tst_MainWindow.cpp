@@ -4,12 +4,14 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
+#include "ResourceLoading.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
@@ -46,6 +48,7 @@ private slots:
     void positionThatCannotBeSavedIsReported();
     void buttonsTakeLanguageTexts();
     void shownBackgroundCarriesItsPicture();
+    void firstPaintRendersNoSvg();
     void solidButtonOpensItsPageWithMainWindowStyle();
     void functionButtonsOpenTheirWindows_data();
     void functionButtonsOpenTheirWindows();
@@ -160,6 +163,10 @@ void TestMain::hugeStoredPositionStaysOnScreen_data() {
     QTest::newRow("near the largest integer") << 2147483300 << 2147483400;
     QTest::newRow("one below the largest") << 2147483646 << 2147483646;
     QTest::newRow("the smallest integer") << int(-2147483647 - 1) << int(-2147483647 - 1);
+    // Found by the soak: the client area fitted, the frame around it did not.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("only the client area fits")
+        << screen.right() + 1 - 448 << screen.bottom() + 1 - 336;
 }
 
 void TestMain::hugeStoredPositionStaysOnScreen() {
@@ -175,6 +182,13 @@ void TestMain::hugeStoredPositionStaysOnScreen() {
         TFormMain window;
         QVERIFY2(screen.contains(window.geometry()),
                  qPrintable(QStringLiteral("%1, %2").arg(window.x()).arg(window.y())));
+        // Shown, the window frame and all.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY2(screen.contains(window.frameGeometry()),
+                     qPrintable(QStringLiteral("frame at %1, %2")
+                                    .arg(window.frameGeometry().x())
+                                    .arg(window.frameGeometry().y())));
     }
     TSettingsStore store(SettingsKeys::Position);
     const QPoint kept(store.ReadInteger(QString(), QStringLiteral("Left"), 0),
@@ -239,6 +253,19 @@ void TestMain::shownBackgroundCarriesItsPicture() {
     QCOMPARE(shown->geometry(), window.rect());
     QCOMPARE(shown->pixmap().deviceIndependentSize().toSize(), QSize(448, 336));
     QCOMPARE(shown->pixmap().devicePixelRatio(), window.devicePixelRatioF());
+}
+
+// Start-up shows the main window's pictures from their raster copies: rendering
+// them from SVG was a sixth of start-up. A picture or size of the first paint
+// without a copy (tools/RasterPictures.cpp) shows here.
+void TestMain::firstPaintRendersNoSvg() {
+    QPixmapCache::clear();
+    const int rendered = SvgPicturesRendered();
+    TFormMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    (void)window.grab();
+    QCOMPARE(SvgPicturesRendered(), rendered);
 }
 
 void TestMain::buttonsTakeLanguageTexts() {

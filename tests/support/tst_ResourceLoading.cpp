@@ -1,9 +1,13 @@
 #include "ResourceLoading.h"
+#include "SvgRendering.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -145,6 +149,8 @@ private slots:
     void iconsDrawEachSizeAsRendered_data();
     void iconsDrawEachSizeAsRendered();
     void filesOutsideTheResourcesAreReadAnew();
+    void rasterCopiesAreTheirPictures();
+    void writtenSizesAreTheParsedOnes();
     void unknownNameRaisesResourceNotFound_data();
     void unknownNameRaisesResourceNotFound();
     void damagedPictureRaisesInvalidGraphic_data();
@@ -336,6 +342,55 @@ void TestResourceLoading::filesOutsideTheResourcesAreReadAnew() {
     QCOMPARE(image.pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
     QCOMPARE(RenderPictureFile(path, QSize(4, 4), 1.0).toImage().pixelColor(2, 2),
              QColor(Qt::blue));
+}
+
+// A raster copy stands in for its SVG at its pixel size: the loader must give what
+// rendering the SVG gives, pixel for pixel, without rendering it.
+void TestResourceLoading::rasterCopiesAreTheirPictures() {
+    QPixmapCache::clear();
+    const QRegularExpression copyName(
+        QStringLiteral("^:/RASTER/(\\w+)/(\\w+)_(\\d+)x(\\d+)\\.(rgb32|argb32)$"));
+    QStringList copies;
+    for (QDirIterator it(QStringLiteral(":/RASTER"), QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+        copies << it.next();
+    copies.sort();
+    // The main window's background at 1x and 2x, and the application icon's sizes.
+    QVERIFY(copies.contains(QStringLiteral(":/RASTER/JPG/MAIN_BACKGROUND448_448x336.rgb32")));
+    QVERIFY(copies.contains(QStringLiteral(":/RASTER/JPG/MAIN_BACKGROUND1024_896x672.rgb32")));
+    QVERIFY(copies.contains(QStringLiteral(":/RASTER/ICON/KAVORIN_256x256.argb32")));
+    for (const QString& copy : copies) {
+        const QRegularExpressionMatch match = copyName.match(copy);
+        QVERIFY2(match.hasMatch(), qPrintable(copy));
+        const QString type = match.captured(1), name = match.captured(2);
+        const QSize pixels(match.captured(3).toInt(), match.captured(4).toInt());
+        const QString svg = ResourceFileName(type, name);
+        const int rendered = SvgPicturesRendered();
+        const QImage loaded = LoadResourcePixmap(type, name, pixels, 1.0).toImage();
+        QVERIFY2(SvgPicturesRendered() == rendered, qPrintable(copy + QStringLiteral(" rendered")));
+        const QImage expected = RenderSvgFile(svg, pixels);
+        QCOMPARE(loaded.size(), pixels);
+        QVERIFY2(loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied) == expected,
+                 qPrintable(copy));
+        QCOMPARE(loaded.hasAlphaChannel(), match.captured(5) == QLatin1String("argb32"));
+    }
+    // Where no copy exists the SVG is rendered.
+    const int rendered = SvgPicturesRendered();
+    LoadResourcePixmap(QStringLiteral("ICON"), QStringLiteral("MAIN_HELP"), QSize(33, 33), 1.0);
+    QCOMPARE(SvgPicturesRendered(), rendered + 1);
+}
+
+// Built-in pictures are sized by the width and height on their root element, without
+// parsing them: every one must have the size that parsing gives.
+void TestResourceLoading::writtenSizesAreTheParsedOnes() {
+    int pictures = 0;
+    for (QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.svg")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext(); ++pictures) {
+        const QString file = it.next();
+        QCOMPARE(PictureFileSize(file), SvgFileSize(file));
+    }
+    QVERIFY(pictures > 60);
 }
 
 void TestResourceLoading::unknownNameRaisesResourceNotFound_data() {

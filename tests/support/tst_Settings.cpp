@@ -18,6 +18,7 @@ private slots:
     void readBool();
     void readStringDefaults();
     void writtenValuesAreText();
+    void unchangedValuesLeaveTheStoreAlone();
     void keyPathsAndSections();
     void keyExists();
     void closedStoreReadsDefaults();
@@ -141,6 +142,36 @@ void TestSettings::writtenValuesAreText() {
              QStringLiteral("7,85"));
     QCOMPARE(Reg.ReadString(QString(), QStringLiteral("Language"), QString()),
              QStringLiteral("Čeština, 1"));
+}
+
+// The main window writes its position at every exit; where it did not move, the
+// store is not rewritten. A comment of a hand-edited file shows whether it was:
+// QSettings drops comments when it writes.
+void TestSettings::unchangedValuesLeaveTheStoreAlone() {
+    const auto Content = [this] {
+        QFile File(Sandbox.FilePath());
+        return File.open(QIODevice::ReadOnly) ? File.readAll() : QByteArray();
+    };
+    {
+        QFile File(Sandbox.FilePath());
+        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        File.write("; written by hand\n[Position]\nTop=10\nLeft=-3\n");
+    }
+    {
+        TSettingsStore Position(SettingsKeys::Position);
+        Position.WriteInteger(QString(), QStringLiteral("Top"), 10);
+        Position.WriteInteger(QString(), QStringLiteral("Left"), -3);
+    }
+    QVERIFY(Content().startsWith("; written by hand"));
+    {
+        TSettingsStore Position(SettingsKeys::Position);
+        Position.WriteInteger(QString(), QStringLiteral("Top"), 10);
+        Position.WriteInteger(QString(), QStringLiteral("Left"), 4);
+    }
+    QVERIFY(!Content().contains("written by hand"));
+    TSettingsStore Position(SettingsKeys::Position);
+    QCOMPARE(Position.ReadInteger(QString(), QStringLiteral("Top"), 0), 10);
+    QCOMPARE(Position.ReadInteger(QString(), QStringLiteral("Left"), 0), 4);
 }
 
 void TestSettings::keyPathsAndSections() {

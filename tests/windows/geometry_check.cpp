@@ -15,6 +15,7 @@
 #include "MathFunctions.h"
 #include "PlaneFigures.h"
 #include "SolidFigures.h"
+#include "TriangleFamilies.h"
 
 #include <cfloat>
 #include <clocale>
@@ -370,7 +371,8 @@ std::vector<TCase> Cases() {
                        [] { return TIsoscelesTriangle::Create_Base_HeightOrMedianOnBase(6, 4); }));
     L.push_back(Custom("TIsoscelesTriangle.Create_Leg_HeightOnLeg(2, 1)", [](TCollector& C) {
         TSecond Second;
-        const TIsoscelesTriangle First = TIsoscelesTriangle::Create_Leg_HeightOnLeg(2, 1, Second);
+        const TIsoscelesTriangle First =
+            TIsoscelesTriangleFamily::Create_Leg_HeightOnLeg(2, 1, Second);
         C.Part("First", [&](TCollector& P) { Add(P, First); });
         C("HasSecond", Second.has_value() ? 1 : 0);
         if (Second)
@@ -378,18 +380,18 @@ std::vector<TCase> Cases() {
     }));
     L.push_back(Custom("TIsoscelesTriangle.Create_Leg_HeightOnLeg(2, 2)", [](TCollector&) {
         TSecond Second;
-        TIsoscelesTriangle::Create_Leg_HeightOnLeg(2, 2, Second);
+        TIsoscelesTriangleFamily::Create_Leg_HeightOnLeg(2, 2, Second);
     }));
     L.push_back(
         Custom("TIsoscelesTriangle.Create_HeightOnLeg_MedianOnLeg(1, 1)", [](TCollector& C) {
             TSecond Second;
             const TIsoscelesTriangle First =
-                TIsoscelesTriangle::Create_HeightOnLeg_MedianOnLeg(1, 1, Second);
+                TIsoscelesTriangleFamily::Create_HeightOnLeg_MedianOnLeg(1, 1, Second);
             C.Part("First", [&](TCollector& P) { Add(P, First); });
             C("HasSecond", Second.has_value() ? 1 : 0);
         }));
     L.push_back(Figure("TEquilateralTriangle.Create_Circumference(6)",
-                       [] { return TEquilateralTriangle::Create_Circumference(6); }));
+                       [] { return TEquilateralTriangleFamily::Create_Circumference(6); }));
 
     // Other plane figures.
     L.push_back(Figure("TIsoscelesTrapezoid.Create_Bases_Height(6, 2, 3)",
