@@ -9,6 +9,7 @@
 #                                             when first needed (LIBDIR, so
 #                                             lib/<triplet>/kavorin on Debian)
 #   share/kavorin/Languages/*.ini, *.bmp      language files and their flags
+#   share/kavorin/Languages/Materials.csv     materials and their densities
 #   share/kavorin/Help_XX.rtf, Help_XX.html   the user guides
 #   share/kavorin/License.txt                 the licence agreement
 #   share/applications/kavorin.desktop        the application menu's entry

@@ -7,6 +7,7 @@
 #include "Accessibility.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
+#include "NumberParsing.h"
 #include "PageTexts.h"
 #include "ResourceLoading.h"
 #include "UpDown.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -39,6 +42,9 @@ constexpr int ChoiceBoxSize = 17;
 constexpr int ChoiceCaptionOffset = 19;
 // A list's caption label stands this much lower than the list's top.
 constexpr int ListCaptionDrop = 4;
+// Between an entry's letter (or its subscript) and its unit.
+constexpr int UnitGap = 4;
+constexpr int UnitPixels = 11;
 
 // A caption label that the user can click like the control it names. A double
 // click counts as two clicks, as it does on the check box itself.
@@ -80,6 +86,16 @@ QLabel* AddLetter(QWidget* APage, const QString& AName, const QString& AText) {
     letter->adjustSize();
     letter->hide();
     return letter;
+}
+
+// The unit of a length entry, shown after its letter.
+QLabel* AddUnit(QWidget* APage, const QString& AName) {
+    auto* unit = new QLabel(APage);
+    unit->setObjectName(AName);
+    unit->setFont(PixelFont(FontFamilies::Arial, UnitPixels, false));
+    SetTextColor(unit, Qt::black);
+    unit->hide();
+    return unit;
 }
 
 // The Greek rho is a picture: the letter font may not have it.
@@ -244,8 +260,10 @@ void TFormComputations::CreateEntry(QWidget* APage, TEntry AEntry) {
     edit->setAcceptDrops(false);
     controls.Edit = edit;
     controls.Control = edit;
-    if (desc.Kind != ekCount)
+    if (desc.Kind != ekCount) {
+        controls.Unit = AddUnit(APage, name + QStringLiteral("_Unit"));
         return;
+    }
     // A count edit with its spinner right of it; both start empty.
     auto* spinner = new TUpDown(APage, name + QStringLiteral("_UD"));
     spinner->SetMax(CountMax);
@@ -403,6 +421,7 @@ void TFormComputations::SetEntryCaptions(TVariant AVariant) {
         }
         NameSpinner(place.Entry);
     }
+    PlaceEntryUnits();
 }
 
 void TFormComputations::VariantClick(TVariantControl AControl) {
@@ -465,6 +484,7 @@ void TFormComputations::ChoiceChange(TEntry AChoice) {
         if (controls.Subscript)
             controls.Subscript->setVisible(lettersShown);
     }
+    PlaceEntryUnits();
     Calculate();
 }
 
@@ -536,5 +556,69 @@ void TFormComputations::ShowEntryLetters(bool AShow) {
         letter->setVisible(shown);
         if (subscript)
             subscript->setVisible(shown);
+    }
+    PlaceEntryUnits();
+}
+
+void TFormComputations::PlaceEntryUnits() {
+    const TVariant variant = CurrentVariant();
+    const QString symbol = UnitSymbol(FUnits.Length);
+    for (TEntry entry : Page().Entries) {
+        const TEntryControls& controls = FEntryControls[entry];
+        if (!controls.Unit)
+            continue;
+        const TEntryPlace* place = PlaceOf(variant, entry);
+        const bool shown = place && !symbol.isEmpty();
+        controls.Unit->setVisible(shown);
+        // A screen reader says the unit with the entry's caption.
+        const QString caption = SpokenCaption(controls.Edit->EditLabel()->text());
+        controls.Edit->setAccessibleName(
+            shown ? caption + QStringLiteral(" (") + symbol + QLatin1Char(')') : caption);
+        if (!shown)
+            continue;
+        controls.Unit->setText(symbol);
+        controls.Unit->adjustSize();
+        // After the letter and its subscript while they show, else where the
+        // letter stands: the unit never covers a letter.
+        const QWidget* anchor = LetterAnchor(*place);
+        int left = anchor->x() + anchor->width() + LetterGap;
+        int baseline =
+            anchor->y() + 3 + QFontMetrics(PixelFont(FontFamilies::Arial, 12, true)).ascent();
+        const QLabel* letter = HasLetter(*place) ? LetterLabel(*place) : nullptr;
+        if (letter && !letter->isHidden()) {
+            left = letter->x() + letter->width();
+            if (controls.Subscript && !controls.Subscript->isHidden())
+                left = std::max(left, controls.Subscript->x() + controls.Subscript->width());
+            left += UnitGap;
+        }
+        controls.Unit->move(left, baseline - controls.Unit->fontMetrics().ascent());
+    }
+}
+
+void TFormComputations::ConvertEntryTexts(TLengthUnit AFrom, TLengthUnit ATo) {
+    for (TEntry entry : Page().Entries) {
+        const TEntryControls& controls = FEntryControls[entry];
+        if (!controls.Unit || controls.Edit->text().isEmpty())
+            continue;
+        QString text = controls.Edit->text();
+        const bool diameter =
+            EntryDesc(entry).Kind == ekRadius && text.startsWith(QLatin1Char('*'));
+        if (diameter)
+            text.remove(0, 1);
+        Extended value = 0;
+        const bool read = AFrom == luFeetAndInches
+                              ? ParseFeetAndInches(text, LocaleDecimalSeparator(), value)
+                              : TryTextToExtended(text, value);
+        // A text that is no length yet stays as it is.
+        if (!read || !std::isfinite(value))
+            continue;
+        QString converted = LengthEntryText(ConvertLength(value, AFrom, ATo), ATo);
+        if (converted.isEmpty())
+            continue;
+        if (diameter)
+            converted.prepend(QLatin1Char('*'));
+        // The same length may take more characters in the other unit.
+        controls.Edit->setMaxLength(std::max(controls.Edit->maxLength(), int(converted.size())));
+        controls.Edit->setText(converted);
     }
 }

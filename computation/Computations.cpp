@@ -7,12 +7,14 @@
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
+#include "MaterialsDialog.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "ResourceLoading.h"
 #include "Settings.h"
 #include "SolidFigures.h"
 #include "SupplementaryData.h"
+#include "UnitsDialog.h"
 #include "WindowStyle.h"
 
 #include <QAbstractButton>
@@ -41,15 +43,16 @@ namespace {
 const QColor FocusedEntryColor(236, 250, 255);
 const QColor EntryColor(255, 255, 255);
 
-// What may be typed into an entry of AKind.
-TNumberKind NumberKindOf(TEntryKind AKind) {
+// What may be typed into an entry of AKind with lengths in ALength.
+TNumberKind NumberKindOf(TEntryKind AKind, TLengthUnit ALength) {
+    const bool feetAndInches = ALength == luFeetAndInches;
     switch (AKind) {
     case ekRadius:
-        return nkRadius;
+        return feetAndInches ? nkRadiusFeetAndInches : nkRadius;
     case ekCount:
         return nkCount;
     default:
-        return nkNumber;
+        return feetAndInches ? nkFeetAndInches : nkNumber;
     }
 }
 
@@ -95,7 +98,17 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     MLevelTable->setObjectName(QStringLiteral("MLevelTable"));
     MLevelTable->setEnabled(FPageIndex == pgCylindricalTank);
     connect(MLevelTable, &QAction::triggered, this, &TFormComputations::MLevelTableClick);
-    FDensity = ReadPresetDensity();
+    // The units and the materials, after the design's items.
+    FResults->Menu()->addSeparator()->setObjectName(QStringLiteral("Cara5"));
+    MUnits = FResults->Menu()->addAction(QString());
+    MUnits->setObjectName(QStringLiteral("MUnits"));
+    connect(MUnits, &QAction::triggered, this, &TFormComputations::MUnitsClick);
+    MMaterials = FResults->Menu()->addAction(QString());
+    MMaterials->setObjectName(QStringLiteral("MMaterials"));
+    connect(MMaterials, &QAction::triggered, this, &TFormComputations::MMaterialsClick);
+    FUnits = ReadUnitChoice();
+    FResults->SetUnits(FUnits);
+    FDensity = CurrentDensity();
     ShowResult(StateResult(CurrentVariant(), rsNespocitano));
 
     FrameCancel = new TFrameCancel(this);
@@ -485,6 +498,8 @@ void TFormComputations::BSupplementaryDataClick() {
     connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
             &TFormComputations::SideWindowChanged);
     FSupplementaryData->SetNumberForm(FResults->NumberForm());
+    FSupplementaryData->SetUnits(FUnits);
+    FSupplementaryData->SetDensity(FDensity);
     AdaptSupplementaryData();
     MoveSideWindows();
     PostMoveSideWindows();
@@ -567,6 +582,7 @@ void TFormComputations::MLevelTableClick() {
         return;
     if (!FLevelTable) {
         FLevelTable = new TFormLevelTable(this);
+        FLevelTable->SetUnits(FUnits);
         TakeWindowStyle(FLevelTable, StyleSource());
         connect(
             FLevelTable, &TSideWindow::Closed, this,
@@ -589,13 +605,67 @@ void TFormComputations::UpdateLevelTable() {
     // The table needs only the radius and the length, whatever the level says.
     TReadings readings;
     Extended radius = 0, length = 0;
-    readings.Note(ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius));
-    readings.Note(ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length));
+    readings.Note(
+        ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius, FUnits.Length));
+    readings.Note(
+        ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length, FUnits.Length));
     // The curve marks the level of the tank the window calculated.
     std::optional<Extended> level;
     if (FResult.Computed() && FResult.Variant == vaCylindricalTank)
         level = FResult.Entries[enCylindricalTank_H];
     FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm(), level);
+}
+
+void TFormComputations::MUnitsClick() {
+    TFormUnits dialog(this);
+    TakeWindowStyle(&dialog, this);
+    connect(&dialog, &TFormUnits::UnitsChanged, this, [this] { ApplyUnits(ReadUnitChoice()); });
+    dialog.exec();
+}
+
+void TFormComputations::MMaterialsClick() {
+    TFormMaterials dialog(this, FUnits.Length, ShippedMaterials());
+    TakeWindowStyle(&dialog, this);
+    connect(&dialog, &TFormMaterials::MaterialChanged, this, &TFormComputations::MaterialsChanged);
+    dialog.exec();
+}
+
+TPresetDensity TFormComputations::CurrentDensity() const {
+    if (FUnits.Length == luNone)
+        return ReadPresetDensity();
+    return ReadMassDensity(FUnits.Length, ShippedMaterials());
+}
+
+void TFormComputations::ApplyUnits(const TUnitChoice& AUnits) {
+    const TUnitChoice old = FUnits;
+    FUnits = AUnits;
+    // The entries keep their lengths: the kept result, calculated from them in
+    // the old unit, is shown converted until the next change calculates anew.
+    if (old.Length != AUnits.Length && old.Length != luNone && AUnits.Length != luNone) {
+        const auto hold = HoldCalculation();
+        ConvertEntryTexts(old.Length, AUnits.Length);
+    }
+    FResults->SetUnits(FUnits);
+    if (FSupplementaryData)
+        FSupplementaryData->SetUnits(FUnits);
+    if (FLevelTable) {
+        FLevelTable->SetUnits(FUnits);
+        UpdateLevelTable();
+    }
+    PlaceEntryUnits();
+    // A length unit brings the materials in, or takes them out.
+    MaterialsChanged();
+}
+
+void TFormComputations::MaterialsChanged() {
+    FDensity = CurrentDensity();
+    if (FSupplementaryData)
+        FSupplementaryData->SetDensity(FDensity);
+    // The figure stays; only its mass is taken at the new density.
+    FResult.Mass.reset();
+    if (FResult.Figure && FDensity.Use)
+        FResult.Mass = MassAt(*FResult.Figure, FDensity);
+    ShowResult(FResult);
 }
 
 void TFormComputations::BOptionsMenuClick() {
@@ -622,6 +692,9 @@ void TFormComputations::SetLanguage() {
         LanguageText(QStringLiteral("Accessibility"), QStringLiteral("sOptionsMenu")));
     MLevelTable->setText(
         LanguageText(QStringLiteral("TFormLevelTable"), QStringLiteral("MLevelTable")));
+    MUnits->setText(LanguageText(QStringLiteral("TFormUnits"), QStringLiteral("MUnits")));
+    MMaterials->setText(
+        LanguageText(QStringLiteral("TFormMaterials"), QStringLiteral("MMaterials")));
 }
 
 void TFormComputations::StyleEntryCaption(QLabel* ALabel) {
@@ -664,17 +737,21 @@ TSolidResult TFormComputations::ReadAndCalculate() const {
             continue;
         Extended value = 0;
         const TEntryReading reading =
-            controls.Choice ? ReadChoice(controls.Choice->currentIndex(), value)
-                            : ReadEntryText(EntryDesc(entry).Kind, controls.Edit->text(), value);
+            controls.Choice
+                ? ReadChoice(controls.Choice->currentIndex(), value)
+                : ReadEntryText(EntryDesc(entry).Kind, controls.Edit->text(), value, FUnits.Length);
         readings.Note(reading);
         if (reading == erValid)
             values.Set(entry, value);
     }
-    if (readings.Complete())
-        return CalculateSolid(variant, values, FDensity);
     // A variant still to be chosen shows no entries: nothing entered yet.
     const TResultState state = readings.State();
-    return StateResult(variant, state == rsSpocitano ? rsNespocitano : state, values);
+    TSolidResult result =
+        readings.Complete()
+            ? CalculateSolid(variant, values, FDensity)
+            : StateResult(variant, state == rsSpocitano ? rsNespocitano : state, values);
+    result.LengthUnit = FUnits.Length;
+    return result;
 }
 
 void TFormComputations::ShowResult(const TSolidResult& AResult) {
@@ -715,7 +792,7 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
         if (FEntryControls[entry].Control == edit)
             kind = EntryDesc(entry).Kind;
     return FilterNumberEntryEvent(
-        edit, NumberKindOf(kind), AEvent,
+        edit, NumberKindOf(kind, FUnits.Length), AEvent,
         [this](int AKey, Qt::KeyboardModifiers AShift) { return Key_Down(AKey, AShift); });
 }
 

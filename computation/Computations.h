@@ -2,7 +2,8 @@
 // behind them and the results panel below them. Each change of the entries is
 // read and calculated once; the result goes to the panel, the supplementary data
 // window and the level table, which keep it and write it anew in another number
-// form without a new calculation.
+// form or other units without a new calculation. The entries' lengths are in
+// the chosen length unit, shown after each entry's letter.
 #pragma once
 
 #include "ComputationHost.h"
@@ -14,6 +15,7 @@
 #include "SolidHandlers.h"
 #include "SolidPages.h"
 #include "SupplementaryData.h"
+#include "Units.h"
 
 #include <QDialog>
 #include <QHash>
@@ -83,6 +85,18 @@ public:
     // Shows or hides the entry letters of the page, each right of its entry.
     void ShowEntryLetters(bool AShow);
 
+    // The units the window shows (ReadUnitChoice when it opened).
+    const TUnitChoice& Units() const { return FUnits; }
+    // Shows everything in AUnits from now on: the kept result is written anew
+    // (no new calculation); with another length unit the entries' texts are
+    // written in it, the same lengths (bare numbers stay as they are).
+    void ApplyUnits(const TUnitChoice& AUnits);
+    // The chosen material (or the preset density) changed: the mass follows.
+    void MaterialsChanged();
+    // The density the mass is calculated at: the preset density while lengths
+    // are bare, else the chosen material.
+    TPresetDensity CurrentDensity() const;
+
     // Background colour of the window and of its results panel.
     static const QColor BackgroundColor;
     static constexpr int ClientHeight = 312;
@@ -134,6 +148,9 @@ private:
     // raises it), which then follows the radius and length entries.
     void MLevelTableClick();
     void UpdateLevelTable();
+    // The options menu's "Units…" and "Materials…" items.
+    void MUnitsClick();
+    void MMaterialsClick();
     void BDraftClick();
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
@@ -181,6 +198,7 @@ private:
         // The entry's letters by their control's name, and its subscript.
         std::vector<std::pair<std::string, QLabel*>> Letters;
         QLabel* Subscript = nullptr;
+        QLabel* Unit = nullptr; // lengths only
     };
     // The controls of one variant control.
     struct TVariantControls {
@@ -212,6 +230,12 @@ private:
     void NameSpinner(TEntry AEntry);
     // Puts ALetter right of AAnchor and its subscript AIndex (if any) below right of it.
     static void PlaceEntryLetter(QWidget* AAnchor, QWidget* ALetter, QWidget* AIndex = nullptr);
+    // Shows the length unit after the letter of each length entry the variant
+    // shows (where the letter stands when letters are hidden), and names the
+    // entries with it for screen readers; hides them while lengths are bare.
+    void PlaceEntryUnits();
+    // Writes each length entry's text, read in AFrom, as the same length in ATo.
+    void ConvertEntryTexts(TLengthUnit AFrom, TLengthUnit ATo);
     // Places ALabel left of its list.
     static void AlignComboLabel(QComboBox* AComboBox, QLabel* ALabel);
     // The control a letter stands right of: a count's spinner, a chosen side's list.
@@ -242,8 +266,9 @@ private:
     QLineEdit* Entry(TEntry AEntry) const;
 
     TSolidResult FResult;
-    // The preset density the results' mass is calculated at, read with the window.
+    // The density the results' mass is calculated at (CurrentDensity).
     TPresetDensity FDensity;
+    TUnitChoice FUnits;
     int FCalculationHolds = 0;
     bool FShown = false;
     int FPageIndex;
@@ -277,6 +302,8 @@ private:
     QPointer<TFormSupplementaryData> FSupplementaryData;
     QPointer<TFormLevelTable> FLevelTable;
     QAction* MLevelTable = nullptr;
+    QAction* MUnits = nullptr;
+    QAction* MMaterials = nullptr;
 
     std::array<TEntryControls, EntryCount> FEntryControls;
     std::array<TVariantControls, VariantControlCount> FVariantControls;

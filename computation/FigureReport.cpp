@@ -22,10 +22,11 @@ QString ChosenText(const TEntryPlace& APlace, const TEntryTexts& ATexts) {
 
 } // namespace
 
-TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue) {
+TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue,
+                            TLengthUnit ALength) {
     const TEntryDesc& entry = EntryDesc(APlace.Entry);
     if (entry.Kind != ekChoice)
-        return ReadEntryText(entry.Kind, AText, AValue);
+        return ReadEntryText(entry.Kind, AText, AValue, ALength);
     int index = -1;
     for (std::size_t i = 0; i < entry.Items.size(); ++i)
         if (AText == QLatin1String(entry.Items[i]))
@@ -34,19 +35,20 @@ TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Ext
 }
 
 TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts,
-                                const TPresetDensity& ADensity) {
+                                const TPresetDensity& ADensity, TLengthUnit ALength) {
     TEntryValues values;
     TReadings readings;
     for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
         Extended value = 0;
-        const TEntryReading reading = ReadPlaceText(place, ATexts[place.Entry], value);
+        const TEntryReading reading = ReadPlaceText(place, ATexts[place.Entry], value, ALength);
         readings.Note(reading);
         if (reading == erValid)
             values.Set(place.Entry, value);
     }
-    if (!readings.Complete())
-        return StateResult(AVariant, readings.State(), values);
-    return CalculateSolid(AVariant, values, ADensity);
+    TSolidResult result = readings.Complete() ? CalculateSolid(AVariant, values, ADensity)
+                                              : StateResult(AVariant, readings.State(), values);
+    result.LengthUnit = ALength;
+    return result;
 }
 
 QString PlaceLetters(const TEntryPlace& APlace, const QString& AChosen) {
@@ -87,8 +89,27 @@ QString TFigureReport::Text() const {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QString MassRowName(const TPresetDensity& ADensity, TSolidType ASolidType,
+                    const TTextLookup& ALookup) {
+    if (!ADensity.Material)
+        return Lookup(ALookup, SupplementarySection, "sDefaultMass") + QStringLiteral(" (") +
+               GeneralText(ADensity.Value) + QLatin1Char(')');
+    // A tank holds a liquid to its level: the mass is that of its contents.
+    const char* key = ASolidType == stCylindricalTank ? "sMassOfContents" : "sMass";
+    return Lookup(ALookup, MassSection, key) + QStringLiteral(" (") +
+           MaterialText(*ADensity.Material) + QLatin1Char(')');
+}
+
+QString MassRowName(const TMass& AMass, TSolidType ASolidType, const TTextLookup& ALookup) {
+    TPresetDensity density;
+    density.Value = AMass.Density;
+    density.Material = AMass.Material;
+    return MassRowName(density, ASolidType, ALookup);
+}
+
 TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& ATexts,
-                               const TNumberForm& AForm, const TTextLookup& ALookup) {
+                               const TNumberForm& AForm, const TTextLookup& ALookup,
+                               const TUnitChoice& AUnits) {
     const TVariantDesc& variant = VariantDesc(AResult.Variant);
     TFigureReport report;
     report.Variant = AResult.Variant;
@@ -107,6 +128,12 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
         line.Id = QLatin1String(EntryDesc(place.Entry).Name);
         line.Name = WithLetters(caption, PlaceLetters(place, chosen));
         line.Text = ATexts[place.Entry];
+        // A length typed as a bare number is in the entries' unit; feet and
+        // inches carry their marks.
+        const TEntryKind kind = EntryDesc(place.Entry).Kind;
+        if ((kind == ekNumber || kind == ekRadius) && !line.Text.isEmpty() &&
+            AUnits.Length != luFeetAndInches)
+            line.Text = WithUnit(line.Text, UnitSymbol(AUnits.Length));
         report.Entries.push_back(line);
     }
 
@@ -116,35 +143,45 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
         // The panel shows the state on both lines.
         report.State = AResult.State;
         const QString state = ResultStateText(AResult.State);
-        report.Quantities.push_back({QuantityIds::Volume, volumeName, state, {}});
-        report.Quantities.push_back({QuantityIds::Area, areaName, state, {}});
+        report.Quantities.push_back({QuantityIds::Volume, volumeName, state, {}, {}});
+        report.Quantities.push_back({QuantityIds::Area, areaName, state, {}, {}});
         return report;
     }
-    const bool finite = std::isfinite(AResult.Volume) && std::isfinite(AResult.Area);
+    const TLengthUnit from = AResult.LengthUnit;
+    const TShownQuantity volume = ShownQuantity(AResult.Volume, qkVolume, from, AUnits);
+    const TShownQuantity area = ShownQuantity(AResult.Area, qkArea, from, AUnits);
+    const bool finite = std::isfinite(volume.Value) && std::isfinite(area.Value);
     report.State = finite ? rsSpocitano : rsChyba_Z;
     // A value beyond Extended shows "Input error" on both lines, as in the panel.
-    const QString volume =
-        finite ? ResultValueText(AResult.Volume, AForm) : ResultStateText(rsChyba_Z);
-    const QString area = finite ? ResultValueText(AResult.Area, AForm) : ResultStateText(rsChyba_Z);
-    report.Quantities.push_back({QuantityIds::Volume, volumeName, volume,
-                                 finite ? std::optional<Extended>(AResult.Volume) : std::nullopt});
-    report.Quantities.push_back({QuantityIds::Area, areaName, area,
-                                 finite ? std::optional<Extended>(AResult.Area) : std::nullopt});
+    const auto resultLine = [&](const QString& AId, const QString& AName,
+                                const TShownQuantity& AShown, TQuantityKind AKind) {
+        if (!finite)
+            return TReportLine{AId, AName, ResultStateText(rsChyba_Z), std::nullopt, QString()};
+        return TReportLine{AId, AName,
+                           WithUnit(ResultValueText(AShown.Value, AForm), AShown.Symbol),
+                           AShown.Value, ShownUnitId(AKind, AUnits)};
+    };
+    report.Quantities.push_back(resultLine(QuantityIds::Volume, volumeName, volume, qkVolume));
+    report.Quantities.push_back(resultLine(QuantityIds::Area, areaName, area, qkArea));
 
-    for (const TSupplementaryValue& value : AResult.SupplementaryValues)
+    for (const TSupplementaryValue& value : AResult.SupplementaryValues) {
+        const TShownQuantity shown = ShownQuantity(value.Value, value.Kind, from, AUnits);
         report.Quantities.push_back({value.Id(), ComposeText(value.Row, ALookup),
-                                     QuantityText(value.Value, AForm.Precision), value.Value});
+                                     ShownText(shown, AForm.Precision), shown.Value,
+                                     ShownUnitId(value.Kind, AUnits)});
+    }
 
     if (AResult.Mass) {
         TReportLine mass;
         mass.Id = QuantityIds::Mass;
-        mass.Name = Lookup(ALookup, SupplementarySection, "sDefaultMass") + QStringLiteral(" (") +
-                    GeneralText(AResult.Mass->Density) + QLatin1Char(')');
+        mass.Name = MassRowName(*AResult.Mass, variant.SolidType, ALookup);
         if (AResult.Mass->Refused) {
             mass.Text = Lookup(ALookup, SupplementarySection, "sInvalidDensity");
         } else if (AResult.Mass->Value) {
-            mass.Text = QuantityText(*AResult.Mass->Value, AForm.Precision);
-            mass.Value = AResult.Mass->Value;
+            const TShownQuantity shown = ShownMassOf(*AResult.Mass->Value, from, AUnits);
+            mass.Text = ShownText(shown, AForm.Precision);
+            mass.Value = shown.Value;
+            mass.Unit = ShownMassUnitId(AUnits);
         }
         report.Quantities.push_back(mass);
     }
@@ -153,6 +190,7 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
 
 TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
                                const TNumberForm& AForm, const TTextLookup& ALookup,
-                               const TPresetDensity& ADensity) {
-    return MakeFigureReport(CalculateFromTexts(AVariant, ATexts, ADensity), ATexts, AForm, ALookup);
+                               const TPresetDensity& ADensity, const TUnitChoice& AUnits) {
+    return MakeFigureReport(CalculateFromTexts(AVariant, ATexts, ADensity, AUnits.Length), ATexts,
+                            AForm, ALookup, AUnits);
 }

@@ -28,14 +28,18 @@
 // ("a", "b"), empty while none is chosen. Entries a variant does not show are not read.
 using TEntryTexts = std::array<QString, EntryCount>;
 
-// How one entry's text reads in a variant, as the computation window reads it.
-TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue);
+// How one entry's text reads in a variant, as the computation window reads it
+// with its lengths in ALength.
+TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue,
+                            TLengthUnit ALength = luNone);
 
-// Reads the entries AVariant shows from their texts and calculates the solid: the
-// state of the readings when they are not all valid ("---", "Input error", "n > 2"),
-// else what CalculateSolid gives (with the mass at ADensity).
+// Reads the entries AVariant shows from their texts, lengths in ALength, and
+// calculates the solid: the state of the readings when they are not all valid
+// ("---", "Input error", "n > 2"), else what CalculateSolid gives (with the mass
+// at ADensity); the result's lengths are in ALength.
 TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts,
-                                const TPresetDensity& ADensity = TPresetDensity());
+                                const TPresetDensity& ADensity = TPresetDensity(),
+                                TLengthUnit ALength = luNone);
 
 // The draft letters of an entry as shown beside it: glyph and subscript ("r1", "ρ");
 // a letter filled by a choice takes AChosen as its glyph.
@@ -52,7 +56,8 @@ struct TReportLine {
     QString Id; // a name for programs: "volume", "area", "mass", a row's key and letters
     QString Name;
     QString Text;
-    std::optional<Extended> Value;
+    std::optional<Extended> Value; // in the unit shown
+    QString Unit;                  // its id for programs (ShownUnitId); empty when bare
 };
 
 struct TFigureReport {
@@ -70,13 +75,25 @@ struct TFigureReport {
 };
 
 // Reports AResult, calculated from the entries' texts ATexts, in the texts
-// ALookup gives.
+// ALookup gives and in the units AUnits: the texts' lengths are in AUnits.Length,
+// and the quantities are shown as the results panel and the supplementary data
+// window show them.
 TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& ATexts,
-                               const TNumberForm& AForm, const TTextLookup& ALookup);
+                               const TNumberForm& AForm, const TTextLookup& ALookup,
+                               const TUnitChoice& AUnits = {});
 // Calculates AVariant's solid from ATexts and reports it.
 TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
                                const TNumberForm& AForm, const TTextLookup& ALookup,
-                               const TPresetDensity& ADensity = {});
+                               const TPresetDensity& ADensity = {}, const TUnitChoice& AUnits = {});
+
+// The name of the mass row: "Default mass (7850)" for the preset density,
+// "Mass (Steel, 7850 kg/m³)" for a material, "Mass of contents (...)" in a tank.
+QString MassRowName(const TMass& AMass, TSolidType ASolidType, const TTextLookup& ALookup);
+QString MassRowName(const TPresetDensity& ADensity, TSolidType ASolidType,
+                    const TTextLookup& ALookup);
+
+// The language file section of the mass row's texts with a material.
+inline constexpr const char* MassSection = "MassOfMaterial";
 
 // The language file section of the report's own texts.
 inline constexpr const char* ReportSection = "Report";

@@ -61,6 +61,14 @@ QString Field(const QString& AText, QChar ASeparator) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// What a volume in the cube of the length unit is multiplied by to be shown:
+// nothing while either is bare.
+TUnitFactor ShownVolumeFactor(const TUnitChoice& AUnits) {
+    if (AUnits.Length == luNone || AUnits.Volume == vuNone)
+        return {};
+    return VolumeFactor(AUnits.Length, AUnits.Volume);
+}
+
 } // namespace
 
 // --- Rows ------------------------------------------------------------------------
@@ -101,6 +109,24 @@ void TLevelTableModel::SetHeaders(const QStringList& AHeaders) {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+void TLevelTableModel::SetUnits(const TUnitChoice& AUnits) {
+    beginResetModel();
+    FUnits = AUnits;
+    endResetModel();
+}
+
+QString TLevelTableModel::Header(int AColumn, bool AForFile) const {
+    const QString header = FHeaders.value(AColumn);
+    QString symbol;
+    if (AColumn == 0 && AForFile && FUnits.Length == luFeetAndInches)
+        symbol = UnitSymbol(luInch);
+    else if (AColumn == 0)
+        symbol = UnitSymbol(FUnits.Length);
+    else if (AColumn == 1)
+        symbol = ShownQuantity(0, qkVolume, FUnits.Length, FUnits).Symbol;
+    return symbol.isEmpty() ? header : header + QStringLiteral(" (") + symbol + QLatin1Char(')');
+}
+
 Extended TLevelTableModel::Value(int ARow, int AColumn) const {
     const Extended Level = LevelRows::Level(FRadius * 2, FStep, ARow, FCount);
     try {
@@ -108,7 +134,9 @@ Extended TLevelTableModel::Value(int ARow, int AColumn) const {
         case 0:
             return Level;
         case 1:
-            return TankVolumeAtLevel(FRadius, FLength, Level);
+            return ShownQuantity(TankVolumeAtLevel(FRadius, FLength, Level), qkVolume,
+                                 FUnits.Length, FUnits)
+                .Value;
         default:
             return TankPercentageAtLevel(FRadius, FLength, Level);
         }
@@ -130,8 +158,12 @@ QVariant TLevelTableModel::data(const QModelIndex& AIndex, int ARole) const {
     if (!AIndex.isValid())
         return QVariant();
     // The whole number also on hovering, for a column too narrow for it.
-    if (ARole == Qt::DisplayRole || ARole == Qt::ToolTipRole)
-        return ShownNumber(Value(AIndex.row(), AIndex.column()), FForm);
+    if (ARole == Qt::DisplayRole || ARole == Qt::ToolTipRole) {
+        const Extended value = Value(AIndex.row(), AIndex.column());
+        if (AIndex.column() == 0 && FUnits.Length == luFeetAndInches)
+            return FeetAndInchesText(value, FForm.Precision);
+        return ShownNumber(value, FForm);
+    }
     if (ARole == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
@@ -139,15 +171,15 @@ QVariant TLevelTableModel::data(const QModelIndex& AIndex, int ARole) const {
 
 QVariant TLevelTableModel::headerData(int ASection, Qt::Orientation AOrientation, int ARole) const {
     if (ARole == Qt::DisplayRole && AOrientation == Qt::Horizontal)
-        return FHeaders.value(ASection);
+        return Header(ASection, false);
     return QAbstractTableModel::headerData(ASection, AOrientation, ARole);
 }
 
 QString TLevelTableModel::Text(QChar AFieldSeparator, const QString& ALineEnd) const {
     QString text;
     QStringList fields;
-    for (const QString& header : FHeaders)
-        fields.append(Field(header, AFieldSeparator));
+    for (int column = 0; column < FHeaders.size(); ++column)
+        fields.append(Field(Header(column, true), AFieldSeparator));
     text += fields.join(AFieldSeparator) + ALineEnd;
     for (int row = 0; row < FCount; ++row) {
         fields.clear();
@@ -168,7 +200,7 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
       LLevel(new QLabel(GBLevelFor)), LevelResult(new QLabel(GBLevelFor)),
       BCopy(new QPushButton(this)), BSaveCSV(new QPushButton(this)),
       FillCurve(new TFillCurveView(this)), BPrint(new QPushButton(this)),
-      BSavePdf(new QPushButton(this)), FModel(new TLevelTableModel(this)) {
+      BSavePdf(new QPushButton(this)), FModel(new TLevelTableModel(this)), FStepFilter(nullptr) {
     setObjectName(QStringLiteral("FormLevelTable"));
     LStep->setObjectName(QStringLiteral("LStep"));
     EStep->setObjectName(QStringLiteral("EStep"));
@@ -188,7 +220,9 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
 
     // Only positive decimal numbers are typed, as into the density entries.
     for (QLineEdit* edit : {EStep, EVolume, EPercentage}) {
-        TNumberEntryFilter::Attach(edit);
+        TNumberEntryFilter* filter = TNumberEntryFilter::Attach(edit);
+        if (edit == EStep)
+            FStepFilter = filter;
         edit->setMaxLength(40);
     }
     LStep->setBuddy(EStep);
@@ -303,6 +337,34 @@ void TFormLevelTable::SetNumberForm(const TNumberForm& AForm) {
     SetTank(FState, FRadius, FLength, AForm, FLevel);
 }
 
+void TFormLevelTable::SetUnits(const TUnitChoice& AUnits) {
+    if (AUnits == FUnits)
+        return;
+    FUnits = AUnits;
+    FModel->SetUnits(AUnits);
+    // The step is typed as the entries are: feet and inches with their marks.
+    FStepFilter->SetKind(AUnits.Length == luFeetAndInches ? nkFeetAndInches : nkNumber);
+    const QString volume = ShownQuantity(0, qkVolume, AUnits.Length, AUnits).Symbol;
+    LVolume->setText(volume.isEmpty()
+                         ? Text("LVolume")
+                         : Text("LVolume") + QStringLiteral(" (") + volume + QLatin1Char(')'));
+    LVolume->buddy()->setAccessibleName(LVolume->text());
+    Refresh();
+}
+
+QString TFormLevelTable::LengthText(Extended ALength) const {
+    const TShownQuantity shown = ShownQuantity(ALength, qkLength, FUnits.Length, FUnits);
+    if (shown.FeetAndInches)
+        return FeetAndInchesText(shown.Value, FForm.Precision);
+    return WithUnit(ShownNumber(shown.Value, FForm), shown.Symbol);
+}
+
+bool TFormLevelTable::ReadLength(const QString& AText, Extended& ALength) const {
+    if (FUnits.Length == luFeetAndInches)
+        return ParseFeetAndInches(AText, LocaleDecimalSeparator(), ALength);
+    return TryTextToExtended(AText, ALength);
+}
+
 void TFormLevelTable::ShowState(const QString& AText) {
     // The table takes the state's room while there is none.
     LState->setText(AText);
@@ -328,10 +390,10 @@ void TFormLevelTable::Refresh() {
         return empty(ResultStateText(rsChyba_Z));
 
     const Extended DefaultStep = Diameter / 20;
-    EStep->setPlaceholderText(Text("sDefaultStep").arg(ShownNumber(DefaultStep, FForm)));
+    EStep->setPlaceholderText(Text("sDefaultStep").arg(LengthText(DefaultStep)));
     Extended Step = DefaultStep;
     if (!EStep->text().trimmed().isEmpty() &&
-        (!TryTextToExtended(EStep->text(), Step) || !std::isfinite(Step) || !(Step > 0)))
+        (!ReadLength(EStep->text(), Step) || !std::isfinite(Step) || !(Step > 0)))
         return empty(Text("sInvalidStep"));
     const long long Count = LevelRows::Count(Diameter, Step);
     if (Count < 0)
@@ -385,6 +447,9 @@ void TFormLevelTable::RefreshLevel() {
         LevelResult->setText(ResultStateText(rsChyba_Z));
         return;
     }
+    // A volume typed in the volume unit, back in the cube of the length unit.
+    if (byVolume)
+        value = Convert(value, InverseFactor(ShownVolumeFactor(FUnits)));
     const Extended Whole = byVolume ? TankFullVolume(FRadius, FLength) : Extended(100);
     if (value < 0) {
         LevelResult->setText(Text("sBelowZero"));
@@ -397,7 +462,7 @@ void TFormLevelTable::RefreshLevel() {
     try {
         const Extended Level = byVolume ? TankLevelForVolume(FRadius, FLength, value)
                                         : TankLevelForPercentage(FRadius, value);
-        LevelResult->setText(ShownNumber(Level, FForm));
+        LevelResult->setText(LengthText(Level));
     } catch (const EInvalidInput&) {
         LevelResult->setText(ResultStateText(rsChyba_Z));
     }

@@ -4,10 +4,11 @@
 // answers the reverse question: the level at which the tank holds a volume or
 // a share. Below the table the fill curve shows volume and filling over the
 // level, with the tank's level and the table's rows marked. It follows the
-// tank's radius, length and level and the results panel's number form as the
-// computation window hands them in; the table can be copied (tab-separated)
-// and saved as a CSV file, and printed or saved as a PDF as a dip chart (the
-// tank drawn to scale, the curve and the table).
+// tank's radius, length and level, the results panel's number form and the
+// chosen units as the computation window hands them in (levels in the length
+// unit, volumes in the volume unit, each column's unit in its header); the
+// table can be copied (tab-separated) and saved as a CSV file, and printed or
+// saved as a PDF as a dip chart (the tank drawn to scale, the curve and the table).
 #pragma once
 
 #include "DipChart.h"
@@ -15,6 +16,7 @@
 #include "NumberFormat.h"
 #include "ResultState.h"
 #include "SideWindow.h"
+#include "Units.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -29,6 +31,7 @@ class QPrinter;
 class QPushButton;
 class QTableView;
 class TFillCurveView;
+class TNumberEntryFilter;
 
 // The rows of a table from level 0 to ADiameter in steps of AStep: 0, AStep,
 // 2 AStep, ... below the diameter, then the diameter itself (a multiple of the
@@ -54,9 +57,16 @@ public:
     void SetTable(Extended ARadius, Extended ALength, Extended AStep, long long ACount,
                   const TNumberForm& AForm);
     void SetHeaders(const QStringList& AHeaders);
+    // The units the radius and length are in (AUnits.Length) and the volumes are
+    // shown in; each column's header names its unit.
+    void SetUnits(const TUnitChoice& AUnits);
 
-    // Level, volume and percentage of a row.
+    // Level, volume and percentage of a row, in the units shown (a level in feet
+    // and inches in inches).
     Extended Value(int ARow, int AColumn) const;
+    // A column's header with its unit ("Level (cm)"); AForFile: as a file has
+    // it, where levels in feet and inches are numbers of inches.
+    QString Header(int AColumn, bool AForFile) const;
 
     int rowCount(const QModelIndex& AParent = QModelIndex()) const override;
     int columnCount(const QModelIndex& AParent = QModelIndex()) const override;
@@ -74,6 +84,7 @@ private:
     Extended FStep = 0;
     long long FCount = 0;
     TNumberForm FForm;
+    TUnitChoice FUnits;
     QStringList FHeaders;
 };
 
@@ -92,6 +103,10 @@ public:
                  std::optional<Extended> ALevel = std::nullopt);
     // The same tank in another number form (the results panel's, or a previewed one).
     void SetNumberForm(const TNumberForm& AForm);
+    // The units the tank's radius and length come in (AUnits.Length) and the
+    // table is shown in; the step and the level are typed and shown in the
+    // length unit, the volume in the volume unit.
+    void SetUnits(const TUnitChoice& AUnits);
 
     // Puts the table on the clipboard, tab-separated.
     void CopyClick();
@@ -136,6 +151,10 @@ private:
     void PercentageChanged();
     void PlaceBesideOwner();
     void ShowState(const QString& AText);
+    // A length (a level, a step) as the table shows it, with its unit.
+    QString LengthText(Extended ALength) const;
+    // A length typed (the step) in the length unit.
+    bool ReadLength(const QString& AText, Extended& ALength) const;
 
     QWidget* FOwner;
     QLabel* LStep;
@@ -155,6 +174,7 @@ private:
     QPushButton* BPrint;
     QPushButton* BSavePdf;
     TLevelTableModel* FModel;
+    TNumberEntryFilter* FStepFilter;
 
     TResultState FState = rsNespocitano;
     Extended FRadius = 0;
@@ -163,4 +183,5 @@ private:
     // The step of the rows shown (typed, or the diameter / 20).
     Extended FStep = 0;
     TNumberForm FForm;
+    TUnitChoice FUnits;
 };

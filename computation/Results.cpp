@@ -44,6 +44,8 @@ constexpr int RightMargin = 3;
 // Space kept free after "=" and before "x10" when a value takes the panel's width.
 constexpr int EqualGap = 4;
 constexpr int DecadeGap = 3;
+// Between a value (or its exponent) and its unit.
+constexpr int UnitGap = 4;
 
 void SetPixelFont(QLabel* ALabel, int APixels) {
     ALabel->setFont(PixelFont(FontFamilies::Arial, APixels, true));
@@ -67,6 +69,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
                    MakeLabel(QStringLiteral("ResultVolume"), QStringLiteral("---")),
                    MakeLabel(QStringLiteral("DecadeV"), QStringLiteral("x10")),
                    MakeLabel(QStringLiteral("ExponentV"), QStringLiteral("0")),
+                   MakeLabel(QStringLiteral("UnitV"), QString()),
                    VolumeLineTop,
                    QStringLiteral("---"),
                    QString()};
@@ -75,6 +78,7 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
                  MakeLabel(QStringLiteral("ResultArea"), QStringLiteral("---")),
                  MakeLabel(QStringLiteral("DecadeA"), QStringLiteral("x10")),
                  MakeLabel(QStringLiteral("ExponentA"), QStringLiteral("0")),
+                 MakeLabel(QStringLiteral("UnitA"), QString()),
                  AreaLineTop,
                  QStringLiteral("---"),
                  QString()};
@@ -83,8 +87,10 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
         SetTextColor(line.Equal, CaptionColour);
         SetTextColor(line.Decade, Colours::Maroon);
         line.Value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SetTextColor(line.Unit, CaptionColour);
         line.Decade->hide();
         line.Exponent->hide();
+        line.Unit->hide();
     }
     ApplyLook(13, 11);
 
@@ -169,6 +175,8 @@ void TFrameResults::SpeakLine(const TLine& ALine) {
         value +=
             QStringLiteral(" × 10") +
             (ALine.Exponent->isHidden() ? QString() : QLatin1Char('^') + ALine.Exponent->text());
+    if (!ALine.Unit->isHidden())
+        value = WithUnit(value, ALine.Unit->text());
     ALine.Value->setAccessibleName(ALine.Spoken + QLatin1Char(' ') + value);
 }
 
@@ -201,6 +209,7 @@ void TFrameResults::FitLine(const TLine& ALine) {
     const int captionAscent = ALine.Caption->fontMetrics().ascent();
     const bool decade = !ALine.Decade->isHidden();
     const bool exponent = !ALine.Exponent->isHidden();
+    const bool unit = !ALine.Unit->isHidden();
     // The value's own place, and the room the panel has beside the captions.
     const int slotLeft = ValueLeft - px;
     const int slotRight = ValueLeft + ValueWidth - px;
@@ -208,36 +217,46 @@ void TFrameResults::FitLine(const TLine& ALine) {
     const int roomLeft = ALine.Equal->x() + ALine.Equal->width() + EqualGap;
 
     struct TLayout {
-        int DecadeLeft = 0, ExponentLeft = 0, ValueRight = 0;
+        int DecadeLeft = 0, ExponentLeft = 0, UnitLeft = 0, ValueRight = 0;
+        int UnitWidth = 0; // with the gap before it
     };
-    // "x10" and the exponent at their places, moved left together as far as a
-    // long exponent needs; the value ends before "x10".
+    // "x10", the exponent and the unit at their places, moved left together as
+    // far as a long exponent or the unit needs; the value ends before "x10". A
+    // unit without "x10" follows the value, which leaves it the room.
     auto layout = [&](const QFont& AFont, int ARoomRight) {
-        for (QLabel* label : {ALine.Decade, ALine.Exponent}) {
+        for (QLabel* label : {ALine.Decade, ALine.Exponent, ALine.Unit}) {
             label->setFont(AFont);
             label->adjustSize();
         }
         TLayout result;
+        result.UnitWidth = unit ? UnitGap + ALine.Unit->width() : 0;
         result.DecadeLeft = DecadeLeft - px;
         const int decadeRight = result.DecadeLeft + ALine.Decade->width();
         result.ExponentLeft = qMax(ExponentLeft - px, decadeRight);
-        const int exponentRight = result.ExponentLeft + ALine.Exponent->width();
-        const int shift = exponent ? qMax(0, exponentRight - innerRight) : 0;
+        const int tailRight =
+            exponent ? result.ExponentLeft + ALine.Exponent->width() : decadeRight;
+        result.UnitLeft = tailRight + UnitGap;
+        const int shift = decade ? qMax(0, tailRight + result.UnitWidth - innerRight) : 0;
         result.DecadeLeft -= shift;
         result.ExponentLeft -= shift;
-        result.ValueRight = decade ? qMin(ARoomRight, result.DecadeLeft - DecadeGap) : ARoomRight;
+        result.UnitLeft -= shift;
+        result.ValueRight = decade ? qMin(ARoomRight, result.DecadeLeft - DecadeGap)
+                                   : ARoomRight - result.UnitWidth;
         return result;
     };
 
     // The largest type, from the design's down to the smallest legible one,
-    // in which the value fits its place.
+    // in which the value fits its place (with a unit and without "x10", the
+    // value's place reaches to the panel's edge: the unit follows the value).
     QFont font = PixelFont(FontFamilies::Arial, FValuePixels, true);
-    TLayout place = layout(font, slotRight);
+    const bool unitFollows = unit && !decade;
+    const int placeRight = unitFollows ? innerRight : slotRight;
+    TLayout place = layout(font, placeRight);
     int textWidth = QFontMetrics(font).horizontalAdvance(ALine.Text);
     for (int pixels = FValuePixels - 1;
          textWidth > place.ValueRight - slotLeft && pixels >= MinimumLegiblePixels; --pixels) {
         font.setPixelSize(pixels);
-        place = layout(font, slotRight);
+        place = layout(font, placeRight);
         textWidth = QFontMetrics(font).horizontalAdvance(ALine.Text);
     }
     const QFontMetrics metrics(font);
@@ -254,6 +273,12 @@ void TFrameResults::FitLine(const TLine& ALine) {
         right = left + width;
         if (textWidth > width)
             shown = metrics.elidedText(ALine.Text, Qt::ElideRight, width);
+    } else if (unitFollows) {
+        // The value and its unit side by side, centred on the value's place as
+        // far as the panel allows.
+        const int block = textWidth + place.UnitWidth;
+        left = qBound(slotLeft, (slotLeft + slotRight) / 2 - block / 2, innerRight - block);
+        right = left + textWidth;
     }
     ALine.Value->setFont(font);
     ALine.Value->setText(shown);
@@ -265,6 +290,7 @@ void TFrameResults::FitLine(const TLine& ALine) {
     ALine.Value->setGeometry(left, valueTop, right - left, metrics.height());
     ALine.Decade->move(place.DecadeLeft, valueTop);
     ALine.Exponent->move(place.ExponentLeft, valueTop - ExponentRaise);
+    ALine.Unit->move(unitFollows ? right + UnitGap : place.UnitLeft, valueTop);
     SpeakLine(ALine);
 }
 
@@ -289,6 +315,11 @@ void TFrameResults::SetPrecision(TPrecision AValue) {
     Output(NumberForm());
 }
 
+void TFrameResults::SetUnits(const TUnitChoice& AUnits) {
+    FUnits = AUnits;
+    Output(NumberForm());
+}
+
 void TFrameResults::PreviewPrecision(TPrecision APrecision) {
     const TNumberForm form{APrecision, SemilogarithmicForm()};
     Output(form);
@@ -307,13 +338,16 @@ void TFrameResults::Output(const TNumberForm& AForm) {
         SetResultState(FResult.State);
         return;
     }
+    const TShownQuantity volume =
+        ShownQuantity(FResult.Volume, qkVolume, FResult.LengthUnit, FUnits);
+    const TShownQuantity area = ShownQuantity(FResult.Area, qkArea, FResult.LengthUnit, FUnits);
     // A value beyond what the panel can write is an input error, never a number.
-    if (!std::isfinite(FResult.Volume) || !std::isfinite(FResult.Area)) {
+    if (!std::isfinite(volume.Value) || !std::isfinite(area.Value)) {
         SetResultState(rsChyba_Z);
         return;
     }
-    OutputValue(FVolumeLine, FResult.Volume, AForm);
-    OutputValue(FAreaLine, FResult.Area, AForm);
+    OutputValue(FVolumeLine, volume, AForm);
+    OutputValue(FAreaLine, area, AForm);
     FResultState = rsSpocitano;
 }
 
@@ -321,6 +355,7 @@ void TFrameResults::SetResultState(TResultState AValue) {
     for (TLine* line : {&FVolumeLine, &FAreaLine}) {
         line->Decade->hide();
         line->Exponent->hide();
+        line->Unit->hide();
         SetValueText(*line, ResultStateText(AValue));
     }
     FResultState = AValue;
@@ -330,11 +365,14 @@ bool TFrameResults::SemilogarithmicForm() const {
     return MSemilogarithmicForm->isChecked();
 }
 
-void TFrameResults::OutputValue(TLine& ALine, Extended AValue, const TNumberForm& AForm) {
-    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
+void TFrameResults::OutputValue(TLine& ALine, const TShownQuantity& AValue,
+                                const TNumberForm& AForm) {
+    const TResultNumber number = ResultNumber(AValue.Value, AForm.Precision, AForm.Semilogarithmic);
     ALine.Decade->setVisible(number.Decade);
     ALine.Exponent->setText(QString::number(number.Exponent));
     ALine.Exponent->setVisible(number.Decade && number.Exponent != 1);
+    ALine.Unit->setText(AValue.Symbol);
+    ALine.Unit->setVisible(!AValue.Symbol.isEmpty());
     SetValueText(ALine, number.Digits);
 }
 
@@ -422,7 +460,7 @@ void TFrameResults::MenuStep(QAction* AItem) {
             SavePrecision();
         }
     } else if (AItem == MMassCalculation) {
-        TFormMassCalculation dialog(FHost, FResult.Figure, FPrecision);
+        TFormMassCalculation dialog(FHost, FResult.Figure, FPrecision, FUnits, FResult.LengthUnit);
         TakeWindowStyle(&dialog, FHost ? FHost->HostWindow() : nullptr);
         dialog.exec();
     }
@@ -436,7 +474,7 @@ QString TFrameResults::ReportText() const {
     // Until the host hands a result of its variant, the panel shows "---".
     const TSolidResult& result =
         FResult.Variant == variant ? FResult : StateResult(variant, rsNespocitano);
-    return MakeFigureReport(result, texts, NumberForm(), LanguageText).Text();
+    return MakeFigureReport(result, texts, NumberForm(), LanguageText, FUnits).Text();
 }
 
 void TFrameResults::SavePrecision() {

@@ -1,7 +1,8 @@
 // The results panel of the computation window: the volume on the line "V ="
 // and the surface area on the line "S =", in the panel's precision and number
-// form, or a short fixed text while the entries give no figure. It keeps the
-// result it was handed and writes it anew when its form changes. Its popup menu
+// form and in the chosen units (the unit's symbol after the value), or a short
+// fixed text while the entries give no figure. It keeps the result it was
+// handed and writes it anew when its form or its units change. Its popup menu
 // copies a result, switches the number form and the precision, and opens the
 // mass calculation dialog. The panel reaches its window only through
 // TComputationHost.
@@ -11,6 +12,7 @@
 #include "NumberFormat.h"
 #include "ResultState.h"
 #include "SolidHandlers.h"
+#include "Units.h"
 
 #include <QFrame>
 #include <QString>
@@ -42,6 +44,11 @@ public:
     TNumberForm NumberForm() const { return {FPrecision, SemilogarithmicForm()}; }
     // Sets the precision, without storing it, and writes the kept result in it.
     void SetPrecision(TPrecision AValue);
+
+    // The units the values are shown in (the defaults: bare numbers); setting
+    // them writes the kept result anew.
+    const TUnitChoice& Units() const { return FUnits; }
+    void SetUnits(const TUnitChoice& AUnits);
 
     // Writes the kept result in APrecision, here and through the host in its side
     // windows, while the panel's own precision stays: the custom precision
@@ -79,6 +86,7 @@ private:
         QLabel* Value;
         QLabel* Decade;
         QLabel* Exponent;
+        QLabel* Unit;   // the unit's symbol, after the value (and its exponent)
         int Top;        // in frame coordinates
         QString Text;   // the whole value, also while the label shows it cut
         QString Spoken; // what a screen reader calls the line ("Volume")
@@ -102,7 +110,7 @@ private:
     void Output(const TNumberForm& AForm);
     // States 0..9 show their text on both lines and hide "x10" and the exponents.
     void SetResultState(TResultState AValue);
-    void OutputValue(TLine& ALine, Extended AValue, const TNumberForm& AForm);
+    void OutputValue(TLine& ALine, const TShownQuantity& AValue, const TNumberForm& AForm);
     void MenuPopup();
     void MenuClick(QAction* AItem);
     void MenuStep(QAction* AItem);
@@ -129,4 +137,5 @@ private:
     TSolidResult FResult;
     TResultState FResultState = rsNespocitano;
     TPrecision FPrecision = DefaultPrecision;
+    TUnitChoice FUnits;
 };

@@ -16,7 +16,8 @@
 
 // --- Reading the entries --------------------------------------------------------------
 
-TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue) {
+TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue,
+                            TLengthUnit ALength) {
     if (AKind == ekCount) {
         long long count = 0;
         if (AText.isEmpty())
@@ -38,7 +39,10 @@ TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AV
     Extended value = 0;
     if (text.isEmpty())
         return erEmpty;
-    if (!TryTextToExtended(text, value) || value < 0)
+    const bool read = ALength == luFeetAndInches
+                          ? ParseFeetAndInches(text, LocaleDecimalSeparator(), value)
+                          : TryTextToExtended(text, value);
+    if (!read || value < 0)
         return erUnreadable;
     if (value == 0)
         return erEmpty; // zero counts as not yet entered
@@ -585,6 +589,19 @@ const std::vector<TRowDesc>& RowTable(TSolidType AType) {
     return tables[AType];
 }
 
+// The rows' keys say what they measure: "sAreaOf...", "sVolumeOf...",
+// "sPercentageFilling...", and lengths (diagonals, heights, chords, radii).
+TQuantityKind RowKind(const TText& ARow) {
+    const QLatin1String key(ARow.Key);
+    if (key.startsWith(QLatin1String("sArea")))
+        return qkArea;
+    if (key.startsWith(QLatin1String("sVolume")))
+        return qkVolume;
+    if (key.startsWith(QLatin1String("sPercentage")))
+        return qkPercentage;
+    return qkLength;
+}
+
 bool SameText(const char* AText1, const char* AText2) {
     if (!AText1 || !AText2)
         return AText1 == AText2;
@@ -617,7 +634,7 @@ std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSo
                                                      const TEntryValues& AValues) {
     std::vector<TSupplementaryValue> values;
     for (const TRowDesc& row : RowTable(AType))
-        values.push_back({row.Row, row.Value(AFigure, AValues)});
+        values.push_back({row.Row, row.Value(AFigure, AValues), RowKind(row.Row)});
     return values;
 }
 
@@ -642,10 +659,37 @@ TPresetDensity ReadPresetDensity() {
     return density;
 }
 
+TPresetDensity MassDensity(TLengthUnit ALength, const QList<TMaterial>& AMaterials) {
+    if (ALength == luNone)
+        return ReadPresetDensity();
+    const int chosen = FindMaterial(AMaterials, ChosenMaterialKey());
+    // A material no longer offered (an own one removed) is Custom again.
+    const int index = chosen >= 0 ? chosen : FindMaterial(AMaterials, MaterialKeys::Custom);
+    if (index < 0)
+        return ReadPresetDensity();
+    const TMaterial& material = AMaterials.at(index);
+    TPresetDensity density;
+    if (material.Kind == mkCustom) {
+        density = ReadPresetDensity();
+    } else {
+        density.Use = true;
+        density.Value = material.Density;
+    }
+    density.Material = material;
+    return density;
+}
+
+TPresetDensity ReadMassDensity(TLengthUnit ALength, const QList<TShippedMaterial>& AShipped) {
+    if (ALength == luNone)
+        return ReadPresetDensity();
+    return MassDensity(ALength, MaterialList(AShipped, ActiveLanguageCode()));
+}
+
 TMass MassAt(const TSolidFigure& AFigure, const TPresetDensity& ADensity) {
     TMass mass;
     mass.Density = ADensity.Value;
     mass.Refused = ADensity.Refused;
+    mass.Material = ADensity.Material;
     if (mass.Refused)
         return mass;
     // A mass beyond the range of Extended is no number to show.

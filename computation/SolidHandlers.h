@@ -14,9 +14,11 @@
 //     // result.Volume == 12 pi; result.SupplementaryValues: slant height 5, ...
 #pragma once
 
+#include "Materials.h"
 #include "MathFunctions.h"
 #include "ResultState.h"
 #include "SolidPages.h"
+#include "Units.h"
 
 #include <QString>
 
@@ -51,8 +53,11 @@ enum TEntryReading : std::uint8_t {
 
 // Reads an edit entry's text by its kind (ekNumber, ekRadius, ekCount): a number in
 // the locale's form (a radius may be "*" and a diameter, which is halved), a count
-// a whole number. AValue receives the value of a valid reading.
-TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue);
+// a whole number. With lengths in feet and inches (ALength), a number or radius
+// is such a length (ParseFeetAndInches), its value in inches. AValue receives the
+// value of a valid reading.
+TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue,
+                            TLengthUnit ALength = luNone);
 // A choice entry: its chosen item's index, empty while none is chosen (-1).
 TEntryReading ReadChoice(int AItemIndex, Extended& AValue);
 
@@ -79,6 +84,8 @@ private:
 struct TSupplementaryValue {
     TText Row;
     Extended Value;
+    // What the row measures: a length, an area, a volume or a percentage.
+    TQuantityKind Kind = qkLength;
     // The quantity's name for programs: the row's key without its "s", and its
     // letters ("SlantHeight", "DiagonalOfXFace_AB").
     QString Id() const;
@@ -102,20 +109,32 @@ std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSo
 
 // --- The mass ---------------------------------------------------------------------------------
 
-// The preset density of the settings ("UsePresetDensity", "PresetDensity").
+// The preset density of the settings ("UsePresetDensity", "PresetDensity"), or the
+// material chosen while lengths have a unit.
 struct TPresetDensity {
     bool Use = false;        // a density is preset and readable
     Extended Value = 0;      // the density, when Use
     bool Refused = false;    // zero or below: the mass row shows "sInvalidDensity"
     bool Unreadable = false; // preset but not a number: no mass (and no mass row)
+    // The material whose density it is (in kg/m³); none for the bare preset density.
+    std::optional<TMaterial> Material;
 };
 TPresetDensity ReadPresetDensity();
+
+// The density of the mass with lengths in ALength: without a unit the preset
+// density, as always; with one the chosen material of AMaterials (MaterialList),
+// where Custom is the preset density in kg/m³, used as the settings say.
+TPresetDensity MassDensity(TLengthUnit ALength, const QList<TMaterial>& AMaterials);
+// The same for the stored choice and the materials of AShipped in the active language.
+TPresetDensity ReadMassDensity(TLengthUnit ALength, const QList<TShippedMaterial>& AShipped);
 
 // The mass of a figure at a preset density, as the mass row shows it.
 struct TMass {
     Extended Density = 0;
     bool Refused = false;          // the density gives no mass: "sInvalidDensity"
     std::optional<Extended> Value; // none when refused, or beyond the range of Extended
+    // The material the density is of (its Density in kg/m³); none for the preset density.
+    std::optional<TMaterial> Material;
 };
 TMass MassAt(const TSolidFigure& AFigure, const TPresetDensity& ADensity);
 
@@ -132,6 +151,9 @@ struct TSolidResult {
     std::vector<TSupplementaryValue> SupplementaryValues;
     TVariant Variant = VariantCount;
     TEntryValues Entries; // the values read; -1 where an entry was not read
+    // The unit the entries' lengths were in, and so the figure's: its areas and
+    // volumes are in its square and cube. luNone: bare numbers.
+    TLengthUnit LengthUnit = luNone;
     // The figure's volume and surface area while State is rsSpocitano.
     Extended Volume = 0;
     Extended Area = 0;

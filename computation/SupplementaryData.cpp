@@ -1,6 +1,7 @@
 #include "SupplementaryData.h"
 
 #include "Application.h"
+#include "FigureReport.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
 #include "PageTexts.h"
@@ -157,6 +158,7 @@ QString TFormSupplementaryData::ItemText(const char* AKey) const {
 void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
     // Another solid's values belong to none of the new rows.
     FResult = TSolidResult();
+    FSolidType = ASolidType;
     FRows = SupplementaryRows(ASolidType);
     QStringList names;
     for (const TText& row : FRows)
@@ -165,8 +167,7 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
         }));
     FHasMassRow = FPresetDensity.Use && ASolidType != stNone;
     if (FHasMassRow)
-        names.append(ItemText("sDefaultMass") + QStringLiteral(" (") +
-                     GeneralText(FPresetDensity.Value) + QLatin1Char(')'));
+        names.append(MassRowName(FPresetDensity, ASolidType, LanguageText));
     // A solid without items (and without a mass row) keeps one empty row.
     if (names.isEmpty())
         names.append(QString());
@@ -193,6 +194,20 @@ void TFormSupplementaryData::SetNumberForm(const TNumberForm& AForm) {
     SetValues();
 }
 
+void TFormSupplementaryData::SetUnits(const TUnitChoice& AUnits) {
+    FUnits = AUnits;
+    SetValues();
+}
+
+void TFormSupplementaryData::SetDensity(const TPresetDensity& ADensity) {
+    FPresetDensity = ADensity;
+    // The mass row comes, goes or takes another name; the values stay.
+    const TSolidResult result = FResult;
+    AdaptToSolid(FSolidType);
+    FResult = result;
+    SetValues();
+}
+
 void TFormSupplementaryData::SetValues() {
     if (!FResult.Computed()) {
         ClearValues();
@@ -201,8 +216,11 @@ void TFormSupplementaryData::SetValues() {
     for (const TSupplementaryValue& value : FResult.SupplementaryValues)
         for (std::size_t row = 0; row < FRows.size(); ++row)
             if (SameRow(FRows[row], value.Row))
-                SetCellText(ValueList, ValueList->item(int(row), 1),
-                            QuantityText(value.Value, FForm.Precision), false);
+                SetCellText(
+                    ValueList, ValueList->item(int(row), 1),
+                    ShownText(ShownQuantity(value.Value, value.Kind, FResult.LengthUnit, FUnits),
+                              FForm.Precision),
+                    false);
     if (!FHasMassRow)
         return;
     // A density that gives no mass shows its state; a mass beyond the range of
@@ -212,7 +230,8 @@ void TFormSupplementaryData::SetValues() {
     if (FPresetDensity.Refused)
         mass = FInvalidDensityText;
     else if (FResult.Mass && FResult.Mass->Value)
-        mass = QuantityText(*FResult.Mass->Value, FForm.Precision);
+        mass = ShownText(ShownMassOf(*FResult.Mass->Value, FResult.LengthUnit, FUnits),
+                         FForm.Precision);
     SetCellText(ValueList, ValueList->item(int(FRows.size()), 1), mass, false);
 }
 

@@ -1,8 +1,9 @@
 // The supplementary data window: a small tool window below the computation
 // window that lists the current solid's derived quantities (diagonals, slant
 // heights, face and base areas, filling percentages, partial volumes), one per
-// row, and, with a preset density, the solid's mass. It keeps the result it was
-// handed and writes it anew when the number form changes.
+// row, and, with a preset density or a chosen material, the solid's mass. It
+// keeps the result it was handed and writes it anew when the number form or the
+// units change.
 #pragma once
 
 #include "MathFunctions.h"
@@ -40,6 +41,11 @@ public:
     void ShowResult(const TSolidResult& AResult);
     // Writes the kept result in AForm's precision.
     void SetNumberForm(const TNumberForm& AForm);
+    // Writes the kept result in AUnits (the defaults: bare numbers).
+    void SetUnits(const TUnitChoice& AUnits);
+    // The density of the mass row as the computation window has it (its preset
+    // density, or the material chosen): the mass row follows it, named after it.
+    void SetDensity(const TPresetDensity& ADensity);
     // Grid geometry: the title row and every item row are RowHeight plus one
     // grid line high.
     static constexpr int KeyColumnWidth = 244;
@@ -63,6 +69,8 @@ private:
 
     TSolidResult FResult;
     TNumberForm FForm;
+    TUnitChoice FUnits;
+    TSolidType FSolidType = stNone;
     // Texts of the item keys, read once by SetLanguage.
     QHash<QString, QString> FItemTexts;
     // The item rows below the title row, and whether a mass row follows them.

@@ -60,6 +60,7 @@ required=(
   /usr/share/kavorin/Languages/English.bmp
   /usr/share/kavorin/Languages/Czech.bmp
   /usr/share/kavorin/Languages/Slovak.bmp
+  /usr/share/kavorin/Languages/Materials.csv
   /usr/share/kavorin/Help_EN.rtf
   /usr/share/kavorin/Help_CS.rtf
   /usr/share/kavorin/Help_EN.html

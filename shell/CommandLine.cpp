@@ -5,10 +5,12 @@
 #include "FigureReport.h"
 #include "LanguageSupport.h"
 #include "LevelTable.h"
+#include "Materials.h"
 #include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "PageTexts.h"
 #include "Settings.h"
+#include "Units.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -36,6 +38,8 @@
 namespace {
 
 constexpr const char* Section = "CommandLine";
+// The messages of lengths with units and of materials.
+constexpr const char* UnitsSection = "CommandLineUnits";
 // The messages of the options that write drawings and dip charts.
 constexpr const char* OutputSection = "CommandLineOutput";
 // The texts that point a user from a wrong argument to the right one.
@@ -214,11 +218,27 @@ struct TOptions {
     std::optional<bool> Semilogarithmic;
     std::optional<int> Precision;
     std::optional<Extended> Density;
+    std::optional<TLengthUnit> Length;
+    std::optional<TAreaUnit> Area;
+    std::optional<TVolumeUnit> Volume;
+    std::optional<TMassUnit> Mass;
+    QString Material;
     QString Drawing;                 // --draw FILE
     std::optional<Extended> DipStep; // --dip-chart STEP
     QString DipChartPdf;             // --pdf FILE
     QStringList Positional;          // after --calc: solid, variant, entries
 };
+
+// The unit an option names; an unknown one fails with the known ones' ids.
+template <class TUnit>
+TUnit UnitOption(const QStringList& AArguments, int AIndex, const QString& AKnown) {
+    TUnit unit{};
+    if (AIndex >= AArguments.size() || !FindUnit(AArguments.at(AIndex), unit))
+        Fail("sUnknownUnit",
+             AArguments.value(AIndex) + QStringLiteral(" (") + AKnown + QLatin1Char(')'),
+             UnitsSection);
+    return unit;
+}
 
 // The options that write a file: a paint device, and with it an application
 // object with fonts.
@@ -273,6 +293,18 @@ TOptions ReadOptions(const QStringList& AArguments) {
                 Fail("sBadDensity", AArguments.value(i + 1));
             options.Density = density;
             ++i;
+        } else if (argument == QLatin1String("--unit")) {
+            options.Length = UnitOption<TLengthUnit>(AArguments, ++i, LengthUnitIds());
+        } else if (argument == QLatin1String("--area-unit")) {
+            options.Area = UnitOption<TAreaUnit>(AArguments, ++i, AreaUnitIds());
+        } else if (argument == QLatin1String("--volume-unit")) {
+            options.Volume = UnitOption<TVolumeUnit>(AArguments, ++i, VolumeUnitIds());
+        } else if (argument == QLatin1String("--mass-unit")) {
+            options.Mass = UnitOption<TMassUnit>(AArguments, ++i, MassUnitIds());
+        } else if (argument == QLatin1String("--material")) {
+            if (i + 1 >= AArguments.size() || AArguments.at(i + 1).trimmed().isEmpty())
+                Fail("sUnknownMaterial", QString(), UnitsSection);
+            options.Material = AArguments.at(++i);
         } else if (argument == QLatin1String("--draw")) {
             options.Drawing = FileArgument(AArguments, i);
             // Refused before anything is calculated or written.
@@ -308,6 +340,131 @@ TOptions ReadOptions(const QStringList& AArguments) {
     if (options.DipStep && options.DipChartPdf.isEmpty() && options.Json)
         Fail("sExcludeEachOther", QStringLiteral("--json, --dip-chart"), OutputSection);
     return options;
+}
+
+// The materials file as the command line reads it: a file it cannot use is told
+// on standard error, and the built-in list stands in.
+QList<TShippedMaterial> CommandLineMaterials() {
+    return ShippedMaterials(QString(), [](const QString& AMessage) {
+        Err() << "Kavorin: " << TerminalText(AMessage).simplified() << '\n';
+    });
+}
+
+// A length as given: its value in Unit (inches for feet and inches), luNone for a
+// bare number; a radius's diameter already halved.
+struct TGivenLength {
+    QString What; // NAME=VALUE, for the messages
+    Extended Value = 0;
+    TLengthUnit Unit = luNone;
+};
+
+// The length ids a number may carry.
+QString LengthSuffixes() {
+    QStringList ids;
+    for (int i = 0; i < LengthUnitCount; ++i)
+        if (TLengthUnit(i) != luNone && TLengthUnit(i) != luFeetAndInches)
+            ids << UnitId(TLengthUnit(i));
+    return ids.join(QStringLiteral(", "));
+}
+
+// Reads a length entry's text: a number as the entries take it ("*" before a
+// radius's diameter), which may carry its unit ("10cm", "2.5in", "6ft3.5in",
+// "6' 3.5""); a bare number is in ALength, feet where that is feet and inches.
+TGivenLength ReadLength(TEntryKind AKind, const QString& AText, const QString& AWhat,
+                        TLengthUnit ALength) {
+    QString text = AText;
+    const bool diameter = AKind == ekRadius && text.startsWith(QLatin1Char('*'));
+    if (diameter)
+        text.remove(0, 1);
+    const QChar separator = LocaleDecimalSeparator();
+    TGivenLength given;
+    given.What = AWhat;
+    TLength length;
+    QString unknown;
+    // An empty length, and one below zero, are refused as zero is.
+    if (text.isEmpty())
+        Fail("sNotPositive", AWhat);
+    if (text.startsWith(QLatin1Char('-'))) {
+        TLength magnitude;
+        if (TryTextToExtended(text.mid(1), magnitude.Value) ||
+            ParseLength(text.mid(1), separator, magnitude) == lpOk)
+            Fail("sNotPositive", AWhat);
+    }
+    if (TryTextToExtended(text, length.Value)) {
+        length.Unit = luNone;
+    } else {
+        switch (ParseLength(text, separator, length, &unknown)) {
+        case lpOk:
+            break;
+        case lpUnknownUnit:
+            Fail("sUnknownUnit", AWhat + QStringLiteral(" (") + LengthSuffixes() + QLatin1Char(')'),
+                 UnitsSection);
+        case lpNotANumber:
+            Fail("sNotANumber", AWhat);
+        }
+    }
+    if (length.Unit == luNone && ALength == luFeetAndInches) {
+        if (!ParseFeetAndInches(text, separator, length.Value))
+            Fail("sNotANumber", AWhat);
+        length.Unit = luFeetAndInches;
+    }
+    if (!std::isfinite(length.Value) || length.Value < 0)
+        Fail("sNotANumber", AWhat);
+    if (length.Value == 0)
+        Fail("sNotPositive", AWhat);
+    given.Value = diameter ? length.Value / 2 : length.Value;
+    given.Unit = length.Unit;
+    return given;
+}
+
+// Whether a length in A is shorter than one in B (feet and inches count as inches).
+bool IsSmaller(TLengthUnit A, TLengthUnit B) {
+    return Convert(1, LengthFactor(A, B)) < 1;
+}
+
+// The density of the mass: --density, else --material, else the settings' (the
+// preset density while lengths are bare, else the chosen material).
+TPresetDensity MassDensityOf(const TOptions& AOptions, TLengthUnit ALength) {
+    TPresetDensity density;
+    if (AOptions.Density) {
+        density.Use = true;
+        density.Value = *AOptions.Density;
+        // With a unit the density is in kg/m³, and the mass row says so.
+        if (ALength != luNone) {
+            TMaterial given;
+            given.Key = MaterialKeys::Custom;
+            given.Name = LanguageText(QStringLiteral("Materials"), QStringLiteral("sCustom"));
+            given.HasDensity = true;
+            given.Density = density.Value;
+            given.DensityText = GeneralText(density.Value);
+            density.Material = given;
+        }
+        return density;
+    }
+    if (AOptions.Material.isEmpty())
+        return ALength == luNone ? ReadPresetDensity()
+                                 : MassDensity(ALength, MaterialList(CommandLineMaterials(),
+                                                                     ActiveLanguageCode()));
+    if (ALength == luNone)
+        Fail("sMaterialNeedsUnit", AOptions.Material, UnitsSection);
+    const QList<TMaterial> materials = MaterialList(CommandLineMaterials(), ActiveLanguageCode());
+    const int index = FindMaterial(materials, AOptions.Material);
+    if (index < 0) {
+        QStringList keys;
+        for (const TMaterial& material : materials)
+            keys << material.Key;
+        Fail("sUnknownMaterial",
+             AOptions.Material + QStringLiteral(" (") + keys.join(QStringLiteral(", ")) +
+                 QLatin1Char(')'),
+             UnitsSection);
+    }
+    const TMaterial& material = materials.at(index);
+    if (!material.HasDensity)
+        Fail("sBadDensity", material.Name);
+    density.Use = true;
+    density.Value = material.Density;
+    density.Material = material;
+    return density;
 }
 
 void PrintHelp() {
@@ -347,6 +504,24 @@ void PrintList() {
             printEntries(variant, 4);
         }
     }
+    // The units and the materials the options name, by their ids.
+    const QString units = QStringLiteral("TFormUnits");
+    Out() << '\n' << LanguageText(units, QStringLiteral("Caption")) << '\n';
+    const struct {
+        const char* Option;
+        const char* Label;
+        QString Ids;
+    } kinds[] = {{"--unit", "LLengthUnit", LengthUnitIds()},
+                 {"--area-unit", "LAreaUnit", AreaUnitIds()},
+                 {"--volume-unit", "LVolumeUnit", VolumeUnitIds()},
+                 {"--mass-unit", "LMassUnit", MassUnitIds()}};
+    for (const auto& kind : kinds)
+        Out() << column(QLatin1String(kind.Option), 2)
+              << LanguageText(units, QLatin1String(kind.Label)) << ": " << kind.Ids << '\n';
+    Out() << '\n'
+          << LanguageText(QStringLiteral("TFormMaterials"), QStringLiteral("Caption")) << '\n';
+    for (const TMaterial& material : MaterialList(CommandLineMaterials(), ActiveLanguageCode()))
+        Out() << column(material.Key, 2) << MaterialText(material) << '\n';
 }
 
 // The list as JSON: every solid with its variants, each variant with its entries,
@@ -386,8 +561,30 @@ void PrintListJson() {
         solid.insert(QStringLiteral("variants"), variants);
         solids.append(solid);
     }
+    // The ids the unit options take, and the materials --material takes.
+    QJsonObject units;
+    units.insert(QStringLiteral("length"),
+                 QJsonArray::fromStringList(LengthUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("area"),
+                 QJsonArray::fromStringList(AreaUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("volume"),
+                 QJsonArray::fromStringList(VolumeUnitIds().split(QStringLiteral(", "))));
+    units.insert(QStringLiteral("mass"),
+                 QJsonArray::fromStringList(MassUnitIds().split(QStringLiteral(", "))));
+    QJsonArray materials;
+    for (const TMaterial& material : MaterialList(CommandLineMaterials(), ActiveLanguageCode())) {
+        QJsonObject item;
+        item.insert(QStringLiteral("material"), material.Key);
+        item.insert(QStringLiteral("name"), material.Name);
+        item.insert(QStringLiteral("density"), material.HasDensity
+                                                   ? QJsonValue(double(material.Density))
+                                                   : QJsonValue(QJsonValue::Null));
+        materials.append(item);
+    }
     QJsonObject root;
     root.insert(QStringLiteral("solids"), solids);
+    root.insert(QStringLiteral("units"), units);
+    root.insert(QStringLiteral("materials"), materials);
     Out() << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
@@ -485,11 +682,29 @@ int Calculate(const TOptions& AOptions) {
                 names << entry.Name;
         Fail("sMissingEntry", names.join(QStringLiteral(" | ")));
     }
-    // Each text as its entry reads it; the message names the entry and its text.
+    // The units: the settings', and the options over them.
+    TUnitChoice units = ReadUnitChoice();
+    if (AOptions.Length)
+        units.Length = *AOptions.Length;
+    if (AOptions.Area)
+        units.Area = *AOptions.Area;
+    if (AOptions.Volume)
+        units.Volume = *AOptions.Volume;
+    if (AOptions.Mass)
+        units.Mass = *AOptions.Mass;
+
+    // Each text as its entry reads it, a length with its unit; the message names
+    // the entry and its text.
+    std::map<int, TGivenLength> lengths;
     for (const auto& [entry, name] : given) {
         const TEntryPlace* place = PlaceOf(variant, TEntry(entry));
         Extended value = 0;
         const QString what = name + QLatin1Char('=') + texts[std::size_t(entry)];
+        const TEntryKind kind = EntryDesc(TEntry(entry)).Kind;
+        if (kind == ekNumber || kind == ekRadius) {
+            lengths[entry] = ReadLength(kind, texts[std::size_t(entry)], what, units.Length);
+            continue;
+        }
         switch (ReadPlaceText(*place, texts[std::size_t(entry)], value)) {
         case erValid:
             break;
@@ -497,14 +712,42 @@ int Calculate(const TOptions& AOptions) {
             Fail("sNotPositive", what);
         case erUnreadable:
             // A number below zero is refused as zero is.
-            if (IsNumberNotAboveZero(EntryDesc(TEntry(entry)).Kind, texts[std::size_t(entry)]))
+            if (IsNumberNotAboveZero(kind, texts[std::size_t(entry)]))
                 Fail("sNotPositive", what);
-            Fail(EntryDesc(TEntry(entry)).Kind == ekCount ? "sNotAWholeNumber" : "sNotANumber",
-                 what);
+            Fail(kind == ekCount ? "sNotAWholeNumber" : "sNotANumber", what);
         case erTooFewSides:
             Fail("sInvalidFigure",
                  ResultStateText(rsChyba_N) + QStringLiteral(" (") + what + QLatin1Char(')'));
         }
+    }
+    // Lengths with units and no unit chosen: the figure is calculated in the
+    // smallest of their units, which the lengths are then shown in.
+    if (units.Length == luNone) {
+        const TGivenLength* bare = nullptr;
+        for (const auto& [entry, length] : lengths) {
+            if (length.Unit == luNone)
+                bare = bare ? bare : &length;
+            else if (units.Length == luNone || IsSmaller(length.Unit, units.Length))
+                units.Length = length.Unit;
+        }
+        if (units.Length != luNone && bare)
+            Fail("sMissingUnit", bare->What, UnitsSection);
+    }
+
+    TEntryValues values;
+    TReadings readings;
+    for (const TEntryPlace& place : VariantDesc(variant).Entries) {
+        Extended value = 0;
+        const auto length = lengths.find(place.Entry);
+        if (length != lengths.end()) {
+            const TLengthUnit unit =
+                length->second.Unit == luNone ? units.Length : length->second.Unit;
+            value = ConvertLength(length->second.Value, unit, units.Length);
+            readings.Note(erValid);
+        } else {
+            readings.Note(ReadPlaceText(place, texts[place.Entry], value));
+        }
+        values.Set(place.Entry, value);
     }
 
     TNumberForm form = ReadNumberForm();
@@ -512,12 +755,7 @@ int Calculate(const TOptions& AOptions) {
         form.Precision = TPrecision(*AOptions.Precision);
     if (AOptions.Semilogarithmic)
         form.Semilogarithmic = *AOptions.Semilogarithmic;
-    TPresetDensity density = ReadPresetDensity();
-    if (AOptions.Density) {
-        density = TPresetDensity();
-        density.Use = true;
-        density.Value = *AOptions.Density;
-    }
+    const TPresetDensity density = MassDensityOf(AOptions, units.Length);
 
     if (AOptions.DipStep && page != pgCylindricalTank)
         Fail("sDipChartTankOnly", solid, OutputSection);
@@ -525,8 +763,10 @@ int Calculate(const TOptions& AOptions) {
     TSolidResult result;
     TFigureReport report;
     try {
-        result = CalculateFromTexts(variant, texts, density);
-        report = MakeFigureReport(result, texts, form, LanguageText);
+        result = readings.Complete() ? CalculateSolid(variant, values, density)
+                                     : StateResult(variant, readings.State(), values);
+        result.LengthUnit = units.Length;
+        report = MakeFigureReport(result, texts, form, LanguageText, units);
     } catch (const std::exception& e) {
         Fail("sCalculationFailed", QString::fromLocal8Bit(e.what()).simplified());
     }
@@ -574,6 +814,9 @@ int Calculate(const TOptions& AOptions) {
             quantity.insert(QStringLiteral("name"), line.Name);
             quantity.insert(QStringLiteral("value"), JsonNumber(line.Value));
             quantity.insert(QStringLiteral("text"), line.Text);
+            quantity.insert(QStringLiteral("unit"), line.Unit.isEmpty()
+                                                        ? QJsonValue(QJsonValue::Null)
+                                                        : QJsonValue(line.Unit));
             quantities.append(quantity);
         }
         root.insert(QStringLiteral("quantities"), quantities);

@@ -8,6 +8,7 @@
 #include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "Settings.h"
+#include "UnitsDialog.h"
 #include "UpDown.h"
 #include "WindowStyle.h"
 
@@ -91,7 +92,7 @@ TFormSettings::TFormSettings(QWidget* AOwner)
       ChBSupplementaryData(Named(new QCheckBox(GBView), "ChBSupplementaryData")),
       ChBFormulas(Named(new QCheckBox(GBView), "ChBFormulas")),
       LLanguage(Named(new QLabel(GBView), "LLanguage")),
-      CBLanguage(Named(new QComboBox(GBView), "CBLanguage")),
+      CBLanguage(Named(new QComboBox(GBView), "CBLanguage")), FrameUnits(new TFrameUnits(this)),
       BOK(Named(new QPushButton(this), "BOK")), BCancel(Named(new QPushButton(this), "BCancel")),
       BDefault(Named(new QPushButton(this), "BDefault")) {
     setObjectName(QStringLiteral("FormSettings"));
@@ -134,11 +135,14 @@ TFormSettings::TFormSettings(QWidget* AOwner)
     CBLanguage->setIconSize(FlagSize);
     CBLanguage->setGeometry(12, 118, 141, 22);
 
+    // A third group of the same size right of the others.
+    FrameUnits->move(366, 12);
+
     const QFont buttonFont = PixelFont(FontFamilies::MSSansSerif, 12);
     const struct {
         QPushButton* Button;
         int Left;
-    } buttons[] = {{BOK, 35}, {BCancel, 145}, {BDefault, 255}};
+    } buttons[] = {{BOK, 124}, {BCancel, 234}, {BDefault, 344}};
     for (const auto& place : buttons) {
         place.Button->setGeometry(place.Left, 236, 75, 23);
         place.Button->setFont(buttonFont);
@@ -158,7 +162,13 @@ TFormSettings::TFormSettings(QWidget* AOwner)
     setTabOrder(ChBFormulas, ChBDraft);
     setTabOrder(ChBDraft, ChBSupplementaryData);
     setTabOrder(ChBSupplementaryData, CBLanguage);
-    setTabOrder(CBLanguage, BOK);
+    QWidget* previous = CBLanguage;
+    for (const char* name : {"CBLengthUnit", "CBAreaUnit", "CBVolumeUnit", "CBMassUnit"}) {
+        QWidget* list = FrameUnits->findChild<QComboBox*>(QLatin1String(name));
+        setTabOrder(previous, list);
+        previous = list;
+    }
+    setTabOrder(previous, BOK);
     setTabOrder(BOK, BCancel);
     setTabOrder(BCancel, BDefault);
 
@@ -209,6 +219,7 @@ void TFormSettings::ReadSettings() {
     ChBSupplementaryData->setChecked(
         Reg->ReadBool(NoSection, SettingNames::ShowSupplementaryData, true));
     ChBFormulas->setChecked(Reg->ReadBool(NoSection, SettingNames::ShowFormulas, true));
+    FrameUnits->SetChoice(ReadUnitChoice());
 }
 
 void TFormSettings::SetLanguage() {
@@ -242,6 +253,7 @@ void TFormSettings::SetLanguage() {
     BOK->setText(LanguageText(buttons, QStringLiteral("OK")));
     BCancel->setText(LanguageText(buttons, QStringLiteral("Cancel")));
     BDefault->setText(LanguageText(buttons, QStringLiteral("Default")));
+    FrameUnits->SetLanguage();
 }
 
 int TFormSettings::FormIndex() const {
@@ -293,6 +305,7 @@ void TFormSettings::BDefaultClick() {
     ChBDraft->setChecked(true);
     ChBSupplementaryData->setChecked(true);
     ChBFormulas->setChecked(true);
+    FrameUnits->SetChoice(TUnitChoice());
     if (!Languages)
         return;
     const int index = CBLanguage->findText(Languages->DefaultLanguage(),
@@ -327,6 +340,12 @@ void TFormSettings::BOKClick() {
                    ChBSupplementaryData->isChecked());
     Reg->WriteBool(NoSection, SettingNames::ShowFormulas, ChBFormulas->isChecked());
     Reg->WriteString(NoSection, SettingNames::Language, ActiveLanguage());
+    // Through the store that is open, as every other value.
+    const TUnitChoice units = FrameUnits->Choice();
+    Reg->WriteString(NoSection, SettingNames::LengthUnit, UnitId(units.Length));
+    Reg->WriteString(NoSection, SettingNames::AreaUnit, UnitId(units.Area));
+    Reg->WriteString(NoSection, SettingNames::VolumeUnit, UnitId(units.Volume));
+    Reg->WriteString(NoSection, SettingNames::MassUnit, UnitId(units.Mass));
     emit LanguageChanged();
     accept();
 }

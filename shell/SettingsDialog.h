@@ -1,6 +1,7 @@
 // The settings dialog: precision, number form, preset density, the side windows a
-// computation window opens with, and the language. A language picked in the list is
-// loaded and shown by the dialog at once; OK stores everything and tells the opener
+// computation window opens with, the language, and the units quantities are shown
+// in (the units dialog's group, the choice every computation window starts with). A language picked
+// in the list is loaded and shown by the dialog at once; OK stores everything and tells the opener
 // (LanguageChanged), which re-texts itself; any other way of closing stores nothing
 // and brings back the language that was active when the dialog opened.
 //
@@ -24,6 +25,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TLabeledEdit;
+class TFrameUnits;
 class TSettingsStore;
 class TUpDown;
 
@@ -61,7 +63,7 @@ public:
     // Whether a preset density text is accepted on OK.
     static bool IsValidDensity(const QString& AText);
 
-    static constexpr int ClientWidth = 366;
+    static constexpr int ClientWidth = 543;
     static constexpr int ClientHeight = 270;
 
     // Closing by any way ends here (FormClose).
@@ -92,6 +94,7 @@ private:
     QList<QPixmap> ILFlags;
     QLabel* LLanguage;
     QComboBox* CBLanguage;
+    TFrameUnits* FrameUnits;
     QPushButton* BOK;
     QPushButton* BCancel;
     QPushButton* BDefault;

@@ -3,6 +3,7 @@
 #include "LanguageSupport.h"
 #include "MathFunctions.h"
 #include "NumberParsing.h"
+#include "Units.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -79,19 +80,22 @@ QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AI
 // not a beep or a message: it neither interrupts the typing nor piles up when keys
 // repeat (the same tip is shown again in place).
 void ShowRefusal(QLineEdit* AEdit, TNumberKind AKind) {
-    const char* key = AKind == nkCount    ? "sTakesCount"
+    const bool feetAndInches = AKind == nkFeetAndInches || AKind == nkRadiusFeetAndInches;
+    const char* key = feetAndInches       ? "sTakesFeetAndInches"
+                      : AKind == nkCount  ? "sTakesCount"
                       : AKind == nkRadius ? "sTakesRadius"
                                           : "sTakesNumber";
-    const QString text = LanguageText(QLatin1String(NumberEntrySection), QLatin1String(key));
+    const QString text = LanguageText(
+        QLatin1String(feetAndInches ? "NumberEntryUnits" : NumberEntrySection), QLatin1String(key));
     QToolTip::showText(AEdit->mapToGlobal(QPoint(0, AEdit->height())), text, AEdit, QRect(),
                        RefusalTipMilliseconds);
 }
 
-bool CanPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted) {
+bool CanPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted, TNumberKind AKind) {
     if (AEdit->isReadOnly() || AText.isEmpty())
         return false;
     const QString result = TextAfterPaste(AEdit, AText, AInserted);
-    return !AInserted.isEmpty() && IsPastableNumber(result);
+    return !AInserted.isEmpty() && IsPastableNumber(result, AKind);
 }
 
 // One character typed (by a key or an input method): the other decimal
@@ -120,7 +124,7 @@ bool TypeCharacter(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
 // A paste by a key; a clipboard text that the edit does not take is said so.
 void PasteByKey(QLineEdit* AEdit, TNumberKind AKind) {
     const QString text = QGuiApplication::clipboard()->text();
-    if (!PasteNumber(AEdit, text) && !text.isEmpty() && !AEdit->isReadOnly())
+    if (!PasteNumber(AEdit, text, AKind) && !text.isEmpty() && !AEdit->isReadOnly())
         ShowRefusal(AEdit, AKind);
 }
 
@@ -194,7 +198,7 @@ QAction* AddMenuItem(QMenu* AMenu, const char* AName, const char* AText,
 // as typing is, and disabled when the clipboard would not pass), Delete and Select
 // All, the last without a shortcut, as Ctrl+A types nothing here. Qt's standard menu
 // would offer Undo and Redo and name shortcuts the typing rule swallows.
-void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
+void ShowContextMenu(QLineEdit* AEdit, TNumberKind AKind, const QPoint& AGlobalPos) {
     auto* menu = new QMenu(AEdit);
     menu->setObjectName(QStringLiteral("NumberEntryMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -203,8 +207,9 @@ void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
     QString inserted;
     QAction* cut = AddMenuItem(menu, "edit-cut", "Cu&t", QKeySequence::Cut, selected && writable);
     QAction* copy = AddMenuItem(menu, "edit-copy", "&Copy", QKeySequence::Copy, selected);
-    QAction* paste = AddMenuItem(menu, "edit-paste", "&Paste", QKeySequence::Paste,
-                                 CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted));
+    QAction* paste =
+        AddMenuItem(menu, "edit-paste", "&Paste", QKeySequence::Paste,
+                    CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted, AKind));
     QAction* remove =
         AddMenuItem(menu, "edit-delete", "Delete", QKeySequence::UnknownKey, selected && writable);
     menu->addSeparator();
@@ -213,8 +218,9 @@ void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
                                          AEdit->selectedText().size() < AEdit->text().size());
     QObject::connect(cut, &QAction::triggered, AEdit, &QLineEdit::cut);
     QObject::connect(copy, &QAction::triggered, AEdit, &QLineEdit::copy);
-    QObject::connect(paste, &QAction::triggered, AEdit,
-                     [AEdit] { PasteNumber(AEdit, QGuiApplication::clipboard()->text()); });
+    QObject::connect(paste, &QAction::triggered, AEdit, [AEdit, AKind] {
+        PasteNumber(AEdit, QGuiApplication::clipboard()->text(), AKind);
+    });
     QObject::connect(remove, &QAction::triggered, AEdit, [AEdit] {
         if (AEdit->hasSelectedText())
             AEdit->del();
@@ -225,10 +231,10 @@ void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
 
 // The context menu (its Paste item checked, and disabled when the clipboard
 // would not pass), the middle-button paste of the selection clipboard and drops.
-bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
+bool FilterPasteEvent(QLineEdit* AEdit, TNumberKind AKind, QEvent* AEvent) {
     switch (AEvent->type()) {
     case QEvent::ContextMenu:
-        ShowContextMenu(AEdit, static_cast<QContextMenuEvent*>(AEvent)->globalPos());
+        ShowContextMenu(AEdit, AKind, static_cast<QContextMenuEvent*>(AEvent)->globalPos());
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -243,7 +249,7 @@ bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
             const int oldCaret = AEdit->cursorPosition();
             AEdit->deselect();
             AEdit->setCursorPosition(AEdit->cursorPositionAt(mouseEvent->position().toPoint()));
-            if (!PasteNumber(AEdit, text))
+            if (!PasteNumber(AEdit, text, AKind))
                 AEdit->setCursorPosition(oldCaret);
         }
         return true;
@@ -258,9 +264,38 @@ bool FilterPasteEvent(QLineEdit* AEdit, QEvent* AEvent) {
     }
 }
 
+// The typing rule of a length in feet and inches: the parts of 6' 3 1/2" in a
+// sensible order; whether the whole reads as a length is left to the entry.
+bool RejectFeetAndInchesKey(QLineEdit* AEdit, QChar AKey) {
+    int caret = 0;
+    const QString rest = RestOf(AEdit, caret);
+    const QChar previous = caret > 0 ? rest.at(caret - 1) : QChar();
+    if (IsAsciiDigit(AKey) || AKey.unicode() == Backspace)
+        return false;
+    if (AKey == LocaleDecimalSeparator())
+        return previous == AKey;
+    if (AKey == QLatin1Char('\''))
+        return caret == 0 || rest.contains(AKey) || rest.left(caret).contains(QLatin1Char('"'));
+    if (AKey == QLatin1Char('"'))
+        return caret == 0 || rest.contains(AKey);
+    if (AKey == QLatin1Char('/'))
+        return !IsAsciiDigit(previous);
+    if (AKey == QLatin1Char(' '))
+        return caret == 0 || previous == AKey;
+    return true;
+}
+
 } // namespace
 
 bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
+    if (AKind == nkRadiusFeetAndInches && AKey == QLatin1Char('*')) {
+        // A diameter's mark, once and first.
+        int caret = 0;
+        const QString rest = RestOf(AEdit, caret);
+        return caret != 0 || rest.contains(AKey);
+    }
+    if (AKind == nkFeetAndInches || AKind == nkRadiusFeetAndInches)
+        return RejectFeetAndInchesKey(AEdit, AKey);
     const QChar separator = LocaleDecimalSeparator();
     int caret = 0;
     const QString rest = RestOf(AEdit, caret);
@@ -291,14 +326,19 @@ bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
     return false;
 }
 
-bool IsPastableNumber(const QString& AText) {
+bool IsPastableNumber(const QString& AText, TNumberKind AKind) {
     Extended value = 0;
+    if (AKind == nkRadiusFeetAndInches)
+        return ParseFeetAndInches(AText.startsWith(QLatin1Char('*')) ? AText.mid(1) : AText,
+                                  LocaleDecimalSeparator(), value);
+    if (AKind == nkFeetAndInches)
+        return ParseFeetAndInches(AText, LocaleDecimalSeparator(), value);
     return TryTextToExtended(AText, value, LocaleDecimalSeparator());
 }
 
-bool PasteNumber(QLineEdit* AEdit, const QString& AText) {
+bool PasteNumber(QLineEdit* AEdit, const QString& AText, TNumberKind AKind) {
     QString inserted;
-    if (!CanPaste(AEdit, AText, inserted))
+    if (!CanPaste(AEdit, AText, inserted, AKind))
         return false;
     AEdit->insert(inserted);
     return true;
@@ -316,7 +356,7 @@ bool FilterNumberEntryEvent(QLineEdit* AEdit, TNumberKind AKind, QEvent* AEvent,
                (commit.size() != 1 || TypeCharacter(AEdit, AKind, commit.at(0)));
     }
     default:
-        return FilterPasteEvent(AEdit, AEvent);
+        return FilterPasteEvent(AEdit, AKind, AEvent);
     }
 }
 

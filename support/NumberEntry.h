@@ -9,7 +9,10 @@
 // swallowed; in a radius a "*" at its start (a diameter follows). A point or a
 // comma typed on the keyboard stands for the user's separator, whichever of the
 // two it is, so that "2,5" typed with the other separator never silently becomes
-// 25. A count takes digits only, and no zero in front.
+// 25. A count takes digits only, and no zero in front. A length in feet and
+// inches takes, besides digits and separators, the marks ' and " (each once, the
+// feet before the inches), "/" after a digit and single blanks, none of them first;
+// a radius in feet and inches also a "*" at its start.
 //
 // Pasting (Ctrl+V, Shift+Insert, the context menu, the middle mouse button):
 // the text gets in only when the edit's text afterwards is a number as
@@ -42,9 +45,11 @@ constexpr int RefusalTipMilliseconds = 3000;
 
 // What a number edit holds.
 enum TNumberKind : std::uint8_t {
-    nkNumber, // a positive decimal number
-    nkRadius, // a number, or "*" and a diameter
-    nkCount   // a whole number of edges
+    nkNumber,             // a positive decimal number
+    nkRadius,             // a number, or "*" and a diameter
+    nkCount,              // a whole number of edges
+    nkFeetAndInches,      // a length in feet and inches, 6' 3 1/2" (Units.h)
+    nkRadiusFeetAndInches // such a length, or "*" and a diameter in feet and inches
 };
 
 // The typing rule: whether the character AKey typed into AEdit is discarded
@@ -52,13 +57,14 @@ enum TNumberKind : std::uint8_t {
 // separator typed first).
 bool RejectTypedKey(QLineEdit* AEdit, TNumberKind AKind, QChar AKey);
 
-// Whether a whole edit text may stand after a paste: a number in the user's form.
-bool IsPastableNumber(const QString& AText);
+// Whether a whole edit text may stand after a paste: a number in the user's form;
+// for nkFeetAndInches a length as ParseFeetAndInches reads it.
+bool IsPastableNumber(const QString& AText, TNumberKind AKind = nkNumber);
 
 // Pastes AText into AEdit (in place of the selection, else at the caret, cut to
 // the edit's length limit) if the edit's text is a number afterwards; returns
 // whether it did.
-bool PasteNumber(QLineEdit* AEdit, const QString& AText);
+bool PasteNumber(QLineEdit* AEdit, const QString& AText, TNumberKind AKind = nkNumber);
 
 // A window's own keys in a number edit (F1, Ctrl+M): true when served.
 using TOwnerKeys = std::function<bool(int AKey, Qt::KeyboardModifiers AShift)>;
@@ -75,6 +81,8 @@ class TNumberEntryFilter : public QObject {
 public:
     // Installs a filter on AEdit; the edit owns it.
     static TNumberEntryFilter* Attach(QLineEdit* AEdit, TNumberKind AKind = nkNumber);
+    // What the edit holds from now on (lengths in feet and inches, or numbers).
+    void SetKind(TNumberKind AKind) { FKind = AKind; }
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;

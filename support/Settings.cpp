@@ -124,6 +124,19 @@ bool TSettingsStore::KeyExists(const QString& Name) const {
     return Groups.contains(Name, Qt::CaseInsensitive);
 }
 
+QStringList TSettingsStore::ValueNames(const QString& Section) const {
+    if (!FSettings)
+        return {};
+    QString group = FGroup;
+    const QString sub = GroupOf(Section);
+    if (!sub.isEmpty())
+        group += (group.isEmpty() ? QString() : QStringLiteral("/")) + sub;
+    FSettings->beginGroup(group);
+    const QStringList names = FSettings->childKeys();
+    FSettings->endGroup();
+    return names;
+}
+
 bool TSettingsStore::ReadText(const QString& Section, const QString& Name, QString& Text) const {
     if (!FSettings || Name.isEmpty())
         return false;
@@ -187,5 +200,12 @@ void TSettingsStore::WriteString(const QString& Section, const QString& Name,
     if (Stored.typeId() == QMetaType::QString && Stored.toString() == Value)
         return;
     FSettings->setValue(Key, Value);
+    FWritten = true;
+}
+
+void TSettingsStore::DeleteValue(const QString& Section, const QString& Name) {
+    if (!FSettings || Name.isEmpty())
+        return;
+    FSettings->remove(ValueKey(Section, Name));
     FWritten = true;
 }

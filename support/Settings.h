@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -24,6 +25,10 @@ inline const QString Settings = QStringLiteral("Software\\Ternwick\\Kavorin\\Set
 inline const QString Position = QStringLiteral("Software\\Ternwick\\Kavorin\\Position");
 // The sub-key (and INI section) that holds "Language".
 inline const QString SettingsSection = QStringLiteral("Settings");
+// The section of the Settings key that holds the user's own materials, one value
+// each, named by a number ("1", "2", ...): "density;name", the density in kg/m³
+// with a point as its separator.
+inline const QString OwnMaterialsSection = QStringLiteral("Materials");
 } // namespace SettingsKeys
 
 // The names of the values under SettingsKeys::Settings, for every window that
@@ -42,6 +47,13 @@ inline const QString ShowDraft = QStringLiteral("ShowDraft");
 // catalogue draft (0 or 1).
 inline const QString DraftToScale = QStringLiteral("DraftToScale");
 inline const QString Language = QStringLiteral("Language");
+// The units quantities are shown in, by their ids (support/Units.h).
+inline const QString LengthUnit = QStringLiteral("LengthUnit");
+inline const QString AreaUnit = QStringLiteral("AreaUnit");
+inline const QString VolumeUnit = QStringLiteral("VolumeUnit");
+inline const QString MassUnit = QStringLiteral("MassUnit");
+// The material masses are computed with, by its key (support/Materials.h).
+inline const QString Material = QStringLiteral("Material");
 } // namespace SettingNames
 
 class TSettingsStore {
@@ -61,12 +73,18 @@ public:
     bool ReadBool(const QString& Section, const QString& Name, bool Default) const;
     QString ReadString(const QString& Section, const QString& Name, const QString& Default) const;
 
+    // The names of the values in a section of the opened key (empty: the key
+    // itself), in no particular order.
+    QStringList ValueNames(const QString& Section) const;
+
     // Integers as decimal text, booleans as "1" / "0", strings unchanged. A value
     // that is stored already as the same text is left alone, so that the store is
     // not written at all when nothing changed.
     void WriteInteger(const QString& Section, const QString& Name, int Value);
     void WriteBool(const QString& Section, const QString& Name, bool Value);
     void WriteString(const QString& Section, const QString& Name, const QString& Value);
+    // Removes one value; nothing else in the section changes.
+    void DeleteValue(const QString& Section, const QString& Name);
 
     // Writes pending values out and releases the store; later reads give their
     // defaults and later writes are dropped. When the values cannot be written (a

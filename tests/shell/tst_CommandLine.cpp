@@ -11,6 +11,9 @@
 #include "SolidHandlers.h"
 #include "Version.h"
 
+#include <boost/math/constants/constants.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
 #include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
@@ -51,6 +54,9 @@ private slots:
     void numberText();
     void errors_data();
     void errors();
+    void units_data();
+    void units();
+    void unknownMaterialNamesTheKnownOnes();
     void listNamesEveryVariantAndEntry();
     void listAsJson();
     void helpExplains_data();
@@ -557,6 +563,34 @@ void TestCommandLine::errors_data() {
         << "Kavorin: The precision is a whole number from 0 to 14";
     QTest::newRow("density zero") << QStringList{"--calc", "cube", "a=1", "--density", "0"} << en
                                   << "Kavorin: The density is not a number above zero: 0";
+    QTest::newRow("unknown length unit")
+        << QStringList{"--calc", "cube", "a=3parsec"} << en
+        << "Kavorin: Unknown unit: a=3parsec (mm, cm, dm, m, km, in, ft, yd)";
+    QTest::newRow("unknown unit option")
+        << QStringList{"--calc", "cube", "a=3", "--unit", "furlong"} << en
+        << "Kavorin: Unknown unit: furlong (none, mm, cm, dm, m, km, in, ft, yd, ftin)";
+    QTest::newRow("unknown volume unit")
+        << QStringList{"--calc", "cube", "a=3cm", "--volume-unit", "cm2"} << en
+        << "Kavorin: Unknown unit: cm2 (none, mm3, cm3, ml, dm3, l, hl, m3, in3, ft3, yd3, gal, "
+           "impgal, bbl)";
+    QTest::newRow("unknown mass unit")
+        << QStringList{"--calc", "cube", "a=3cm", "--mass-unit", "stone"} << en
+        << "Kavorin: Unknown unit: stone (g, kg, t, oz, lb)";
+    QTest::newRow("a length without a unit among lengths with one")
+        << QStringList{"--calc", "cylinder", "r=3cm", "v=4"} << en
+        << "Kavorin: A length has no unit while others have one (give it one, or choose one "
+           "with --unit): v=4";
+    QTest::newRow("negative length with a unit") << QStringList{"--calc", "cube", "a=-3cm"} << en
+                                                 << "Kavorin: Not a number above zero: a=-3cm";
+    QTest::newRow("zero length with a unit") << QStringList{"--calc", "cube", "a=0in"} << en
+                                             << "Kavorin: Not a number above zero: a=0in";
+    QTest::newRow("material without a length unit")
+        << QStringList{"--calc", "cube", "a=1", "--material", "steel"} << en
+        << "Kavorin: The mass of a material needs lengths with a unit (10cm, or --unit cm): "
+           "steel";
+    QTest::newRow("Czech unknown unit")
+        << QStringList{"--calc", "cube", "a=1", "--mass-unit", "cent"} << QStringLiteral("Czech")
+        << "Kavorin: Neznámá jednotka: cent (g, kg, t, oz, lb)";
     QTest::newRow("unknown option")
         << QStringList{"--calc", "cube", "a=1", "--fast"} << en
         << "Kavorin: Unknown option: --fast (Kavorin --help lists the options)";
@@ -617,12 +651,123 @@ void TestCommandLine::errors() {
     QVERIFY(run.Out.isEmpty());
 }
 
+// --- Units and materials -------------------------------------------------------------------
+
+void TestCommandLine::units_data() {
+    using TReal = boost::multiprecision::cpp_bin_float_50;
+    const TReal pi = boost::math::constants::pi<TReal>();
+    const TReal inch = TReal("0.0254");
+    const TReal foot = 12 * inch;
+    const TReal pound = TReal("0.45359237");
+    const auto text = [](const TReal& AValue) { return QString::fromStdString(AValue.str(50)); };
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("id");        // of the quantity
+    QTest::addColumn<QString>("reference"); // its value, 50 digits
+    QTest::addColumn<QString>("unit");      // the JSON unit, empty for null
+    QTest::addColumn<QString>("shown");     // its text
+    QTest::newRow("a 10 cm cube holds a litre")
+        << QStringList{"cube", "a=10cm", "--volume-unit", "L"} << "volume" << text(TReal(1)) << "l"
+        << "1.00 L";
+    QTest::newRow("cylinder in inches and a foot, in cubic inches")
+        << QStringList{"cylinder", "r=1in", "v=1ft", "--volume-unit", "in3"} << "volume"
+        << text(12 * pi) << "in3"
+        << "37.70 in³";
+    // Mixed units and no --unit: calculated and shown in the smallest, the inch.
+    QTest::newRow("mixed units without a unit chosen")
+        << QStringList{"cylinder", "r=2.5in", "v=1ft"} << "volume" << text(75 * pi) << "in3"
+        << "235.62";
+    QTest::newRow("feet and inches typed, metres shown")
+        << QStringList{"cylinder", "r=1m", "v=6ft3.5in", "--unit", "m", "--volume-unit", "m3"}
+        << "volume" << text(pi * (6 * foot + TReal("3.5") * inch)) << "m3"
+        << "6.02 m³";
+    QTest::newRow("diameter in millimetres, litres")
+        << QStringList{"cylinder", "r=*1200mm", "v=1m", "--volume-unit", "l"} << "volume"
+        << text(360 * pi) << "l"
+        << "1130.97 L";
+    QTest::newRow("bare lengths in the unit of --unit")
+        << QStringList{"cube", "a=2", "--unit", "cm", "--volume-unit", "ml"} << "volume"
+        << text(TReal(8)) << "ml"
+        << "8.00 mL";
+    QTest::newRow("area unit") << QStringList{"cube", "a=1m", "--area-unit", "cm2"} << "area"
+                               << text(TReal(60000)) << "cm2"
+                               << "60000.00 cm²";
+    QTest::newRow("lengths in feet and inches")
+        << QStringList{"cube", "a=1ft", "--unit", "ftin"} << "DiagonalOfSolid"
+        << text(12 * sqrt(TReal(3))) << "in"
+        << "1' 8.78\"";
+    QTest::newRow("a 1 m steel cube")
+        << QStringList{"cube", "a=1m", "--material", "steel"} << "mass" << text(TReal(7850)) << "kg"
+        << "7850.00 kg";
+    QTest::newRow("material by its name, in pounds")
+        << QStringList{"cube", "a=1ft", "--material", "Water, 20 °C", "--mass-unit", "lb"} << "mass"
+        << text(TReal("998.2") * foot * foot * foot / pound) << "lb"
+        << "62.32 lb";
+    QTest::newRow("density in kg/m³ with a length unit")
+        << QStringList{"cube", "a=10cm", "--density", "1000"} << "mass" << text(TReal(1)) << "kg"
+        << "1.00 kg";
+    // A tank filled to half its diameter: the contents are half the cylinder.
+    QTest::newRow("mass of a tank's contents")
+        << QStringList{"tank", "r=1m", "h=1m", "d=3m", "--material", "water"} << "mass"
+        << text(TReal("998.2") * 3 * pi / 2) << "kg"
+        << "4703.91 kg";
+    QTest::newRow("bare lengths have no unit")
+        << QStringList{"cube", "a=2"} << "volume" << text(TReal(8)) << QString() << "8.00";
+}
+
+// The quantity as JSON: its value (against the reference), the id of its unit and its
+// text with the unit's symbol.
+void TestCommandLine::units() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, id);
+    QFETCH(QString, reference);
+    QFETCH(QString, unit);
+    QFETCH(QString, shown);
+    const TRun run = Run(QStringList{QStringLiteral("--calc")} + arguments +
+                         QStringList{QStringLiteral("--json")});
+    QCOMPARE(run.Err, QString());
+    QCOMPARE(run.ExitCode, 0);
+    QJsonObject quantity;
+    for (const QJsonValue& value : QJsonDocument::fromJson(run.Out.toUtf8())
+                                       .object()
+                                       .value(QStringLiteral("quantities"))
+                                       .toArray())
+        if (value.toObject().value(QStringLiteral("id")).toString() == id)
+            quantity = value.toObject();
+    QVERIFY2(!quantity.isEmpty(), qPrintable(run.Out));
+    const double expected = reference.toDouble();
+    const double actual = quantity.value(QStringLiteral("value")).toDouble();
+    QVERIFY2(std::fabs(actual - expected) <= 4e-16 * std::fabs(expected),
+             qPrintable(QString::number(actual, 'g', 17) + QStringLiteral(" <> ") + reference));
+    if (unit.isEmpty())
+        QVERIFY(quantity.value(QStringLiteral("unit")).isNull());
+    else
+        QCOMPARE(quantity.value(QStringLiteral("unit")).toString(), unit);
+    QCOMPARE(quantity.value(QStringLiteral("text")).toString(), shown);
+}
+
+// An unknown material is one line naming the materials --material takes.
+void TestCommandLine::unknownMaterialNamesTheKnownOnes() {
+    const TRun run = Run({QStringLiteral("--calc"), QStringLiteral("cube"), QStringLiteral("a=1m"),
+                          QStringLiteral("--material"), QStringLiteral("unobtainium")});
+    QCOMPARE(run.ExitCode, 2);
+    QVERIFY(run.Out.isEmpty());
+    QVERIFY2(run.Err.startsWith(QStringLiteral("Kavorin: Unknown material: unobtainium (custom, "
+                                               "steel, ")),
+             qPrintable(run.Err));
+    QVERIFY(run.Err.endsWith(QStringLiteral(", water, sea-water, diesel, petrol, heating-oil, "
+                                            "ethanol, ice)\n")));
+    QCOMPARE(run.Err.count(QLatin1Char('\n')), 1);
+}
+
 // --- List and help --------------------------------------------------------------------------
 
 void TestCommandLine::listNamesEveryVariantAndEntry() {
     const TRun run = Run({QStringLiteral("--list")});
     QCOMPARE(run.ExitCode, 0);
-    const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // The solids, then after a blank line each the units and the materials.
+    const QStringList blocks = run.Out.split(QStringLiteral("\n\n"));
+    QCOMPARE(blocks.size(), 3);
+    const QStringList lines = blocks.at(0).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     // Solids at the left, their variants indented by two, the entries by four.
     QStringList names;
     for (const QString& line : lines)
@@ -684,7 +829,28 @@ void TestCommandLine::listAsJson() {
                               entryValue.toObject().value(QStringLiteral("name")).toString());
         }
     }
-    QCOMPARE(lines, plain.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    const QStringList blocks = plain.Out.split(QStringLiteral("\n\n"));
+    QCOMPARE(blocks.size(), 3);
+    QCOMPARE(lines, blocks.at(0).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    // The unit ids of each option and the materials' ids, as the plain list names them.
+    const QJsonObject units = root.value(QStringLiteral("units")).toObject();
+    for (const char* kind : {"length", "area", "volume", "mass"}) {
+        QStringList ids;
+        for (const QJsonValue& id : units.value(QLatin1String(kind)).toArray())
+            ids << id.toString();
+        QVERIFY2((blocks.at(1) + QLatin1Char('\n'))
+                     .contains(QStringLiteral(": ") + ids.join(QStringLiteral(", ")) +
+                               QLatin1Char('\n')),
+                 kind);
+    }
+    QStringList materials;
+    for (const QJsonValue& material : root.value(QStringLiteral("materials")).toArray())
+        materials << material.toObject().value(QStringLiteral("material")).toString();
+    QStringList listed = blocks.at(2).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1);
+    for (QString& line : listed)
+        line = line.left(23).trimmed();
+    QCOMPARE(materials, listed);
+    QVERIFY(materials.contains(QStringLiteral("steel")));
     // A solid without variants has its one variant, unnamed, as its default; the
     // spherical segment starts with the radius of the segment; the pyramid, the prism and
     // the truncated pyramid wait for a base to be chosen.

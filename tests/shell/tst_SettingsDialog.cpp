@@ -121,9 +121,9 @@ void TestSettingsDialog::layout_data() {
     QTest::newRow("ChBFormulas") << "GBView" << QRect(12, 24, 141, 17);
     QTest::newRow("LLanguage") << "GBView" << QRect(12, 102, 141, 13);
     QTest::newRow("CBLanguage") << "GBView" << QRect(12, 118, 141, 22);
-    QTest::newRow("BOK") << "FormSettings" << QRect(35, 236, 75, 23);
-    QTest::newRow("BCancel") << "FormSettings" << QRect(145, 236, 75, 23);
-    QTest::newRow("BDefault") << "FormSettings" << QRect(255, 236, 75, 23);
+    QTest::newRow("BOK") << "FormSettings" << QRect(124, 236, 75, 23);
+    QTest::newRow("BCancel") << "FormSettings" << QRect(234, 236, 75, 23);
+    QTest::newRow("BDefault") << "FormSettings" << QRect(344, 236, 75, 23);
 }
 
 void TestSettingsDialog::layout() {
@@ -131,7 +131,8 @@ void TestSettingsDialog::layout() {
     QFETCH(QRect, place);
     TFormSettings dialog(nullptr);
     QCOMPARE(dialog.size(), QSize(TFormSettings::ClientWidth, TFormSettings::ClientHeight));
-    QCOMPARE(dialog.size(), QSize(366, 270));
+    // Wider than it was by the units group at its right.
+    QCOMPARE(dialog.size(), QSize(543, 270));
     auto* control = Find<QWidget>(dialog, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(control->parentWidget()->objectName(), parent);
     QCOMPARE(control->geometry(), place);
@@ -157,6 +158,10 @@ void TestSettingsDialog::tabOrder() {
                                "ChBDraft",
                                "ChBSupplementaryData",
                                "CBLanguage",
+                               "CBLengthUnit",
+                               "CBAreaUnit",
+                               "CBVolumeUnit",
+                               "CBMassUnit",
                                "BOK",
                                "BCancel",
                                "BDefault"};
@@ -297,7 +302,10 @@ void TestSettingsDialog::okWritesEveryValue() {
     QCOMPARE(Stored(Sandbox, QStringLiteral("ShowSupplementaryData")), flag(supplementaryData));
     QCOMPARE(Stored(Sandbox, QStringLiteral("ShowFormulas")), flag(formulas));
     QCOMPARE(Stored(Sandbox, QStringLiteral("Language")), QStringLiteral("English"));
-    QCOMPARE(StoredNames(Sandbox).size(), 8);
+    // And the four units, unchanged: none, none, none, kg.
+    QCOMPARE(Stored(Sandbox, QStringLiteral("LengthUnit")), QStringLiteral("none"));
+    QCOMPARE(Stored(Sandbox, QStringLiteral("MassUnit")), QStringLiteral("kg"));
+    QCOMPARE(StoredNames(Sandbox).size(), 12);
 }
 
 void TestSettingsDialog::okRefusesInvalidDensity_data() {

@@ -243,6 +243,56 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLine", "sDefaultVariant"},
     {"CommandLine", "sHelp"},
 
+    // Materials of a mass (support/Materials.h): the preset density's entry and the messages
+    // about a materials file that cannot be used.
+    {"Materials", "sCustom"},
+    {"Materials", "sFileUnreadable"},
+    {"Materials", "sFileDamaged"},
+    {"Materials", "sLine"},
+
+    // Units dialog and its panel (TFormUnits, TFrameUnits); "MUnits" is the menu item that opens
+    // the dialog.
+    {"TFormUnits", "Caption"},
+    {"TFormUnits", "MUnits"},
+    {"TFormUnits", "GBUnits"},
+    {"TFormUnits", "LLengthUnit"},
+    {"TFormUnits", "LAreaUnit"},
+    {"TFormUnits", "LVolumeUnit"},
+    {"TFormUnits", "LMassUnit"},
+    {"TFormUnits", "sNone"},
+    {"TFormUnits", "sFeetAndInches"},
+    {"TFormUnits", "sAcre"},
+    {"TFormUnits", "sUSGallon"},
+    {"TFormUnits", "sImperialGallon"},
+    {"TFormUnits", "sOilBarrel"},
+    {"TFormUnits", "sPlainNumbers"},
+
+    // Materials dialog (TFormMaterials); "MMaterials" is the menu item that opens it.
+    {"TFormMaterials", "Caption"},
+    {"TFormMaterials", "MMaterials"},
+    {"TFormMaterials", "LMaterials"},
+    {"TFormMaterials", "BAdd"},
+    {"TFormMaterials", "BEdit"},
+    {"TFormMaterials", "BRemove"},
+    {"TFormMaterials", "sNeedsLengthUnit"},
+
+    // A material of the user's own (TFormMaterial).
+    {"TFormMaterial", "sAddCaption"},
+    {"TFormMaterial", "sEditCaption"},
+    {"TFormMaterial", "EName"},
+    {"TFormMaterial", "EDensity"},
+    {"TFormMaterial", "sEmptyName"},
+    {"TFormMaterial", "sInvalidDensity"},
+
+    // Lengths with units and materials on the command line.
+    {"CommandLineUnits", "sUnknownUnit"},
+    {"CommandLineUnits", "sUnknownMaterial"},
+    {"CommandLineUnits", "sMissingUnit"},
+    {"CommandLineUnits", "sMaterialNeedsUnit"},
+
+    // The mass row with a material (FigureReport.h MassRowName).
+    {"MassOfMaterial", "sMass"},
+    {"MassOfMaterial", "sMassOfContents"},
     // The figure drawn to scale (computation/FigureDrawing, FigureView): its description for a
     // screen reader, its note, saving it; the draft panel's menu items (the "To scale" toggle,
     // copying and saving the drawing) are read by the panel.
@@ -306,6 +356,9 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormHelp", "BFindPrevious"},
     {"TFormHelp", "BFindNext"},
     {"TFormHelp", "sNotFound"},
+
+    // The tool-tip of a feet-and-inches edit that refused a key.
+    {"NumberEntryUnits", "sTakesFeetAndInches"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);

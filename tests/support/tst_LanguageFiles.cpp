@@ -347,6 +347,11 @@ void TestLanguageFiles::composedTextsLeavePunctuationToTheProgram() {
         {"CommandLine", "sBadDensity"},
         {"CommandLine", "sCalculationFailed"},
         {"CommandLine", "sDefaultVariant"},
+        {"Materials", "sFileUnreadable"},
+        {"Materials", "sFileDamaged"},
+        {"Materials", "sLine"},
+        {"TFormMaterial", "sEmptyName"},
+        {"TFormMaterial", "sInvalidDensity"},
     };
     const auto file = ReadLanguage(id);
     QVERIFY(file);
