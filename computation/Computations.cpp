@@ -3,6 +3,7 @@
 #include "Cancel.h"
 #include "DesktopServices.h"
 #include "Formulas.h"
+#include "IdleWarmUp.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
@@ -57,7 +58,42 @@ void SetBackground(QWidget* AControl, const QColor& AColor) {
     AControl->setPalette(palette);
 }
 
+// What the first computation window needs: its fonts (entries, captions, letters, the
+// results panel at both looks), its buttons' icons, and every page's first draft and
+// formula pictures.
+TWarmUpSteps ComputationWindowWarmUp() {
+    QFont caption(FontFamilies::MSSansSerif);
+    caption.setStyleHint(QFont::SansSerif);
+    caption.setPointSize(8);
+    caption.setBold(true);
+    TWarmUpSteps steps{WarmUpFont(QApplication::font()),
+                       WarmUpFont(caption),
+                       WarmUpFont(FontFamilies::Verdana, 12, false),
+                       WarmUpFont(FontFamilies::Arial, 12, true),
+                       WarmUpFont(FontFamilies::Arial, 13, true),
+                       WarmUpFont(FontFamilies::Arial, 11, true),
+                       WarmUpFont(FontFamilies::Arial, 15, true)};
+    for (const char* glyph :
+         {"BTN_FORMULAS", "BTN_SUPPLEMENTARYDATA", "BTN_OPTIONSMENU", "BTN_DRAFT"})
+        steps.push_back(WarmUpIcon(QStringLiteral("BITMAP"), QLatin1String(glyph)));
+    steps.push_back(WarmUpPicture(QStringLiteral("BITMAP"), QStringLiteral("RHO")));
+    for (int i = 0; i < PageCount; ++i) {
+        const TPageDesc& page = PageDesc(TPage(i));
+        const QString picture = QLatin1String(VariantDesc(page.StartVariant).PictureName);
+        if (!picture.isEmpty()) {
+            steps.push_back(WarmUpPicture(QStringLiteral("GIF_DRAFT"), picture));
+            steps.push_back(WarmUpPicture(QStringLiteral("GIF_FORMULA"), picture));
+        } else if (page.GeneralFormula) {
+            steps.push_back(
+                WarmUpPicture(QStringLiteral("GIF_FORMULA"), QLatin1String(page.GeneralFormula)));
+        }
+    }
+    return steps;
+}
+
 } // namespace
+
+static const bool ComputationWindowWarmedUp = RegisterWarmUp(ComputationWindowWarmUp);
 
 TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     : QDialog(AOwner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,11 +1,13 @@
 #include "LevelTable.h"
 
+#include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "TankLevels.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
@@ -52,6 +54,13 @@ QString Field(const QString& AText, QChar ASeparator) {
 }
 
 } // namespace
+
+// The table's bold result line; its other fonts are the computation window's.
+static const bool LevelTableWarmedUp = RegisterWarmUp([] {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return TWarmUpSteps{WarmUpFont(bold)};
+});
 
 // --- Rows ------------------------------------------------------------------------
 
