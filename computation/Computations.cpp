@@ -23,11 +23,14 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -77,6 +80,38 @@ TWarmUpSteps ComputationWindowWarmUp() {
          {"BTN_FORMULAS", "BTN_SUPPLEMENTARYDATA", "BTN_OPTIONSMENU", "BTN_DRAFT"})
         steps.push_back(WarmUpIcon(QStringLiteral("BITMAP"), QLatin1String(glyph)));
     steps.push_back(WarmUpPicture(QStringLiteral("BITMAP"), QStringLiteral("RHO")));
+    steps.push_back(WarmUpPicture(QStringLiteral("JPG"), QStringLiteral("COMPUTATION_BACKGROUND")));
+    // The kinds of control the window and its side windows draw.
+    steps.push_back(WarmUpWidget([] {
+        auto* edit = new QLineEdit(QStringLiteral("12.5"));
+        edit->resize(90, 21);
+        return edit;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* combo = new QComboBox;
+        combo->addItem(QStringLiteral("0"));
+        combo->resize(90, 21);
+        return combo;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* button = new QToolButton;
+        button->setIcon(LoadResourceIcon(QStringLiteral("BITMAP"), QStringLiteral("BTN_DRAFT")));
+        button->resize(24, 24);
+        return button;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* radio = new QRadioButton(QStringLiteral("0"));
+        radio->resize(90, 17);
+        return radio;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* grid = new QTableWidget(3, 2);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 2; ++column)
+                grid->setItem(row, column, new QTableWidgetItem(QStringLiteral("0")));
+        grid->resize(200, 100);
+        return grid;
+    }));
     for (int i = 0; i < PageCount; ++i) {
         const TPageDesc& page = PageDesc(TPage(i));
         const QString picture = QLatin1String(VariantDesc(page.StartVariant).PictureName);

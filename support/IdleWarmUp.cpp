@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -79,6 +80,16 @@ TWarmUpStep WarmUpIcon(const QString& AResourceType, const QString& AResourceNam
     return [=] {
         (void)LoadResourceIcon(AResourceType, AResourceName)
             .pixmap(ResourceSize(AResourceType, AResourceName));
+    };
+}
+
+TWarmUpStep WarmUpWidget(std::function<QWidget*()> AMake) {
+    return [AMake] {
+        const std::unique_ptr<QWidget> widget(AMake());
+        widget->setAttribute(Qt::WA_DontShowOnScreen);
+        QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        widget->render(&image);
     };
 }
 

@@ -50,6 +50,11 @@ TWarmUpStep WarmUpPicture(const QString& AResourceType, const QString& AResource
 // A step that renders the shared icon of a picture (LoadResourceIcon) at its natural size.
 TWarmUpStep WarmUpIcon(const QString& AResourceType, const QString& AResourceName);
 
+// A step that makes a widget as AMake gives it (never shown), draws it into an image and
+// deletes it: the first drawing of a kind of control (the style's code and pixmaps, its
+// text) is then done.
+TWarmUpStep WarmUpWidget(std::function<QWidget*()> AMake);
+
 // Runs its steps in order, one per pass of the event loop. It stops, with its steps
 // left undone, when the application is about to quit, when a window other than
 // AMainWindow is shown (that window has paid for its own opening; what is left would

@@ -42,16 +42,21 @@ void RunOut(const TIdleWarmUp& AWarmUp) {
         QCoreApplication::processEvents();
 }
 
-// Clicks AButton; once the window it opens is shown and what its showing posted has
-// been handled, grabs every visible window but AMain, then closes it with Escape.
+// Clicks AButton; once the window it opens is shown, done sliding, and what its showing
+// posted has been handled, grabs every visible window but AMain, then closes it with Escape.
 QList<QImage> OpenAndGrab(QWidget* AMain, QAbstractButton* AButton) {
     QList<QImage> grabs;
     bool settled = false;
+    int waited = 0;
     QTimer grabber;
     grabber.setInterval(5);
     QObject::connect(&grabber, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
+            return;
+        // A computation window slides its draft panel open: the grab waits for its end.
+        const auto* draft = modal->findChild<QAbstractButton*>(QStringLiteral("BDraft"));
+        if (draft && !draft->isEnabled() && ++waited < 500)
             return;
         if (!settled) {
             settled = true;
