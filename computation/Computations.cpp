@@ -13,10 +13,12 @@
 #include "Settings.h"
 #include "SolidFigures.h"
 #include "SupplementaryData.h"
+#include "UpDown.h"
 #include "WindowStyle.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -103,6 +105,17 @@ TWarmUpSteps ComputationWindowWarmUp() {
         auto* radio = new QRadioButton(QStringLiteral("0"));
         radio->resize(90, 17);
         return radio;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* check = new QCheckBox(QStringLiteral("0"));
+        check->resize(90, 17);
+        return check;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* frame = new QWidget;
+        frame->resize(17, 21);
+        new TUpDown(frame);
+        return frame;
     }));
     steps.push_back(WarmUpWidget([] {
         auto* grid = new QTableWidget(3, 2);
