@@ -106,9 +106,11 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         TFormMain mainWindow;
-        StartIdleWarmUp(&mainWindow);
+        // A run timed to the first paint quits there: nothing to warm up for.
         if (qEnvironmentVariableIntValue("KAVORIN_QUIT_AFTER_SHOW") == 1)
             mainWindow.installEventFilter(new TQuitAfterFirstPaint(&mainWindow));
+        else
+            StartIdleWarmUp(&mainWindow);
         mainWindow.show();
         exitCode = QApplication::exec();
     }
