@@ -18,11 +18,16 @@
 //
 //     QT_QPA_PLATFORM=offscreen ./bench_ui --benchmark_repetitions=5
 //
+// As in the program, the idle warm-up (IdleWarmUp.h) runs to its end after the main
+// window's first paint, before the first benchmark; --no_warm_up leaves it out, to
+// see the first openings without it.
+//
 // Settings and language files live in temporary folders; nothing of the user's
 // is read or written.
 #include "AppTestEnvironment.h"
 #include "Application.h"
 #include "Computations.h"
+#include "IdleWarmUp.h"
 #include "MainWindow.h"
 #include "NumberParsing.h"
 #include "Settings.h"
@@ -42,6 +47,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -423,6 +431,15 @@ void DropPlatformNotes(QtMsgType AType, const QMessageLogContext& AContext, cons
 } // namespace
 
 int main(int argc, char** argv) {
+    bool warmUp = true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--no_warm_up") == 0) {
+            warmUp = false;
+            for (int j = i; j < argc; ++j)
+                argv[j] = argv[j + 1];
+            --argc;
+            break;
+        }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
@@ -437,6 +454,25 @@ int main(int argc, char** argv) {
         TFormMain mainWindow;
         mainWindow.show();
         (void)QTest::qWaitForWindowExposed(&mainWindow);
+        if (warmUp) {
+            // Each step timed: the longest is what input may wait for at worst.
+            qint64 longest = 0;
+            TWarmUpSteps steps;
+            for (TWarmUpStep& step : RegisteredWarmUpSteps())
+                steps.push_back([&longest, step = std::move(step)] {
+                    const qint64 start = ThreadCpuNanoseconds();
+                    step();
+                    longest = std::max(longest, ThreadCpuNanoseconds() - start);
+                });
+            TIdleWarmUp idle(std::move(steps), &mainWindow);
+            const qint64 start = ThreadCpuNanoseconds();
+            idle.Start();
+            while (idle.Running())
+                QCoreApplication::processEvents();
+            std::fprintf(stderr, "Idle warm-up: %d steps, %.1f ms CPU, longest step %.1f ms\n",
+                         idle.Done(), double(ThreadCpuNanoseconds() - start) * 1e-6,
+                         double(longest) * 1e-6);
+        }
         MainWindow = &mainWindow;
         RegisterBenchmarks();
         benchmark::Initialize(&argc, argv);

@@ -4,6 +4,7 @@
 #include "DesktopServices.h"
 #include "FigureView.h"
 #include "Formulas.h"
+#include "IdleWarmUp.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
@@ -15,22 +16,27 @@
 #include "SolidFigures.h"
 #include "SupplementaryData.h"
 #include "UnitsDialog.h"
+#include "UpDown.h"
 #include "WindowStyle.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -62,7 +68,85 @@ void SetBackground(QWidget* AControl, const QColor& AColor) {
     AControl->setPalette(palette);
 }
 
+// What the first computation window needs: its fonts (entries, captions, letters, the
+// results panel at both looks), its buttons' icons, and every page's first draft and
+// formula pictures.
+TWarmUpSteps ComputationWindowWarmUp() {
+    QFont caption(FontFamilies::MSSansSerif);
+    caption.setStyleHint(QFont::SansSerif);
+    caption.setPointSize(8);
+    caption.setBold(true);
+    TWarmUpSteps steps{WarmUpFont(QApplication::font()),
+                       WarmUpFont(caption),
+                       WarmUpFont(FontFamilies::Verdana, 12, false),
+                       WarmUpFont(FontFamilies::Arial, 12, true),
+                       WarmUpFont(FontFamilies::Arial, 13, true),
+                       WarmUpFont(FontFamilies::Arial, 11, true),
+                       WarmUpFont(FontFamilies::Arial, 15, true)};
+    for (const char* glyph :
+         {"BTN_FORMULAS", "BTN_SUPPLEMENTARYDATA", "BTN_OPTIONSMENU", "BTN_DRAFT"})
+        steps.push_back(WarmUpIcon(QStringLiteral("BITMAP"), QLatin1String(glyph)));
+    steps.push_back(WarmUpPicture(QStringLiteral("BITMAP"), QStringLiteral("RHO")));
+    steps.push_back(WarmUpPicture(QStringLiteral("JPG"), QStringLiteral("COMPUTATION_BACKGROUND")));
+    // The kinds of control the window and its side windows draw.
+    steps.push_back(WarmUpWidget([] {
+        auto* edit = new QLineEdit(QStringLiteral("12.5"));
+        edit->resize(90, 21);
+        return edit;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* combo = new QComboBox;
+        combo->addItem(QStringLiteral("0"));
+        combo->resize(90, 21);
+        return combo;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* button = new QToolButton;
+        button->setIcon(LoadResourceIcon(QStringLiteral("BITMAP"), QStringLiteral("BTN_DRAFT")));
+        button->resize(24, 24);
+        return button;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* radio = new QRadioButton(QStringLiteral("0"));
+        radio->resize(90, 17);
+        return radio;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* check = new QCheckBox(QStringLiteral("0"));
+        check->resize(90, 17);
+        return check;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* frame = new QWidget;
+        frame->resize(17, 21);
+        new TUpDown(frame);
+        return frame;
+    }));
+    steps.push_back(WarmUpWidget([] {
+        auto* grid = new QTableWidget(3, 2);
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 2; ++column)
+                grid->setItem(row, column, new QTableWidgetItem(QStringLiteral("0")));
+        grid->resize(200, 100);
+        return grid;
+    }));
+    for (int i = 0; i < PageCount; ++i) {
+        const TPageDesc& page = PageDesc(TPage(i));
+        const QString picture = QLatin1String(VariantDesc(page.StartVariant).PictureName);
+        if (!picture.isEmpty()) {
+            steps.push_back(WarmUpPicture(QStringLiteral("GIF_DRAFT"), picture));
+            steps.push_back(WarmUpPicture(QStringLiteral("GIF_FORMULA"), picture));
+        } else if (page.GeneralFormula) {
+            steps.push_back(
+                WarmUpPicture(QStringLiteral("GIF_FORMULA"), QLatin1String(page.GeneralFormula)));
+        }
+    }
+    return steps;
+}
+
 } // namespace
+
+static const bool ComputationWindowWarmedUp = RegisterWarmUp(ComputationWindowWarmUp);
 
 TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     : QDialog(AOwner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,12 +1,14 @@
 #include "LevelTable.h"
 
 #include "FillCurve.h"
+#include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
 #include "TankLevels.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
@@ -70,6 +72,13 @@ TUnitFactor ShownVolumeFactor(const TUnitChoice& AUnits) {
 }
 
 } // namespace
+
+// The table's bold result line; its other fonts are the computation window's.
+static const bool LevelTableWarmedUp = RegisterWarmUp([] {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return TWarmUpSteps{WarmUpFont(bold)};
+});
 
 // --- Rows ------------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "DesktopServices.h"
 #include "HelpWindow.h"
+#include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
 #include "MessageBoxes.h"
@@ -39,6 +40,14 @@ QString Text(const char* AKey) {
 }
 
 } // namespace
+
+static const bool AboutWarmedUp = RegisterWarmUp([] {
+    return TWarmUpSteps{
+        WarmUpFont(FontFamilies::Verdana, 12, false), WarmUpFont(FontFamilies::Verdana, 12, true),
+        WarmUpFont(FontFamilies::Verdana, 15, true),
+        WarmUpPicture(QStringLiteral("ICON"), QStringLiteral("ABOUT_EMAIL"), QSize(13, 9)),
+        WarmUpPicture(QStringLiteral("ICON"), QStringLiteral("ABOUT_HOMEPAGE"), QSize(14, 14))};
+});
 
 TFormAbout::TFormAbout(QWidget* AOwner, const QDateTime& ACompilationDate, int ACopyrightFrom,
                        int ACopyrightTo, int AProductID)

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Application.h"
+#include "IdleWarmUp.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "NumberEntry.h"
@@ -76,6 +77,12 @@ const QString SettingsSection = QStringLiteral("TFormSettings");
 const QString NoSection; // values directly in the opened key
 
 } // namespace
+
+static const bool SettingsWarmedUp = RegisterWarmUp([] {
+    return TWarmUpSteps{WarmUpFont(PixelFont(FontFamilies::MSSansSerif, 11)),
+                        WarmUpFont(PixelFont(FontFamilies::MSSansSerif, 12)),
+                        WarmUpFont(PixelFont(QStringLiteral("Trebuchet MS"), 12))};
+});
 
 TFormSettings::TFormSettings(QWidget* AOwner)
     : QDialog(AOwner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

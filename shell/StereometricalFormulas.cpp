@@ -2,6 +2,7 @@
 
 #include "Cancel.h"
 #include "FigureReport.h"
+#include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "PageTexts.h"
 #include "WindowStyle.h"
@@ -32,7 +33,24 @@ std::vector<const char*> VariantPictures(const TPageDesc& APage) {
     return pictures;
 }
 
+// The sheet's captions and every formula picture it shows.
+TWarmUpSteps FormulaSheetWarmUp() {
+    TWarmUpSteps steps{WarmUpFont(FontFamilies::Verdana, SolidCaptionSize, true),
+                       WarmUpFont(FontFamilies::Verdana, VariantCaptionSize, true)};
+    for (int i = 0; i < PageCount; ++i) {
+        const TPageDesc& page = PageDesc(TPage(i));
+        if (page.GeneralFormula)
+            steps.push_back(
+                WarmUpPicture(QStringLiteral("GIF_FORMULA"), QLatin1String(page.GeneralFormula)));
+        for (const char* picture : VariantPictures(page))
+            steps.push_back(WarmUpPicture(QStringLiteral("GIF_FORMULA"), QLatin1String(picture)));
+    }
+    return steps;
+}
+
 } // namespace
+
+static const bool FormulaSheetWarmedUp = RegisterWarmUp(FormulaSheetWarmUp);
 
 TFormStereometricalFormulas::TFormStereometricalFormulas(QWidget* AOwner)
     : TFormulaSheet(AOwner, QSize(OuterWidth, OuterHeight)) {

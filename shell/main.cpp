@@ -1,7 +1,9 @@
 // Start-up: the language manager first, then the named mutex, the application
-// title and the main window; the mutex is released at the end.
+// title and the main window, whose first paint starts the idle warm-up; the mutex
+// is released at the end.
 #include "Application.h"
 #include "CommandLine.h"
+#include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
@@ -104,8 +106,11 @@ int main(int argc, char* argv[]) {
     int exitCode = 0;
     {
         TFormMain mainWindow;
+        // A run timed to the first paint quits there: nothing to warm up for.
         if (qEnvironmentVariableIntValue("KAVORIN_QUIT_AFTER_SHOW") == 1)
             mainWindow.installEventFilter(new TQuitAfterFirstPaint(&mainWindow));
+        else
+            StartIdleWarmUp(&mainWindow);
         mainWindow.show();
         exitCode = QApplication::exec();
     }
