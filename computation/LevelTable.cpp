@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
+#include "Settings.h"
 #include "TankLevels.h"
 
 #include <QApplication>
@@ -35,6 +36,23 @@
 #include <cmath>
 
 namespace {
+
+// The folder the file dialogs start in: the one a table or chart was last saved
+// to, else the documents folder, else home.
+QString SaveFolder() {
+    const QString last = TSettingsStore(SettingsKeys::Settings)
+                             .ReadString(QString(), SettingNames::LevelTableFolder, QString());
+    if (!last.isEmpty() && QDir(last).exists())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+void RememberSaveFolder(const QString& AFileName) {
+    TSettingsStore(SettingsKeys::Settings)
+        .WriteString(QString(), SettingNames::LevelTableFolder,
+                     QFileInfo(AFileName).absolutePath());
+}
 
 const QString Section = QStringLiteral("TFormLevelTable");
 
@@ -125,14 +143,18 @@ void TLevelTableModel::SetUnits(const TUnitChoice& AUnits) {
 }
 
 QString TLevelTableModel::Header(int AColumn, bool AForFile) const {
-    const QString header = FHeaders.value(AColumn);
     QString symbol;
-    if (AColumn == 0 && AForFile && FUnits.Length == luFeetAndInches)
+    if (AColumn <= 0 && AForFile && FUnits.Length == luFeetAndInches)
         symbol = UnitSymbol(luInch);
-    else if (AColumn == 0)
+    else if (AColumn <= 0)
         symbol = UnitSymbol(FUnits.Length);
-    else if (AColumn == 1)
+    if (AColumn < 0)
+        return symbol;
+    const QString header = FHeaders.value(AColumn);
+    if (AColumn == 1)
         symbol = ShownQuantity(0, qkVolume, FUnits.Length, FUnits).Symbol;
+    else if (AColumn > 1)
+        symbol.clear(); // the filling is a percentage
     return symbol.isEmpty() ? header : header + QStringLiteral(" (") + symbol + QLatin1Char(')');
 }
 
@@ -184,7 +206,17 @@ QVariant TLevelTableModel::headerData(int ASection, Qt::Orientation AOrientation
     return QAbstractTableModel::headerData(ASection, AOrientation, ARole);
 }
 
-QString TLevelTableModel::Text(QChar AFieldSeparator, const QString& ALineEnd) const {
+QString TLevelTableModel::DimensionLine(const QString& ALetter, Extended ALength,
+                                        QChar AFieldSeparator) const {
+    // Lengths in the unit of the level column's header.
+    const QString unit = Header(-1, true);
+    const QString name =
+        unit.isEmpty() ? ALetter : ALetter + QStringLiteral(" (") + unit + QLatin1Char(')');
+    return Field(name, AFieldSeparator) + AFieldSeparator +
+           Field(std::isfinite(ALength) ? GeneralText(ALength) : QString(), AFieldSeparator);
+}
+
+QString TLevelTableModel::Text(QChar AFieldSeparator, const QString& ALineEnd, bool AWhole) const {
     QString text;
     QStringList fields;
     for (int column = 0; column < FHeaders.size(); ++column)
@@ -192,8 +224,13 @@ QString TLevelTableModel::Text(QChar AFieldSeparator, const QString& ALineEnd) c
     text += fields.join(AFieldSeparator) + ALineEnd;
     for (int row = 0; row < FCount; ++row) {
         fields.clear();
-        for (int column = 0; column < 3; ++column)
-            fields.append(Field(PlainNumber(Value(row, column), FForm), AFieldSeparator));
+        for (int column = 0; column < 3; ++column) {
+            const Extended value = Value(row, column);
+            const QString number = !AWhole                ? PlainNumber(value, FForm)
+                                   : std::isfinite(value) ? GeneralText(value)
+                                                          : QString();
+            fields.append(Field(number, AFieldSeparator));
+        }
         text += fields.join(AFieldSeparator) + ALineEnd;
     }
     return text;
@@ -258,6 +295,10 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     LState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LevelResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    LCapacity = new QLabel(this);
+    LCapacity->setObjectName(QStringLiteral("LCapacity"));
+    LCapacity->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* stepRow = new QHBoxLayout;
     stepRow->addWidget(LStep);
     stepRow->addWidget(EStep, 1);
@@ -283,6 +324,7 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     FillCurve->setFixedHeight(CurveHeight);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(stepRow);
+    layout->addWidget(LCapacity);
     layout->addWidget(LevelList, 1);
     layout->addWidget(LState);
     layout->addWidget(FillCurve);
@@ -385,6 +427,7 @@ void TFormLevelTable::Refresh() {
         FModel->SetTable(0, 0, 0, 0, FForm);
         FStep = 0;
         FillCurve->SetCurve(TFillCurve());
+        LCapacity->clear();
         ShowState(AState);
         for (QPushButton* button : {BCopy, BSaveCSV, BPrint, BSavePdf})
             button->setEnabled(false);
@@ -397,6 +440,13 @@ void TFormLevelTable::Refresh() {
     const Extended Full = TankFullVolume(FRadius, FLength);
     if (!std::isfinite(Diameter) || !std::isfinite(Full) || !(Full > 0))
         return empty(ResultStateText(rsChyba_Z));
+
+    const TShownQuantity capacity = ShownQuantity(Full, qkVolume, FUnits.Length, FUnits);
+    LCapacity->setText(LanguageText(QStringLiteral("TFormSupplementaryData"),
+                                    QStringLiteral("sVolumeOfFullTank")) +
+                       QStringLiteral(": ") +
+                       WithUnit(ShownNumber(capacity.Value, FForm), capacity.Symbol));
+    LCapacity->setAccessibleName(LCapacity->text());
 
     const Extended DefaultStep = Diameter / 20;
     EStep->setPlaceholderText(Text("sDefaultStep").arg(LengthText(DefaultStep)));
@@ -490,23 +540,29 @@ void TFormLevelTable::CopyClick() {
 void TFormLevelTable::SaveClick() {
     if (FModel->rowCount() == 0)
         return;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString name = QFileDialog::getSaveFileName(
-        this, Text("Caption"), QDir(folder).filePath(Text("sCsvFileName")), Text("sCsvFilter"));
+    QString name = QFileDialog::getSaveFileName(this, Text("Caption"),
+                                                QDir(SaveFolder()).filePath(Text("sCsvFileName")),
+                                                Text("sCsvFilter"));
     if (name.isEmpty())
         return;
     if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".csv");
-    SaveCsv(name);
+    if (SaveCsv(name))
+        RememberSaveFolder(name);
 }
 
 bool TFormLevelTable::SaveCsv(const QString& AFileName) {
     const QChar decimal = QChar::fromLatin1(DecimalSeparator());
     // A byte-order mark, so that spreadsheets read the texts as UTF-8.
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") +
-                             FModel->Text(FieldSeparator(decimal), QStringLiteral("\r\n")).toUtf8();
+    const QChar separator = FieldSeparator(decimal);
+    const QString lineEnd = QStringLiteral("\r\n");
+    // The tank's radius and length first, then the table; every number with all
+    // its digits, not the panel's precision.
+    const QString dimensions =
+        FModel->DimensionLine(QStringLiteral("r"), FRadius, separator) + lineEnd +
+        FModel->DimensionLine(QStringLiteral("d"), FLength, separator) + lineEnd;
+    const QByteArray bytes =
+        QByteArray("\xEF\xBB\xBF") + (dimensions + FModel->Text(separator, lineEnd, true)).toUtf8();
     // Written beside the target and renamed onto it at the end: a failure
     // leaves no half-written file and an existing file as it was.
     QSaveFile file(AFileName);
@@ -555,17 +611,15 @@ bool TFormLevelTable::Print(QPrinter& APrinter) {
 void TFormLevelTable::SavePdfClick() {
     if (FModel->rowCount() == 0)
         return;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString name = QFileDialog::getSaveFileName(this, ChartText("MSavePdf").remove(QChar(0x2026)),
-                                                QDir(folder).filePath(ChartText("sPdfFileName")),
-                                                ChartText("sPdfFilter"));
+    QString name = QFileDialog::getSaveFileName(
+        this, ChartText("MSavePdf").remove(QChar(0x2026)),
+        QDir(SaveFolder()).filePath(ChartText("sPdfFileName")), ChartText("sPdfFilter"));
     if (name.isEmpty())
         return;
     if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".pdf");
-    SavePdf(name);
+    if (SavePdf(name))
+        RememberSaveFolder(name);
 }
 
 bool TFormLevelTable::SavePdf(const QString& AFileName) {

@@ -65,7 +65,8 @@ public:
     // and inches in inches).
     Extended Value(int ARow, int AColumn) const;
     // A column's header with its unit ("Level (cm)"); AForFile: as a file has
-    // it, where levels in feet and inches are numbers of inches.
+    // it, where levels in feet and inches are numbers of inches. Column -1:
+    // the levels' unit alone ("cm"; empty without a length unit).
     QString Header(int AColumn, bool AForFile) const;
 
     int rowCount(const QModelIndex& AParent = QModelIndex()) const override;
@@ -75,8 +76,12 @@ public:
 
     // The header and every row, fields separated by AFieldSeparator, lines
     // ended by ALineEnd; a field holding the separator, a quote or a line
-    // break is quoted (CSV).
-    QString Text(QChar AFieldSeparator, const QString& ALineEnd) const;
+    // break is quoted (CSV). The numbers as the table shows them, or AWhole:
+    // with all their digits (GeneralText).
+    QString Text(QChar AFieldSeparator, const QString& ALineEnd, bool AWhole = false) const;
+    // A line naming a dimension of the tank: ALetter with the levels' unit, then
+    // ALength with all its digits ("r (m);1.2").
+    QString DimensionLine(const QString& ALetter, Extended ALength, QChar AFieldSeparator) const;
 
 private:
     Extended FRadius = 0;
@@ -171,6 +176,8 @@ private:
     QPushButton* BCopy;
     QPushButton* BSaveCSV;
     TFillCurveView* FillCurve;
+    // What the full tank holds, below the step.
+    QLabel* LCapacity = nullptr;
     QPushButton* BPrint;
     QPushButton* BSavePdf;
     TLevelTableModel* FModel;

@@ -6,6 +6,7 @@
 #include "NumberParsing.h"
 #include "Settings.h"
 #include "SolidFigures.h"
+#include "TankLevels.h"
 
 #include <atomic>
 #include <cmath>
@@ -490,6 +491,11 @@ std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
         {Item("sPercentageFillingOfTank"),
          [](const TCylindricalTank& ATank, const TEntryValues&) {
              return ATank.PercentageFilling();
+         }},
+        // What the tank holds when full: the level table's and the report's capacity.
+        {Item("sVolumeOfFullTank"),
+         [](const TCylindricalTank&, const TEntryValues& AValues) {
+             return TankFullVolume(AValues[enCylindricalTank_R], AValues[enCylindricalTank_D]);
          }},
     });
     // The radius not given comes first.

@@ -54,6 +54,8 @@ inline const QString VolumeUnit = QStringLiteral("VolumeUnit");
 inline const QString MassUnit = QStringLiteral("MassUnit");
 // The material masses are computed with, by its key (support/Materials.h).
 inline const QString Material = QStringLiteral("Material");
+// The folder the level table's CSV file or dip chart was last saved to.
+inline const QString LevelTableFolder = QStringLiteral("LevelTableFolder");
 } // namespace SettingNames
 
 class TSettingsStore {

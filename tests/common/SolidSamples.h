@@ -80,7 +80,8 @@ inline TSample Tank(const QString& AName, const QStringList& AEntries, Extended 
             AEntries,
             segment * ALength,
             2 * segment + level + wall,
-            {chord, segment, level, wall, 100 * segment / (Pi * ARadius * ARadius)}};
+            {chord, segment, level, wall, 100 * segment / (Pi * ARadius * ARadius),
+             Pi * ARadius * ARadius * ALength}};
 }
 
 inline Extended SphereVolume(Extended ARadius) {

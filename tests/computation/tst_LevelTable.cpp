@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,26 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
 namespace {
+
+using Reference = boost::multiprecision::cpp_bin_float_50;
+
+// The volume and the filling of a tank of radius AR and length AL at level AH,
+// in 50 digits: the circular segment's area times the length.
+Reference ReferenceVolume(Extended AR, Extended AL, Extended AH) {
+    const Reference r(AR), l(AL), h(AH);
+    return l * (r * r * acos((r - h) / r) - (r - h) * sqrt(h * (2 * r - h)));
+}
+Reference ReferenceFilling(Extended AR, Extended AL, Extended AH) {
+    const Reference r(AR), l(AL);
+    return ReferenceVolume(AR, AL, AH) * 100 /
+           (boost::math::constants::pi<Reference>() * r * r * l);
+}
 
 // The texts of the table as the user reads them, header first.
 QList<QStringList> ShownTable(const TLevelTableModel* AModel) {
@@ -75,6 +93,8 @@ private slots:
     void volumeAndFillingReplaceEachOther();
     void csvReadsBackAsTheTable_data();
     void csvReadsBackAsTheTable();
+    void capacityIsShown();
+    void saveRemembersTheFolder();
     void copyIsTabSeparated();
     void curveFollowsTheTankAndTheRows();
     void dipChartOnPaper_data();
@@ -313,8 +333,10 @@ void TestLevelTable::csvReadsBackAsTheTable_data() {
     QTest::newRow("comma, semilogarithmic") << ',' << ";" << true;
 }
 
-// The file holds the table's header and every row, one line each, the numbers
-// in the user's decimal form, and reads back into the values shown.
+// The file names the tank's radius and length, then holds the table's header and
+// every row, one line each, the numbers with all their digits (15 significant, not
+// the panel's 4 decimals) in the user's decimal form; they read back into the
+// tank's volumes and fillings to 15 digits of a 50-digit reference.
 void TestLevelTable::csvReadsBackAsTheTable() {
     QFETCH(char, decimal);
     QFETCH(QString, field);
@@ -323,7 +345,8 @@ void TestLevelTable::csvReadsBackAsTheTable() {
     QCOMPARE(TFormLevelTable::FieldSeparator(QLatin1Char(decimal)), field.at(0));
     QWidget owner;
     TFormLevelTable table(&owner);
-    table.SetTank(rsSpocitano, 1.5L, 4000, TNumberForm{4, semilogarithmic});
+    const Extended radius = 1.5L, length = 4000;
+    table.SetTank(rsSpocitano, radius, length, TNumberForm{4, semilogarithmic});
     Edit(&table, "EStep")
         ->setText(decimal == ',' ? QStringLiteral("0,07") : QStringLiteral("0.07"));
     const TLevelTableModel* model = table.Model();
@@ -339,31 +362,80 @@ void TestLevelTable::csvReadsBackAsTheTable() {
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.takeLast(), QString()); // the last line is ended too
+    QCOMPARE(lines.takeFirst(), QStringLiteral("r") + field + QStringLiteral("1") +
+                                    QLatin1Char(decimal) + QStringLiteral("5"));
+    QCOMPARE(lines.takeFirst(), QStringLiteral("d") + field + QStringLiteral("4000"));
     const QList<QStringList> shown = ShownTable(model);
     QCOMPARE(lines.size(), shown.size());
     QCOMPARE(lines.at(0).split(field), shown.at(0));
     for (int row = 0; row < model->rowCount(); ++row) {
         const QStringList fields = lines.at(row + 1).split(field);
         QCOMPARE(fields.size(), 3);
-        for (int column = 0; column < 3; ++column) {
-            Extended read = 0;
-            QVERIFY2(TryTextToExtended(fields.at(column), read, QLatin1Char(decimal)),
+        Extended read[3] = {};
+        for (int column = 0; column < 3; ++column)
+            QVERIFY2(TryTextToExtended(fields.at(column), read[column], QLatin1Char(decimal)),
                      qPrintable(fields.at(column)));
-            const Extended value = model->Value(row, column);
-            // Four decimals of the number, or of its mantissa.
-            const Extended unit =
-                semilogarithmic && value != 0
-                    ? std::pow(10.0L, std::floor(std::log10(std::fabs(value))) - 4)
-                    : 1e-4L;
-            QVERIFY2(std::fabs(read - value) <= unit * 0.5L * (1 + 1e-12L),
+        const Extended level = model->Value(row, 0);
+        const Reference expected[3] = {Reference(level), ReferenceVolume(radius, length, level),
+                                       ReferenceFilling(radius, length, level)};
+        for (int column = 0; column < 3; ++column) {
+            // Half a unit of the 15th significant digit.
+            const Reference error = abs(Reference(read[column]) - expected[column]);
+            QVERIFY2(error <= expected[column] * Reference(5.0000001e-15L),
                      qPrintable(QStringLiteral("row %1 column %2: %3")
                                     .arg(row)
                                     .arg(column)
                                     .arg(fields.at(column))));
-            if (!semilogarithmic)
-                QCOMPARE(fields.at(column), shown.at(row + 1).at(column));
         }
     }
+}
+
+// The tank's capacity stands below the step, in the volume unit chosen.
+void TestLevelTable::capacityIsShown() {
+    QWidget owner;
+    TFormLevelTable table(&owner);
+    auto* capacity = table.findChild<QLabel*>(QStringLiteral("LCapacity"));
+    QVERIFY(capacity);
+    table.SetTank(rsSpocitano, 1.5L, 4, TNumberForm{});
+    // pi 1.5^2 4 = 28.274333882308138...
+    QCOMPARE(capacity->text(), QStringLiteral("Volume of full tank: 28.27"));
+    TUnitChoice units;
+    units.Length = luMetre;
+    units.Volume = vuLitre;
+    table.SetUnits(units);
+    QCOMPARE(capacity->text(), QStringLiteral("Volume of full tank: 28274.33 L"));
+    table.SetTank(rsChyba_Z, 0, 0, TNumberForm{});
+    QCOMPARE(capacity->text(), QString());
+}
+
+// The file dialogs start where the last table or chart was saved.
+void TestLevelTable::saveRemembersTheFolder() {
+    QWidget owner;
+    TFormLevelTable table(&owner);
+    table.SetTank(rsSpocitano, 1.5L, 4, TNumberForm{});
+    QTemporaryDir first, second;
+    QVERIFY(first.isValid() && second.isValid());
+    // Answers the file dialog: records where it starts, then names a file in AFolder.
+    QString started;
+    const auto answer = [&started](const QString& AFolder, const QString& AFile) {
+        QTimer::singleShot(0, [&started, AFolder, AFile] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            started = dialog->directory().absolutePath();
+            dialog->selectFile(QDir(AFolder).filePath(AFile));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    };
+    answer(first.path(), QStringLiteral("levels.csv"));
+    table.SaveClick();
+    QVERIFY(QFile::exists(QDir(first.path()).filePath(QStringLiteral("levels.csv"))));
+    answer(second.path(), QStringLiteral("chart.pdf"));
+    table.SavePdfClick();
+    QCOMPARE(started, QDir(first.path()).absolutePath());
+    QVERIFY(QFile::exists(QDir(second.path()).filePath(QStringLiteral("chart.pdf"))));
+    answer(first.path(), QStringLiteral("again.csv"));
+    table.SaveClick();
+    QCOMPARE(started, QDir(second.path()).absolutePath());
 }
 
 void TestLevelTable::copyIsTabSeparated() {

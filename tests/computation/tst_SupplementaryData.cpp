@@ -166,8 +166,9 @@ void TestSupplementaryData::rowsPerSolidType_data() {
         << QStringList{slant, upper, lower, "Area of face", lateral};
     QTest::newRow("cylindrical tank")
         << stCylindricalTank << 15
-        << QStringList{"Chord at the level", "Area of wetted end wall", "Area of level surface",
-                       "Area of wetted curved wall", "Filling of tank (%)"};
+        << QStringList{"Chord at the level",    "Area of wetted end wall",
+                       "Area of level surface", "Area of wetted curved wall",
+                       "Filling of tank (%)",   "Volume of full tank"};
     QTest::newRow("spherical segment, radius of segment")
         << stSphericalSegment_RadiusOfSegment << 16
         << QStringList{sphereRadius, "Area of spherical cap", "Area of base circle", sphereShare};

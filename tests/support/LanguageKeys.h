@@ -149,6 +149,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "sAreaOfLevelSurface"},
     {"TFormSupplementaryData", "sAreaOfCurvedSurface"},
     {"TFormSupplementaryData", "sPercentageFillingOfTank"},
+    {"TFormSupplementaryData", "sVolumeOfFullTank"},
     {"TFormSupplementaryData", "sRadiusOfSphere"},
     {"TFormSupplementaryData", "sAreaOfSphericalCap"},
     {"TFormSupplementaryData", "sAreaOfCircle"},
