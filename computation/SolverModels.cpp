@@ -1,0 +1,426 @@
+#include "SolverModels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace SolverModels {
+
+namespace {
+
+constexpr Extended Pi = Constants::Pi;
+
+// The apothem of a regular base of ACount edges per unit of its side.
+Extended ApothemPerSide(int ACount) {
+    return 1 / (2 * std::tan(Pi / ACount));
+}
+
+// w - sin w for 0 <= w <= 2 pi, by its series where the difference would cancel.
+Extended AngleMinusSine(Extended w) {
+    if (w >= 1)
+        return w - std::sin(w);
+    const Extended square = w * w;
+    Extended term = 1, series = 1;
+    for (int k = 1; k < 16 && std::fabs(term) >= series * 1e-22L; ++k) {
+        term *= -square / Extended((2 * k + 2) * (2 * k + 3));
+        series += term;
+    }
+    return square * w * (series / 6);
+}
+
+// Heron's formula in Kahan's ordering, which keeps its digits for a needle.
+Extended TriangleArea(Extended a, Extended b, Extended c) {
+    Extended sides[] = {a, b, c};
+    std::sort(sides, sides + 3, [](Extended x, Extended y) { return x > y; });
+    const Extended x = sides[0], y = sides[1], z = sides[2];
+    return std::sqrt((x + (y + z)) * (z - (x - y)) * (z + (x - y)) * (x + (y - z))) / 4;
+}
+
+// The share of the sphere of radius ARadius that AVolume fills, in percent.
+Extended ShareOfSphere(Extended AVolume, Extended ARadius) {
+    return AVolume * 100 / (ARadius * ARadius * ARadius * Constants::FourPiThirds);
+}
+
+// --- Quantities: volume, area, then the rows in the window's order -------------------
+
+void Cube(const Extended* d, int, Extended* q) {
+    const Extended a = d[0];
+    q[0] = a * a * a;
+    q[1] = 6 * a * a;
+    q[2] = a * std::sqrt(3.0L);
+    q[3] = a * std::sqrt(2.0L);
+    q[4] = a * a;
+}
+
+void Block(const Extended* d, int, Extended* q) {
+    const Extended a = d[0], b = d[1], c = d[2];
+    q[0] = a * b * c;
+    q[1] = 2 * (a * b + b * c + c * a);
+    q[2] = std::sqrt(a * a + b * b + c * c);
+    q[3] = std::hypot(a, b);
+    q[4] = std::hypot(b, c);
+    q[5] = std::hypot(c, a);
+    q[6] = a * b;
+    q[7] = b * c;
+    q[8] = c * a;
+}
+
+void Sphere(const Extended* d, int, Extended* q) {
+    const Extended r = d[0];
+    q[0] = r * r * r * Constants::FourPiThirds;
+    q[1] = r * r * Constants::FourPi;
+}
+
+void Cone(const Extended* d, int, Extended* q) {
+    const Extended r = d[0], h = d[1];
+    const Extended slant = std::hypot(r, h), base = Pi * r * r, lateral = Pi * r * slant;
+    q[0] = base * h / 3;
+    q[1] = base + lateral;
+    q[2] = slant;
+    q[3] = base;
+    q[4] = lateral;
+}
+
+void Cylinder(const Extended* d, int, Extended* q) {
+    const Extended r = d[0], h = d[1];
+    const Extended base = Pi * r * r, lateral = 2 * Pi * r * h;
+    q[0] = base * h;
+    q[1] = 2 * base + lateral;
+    q[2] = base;
+    q[3] = lateral;
+}
+
+void Tetrahedron(const Extended* d, int, Extended* q) {
+    const Extended a = d[0];
+    const Extended face = std::sqrt(3.0L) / 4 * a * a, height = a * std::sqrt(2 / 3.0L);
+    q[0] = face * height / 3;
+    q[1] = 4 * face;
+    q[2] = height;
+    q[3] = a * std::sqrt(3.0L) / 2;
+    q[4] = face;
+}
+
+void RegularPyramid(const Extended* d, int ACount, Extended* q) {
+    const Extended a = d[0], h = d[1], n = ACount;
+    const Extended apothem = a * ApothemPerSide(ACount);
+    const Extended base = n * a * apothem / 2, slant = std::hypot(apothem, h);
+    const Extended face = a * slant / 2;
+    q[0] = base * h / 3;
+    q[1] = base + n * face;
+    q[2] = slant;
+    q[3] = base;
+    q[4] = face;
+    q[5] = n * face;
+}
+
+void RectangularPyramid(const Extended* d, int, Extended* q) {
+    const Extended a = d[0], b = d[1], h = d[2];
+    // The face on side a rises over half of side b, and the other way round.
+    const Extended slantA = std::hypot(b / 2, h), slantB = std::hypot(a / 2, h);
+    const Extended faceA = a * slantA / 2, faceB = b * slantB / 2;
+    const Extended lateral = 2 * (faceA + faceB);
+    q[0] = a * b * h / 3;
+    q[1] = a * b + lateral;
+    q[2] = slantA;
+    q[3] = slantB;
+    q[4] = a * b;
+    q[5] = faceA;
+    q[6] = faceB;
+    q[7] = lateral;
+}
+
+void TriangularPrism(const Extended* d, int, Extended* q) {
+    const Extended a = d[0], b = d[1], c = d[2], h = d[3];
+    const Extended base = TriangleArea(a, b, c), lateral = (a + b + c) * h;
+    q[0] = base * h;
+    q[1] = 2 * base + lateral;
+    q[2] = base;
+    q[3] = a * h;
+    q[4] = b * h;
+    q[5] = c * h;
+    q[6] = lateral;
+}
+
+void RegularPrism(const Extended* d, int ACount, Extended* q) {
+    const Extended a = d[0], h = d[1], n = ACount;
+    const Extended base = n * a * (a * ApothemPerSide(ACount)) / 2;
+    q[0] = base * h;
+    q[1] = 2 * base + n * a * h;
+    q[2] = base;
+    q[3] = a * h;
+    q[4] = n * a * h;
+}
+
+void RingPrism(const Extended* d, int, Extended* q) {
+    const Extended outer = d[0], inner = d[1], h = d[2];
+    const Extended base = Pi * (outer - inner) * (outer + inner);
+    const Extended outerWall = 2 * Pi * outer * h, innerWall = 2 * Pi * inner * h;
+    q[0] = base * h;
+    q[1] = 2 * base + outerWall + innerWall;
+    q[2] = base;
+    q[3] = outerWall;
+    q[4] = innerWall;
+}
+
+void TruncatedCone(const Extended* d, int, Extended* q) {
+    const Extended upper = d[0], lower = d[1], h = d[2];
+    const Extended slant = std::hypot(lower - upper, h);
+    const Extended upperBase = Pi * upper * upper, lowerBase = Pi * lower * lower;
+    const Extended lateral = Pi * (upper + lower) * slant;
+    q[0] = Pi * h / 3 * (upper * upper + upper * lower + lower * lower);
+    q[1] = upperBase + lowerBase + lateral;
+    q[2] = slant;
+    q[3] = upperBase;
+    q[4] = lowerBase;
+    q[5] = lateral;
+}
+
+Extended FrustumVolume(Extended AUpper, Extended ALower, Extended AHeight) {
+    return AHeight / 3 * (AUpper + ALower + std::sqrt(AUpper * ALower));
+}
+
+void RegularFrustum(const Extended* d, int ACount, Extended* q) {
+    const Extended upper = d[0], lower = d[1], h = d[2], n = ACount;
+    const Extended perSide = ApothemPerSide(ACount);
+    const Extended slant = std::hypot(std::fabs(upper - lower) * perSide, h);
+    const Extended upperBase = n * upper * (upper * perSide) / 2;
+    const Extended lowerBase = n * lower * (lower * perSide) / 2;
+    const Extended face = (upper + lower) / 2 * slant;
+    q[0] = FrustumVolume(upperBase, lowerBase, h);
+    q[1] = upperBase + lowerBase + n * face;
+    q[2] = slant;
+    q[3] = upperBase;
+    q[4] = lowerBase;
+    q[5] = face;
+    q[6] = n * face;
+}
+
+void RectangularFrustum(const Extended* d, int, Extended* q) {
+    const Extended a2 = d[0], b2 = d[1], a1 = d[2], h = d[3];
+    const Extended b1 = OtherLowerSide(a2, b2, a1, false);
+    // b2 - b1 = b2 (a2 - a1) / a2, which keeps its digits for nearly equal bases.
+    const Extended slantA = std::hypot(b2 * (a2 - a1) / a2 / 2, h);
+    const Extended slantB = std::hypot((a2 - a1) / 2, h);
+    const Extended faceA = (a2 + a1) / 2 * slantA, faceB = (b2 + b1) / 2 * slantB;
+    q[0] = FrustumVolume(a2 * b2, a1 * b1, h);
+    q[1] = a2 * b2 + a1 * b1 + 2 * (faceA + faceB);
+    q[2] = slantA;
+    q[3] = slantB;
+    q[4] = a2 * b2;
+    q[5] = a1 * b1;
+    q[6] = faceA;
+    q[7] = faceB;
+    q[8] = 2 * (faceA + faceB);
+}
+
+void RectangularFrustumBySideB(const Extended* d, int ACount, Extended* q) {
+    const Extended bySideA[] = {d[0], d[1], OtherLowerSide(d[0], d[1], d[2], true), d[3]};
+    RectangularFrustum(bySideA, ACount, q);
+}
+
+void Tank(const Extended* d, int, Extended* q) {
+    const Extended r = d[0], level = d[1], length = d[2];
+    const Extended halfChord = std::sqrt(level * (2 * r - level));
+    const Extended angle = 2 * std::atan2(halfChord, r - level); // the wetted arc's
+    const Extended segment = r * r / 2 * AngleMinusSine(angle);
+    const Extended chord = 2 * halfChord, wall = r * angle * length;
+    q[0] = segment * length;
+    q[1] = 2 * segment + chord * length + wall;
+    q[2] = chord;
+    q[3] = segment;
+    q[4] = chord * length;
+    q[5] = wall;
+    q[6] = segment * 100 / (Pi * r * r);
+}
+
+// The segment of base radius ARho and height AHeight, its first row AFirstRow.
+void Segment(Extended ARho, Extended AHeight, Extended AFirstRow, Extended* q) {
+    const Extended rho = ARho, h = AHeight;
+    const Extended radius = (h * h + rho * rho) / (2 * h);
+    const Extended cap = Pi * (h * h + rho * rho), circle = Pi * rho * rho;
+    q[0] = Pi * h / 6 * (h * h + 3 * rho * rho);
+    q[1] = cap + circle;
+    q[2] = AFirstRow;
+    q[3] = cap;
+    q[4] = circle;
+    q[5] = ShareOfSphere(q[0], radius);
+}
+
+void SegmentByRadiusOfSegment(const Extended* d, int, Extended* q) {
+    const Extended rho = d[0], h = d[1];
+    Segment(rho, h, (h * h + rho * rho) / (2 * h), q);
+}
+
+void SegmentByRadiusOfSphere(const Extended* d, int, Extended* q) {
+    const Extended rho = std::sqrt((2 * d[0] - d[1]) * d[1]);
+    Segment(rho, d[1], rho, q);
+}
+
+void Sector(const Extended* d, int, Extended* q) {
+    const Extended rho = d[0], h = d[1];
+    const Extended radius = (h * h + rho * rho) / (2 * h);
+    const Extended segment = Pi * h / 6 * (h * h + 3 * rho * rho);
+    // The cone from the centre: added below a hemisphere, taken away above one.
+    const Extended cone = Pi * rho * rho * (rho - h) * (rho + h) / (6 * h);
+    const Extended cap = Pi * (h * h + rho * rho), coneWall = Pi * rho * radius;
+    q[0] = segment + cone;
+    q[1] = cap + coneWall;
+    q[2] = radius;
+    q[3] = cap;
+    q[4] = coneWall;
+    q[5] = segment;
+    q[6] = cone;
+    q[7] = ShareOfSphere(q[0], radius);
+}
+
+void SphericalFrustum(const Extended* d, int, Extended* q) {
+    const Extended upper = d[0], lower = d[1], h = d[2];
+    // The centre's distance from the upper circle's plane, towards the lower one.
+    const Extended offset = (h * h + (lower - upper) * (lower + upper)) / (2 * h);
+    const Extended radius = std::hypot(upper, offset);
+    const Extended upperCircle = Pi * upper * upper, lowerCircle = Pi * lower * lower;
+    const Extended zone = 2 * Pi * radius * h;
+    q[0] = Pi * h / 6 * (h * h + 3 * upper * upper + 3 * lower * lower);
+    q[1] = upperCircle + lowerCircle + zone;
+    q[2] = radius;
+    q[3] = upperCircle;
+    q[4] = lowerCircle;
+    q[5] = zone;
+    q[6] = ShareOfSphere(q[0], radius);
+}
+
+// --- Intervals -----------------------------------------------------------------------
+
+TInterval Free(int, const Extended*) {
+    return {};
+}
+
+// A triangle's side lies between the difference and the sum of the other two.
+TInterval TriangleSide(int ADim, const Extended* d) {
+    if (ADim == 3)
+        return {};
+    const Extended b = d[(ADim + 1) % 3], c = d[(ADim + 2) % 3];
+    return {std::fabs(b - c), b + c};
+}
+
+TInterval Ring(int ADim, const Extended* d) {
+    if (ADim == 0)
+        return {d[1]};
+    if (ADim == 1)
+        return {0, d[0]};
+    return {};
+}
+
+// Equal upper and lower bases (dimensions 0 and 1) make a cylinder or a prism.
+TInterval UnequalBases(int ADim, const Extended* d) {
+    TInterval interval;
+    if (ADim <= 1)
+        interval.Excluded = d[1 - ADim];
+    return interval;
+}
+
+// The lower base's side (dimension 2) equal to the upper base's side of its name.
+TInterval RectangularFrustumRange(int ADim, const Extended* d) {
+    TInterval interval;
+    if (ADim == 0 || ADim == 2)
+        interval.Excluded = d[2 - ADim];
+    return interval;
+}
+
+TInterval RectangularFrustumBySideBRange(int ADim, const Extended* d) {
+    TInterval interval;
+    if (ADim == 1 || ADim == 2)
+        interval.Excluded = d[3 - ADim];
+    return interval;
+}
+
+// The level (or the segment's height) lies below the diameter.
+TInterval BelowDiameter(int ADim, const Extended* d) {
+    if (ADim == 0)
+        return {d[1] / 2};
+    if (ADim == 1)
+        return {0, 2 * d[0]};
+    return {};
+}
+
+TInterval Hemisphere(int ADim, const Extended* d) {
+    TInterval interval;
+    interval.Special = d[1 - ADim];
+    return interval;
+}
+
+TModel
+Make(std::initializer_list<TEntry> AEntries, void (*AQuantities)(const Extended*, int, Extended*),
+     TInterval (*ARange)(int, const Extended*) = Free,
+     std::array<TDims, 3> ASamples = {TDims{1, 1.7L, 0.6L, 1.3L}, TDims{1.3L, 0.55L, 1.9L, 0.8L},
+                                      TDims{0.7L, 2.3L, 1.1L, 2.9L}}) {
+    TModel model;
+    for (TEntry entry : AEntries)
+        model.DimEntries[std::size_t(model.DimCount++)] = entry;
+    model.Quantities = AQuantities;
+    model.Range = ARange;
+    model.Samples = ASamples;
+    return model;
+}
+
+// One model per variant, and the rectangular frustum by side b last.
+std::array<TModel, VariantCount + 1> MakeModels() {
+    std::array<TModel, VariantCount + 1> m;
+    m[vaCube] = Make({enCube_A}, Cube);
+    m[vaBlock] = Make({enBlock_A, enBlock_B, enBlock_C}, Block);
+    m[vaSphere] = Make({enSphere_R}, Sphere);
+    m[vaCone] = Make({enCone_R, enCone_V}, Cone);
+    m[vaCylinder] = Make({enCylinder_R, enCylinder_V}, Cylinder);
+    m[vaPyramid_Tetrahedron] = Make({enPyramid_A}, Tetrahedron);
+    m[vaPyramid_Square] = Make({enPyramid_A, enPyramid_V}, RegularPyramid);
+    m[vaPyramid_Rectangle] = Make({enPyramid_A, enPyramid_B, enPyramid_V}, RectangularPyramid);
+    m[vaPyramid_EquilateralTriangle] = m[vaPyramid_Square];
+    m[vaPyramid_NAngle] = m[vaPyramid_Square];
+    m[vaPrism_Triangle] = Make(
+        {enPrism_E1, enPrism_E2, enPrism_E3, enPrism_V}, TriangularPrism, TriangleSide,
+        {TDims{1, 1.7L, 1.2L, 1.3L}, TDims{1.3L, 0.55L, 1.1L, 0.8L}, TDims{0.7L, 2.3L, 2, 2.9L}});
+    m[vaPrism_NAngle] = Make({enPrism_E3, enPrism_V}, RegularPrism);
+    m[vaPrism_CircularRing] =
+        Make({enPrism_E2, enPrism_E3, enPrism_V}, RingPrism, Ring,
+             {TDims{1.7L, 1, 0.6L}, TDims{1.3L, 0.55L, 1.9L}, TDims{2.3L, 0.7L, 1.1L}});
+    m[vaTruncatedCone] = Make({enTruncatedCone_R2, enTruncatedCone_R1, enTruncatedCone_V},
+                              TruncatedCone, UnequalBases);
+    m[vaTruncatedPyramid_Square] =
+        Make({enTruncatedPyramid_E2, enTruncatedPyramid_E3, enTruncatedPyramid_V}, RegularFrustum,
+             UnequalBases);
+    m[vaTruncatedPyramid_EquilateralTriangle] = m[vaTruncatedPyramid_Square];
+    m[vaTruncatedPyramid_NAngle] = m[vaTruncatedPyramid_Square];
+    m[vaTruncatedPyramid_Rectangle] = Make(
+        {enTruncatedPyramid_E1, enTruncatedPyramid_E2, enTruncatedPyramid_E3, enTruncatedPyramid_V},
+        RectangularFrustum, RectangularFrustumRange);
+    m[VariantCount] = m[vaTruncatedPyramid_Rectangle];
+    m[VariantCount].Quantities = RectangularFrustumBySideB;
+    m[VariantCount].Range = RectangularFrustumBySideBRange;
+    // Levels and heights below the centre, above it, and near the top.
+    const std::array<TDims, 3> belowDiameter = {TDims{1, 1.7L, 0.6L}, TDims{1.3L, 0.55L, 1.9L},
+                                                TDims{1.6L, 2.3L, 1.1L}};
+    m[vaCylindricalTank] = Make({enCylindricalTank_R, enCylindricalTank_H, enCylindricalTank_D},
+                                Tank, BelowDiameter, belowDiameter);
+    m[vaSphericalSegment_RadiusOfSegment] =
+        Make({enSphericalSegment_R, enSphericalSegment_V}, SegmentByRadiusOfSegment);
+    m[vaSphericalSegment_RadiusOfSphere] =
+        Make({enSphericalSegment_R, enSphericalSegment_V}, SegmentByRadiusOfSphere, BelowDiameter,
+             belowDiameter);
+    m[vaSphericalSector] = Make({enSphericalSector_Ro, enSphericalSector_V}, Sector, Hemisphere);
+    m[vaSphericalFrustum] = Make(
+        {enSphericalFrustum_Ro2, enSphericalFrustum_Ro1, enSphericalFrustum_V}, SphericalFrustum);
+    return m;
+}
+
+} // namespace
+
+const TModel& Model(TVariant AVariant, bool ASideB) {
+    static const std::array<TModel, VariantCount + 1> models = MakeModels();
+    const bool bySideB = ASideB && AVariant == vaTruncatedPyramid_Rectangle;
+    const TModel& model = models[bySideB ? std::size_t(VariantCount) : std::size_t(AVariant)];
+    if (model.DimCount == 0)
+        throw std::logic_error("The variant has no solid to solve for");
+    return model;
+}
+
+} // namespace SolverModels
