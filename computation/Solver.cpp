@@ -24,6 +24,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <mutex>
 
 namespace {
 
@@ -292,18 +293,15 @@ TStructure MakeStructure(TVariant AVariant, bool ASideB) {
     return S;
 }
 
-// One structure per variant, and the rectangular frustum by side b last.
+// One structure per variant, and the rectangular frustum by side b last, each made
+// when it is first asked for.
 const TStructure& StructureOf(TVariant AVariant, bool ASideB = false) {
-    static const std::vector<TStructure> structures = [] {
-        std::vector<TStructure> all;
-        for (int v = 0; v < VariantCount; ++v)
-            all.push_back(MakeStructure(TVariant(v), false));
-        all.push_back(MakeStructure(vaTruncatedPyramid_Rectangle, true));
-        return all;
-    }();
-    if (ASideB && AVariant == vaTruncatedPyramid_Rectangle)
-        return structures.back();
-    return structures[AVariant];
+    static std::array<TStructure, VariantCount + 1> structures;
+    static std::array<std::once_flag, VariantCount + 1> made;
+    const bool sideB = ASideB && AVariant == vaTruncatedPyramid_Rectangle;
+    const std::size_t index = sideB ? std::size_t(VariantCount) : std::size_t(AVariant);
+    std::call_once(made[index], [&] { structures[index] = MakeStructure(AVariant, sideB); });
+    return structures[index];
 }
 
 // --- A solve ------------------------------------------------------------------------------
