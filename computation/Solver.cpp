@@ -348,28 +348,43 @@ Extended FromDegree(int ADegree, Extended ARatio) {
     return ADegree == 1 ? ARatio : ADegree == 2 ? std::sqrt(ARatio) : std::cbrt(ARatio);
 }
 
-Extended ToDegree(int ADegree, Extended AValue) {
-    return ADegree == 0   ? 1
-           : ADegree == 1 ? AValue
-           : ADegree == 2 ? AValue * AValue
-                          : AValue * AValue * AValue;
+// ASize^ADegree times AUnitValue, the value of a figure ASize times the one whose value
+// is AUnitValue; taken as (size times the root of the value)^degree, which stays in
+// range wherever the result does.
+Extended Scaled(int ADegree, Extended ASize, Extended AUnitValue) {
+    if (ADegree == 0)
+        return AUnitValue;
+    const Extended magnitude = std::fabs(AUnitValue);
+    const Extended root = ADegree == 1   ? magnitude
+                          : ADegree == 2 ? std::sqrt(magnitude)
+                                         : std::cbrt(magnitude);
+    const Extended scaled = ASize * root;
+    const Extended power = ADegree == 1   ? scaled
+                           : ADegree == 2 ? scaled * scaled
+                                          : scaled * scaled * scaled;
+    return AUnitValue < 0 ? -power : power;
 }
 
-// The bound that the range of a value, ARoots.Range, sets to ATarget, if it is outside.
-std::optional<TSolveBound> BoundOf(const SolverRoots::TRange& ARange, Extended ATarget,
-                                   const std::string& AId, std::vector<std::string> AGiven) {
+// The bound that the range of AItem's value, ARange, sets to ATarget, if it is outside.
+std::optional<TSolveBound> BoundOf(const TGiven& G, int AItem, const SolverRoots::TRange& ARange,
+                                   std::vector<std::string> AGiven) {
+    const Extended target = G.Values[std::size_t(AItem)];
+    // Where the values left the range of Extended somewhere, the range seen is no bound;
+    // nor is one where they all came out zero.
+    if (!ARange.Complete || (!G.S->Signed[std::size_t(AItem)] && !(ARange.High > 0)))
+        return std::nullopt;
     // A range that only approaches zero or grows without end sets no bound but zero.
-    const Extended scale = std::fabs(ATarget);
+    const Extended scale = std::fabs(target);
     const auto limit = [&](Extended AValue) {
         return std::fabs(AValue) < scale * 1e-60L ? Extended(0) : AValue;
     };
-    TSolveBound bound{AId, bkAtLeast, 0, std::move(AGiven)};
-    if (ATarget > ARange.High && ARange.High < scale * 1e60L) {
+    TSolveBound bound{G.Id(AItem), bkAtLeast, 0, std::move(AGiven)};
+    if (target > ARange.High) {
         bound.Kind = ARange.HighReached ? bkAtMost : bkLessThan;
         bound.Value = ARange.HighReached ? ARange.High : limit(ARange.High);
         return bound;
     }
-    if (ATarget < ARange.Low) {
+    if (target < ARange.Low) {
         bound.Kind = ARange.LowReached ? bkAtLeast : bkMoreThan;
         bound.Value = ARange.LowReached ? ARange.Low : limit(ARange.Low);
         return bound;
@@ -422,7 +437,7 @@ TAttempt FromShape(const TGiven& G, int AFirst, int ASecond, const TInterval& AS
         if (degree(deciding) == 0)
             return values[deciding];
         const Extended size = FromDegree(degree(sizing), given(sizing) / values[sizing]);
-        return ToDegree(degree(deciding), size) * values[deciding];
+        return Scaled(degree(deciding), size, values[deciding]);
     };
     const SolverRoots::TRoots roots = SolverRoots::FindRoots(value, {AShapes}, given(deciding));
     TAttempt attempt;
@@ -440,7 +455,7 @@ TAttempt FromShape(const TGiven& G, int AFirst, int ASecond, const TInterval& AS
         std::vector<std::string> others;
         if (degree(deciding) != 0)
             others.push_back(G.Id(sizing));
-        attempt.Bound = BoundOf(roots.Range, given(deciding), G.Id(deciding), others);
+        attempt.Bound = BoundOf(G, deciding, roots.Range, others);
     }
     return attempt;
 }
@@ -488,8 +503,13 @@ std::optional<TAttempt> TankLevel(const TGiven& G, int ADim, int AItem, TDims AD
         attempt.Bound = TSolveBound{G.Id(AItem), bkLessThan, full, given};
         return attempt;
     }
-    ADims[1] = AItem == S.VolumeItem ? TankLevelForVolume(r, length, target)
-                                     : TankLevelForPercentage(r, target);
+    try {
+        ADims[1] = AItem == S.VolumeItem ? TankLevelForVolume(r, length, target)
+                                         : TankLevelForPercentage(r, target);
+    } catch (const EInvalidInput&) {
+        // A tank whose full volume is beyond Extended.
+        return attempt;
+    }
     if (ADims[1] > 0)
         attempt.Candidates.push_back({ADims, false});
     return attempt;
@@ -525,7 +545,7 @@ TAttempt FromAllButOne(const TGiven& G, int ADim, int AItem, TDims ADims) {
         attempt.Candidates.push_back(candidate);
     }
     if (roots.Roots.empty())
-        attempt.Bound = BoundOf(roots.Range, target, G.Id(AItem), others);
+        attempt.Bound = BoundOf(G, AItem, roots.Range, others);
     return attempt;
 }
 
@@ -702,7 +722,8 @@ std::vector<TSolution> Settled(const TGiven& G, TMask ABasis, const TAttempt& AA
     return solutions;
 }
 
-// The bound a dimension given out of its interval sets, when all are given.
+// The bound a dimension given out of its interval sets, when all are given: the last
+// given that is out of the interval the others leave it.
 std::optional<TSolveBound> DimensionBound(const TGiven& G, const TDims& ADims) {
     const TStructure& S = *G.S;
     for (auto item = G.Order.rbegin(); item != G.Order.rend(); ++item) {
@@ -721,7 +742,6 @@ std::optional<TSolveBound> DimensionBound(const TGiven& G, const TDims& ADims) {
             return TSolveBound{G.Id(*item), bkLessThan, interval.High, others};
         if (value == interval.Excluded)
             return TSolveBound{G.Id(*item), bkOtherThan, interval.Excluded, others};
-        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -10,12 +10,14 @@ namespace {
 
 using SolverModels::Infinity;
 
-// Eight samples per decade; ten decades beyond the features on either side.
+// Eight samples per decade; ten decades beyond the features on either side; no more
+// than 4000 samples, however far apart the features.
 const Extended Step = std::log(10.0L) / 8;
 const Extended Margin = 10 * std::log(10.0L);
-// Where the samples towards an end of the interval stand: e^1400, about 1e608, beyond
-// the last sample of the grid.
-constexpr Extended FarEnd = 1400;
+constexpr Extended MostSamples = 4000;
+// Where the samples towards an end of the interval stand beyond the grid's last: e^700
+// (about 1e304) and on, each twice as far, the last at e^5600 (about 1e2432).
+constexpr Extended FarEnds[] = {700, 1400, 2800, 5600};
 // Differences of values within so many units in the last place are noise.
 constexpr Extended Noise = 8 * LDBL_EPSILON;
 // A turning point within so many units of the target touches it.
@@ -34,8 +36,10 @@ public:
         } else {
             // Half-way is z = 0; each end is approached as e^-|z| of the width.
             const Extended width = FHigh - FLow;
-            const Extended share = 1 / (1 + std::exp(-std::fabs(z)));
-            u = z <= 0 ? FLow + width * (1 - share) : FHigh - width * (1 - share);
+            // The share of the width between u and the nearer end, without cancellation.
+            const Extended tail = std::exp(-std::fabs(z));
+            const Extended share = tail / (1 + tail);
+            u = z <= 0 ? FLow + width * share : FHigh - width * share;
         }
         if (!(u > FLow))
             return std::nextafter(FLow, FHigh);
@@ -76,13 +80,25 @@ struct TNode {
     bool Turning = false; // found as a turning point
 };
 
+// Where samples fall on one value (next to an end, in the last units of Extended) the
+// one that says most is kept: a turning point, else the end of the interval.
+int Rank(const TNode& A) {
+    return A.Turning ? 2 : A.Inside ? 0 : 1;
+}
+bool Before(const TNode& A, const TNode& B) {
+    return A.U < B.U || (A.U == B.U && Rank(A) > Rank(B));
+}
+
 class TFinder {
 public:
     TFinder(const TFunction& AFunction, Extended ATarget)
         : FFunction(AFunction), FTarget(ATarget) {}
 
     void Search(const TPiece& APiece, const TSearch& ASearch);
-    TRoots Result() { return {FRoots, FRange}; }
+    TRoots Result() {
+        FRange.Complete = FComplete && FRangeSet;
+        return {FRoots, FRange};
+    }
 
 private:
     TNode Node(const TPiece& APiece, Extended z, bool AInside = true) const {
@@ -113,18 +129,18 @@ private:
     TRange FRange;
     TNode FLow = {}, FHigh = {};
     bool FRangeSet = false;
+    bool FComplete = true;
 };
 
 // A value that the function also takes at an end of the interval is only approached
 // there (the samples next to the end round to it), unless it is a turning point's.
 void TFinder::Note(const TNode& ANode) {
-    const auto rank = [](const TNode& A) { return A.Turning ? 2 : A.Inside ? 0 : 1; };
-    if (!FRangeSet || ANode.V < FLow.V || (ANode.V == FLow.V && rank(ANode) > rank(FLow)))
+    if (!FRangeSet || ANode.V < FLow.V || (ANode.V == FLow.V && Rank(ANode) > Rank(FLow)))
         FLow = ANode;
-    if (!FRangeSet || ANode.V > FHigh.V || (ANode.V == FHigh.V && rank(ANode) > rank(FHigh)))
+    if (!FRangeSet || ANode.V > FHigh.V || (ANode.V == FHigh.V && Rank(ANode) > Rank(FHigh)))
         FHigh = ANode;
     FRangeSet = true;
-    FRange = {FLow.V, FHigh.V, rank(FLow) != 1, rank(FHigh) != 1};
+    FRange = {FLow.V, FHigh.V, Rank(FLow) != 1, Rank(FHigh) != 1};
 }
 
 // The highest (or lowest) value between two samples, by golden section in z: near a
@@ -196,22 +212,31 @@ void TFinder::Search(const TPiece& APiece, const TSearch& ASearch) {
     Extended low = 0, high = 0;
     APiece.Reach(ASearch.ScaleLow, ASearch.ScaleHigh, low, high);
     std::vector<TNode> nodes;
+    bool ends = true;
     const auto add = [&](const TNode& ANode) {
         if (std::isfinite(ANode.V))
             nodes.push_back(ANode);
+        else if (!ANode.Inside)
+            ends = false;
     };
-    add(Node(APiece, low - FarEnd, false));
-    for (Extended z = low; z < high + Step / 2; z += Step)
+    for (const Extended far : FarEnds) {
+        // The farthest sample stands for the end of the interval, the others inside it.
+        const bool inside = far != FarEnds[std::size(FarEnds) - 1];
+        add(Node(APiece, low - far, inside));
+        add(Node(APiece, high + far, inside));
+    }
+    const Extended step = std::max(Step, (high - low) / MostSamples);
+    for (Extended z = low; z < high + step / 2; z += step)
         add(Node(APiece, z));
-    add(Node(APiece, high + FarEnd, false));
     // Where the solid changes its form the function may turn sharply: sample it there.
     const Extended special = ASearch.Interval.Special;
     if (APiece.Holds(special))
         add({APiece.Position(special), special, FFunction(special)});
-    std::sort(nodes.begin(), nodes.end(), [](const TNode& A, const TNode& B) { return A.U < B.U; });
+    std::sort(nodes.begin(), nodes.end(), Before);
     nodes.erase(std::unique(nodes.begin(), nodes.end(),
                             [](const TNode& A, const TNode& B) { return A.U == B.U; }),
                 nodes.end());
+    FComplete = FComplete && ends && nodes.size() >= 2;
     if (nodes.size() < 2)
         return;
 
@@ -239,9 +264,7 @@ void TFinder::Search(const TPiece& APiece, const TSearch& ASearch) {
     // A turning point takes the place of a sample at the same value.
     for (const TNode& turn : turns)
         nodes.push_back(turn);
-    std::stable_sort(nodes.begin(), nodes.end(), [](const TNode& A, const TNode& B) {
-        return A.U < B.U || (A.U == B.U && A.Turning && !B.Turning);
-    });
+    std::sort(nodes.begin(), nodes.end(), Before);
     nodes.erase(std::unique(nodes.begin(), nodes.end(),
                             [](const TNode& A, const TNode& B) { return A.U == B.U; }),
                 nodes.end());

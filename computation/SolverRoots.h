@@ -4,9 +4,9 @@
 //
 // The function is sampled on a grid in log scale that reaches ten decades below and
 // above the sizes where its features lie, and towards both ends of the interval far
-// beyond; its turning points are found between the samples, so that the interval
-// falls into pieces on which it runs one way; each piece that crosses the target is
-// halved in log scale, then narrowed by safeguarded secant and halving steps until
+// beyond (as far as about 1e2400 times the last sample); its turning points are found between the
+// samples, so that the interval falls into pieces on which it runs one way; each piece that crosses
+// the target is halved in log scale, then narrowed by safeguarded secant and halving steps until
 // the root's two neighbouring values of Extended hold it. A turning point that just
 // reaches the target is a double root. No root depends on a starting guess.
 #pragma once
@@ -35,9 +35,12 @@ struct TRoot {
 
 // The lowest and highest value over the interval. Reached: taken at a point inside;
 // otherwise only approached towards an end of the interval (or the excluded value).
+// Complete: the function was finite out to both ends of every piece; where it was not
+// (its values leave the range of Extended), the range is only what was seen.
 struct TRange {
     Extended Low = 0, High = 0;
     bool LowReached = false, HighReached = false;
+    bool Complete = false;
 };
 
 struct TRoots {

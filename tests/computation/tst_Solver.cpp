@@ -282,6 +282,8 @@ private slots:
     void invalid_data();
     void invalid();
     void massWithDensity();
+    void beyondExtended_data();
+    void beyondExtended();
 };
 
 // Every item id is in one style, once per variant, and has its closed form here; the
@@ -768,6 +770,44 @@ void TestSolver::massWithDensity() {
         SolveFor(vaSphericalSector, {{"rho", 1}, {"volume-of-cone-part", -0.5L}});
     QCOMPARE(sector.Outcome, soSolved);
     QVERIFY(sector.Solutions.at(0).Values[enSphericalSector_V] > 1);
+}
+
+void TestSolver::beyondExtended_data() {
+    QTest::addColumn<TVariant>("variant");
+    QTest::addColumn<std::vector<TKnownValue>>("known");
+    QTest::addColumn<TSolveOutcome>("outcome");
+
+    const Extended most = std::numeric_limits<Extended>::max();
+    const Extended least = std::numeric_limits<Extended>::denorm_min();
+    QTest::newRow("a sphere of the largest volume")
+        << vaSphere << std::vector<TKnownValue>{{"volume", most}} << soSolved;
+    QTest::newRow("edges 1e-4000 and 1e4000")
+        << vaBlock << std::vector<TKnownValue>{{"a", 1e-4000L}, {"b", 1e4000L}, {"volume", 1}}
+        << soSolved;
+    // The third edge would be 1 / the largest value: its volume is beyond Extended.
+    QTest::newRow("block of the largest values")
+        << vaBlock << std::vector<TKnownValue>{{"a", most}, {"b", most}, {"volume", most}}
+        << soNoneFits;
+    QTest::newRow("cone on the least radius")
+        << vaCone << std::vector<TKnownValue>{{"r", least}, {"volume", 1}} << soNoneFits;
+    QTest::newRow("tank whose full volume overflows")
+        << vaCylindricalTank
+        << std::vector<TKnownValue>{{"r", 1e4000L}, {"d", 1e-4000L}, {"volume", 1}} << soNoneFits;
+    QTest::newRow("cone of volume and area 1e4000")
+        << vaCone << std::vector<TKnownValue>{{"volume", 1e4000L}, {"area", 1e4000L}} << soNoneFits;
+}
+
+// Values at the ends of Extended: no crash, and no bound stated from values that left
+// its range (a figure the geometry cannot hold fits none).
+void TestSolver::beyondExtended() {
+    QFETCH(TVariant, variant);
+    QFETCH(std::vector<TKnownValue>, known);
+    QFETCH(TSolveOutcome, outcome);
+    const TSolveResult result = SolveFor(variant, known);
+    QCOMPARE(result.Outcome, outcome);
+    QVERIFY(!result.Bound);
+    for (const TSolution& solution : result.Solutions)
+        QVERIFY(CalculateSolid(variant, solution.Values).Figure);
 }
 
 QTEST_GUILESS_MAIN(TestSolver)
