@@ -77,7 +77,8 @@ private:
 struct TNode {
     Extended Z, U, V;
     bool Inside = true;   // a point inside the interval, not a far end
-    bool Turning = false; // found as a turning point
+    bool Turning = false; // found as a turning point, between the samples at From and To
+    Extended From = 0, To = 0;
 };
 
 // Where samples fall on one value (next to an end, in the last units of Extended) the
@@ -121,7 +122,6 @@ private:
     void Note(const TNode& ANode);
     TNode TurningPoint(const TPiece& APiece, TNode ALow, TNode AHigh, bool AMaximum) const;
     Extended Root(const TPiece& APiece, TNode ALow, TNode AHigh) const;
-    void AddRoot(Extended AValue, bool ADouble) { FRoots.push_back({AValue, ADouble}); }
 
     const TFunction& FFunction;
     Extended FTarget;
@@ -166,6 +166,8 @@ TNode TFinder::TurningPoint(const TPiece& APiece, TNode ALow, TNode AHigh, bool 
     }
     TNode best = better(c, d) ? c : d;
     best.Turning = true;
+    best.From = ALow.U;
+    best.To = AHigh.U;
     return best;
 }
 
@@ -271,19 +273,28 @@ void TFinder::Search(const TPiece& APiece, const TSearch& ASearch) {
 
     for (const TNode& node : nodes)
         Note(node);
+    std::vector<TRoot> roots;
+    std::vector<const TNode*> touching;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const TNode& node = nodes[i];
-        const bool touching = node.Turning && Touches(node);
-        if (node.Inside && (touching || Side(node) == 0))
-            AddRoot(node.U, node.Turning);
-        if (i + 1 == nodes.size())
-            break;
-        const TNode& next = nodes[i + 1];
-        // A touching turning point stands for the roots on either side of it.
-        if (touching || (next.Turning && Touches(next)))
-            continue;
-        if (Side(node) * Side(next) < 0)
-            AddRoot(Root(APiece, node, next), false);
+        if (node.Turning && Touches(node))
+            touching.push_back(&node);
+        else if (node.Inside && Side(node) == 0)
+            roots.push_back({node.U, false});
+        if (i + 1 < nodes.size() && Side(node) * Side(nodes[i + 1]) < 0)
+            roots.push_back({Root(APiece, node, nodes[i + 1]), false});
+    }
+    // A turning point that touches the target stands for every root found between the
+    // samples around it: where the function turns it is flat, and they are one double
+    // root seen through rounding.
+    for (const TNode* turn : touching)
+        FRoots.push_back({turn->U, true});
+    for (const TRoot& root : roots) {
+        bool merged = false;
+        for (const TNode* turn : touching)
+            merged = merged || (root.Value >= turn->From && root.Value <= turn->To);
+        if (!merged)
+            FRoots.push_back(root);
     }
 }
 

@@ -271,6 +271,7 @@ private slots:
     void roundTrips();
     void twoFigures_data();
     void twoFigures();
+    void doubleRoot_data();
     void doubleRoot();
     void bounds_data();
     void bounds();
@@ -493,24 +494,54 @@ void TestSolver::twoFigures() {
     }
 }
 
-// The cone with the least area for its volume, h = sqrt(8) r: the two cones of that
-// volume and area have met. Its values rounded to Extended may fall just outside what
-// cones reach, or just inside with two cones a few units apart; either way the cone is
-// found, to the half of the digits that the flat turn of the values leaves.
-void TestSolver::doubleRoot() {
+void TestSolver::doubleRoot_data() {
+    QTest::addColumn<TVariant>("variant");
+    QTest::addColumn<std::vector<TKnownValue>>("known");
+    QTest::addColumn<TEntry>("entry");
+    QTest::addColumn<QString>("expected");
+
+    // The cone with the least area for its volume has h = sqrt(8) r.
     for (const char* radius : {"1", "0.37", "2718.28"}) {
         const Real r(radius), h = sqrt(Real(8)) * r;
-        const Real volume = Pi * r * r * h / 3, area = 4 * Pi * r * r;
-        const TSolveResult result =
-            SolveFor(vaCone, {{"volume", Rounded(volume)}, {"area", Rounded(area)}});
-        QCOMPARE(result.Outcome, soSolved);
-        QVERIFY(!result.Solutions.empty() && result.Solutions.size() <= 2);
-        for (const TSolution& solution : result.Solutions) {
-            QVERIFY(abs(X(solution.Values[enCone_R]) - r) <= Real("1e-8") * r);
-            QVERIFY(abs(X(solution.Values[enCone_V]) - h) <= Real("1e-8") * h);
-        }
-        QVERIFY(result.Solutions.size() == 2 || result.Solutions[0].Double);
+        QTest::newRow(qPrintable(QStringLiteral("cone of least area, r = ") + radius))
+            << vaCone
+            << std::vector<TKnownValue>{{"volume", Rounded(Pi * r * r * h / 3)},
+                                        {"area", Rounded(4 * Pi * r * r)}}
+            << enCone_V << Text(h);
     }
+    // The longest chord is the diameter, at the level of the axis.
+    QTest::newRow("tank, chord of the diameter")
+        << vaCylindricalTank
+        << std::vector<TKnownValue>{{"r", 1}, {"d", 3}, {"chord-of-segment-of-circle", 2}}
+        << enCylindricalTank_H << QStringLiteral("1");
+    QTest::newRow("segment, circle of the sphere's radius")
+        << vaSphericalSegment_RadiusOfSphere
+        << std::vector<TKnownValue>{{"r", 5}, {"radius-of-segment", 5}} << enSphericalSegment_V
+        << QStringLiteral("5");
+    // The sphere is smallest for its circle at the hemisphere, where the sector's cone
+    // vanishes.
+    QTest::newRow("sector, the hemisphere")
+        << vaSphericalSector << std::vector<TKnownValue>{{"rho", 2}, {"radius-of-sphere", 2}}
+        << enSphericalSector_V << QStringLiteral("2");
+}
+
+// Values at a turning point, where two figures meet. Rounded to Extended they may fall
+// just outside what the figures reach, or just inside with two figures a few units
+// apart; either way the figure is found, to the half of the digits that the flat turn
+// of the values leaves, as one double figure or two.
+void TestSolver::doubleRoot() {
+    QFETCH(TVariant, variant);
+    QFETCH(std::vector<TKnownValue>, known);
+    QFETCH(TEntry, entry);
+    QFETCH(QString, expected);
+    const Real value(expected.toStdString());
+    const TSolveResult result = SolveFor(variant, known);
+    QCOMPARE(result.Outcome, soSolved);
+    QVERIFY(!result.Solutions.empty() && result.Solutions.size() <= 2);
+    for (const TSolution& solution : result.Solutions)
+        QVERIFY2(abs(X(solution.Values[entry]) - value) <= Real("1e-8") * value,
+                 qPrintable(Text(X(solution.Values[entry]))));
+    QVERIFY(result.Solutions.size() == 2 || result.Solutions[0].Double);
 }
 
 void TestSolver::bounds_data() {
