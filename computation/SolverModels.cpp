@@ -43,250 +43,251 @@ Extended ShareOfSphere(Extended AVolume, Extended ARadius) {
 
 // --- Quantities: volume, area, then the rows in the window's order -------------------
 
-void Cube(const Extended* d, int, Extended* q) {
-    const Extended a = d[0];
-    q[0] = a * a * a;
-    q[1] = 6 * a * a;
-    q[2] = a * std::sqrt(3.0L);
-    q[3] = a * std::sqrt(2.0L);
-    q[4] = a * a;
+void Cube(const Extended* ADims, int, Extended* AValues) {
+    const Extended a = ADims[0];
+    AValues[0] = a * a * a;
+    AValues[1] = 6 * a * a;
+    AValues[2] = a * std::sqrt(3.0L);
+    AValues[3] = a * std::sqrt(2.0L);
+    AValues[4] = a * a;
 }
 
-void Block(const Extended* d, int, Extended* q) {
-    const Extended a = d[0], b = d[1], c = d[2];
-    q[0] = a * b * c;
-    q[1] = 2 * (a * b + b * c + c * a);
-    q[2] = std::sqrt(a * a + b * b + c * c);
-    q[3] = std::hypot(a, b);
-    q[4] = std::hypot(b, c);
-    q[5] = std::hypot(c, a);
-    q[6] = a * b;
-    q[7] = b * c;
-    q[8] = c * a;
+void Block(const Extended* ADims, int, Extended* AValues) {
+    const Extended a = ADims[0], b = ADims[1], c = ADims[2];
+    AValues[0] = a * b * c;
+    AValues[1] = 2 * (a * b + b * c + c * a);
+    AValues[2] = std::sqrt(a * a + b * b + c * c);
+    AValues[3] = std::hypot(a, b);
+    AValues[4] = std::hypot(b, c);
+    AValues[5] = std::hypot(c, a);
+    AValues[6] = a * b;
+    AValues[7] = b * c;
+    AValues[8] = c * a;
 }
 
-void Sphere(const Extended* d, int, Extended* q) {
-    const Extended r = d[0];
-    q[0] = r * r * r * Constants::FourPiThirds;
-    q[1] = r * r * Constants::FourPi;
+void Sphere(const Extended* ADims, int, Extended* AValues) {
+    const Extended r = ADims[0];
+    AValues[0] = r * r * r * Constants::FourPiThirds;
+    AValues[1] = r * r * Constants::FourPi;
 }
 
-void Cone(const Extended* d, int, Extended* q) {
-    const Extended r = d[0], h = d[1];
+void Cone(const Extended* ADims, int, Extended* AValues) {
+    const Extended r = ADims[0], h = ADims[1];
     const Extended slant = std::hypot(r, h), base = Pi * r * r, lateral = Pi * r * slant;
-    q[0] = base * h / 3;
-    q[1] = base + lateral;
-    q[2] = slant;
-    q[3] = base;
-    q[4] = lateral;
+    AValues[0] = base * h / 3;
+    AValues[1] = base + lateral;
+    AValues[2] = slant;
+    AValues[3] = base;
+    AValues[4] = lateral;
 }
 
-void Cylinder(const Extended* d, int, Extended* q) {
-    const Extended r = d[0], h = d[1];
+void Cylinder(const Extended* ADims, int, Extended* AValues) {
+    const Extended r = ADims[0], h = ADims[1];
     const Extended base = Pi * r * r, lateral = 2 * Pi * r * h;
-    q[0] = base * h;
-    q[1] = 2 * base + lateral;
-    q[2] = base;
-    q[3] = lateral;
+    AValues[0] = base * h;
+    AValues[1] = 2 * base + lateral;
+    AValues[2] = base;
+    AValues[3] = lateral;
 }
 
-void Tetrahedron(const Extended* d, int, Extended* q) {
-    const Extended a = d[0];
+void Tetrahedron(const Extended* ADims, int, Extended* AValues) {
+    const Extended a = ADims[0];
     const Extended face = std::sqrt(3.0L) / 4 * a * a, height = a * std::sqrt(2 / 3.0L);
-    q[0] = face * height / 3;
-    q[1] = 4 * face;
-    q[2] = height;
-    q[3] = a * std::sqrt(3.0L) / 2;
-    q[4] = face;
+    AValues[0] = face * height / 3;
+    AValues[1] = 4 * face;
+    AValues[2] = height;
+    AValues[3] = a * std::sqrt(3.0L) / 2;
+    AValues[4] = face;
 }
 
-void RegularPyramid(const Extended* d, int ACount, Extended* q) {
-    const Extended a = d[0], h = d[1], n = ACount;
+void RegularPyramid(const Extended* ADims, int ACount, Extended* AValues) {
+    const Extended a = ADims[0], h = ADims[1], n = ACount;
     const Extended apothem = a * ApothemPerSide(ACount);
     const Extended base = n * a * apothem / 2, slant = std::hypot(apothem, h);
     const Extended face = a * slant / 2;
-    q[0] = base * h / 3;
-    q[1] = base + n * face;
-    q[2] = slant;
-    q[3] = base;
-    q[4] = face;
-    q[5] = n * face;
+    AValues[0] = base * h / 3;
+    AValues[1] = base + n * face;
+    AValues[2] = slant;
+    AValues[3] = base;
+    AValues[4] = face;
+    AValues[5] = n * face;
 }
 
-void RectangularPyramid(const Extended* d, int, Extended* q) {
-    const Extended a = d[0], b = d[1], h = d[2];
+void RectangularPyramid(const Extended* ADims, int, Extended* AValues) {
+    const Extended a = ADims[0], b = ADims[1], h = ADims[2];
     // The face on side a rises over half of side b, and the other way round.
     const Extended slantA = std::hypot(b / 2, h), slantB = std::hypot(a / 2, h);
     const Extended faceA = a * slantA / 2, faceB = b * slantB / 2;
     const Extended lateral = 2 * (faceA + faceB);
-    q[0] = a * b * h / 3;
-    q[1] = a * b + lateral;
-    q[2] = slantA;
-    q[3] = slantB;
-    q[4] = a * b;
-    q[5] = faceA;
-    q[6] = faceB;
-    q[7] = lateral;
+    AValues[0] = a * b * h / 3;
+    AValues[1] = a * b + lateral;
+    AValues[2] = slantA;
+    AValues[3] = slantB;
+    AValues[4] = a * b;
+    AValues[5] = faceA;
+    AValues[6] = faceB;
+    AValues[7] = lateral;
 }
 
-void TriangularPrism(const Extended* d, int, Extended* q) {
-    const Extended a = d[0], b = d[1], c = d[2], h = d[3];
+void TriangularPrism(const Extended* ADims, int, Extended* AValues) {
+    const Extended a = ADims[0], b = ADims[1], c = ADims[2], h = ADims[3];
     const Extended base = TriangleArea(a, b, c), lateral = (a + b + c) * h;
-    q[0] = base * h;
-    q[1] = 2 * base + lateral;
-    q[2] = base;
-    q[3] = a * h;
-    q[4] = b * h;
-    q[5] = c * h;
-    q[6] = lateral;
+    AValues[0] = base * h;
+    AValues[1] = 2 * base + lateral;
+    AValues[2] = base;
+    AValues[3] = a * h;
+    AValues[4] = b * h;
+    AValues[5] = c * h;
+    AValues[6] = lateral;
 }
 
-void RegularPrism(const Extended* d, int ACount, Extended* q) {
-    const Extended a = d[0], h = d[1], n = ACount;
+void RegularPrism(const Extended* ADims, int ACount, Extended* AValues) {
+    const Extended a = ADims[0], h = ADims[1], n = ACount;
     const Extended base = n * a * (a * ApothemPerSide(ACount)) / 2;
-    q[0] = base * h;
-    q[1] = 2 * base + n * a * h;
-    q[2] = base;
-    q[3] = a * h;
-    q[4] = n * a * h;
+    AValues[0] = base * h;
+    AValues[1] = 2 * base + n * a * h;
+    AValues[2] = base;
+    AValues[3] = a * h;
+    AValues[4] = n * a * h;
 }
 
-void RingPrism(const Extended* d, int, Extended* q) {
-    const Extended outer = d[0], inner = d[1], h = d[2];
+void RingPrism(const Extended* ADims, int, Extended* AValues) {
+    const Extended outer = ADims[0], inner = ADims[1], h = ADims[2];
     const Extended base = Pi * (outer - inner) * (outer + inner);
     const Extended outerWall = 2 * Pi * outer * h, innerWall = 2 * Pi * inner * h;
-    q[0] = base * h;
-    q[1] = 2 * base + outerWall + innerWall;
-    q[2] = base;
-    q[3] = outerWall;
-    q[4] = innerWall;
+    AValues[0] = base * h;
+    AValues[1] = 2 * base + outerWall + innerWall;
+    AValues[2] = base;
+    AValues[3] = outerWall;
+    AValues[4] = innerWall;
 }
 
-void TruncatedCone(const Extended* d, int, Extended* q) {
-    const Extended upper = d[0], lower = d[1], h = d[2];
+void TruncatedCone(const Extended* ADims, int, Extended* AValues) {
+    const Extended upper = ADims[0], lower = ADims[1], h = ADims[2];
     const Extended slant = std::hypot(lower - upper, h);
     const Extended upperBase = Pi * upper * upper, lowerBase = Pi * lower * lower;
     const Extended lateral = Pi * (upper + lower) * slant;
-    q[0] = Pi * h / 3 * (upper * upper + upper * lower + lower * lower);
-    q[1] = upperBase + lowerBase + lateral;
-    q[2] = slant;
-    q[3] = upperBase;
-    q[4] = lowerBase;
-    q[5] = lateral;
+    AValues[0] = Pi * h / 3 * (upper * upper + upper * lower + lower * lower);
+    AValues[1] = upperBase + lowerBase + lateral;
+    AValues[2] = slant;
+    AValues[3] = upperBase;
+    AValues[4] = lowerBase;
+    AValues[5] = lateral;
 }
 
 Extended FrustumVolume(Extended AUpper, Extended ALower, Extended AHeight) {
     return AHeight / 3 * (AUpper + ALower + std::sqrt(AUpper * ALower));
 }
 
-void RegularFrustum(const Extended* d, int ACount, Extended* q) {
-    const Extended upper = d[0], lower = d[1], h = d[2], n = ACount;
+void RegularFrustum(const Extended* ADims, int ACount, Extended* AValues) {
+    const Extended upper = ADims[0], lower = ADims[1], h = ADims[2], n = ACount;
     const Extended perSide = ApothemPerSide(ACount);
     const Extended slant = std::hypot(std::fabs(upper - lower) * perSide, h);
     const Extended upperBase = n * upper * (upper * perSide) / 2;
     const Extended lowerBase = n * lower * (lower * perSide) / 2;
     const Extended face = (upper + lower) / 2 * slant;
-    q[0] = FrustumVolume(upperBase, lowerBase, h);
-    q[1] = upperBase + lowerBase + n * face;
-    q[2] = slant;
-    q[3] = upperBase;
-    q[4] = lowerBase;
-    q[5] = face;
-    q[6] = n * face;
+    AValues[0] = FrustumVolume(upperBase, lowerBase, h);
+    AValues[1] = upperBase + lowerBase + n * face;
+    AValues[2] = slant;
+    AValues[3] = upperBase;
+    AValues[4] = lowerBase;
+    AValues[5] = face;
+    AValues[6] = n * face;
 }
 
-void RectangularFrustum(const Extended* d, int, Extended* q) {
-    const Extended a2 = d[0], b2 = d[1], a1 = d[2], h = d[3];
+void RectangularFrustum(const Extended* ADims, int, Extended* AValues) {
+    const Extended a2 = ADims[0], b2 = ADims[1], a1 = ADims[2], h = ADims[3];
     const Extended b1 = OtherLowerSide(a2, b2, a1, false);
     // b2 - b1 = b2 (a2 - a1) / a2, which keeps its digits for nearly equal bases.
     const Extended slantA = std::hypot(b2 * (a2 - a1) / a2 / 2, h);
     const Extended slantB = std::hypot((a2 - a1) / 2, h);
     const Extended faceA = (a2 + a1) / 2 * slantA, faceB = (b2 + b1) / 2 * slantB;
-    q[0] = FrustumVolume(a2 * b2, a1 * b1, h);
-    q[1] = a2 * b2 + a1 * b1 + 2 * (faceA + faceB);
-    q[2] = slantA;
-    q[3] = slantB;
-    q[4] = a2 * b2;
-    q[5] = a1 * b1;
-    q[6] = faceA;
-    q[7] = faceB;
-    q[8] = 2 * (faceA + faceB);
+    AValues[0] = FrustumVolume(a2 * b2, a1 * b1, h);
+    AValues[1] = a2 * b2 + a1 * b1 + 2 * (faceA + faceB);
+    AValues[2] = slantA;
+    AValues[3] = slantB;
+    AValues[4] = a2 * b2;
+    AValues[5] = a1 * b1;
+    AValues[6] = faceA;
+    AValues[7] = faceB;
+    AValues[8] = 2 * (faceA + faceB);
 }
 
-void RectangularFrustumBySideB(const Extended* d, int ACount, Extended* q) {
-    const Extended bySideA[] = {d[0], d[1], OtherLowerSide(d[0], d[1], d[2], true), d[3]};
-    RectangularFrustum(bySideA, ACount, q);
+void RectangularFrustumBySideB(const Extended* ADims, int ACount, Extended* AValues) {
+    const Extended bySideA[] = {ADims[0], ADims[1],
+                                OtherLowerSide(ADims[0], ADims[1], ADims[2], true), ADims[3]};
+    RectangularFrustum(bySideA, ACount, AValues);
 }
 
-void Tank(const Extended* d, int, Extended* q) {
-    const Extended r = d[0], level = d[1], length = d[2];
+void Tank(const Extended* ADims, int, Extended* AValues) {
+    const Extended r = ADims[0], level = ADims[1], length = ADims[2];
     const Extended halfChord = std::sqrt(level * (2 * r - level));
     const Extended angle = 2 * std::atan2(halfChord, r - level); // the wetted arc's
     const Extended segment = r * r / 2 * AngleMinusSine(angle);
     const Extended chord = 2 * halfChord, wall = r * angle * length;
-    q[0] = segment * length;
-    q[1] = 2 * segment + chord * length + wall;
-    q[2] = chord;
-    q[3] = segment;
-    q[4] = chord * length;
-    q[5] = wall;
-    q[6] = segment * 100 / (Pi * r * r);
+    AValues[0] = segment * length;
+    AValues[1] = 2 * segment + chord * length + wall;
+    AValues[2] = chord;
+    AValues[3] = segment;
+    AValues[4] = chord * length;
+    AValues[5] = wall;
+    AValues[6] = segment * 100 / (Pi * r * r);
 }
 
 // The segment of base radius ARho and height AHeight, its first row AFirstRow.
-void Segment(Extended ARho, Extended AHeight, Extended AFirstRow, Extended* q) {
+void Segment(Extended ARho, Extended AHeight, Extended AFirstRow, Extended* AValues) {
     const Extended rho = ARho, h = AHeight;
     const Extended radius = (h * h + rho * rho) / (2 * h);
     const Extended cap = Pi * (h * h + rho * rho), circle = Pi * rho * rho;
-    q[0] = Pi * h / 6 * (h * h + 3 * rho * rho);
-    q[1] = cap + circle;
-    q[2] = AFirstRow;
-    q[3] = cap;
-    q[4] = circle;
-    q[5] = ShareOfSphere(q[0], radius);
+    AValues[0] = Pi * h / 6 * (h * h + 3 * rho * rho);
+    AValues[1] = cap + circle;
+    AValues[2] = AFirstRow;
+    AValues[3] = cap;
+    AValues[4] = circle;
+    AValues[5] = ShareOfSphere(AValues[0], radius);
 }
 
-void SegmentByRadiusOfSegment(const Extended* d, int, Extended* q) {
-    const Extended rho = d[0], h = d[1];
-    Segment(rho, h, (h * h + rho * rho) / (2 * h), q);
+void SegmentByRadiusOfSegment(const Extended* ADims, int, Extended* AValues) {
+    const Extended rho = ADims[0], h = ADims[1];
+    Segment(rho, h, (h * h + rho * rho) / (2 * h), AValues);
 }
 
-void SegmentByRadiusOfSphere(const Extended* d, int, Extended* q) {
-    const Extended rho = std::sqrt((2 * d[0] - d[1]) * d[1]);
-    Segment(rho, d[1], rho, q);
+void SegmentByRadiusOfSphere(const Extended* ADims, int, Extended* AValues) {
+    const Extended rho = std::sqrt((2 * ADims[0] - ADims[1]) * ADims[1]);
+    Segment(rho, ADims[1], rho, AValues);
 }
 
-void Sector(const Extended* d, int, Extended* q) {
-    const Extended rho = d[0], h = d[1];
+void Sector(const Extended* ADims, int, Extended* AValues) {
+    const Extended rho = ADims[0], h = ADims[1];
     const Extended radius = (h * h + rho * rho) / (2 * h);
     const Extended segment = Pi * h / 6 * (h * h + 3 * rho * rho);
     // The cone from the centre: added below a hemisphere, taken away above one.
     const Extended cone = Pi * rho * rho * (rho - h) * (rho + h) / (6 * h);
     const Extended cap = Pi * (h * h + rho * rho), coneWall = Pi * rho * radius;
-    q[0] = segment + cone;
-    q[1] = cap + coneWall;
-    q[2] = radius;
-    q[3] = cap;
-    q[4] = coneWall;
-    q[5] = segment;
-    q[6] = cone;
-    q[7] = ShareOfSphere(q[0], radius);
+    AValues[0] = segment + cone;
+    AValues[1] = cap + coneWall;
+    AValues[2] = radius;
+    AValues[3] = cap;
+    AValues[4] = coneWall;
+    AValues[5] = segment;
+    AValues[6] = cone;
+    AValues[7] = ShareOfSphere(AValues[0], radius);
 }
 
-void SphericalFrustum(const Extended* d, int, Extended* q) {
-    const Extended upper = d[0], lower = d[1], h = d[2];
+void SphericalFrustum(const Extended* ADims, int, Extended* AValues) {
+    const Extended upper = ADims[0], lower = ADims[1], h = ADims[2];
     // The centre's distance from the upper circle's plane, towards the lower one.
     const Extended offset = (h * h + (lower - upper) * (lower + upper)) / (2 * h);
     const Extended radius = std::hypot(upper, offset);
     const Extended upperCircle = Pi * upper * upper, lowerCircle = Pi * lower * lower;
     const Extended zone = 2 * Pi * radius * h;
-    q[0] = Pi * h / 6 * (h * h + 3 * upper * upper + 3 * lower * lower);
-    q[1] = upperCircle + lowerCircle + zone;
-    q[2] = radius;
-    q[3] = upperCircle;
-    q[4] = lowerCircle;
-    q[5] = zone;
-    q[6] = ShareOfSphere(q[0], radius);
+    AValues[0] = Pi * h / 6 * (h * h + 3 * upper * upper + 3 * lower * lower);
+    AValues[1] = upperCircle + lowerCircle + zone;
+    AValues[2] = radius;
+    AValues[3] = upperCircle;
+    AValues[4] = lowerCircle;
+    AValues[5] = zone;
+    AValues[6] = ShareOfSphere(AValues[0], radius);
 }
 
 // --- Intervals -----------------------------------------------------------------------
@@ -296,56 +297,56 @@ TInterval Free(int, const Extended*) {
 }
 
 // A triangle's side lies between the difference and the sum of the other two.
-TInterval TriangleSide(int ADim, const Extended* d) {
+TInterval TriangleSide(int ADim, const Extended* ADims) {
     if (ADim == 3)
         return {};
-    const Extended b = d[(ADim + 1) % 3], c = d[(ADim + 2) % 3];
+    const Extended b = ADims[(ADim + 1) % 3], c = ADims[(ADim + 2) % 3];
     return {std::fabs(b - c), b + c};
 }
 
-TInterval Ring(int ADim, const Extended* d) {
+TInterval Ring(int ADim, const Extended* ADims) {
     if (ADim == 0)
-        return {d[1]};
+        return {ADims[1]};
     if (ADim == 1)
-        return {0, d[0]};
+        return {0, ADims[0]};
     return {};
 }
 
 // Equal upper and lower bases (dimensions 0 and 1) make a cylinder or a prism.
-TInterval UnequalBases(int ADim, const Extended* d) {
+TInterval UnequalBases(int ADim, const Extended* ADims) {
     TInterval interval;
     if (ADim <= 1)
-        interval.Excluded = d[1 - ADim];
+        interval.Excluded = ADims[1 - ADim];
     return interval;
 }
 
 // The lower base's side (dimension 2) equal to the upper base's side of its name.
-TInterval RectangularFrustumRange(int ADim, const Extended* d) {
+TInterval RectangularFrustumRange(int ADim, const Extended* ADims) {
     TInterval interval;
     if (ADim == 0 || ADim == 2)
-        interval.Excluded = d[2 - ADim];
+        interval.Excluded = ADims[2 - ADim];
     return interval;
 }
 
-TInterval RectangularFrustumBySideBRange(int ADim, const Extended* d) {
+TInterval RectangularFrustumBySideBRange(int ADim, const Extended* ADims) {
     TInterval interval;
     if (ADim == 1 || ADim == 2)
-        interval.Excluded = d[3 - ADim];
+        interval.Excluded = ADims[3 - ADim];
     return interval;
 }
 
 // The level (or the segment's height) lies below the diameter.
-TInterval BelowDiameter(int ADim, const Extended* d) {
+TInterval BelowDiameter(int ADim, const Extended* ADims) {
     if (ADim == 0)
-        return {d[1] / 2};
+        return {ADims[1] / 2};
     if (ADim == 1)
-        return {0, 2 * d[0]};
+        return {0, 2 * ADims[0]};
     return {};
 }
 
-TInterval Hemisphere(int ADim, const Extended* d) {
+TInterval Hemisphere(int ADim, const Extended* ADims) {
     TInterval interval;
-    interval.Special = d[1 - ADim];
+    interval.Special = ADims[1 - ADim];
     return interval;
 }
 

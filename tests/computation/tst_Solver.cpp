@@ -182,28 +182,28 @@ struct TSensitivity {
 TSensitivity Sensitivity(TVariant AVariant, const std::vector<Real>& ADims, int ACount,
                          const std::vector<std::string>& ASet) {
     const TShape& shape = ShapeOf(AVariant);
-    TSensitivity s;
+    TSensitivity sensitivity;
     for (int d = 0; d < shape.Dimensions(); ++d)
         if (std::find(ASet.begin(), ASet.end(), shape.Ids[std::size_t(d)]) == ASet.end())
-            s.Unknown.push_back(d);
+            sensitivity.Unknown.push_back(d);
     for (const std::string& id : ASet)
         if (std::find(shape.Ids.begin(), shape.Ids.end(), id) == shape.Ids.end())
-            s.Values.push_back(id);
+            sensitivity.Values.push_back(id);
     const Real step("1e-20");
     const auto at = SolidReference::Values(AVariant, ADims, ACount, Density);
-    s.J.assign(s.Values.size(), std::vector<Real>(s.Unknown.size()));
-    for (std::size_t u = 0; u < s.Unknown.size(); ++u) {
+    sensitivity.J.assign(sensitivity.Values.size(), std::vector<Real>(sensitivity.Unknown.size()));
+    for (std::size_t u = 0; u < sensitivity.Unknown.size(); ++u) {
         std::vector<Real> up = ADims, down = ADims;
-        up[std::size_t(s.Unknown[u])] *= 1 + step;
-        down[std::size_t(s.Unknown[u])] *= 1 - step;
+        up[std::size_t(sensitivity.Unknown[u])] *= 1 + step;
+        down[std::size_t(sensitivity.Unknown[u])] *= 1 - step;
         auto high = SolidReference::Values(AVariant, up, ACount, Density);
         auto low = SolidReference::Values(AVariant, down, ACount, Density);
-        for (std::size_t v = 0; v < s.Values.size(); ++v) {
-            const std::string& id = s.Values[v];
-            s.J[v][u] = (high[id] - low[id]) / (2 * step * abs(at.at(id)));
+        for (std::size_t v = 0; v < sensitivity.Values.size(); ++v) {
+            const std::string& id = sensitivity.Values[v];
+            sensitivity.J[v][u] = (high[id] - low[id]) / (2 * step * abs(at.at(id)));
         }
     }
-    return s;
+    return sensitivity;
 }
 
 // The inverse of a small square matrix (empty when singular).
@@ -353,9 +353,9 @@ void TestSolver::roundTrips() {
             for (const Real& dim : dims)
                 figure += QLatin1Char(' ') + Text(dim);
 
-            const TSensitivity s = Sensitivity(variant, dims, count, set);
-            const std::vector<std::vector<Real>> inverse = Inverse(s.J);
-            if (s.Unknown.empty()) {
+            const TSensitivity sensitivity = Sensitivity(variant, dims, count, set);
+            const std::vector<std::vector<Real>> inverse = Inverse(sensitivity.J);
+            if (sensitivity.Unknown.empty()) {
                 // Every dimension given: the figure itself.
                 ++solved;
                 if (result.Outcome != soSolved || result.Solutions.size() != 1 ||
@@ -381,8 +381,8 @@ void TestSolver::roundTrips() {
             QString distances;
             for (const TSolution& solution : result.Solutions) {
                 bool match = true;
-                for (std::size_t u = 0; u < s.Unknown.size(); ++u) {
-                    const int d = s.Unknown[u];
+                for (std::size_t u = 0; u < sensitivity.Unknown.size(); ++u) {
+                    const int d = sensitivity.Unknown[u];
                     Real condition = 0;
                     for (const Real& element : inverse[u])
                         condition += abs(element);
