@@ -10,9 +10,16 @@ namespace {
 
 constexpr Extended Pi = Constants::Pi;
 
-// The apothem of a regular base of ACount edges per unit of its side.
+// The apothem of a regular base of ACount edges per unit of its side. A solve asks for
+// it some hundreds of times with one count: the last one is kept (per thread).
 Extended ApothemPerSide(int ACount) {
-    return 1 / (2 * std::tan(Pi / ACount));
+    thread_local int count = 0;
+    thread_local Extended apothem = 0;
+    if (ACount != count) {
+        apothem = 1 / (2 * std::tan(Pi / ACount));
+        count = ACount;
+    }
+    return apothem;
 }
 
 // w - sin w for 0 <= w <= 2 pi, by its series where the difference would cancel.
