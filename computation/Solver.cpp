@@ -40,8 +40,9 @@ using SolverStructure::TMask;
 using SolverStructure::TStructure;
 
 constexpr Extended NotGiven = std::numeric_limits<Extended>::quiet_NaN();
-// A figure found whose values differ from the given ones by more than this is not
-// one that has them (a root of the equation that the figure does not share).
+// A figure found whose values differ from the given ones by more than this (and by
+// more than a step to the neighbouring values of its dimensions changes them) is not
+// one that has them: a root of the solver's equation that the figure does not share.
 constexpr Extended Accepted = 1e-12L;
 
 // --- A solve ------------------------------------------------------------------------------
@@ -386,19 +387,31 @@ Extended Moved(Extended AValue, int ASteps) {
     return AValue + ASteps * unit;
 }
 
+// How close a figure settled on comes to the given values, and how much one step to a
+// neighbouring value of a free entry changes that.
+struct TSettled {
+    Extended Distance = Infinity;
+    Extended Step = 0;
+    // Close enough, or as close as the values of Extended next to it allow: a root
+    // where the given values hardly fix the dimension (a needle of a triangle) may be
+    // off by more than Accepted, but by less than one step of its dimensions moves it.
+    bool Accepted() const { return Distance <= ::Accepted || Distance <= Step; }
+};
+
 // Walks from AValues through the neighbouring values of the free entries to the
 // figure that comes closest to the given values, in steps that grow while they help.
-Extended Settle(const TGiven& AGiven, TMask ABasis, const std::vector<TEntry>& AFree,
+TSettled Settle(const TGiven& AGiven, TMask ABasis, const std::vector<TEntry>& AFree,
                 TEntryValues& AValues) {
-    Extended best = Distance(AGiven, ABasis, AValues);
+    TSettled settled;
+    settled.Distance = Distance(AGiven, ABasis, AValues);
     const int free = int(AFree.size());
     int combinations = 1;
     for (int k = 0; k < free; ++k)
         combinations *= 3;
     int steps = 1;
-    for (int round = 0; round < 200 && best > 0; ++round) {
+    for (int round = 0; round < 200 && settled.Distance > 0; ++round) {
         TEntryValues closest = AValues;
-        Extended closestDistance = best;
+        Extended closestDistance = settled.Distance, farthest = 0;
         for (int combination = 0; combination < combinations; ++combination) {
             TEntryValues candidate = AValues;
             bool moved = false;
@@ -413,22 +426,25 @@ Extended Settle(const TGiven& AGiven, TMask ABasis, const std::vector<TEntry>& A
             if (!moved)
                 continue;
             const Extended distance = Distance(AGiven, ABasis, candidate);
+            if (distance < Infinity)
+                farthest = std::max(farthest, distance);
             if (distance < closestDistance) {
                 closest = candidate;
                 closestDistance = distance;
             }
         }
-        if (closestDistance < best) {
+        if (closestDistance < settled.Distance) {
             AValues = closest;
-            best = closestDistance;
+            settled.Distance = closestDistance;
             steps *= 2;
         } else if (steps > 1) {
             steps = 1;
         } else {
+            settled.Step = farthest - settled.Distance;
             break;
         }
     }
-    return best;
+    return settled;
 }
 
 bool SameFigure(const TEntryValues& A, const TEntryValues& B, const std::vector<TEntry>& AFree) {
@@ -446,7 +462,7 @@ std::vector<TSolution> Settled(const TGiven& AGiven, TMask ABasis, const TAttemp
         solution.Values = EntryValuesOf(AGiven, candidate.Dims);
         solution.Found = free;
         solution.Double = candidate.Double;
-        if (!(Settle(AGiven, ABasis, free, solution.Values) <= Accepted))
+        if (!Settle(AGiven, ABasis, free, solution.Values).Accepted())
             continue;
         bool known = false;
         for (TSolution& other : solutions)

@@ -287,9 +287,16 @@ private slots:
     void beyondExtended();
 };
 
-// Every item id is in one style, once per variant, and has its closed form here; the
-// entries are the command line's names.
+// Every variant with a solid is solved for (a new one needs its model in
+// SolverModels.cpp and its closed forms in SolidReference.h); every item id is in one
+// style, once per variant, and has its closed form here.
 void TestSolver::ids() {
+    for (int v = 0; v < VariantCount; ++v) {
+        const bool described =
+            std::any_of(SolidReference::Shapes().begin(), SolidReference::Shapes().end(),
+                        [v](const TShape& AShape) { return AShape.Variant == v; });
+        QCOMPARE(described, VariantDesc(TVariant(v)).SolidType != stNone);
+    }
     const std::regex style("[a-z0-9]+(-[a-z0-9]+)*");
     for (const TShape& shape : SolidReference::Shapes()) {
         const int count = HasCount(shape.Variant) ? 5 : SolidReference::FixedCount(shape.Variant);
