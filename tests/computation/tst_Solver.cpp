@@ -476,6 +476,16 @@ void TestSolver::twoFigures_data() {
         << vaSphericalSegment_RadiusOfSphere
         << std::vector<TKnownValue>{{"r", 5}, {"radius-of-segment", 4}} << enSphericalSegment_V
         << QStringLiteral("2") << QStringLiteral("8");
+    // Two sides 1 and a base of area A: the third side a from a^4 - 4 a^2 + 16 A^2 = 0,
+    // a^2 = 2 -+ 2 sqrt(1 - 4 A^2). The longer one is a needle whose area moves by a
+    // thousandth from one value of a to the next: it is found all the same.
+    {
+        const Real area("1e-8"), root = 2 * sqrt(1 - 4 * area * area);
+        QTest::newRow("triangular prism, a needle from its base")
+            << vaPrism_Triangle
+            << std::vector<TKnownValue>{{"b", 1}, {"c", 1}, {"v", 1}, {"area-of-base", 1e-8L}}
+            << enPrism_E1 << Text(sqrt(2 - root)) << Text(sqrt(2 + root));
+    }
     // A sector's sphere radius is reached from a flat and from a deep cap:
     // R = (rho^2 + h^2) / 2h = 2.5 with rho = 2 gives h = 1 and h = 4.
     QTest::newRow("sector, radius of sphere")
