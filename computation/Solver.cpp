@@ -223,12 +223,20 @@ TAttempt FromFilling(const TGiven& AGiven, int AFirst, int ASecond) {
     }
     // The level per unit of radius at this filling.
     const Extended level = TankLevelForPercentage(1, filling);
-    return FromShape(AGiven, AFirst, ASecond, TInterval{},
-                     [level](Extended ASize, Extended t, Extended* ADims) {
-                         ADims[0] = ASize;
-                         ADims[1] = level * ASize;
-                         ADims[2] = t * ASize;
-                     });
+    TAttempt attempt = FromShape(AGiven, AFirst, ASecond, TInterval{},
+                                 [level](Extended ASize, Extended t, Extended* ADims) {
+                                     ADims[0] = ASize;
+                                     ADims[1] = level * ASize;
+                                     ADims[2] = t * ASize;
+                                 });
+    // The bound holds for this filling too.
+    if (attempt.Bound) {
+        TMask others = Bit(AGiven.Structure->FillingItem);
+        for (const std::string& id : attempt.Bound->Given)
+            others |= Bit(FindItem(AGiven.Structure->Items, id));
+        attempt.Bound->Given = AGiven.Ids(others);
+    }
+    return attempt;
 }
 
 // The tank's level from its volume or filling, by the level solver of the tank.

@@ -591,6 +591,14 @@ void TestSolver::bounds_data() {
         << std::vector<TKnownValue>{{"d", 2}, {"volume", 10}, {"percentage-filling-of-tank", 120}}
         << "percentage-filling-of-tank" << bkLessThan << QStringLiteral("100")
         << std::vector<std::string>{};
+    // Half full, the tank holds V = pi r^2 d / 2 and its liquid has the area
+    // S = pi r^2 + (2 + pi) r d. For V = 1, S = pi r^2 + 2 (2 + pi) / (pi r) is least at
+    // r^3 = (2 + pi) / pi^2, where S = 3 pi r^2 = 3 pi^(-1/3) (2 + pi)^(2/3).
+    QTest::newRow("tank, area for a volume at a filling")
+        << vaCylindricalTank
+        << std::vector<TKnownValue>{{"percentage-filling-of-tank", 50}, {"volume", 1}, {"area", 1}}
+        << "area" << bkAtLeast << Text(3 * cbrt(1 / Pi) * pow(2 + Pi, Real(2) / 3))
+        << std::vector<std::string>{"percentage-filling-of-tank", "volume"};
     QTest::newRow("segment, circle wider than the sphere")
         << vaSphericalSegment_RadiusOfSphere
         << std::vector<TKnownValue>{{"r", 1}, {"radius-of-segment", 1.5L}} << "radius-of-segment"
