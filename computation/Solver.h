@@ -6,7 +6,7 @@
 //
 //     TSolveRequest request;
 //     request.Variant = vaCone;
-//     request.Known = {{"volume", 2}, {"area", 9}};
+//     request.Known = {{"volume", 2}, {"area", 12.5}};
 //     const TSolveResult result = Solve(request);
 //     // result.Outcome == soSolved; result.Solutions: the two cones, each as the
 //     // entries' values for CalculateSolid, the radius and height found.
@@ -44,8 +44,9 @@ struct TKnownValue {
 
 struct TSolveRequest {
     TVariant Variant = vaCube;
-    // In the order the user gave them: where no figure fits, the bound is stated for
-    // the last one of those that decided it.
+    // In the order the user gave them. Where no figure fits, the bound is stated for
+    // the later given of two values that decide a shape, for the quantity where all
+    // dimensions but one are given, for the last given dimension where all are.
     std::vector<TKnownValue> Known;
     // The density the mass is the volume times (as in the mass dialog); "mass" may
     // only be given with one.
