@@ -1,12 +1,13 @@
 // What the user waits for, measured in the program's own windows (offscreen):
 //
-//   Keystroke/<page>    one key typed into an entry of a computation window whose
+//   Keystroke/<solid>   one key typed into an entry of a computation window whose
 //                       entries hold valid values, until the results panel shows
 //                       the new result: the typing filter, reading the entries,
 //                       building the figure, filling the panel and the side
 //                       windows, and painting. Iterations alternate between
 //                       typing a digit and deleting it with Backspace, so every
-//                       iteration is one whole keystroke.
+//                       iteration is one whole keystroke. Every solid of the
+//                       page description (SolidPages.h) is measured.
 //   OpenWindow/<button> a click on a main-window button until the window it opens
 //                       is painted for the first time; then it is closed with
 //                       Escape, outside the measured time.
@@ -22,6 +23,7 @@
 #include "Computations.h"
 #include "MainWindow.h"
 #include "NumberParsing.h"
+#include "SolidPages.h"
 #include "StereometricalFormulas.h"
 
 #include <benchmark/benchmark.h>
@@ -156,69 +158,91 @@ private:
 // --- Keystroke to results ---------------------------------------------------------------
 
 struct TPageInput {
-    int Page;
-    // How the page's variant is chosen: a list and its item, or a check box; none.
-    const char* List;
-    int Item;
+    TVariant Variant;
     // Entries as name and text; the key is typed at the end of the last one.
-    std::vector<std::pair<const char*, const char*>> Entries;
+    std::vector<std::pair<std::string, std::string>> Entries;
 };
 
+// The cases measured so far, one per solid; a solid not listed here is measured
+// in its first variant with entries, each entry given 2, 3, 4, ... in turn.
 const TPageInput PageInputs[] = {
-    {pgCube, nullptr, 0, {{"Cube_A", "2"}}},
-    {pgBlock, nullptr, 0, {{"Block_A", "2"}, {"Block_B", "3"}, {"Block_C", "4"}}},
-    {pgSphere, nullptr, 0, {{"Sphere_R", "2"}}},
-    {pgCone, nullptr, 0, {{"Cone_R", "3"}, {"Cone_V", "4"}}},
-    {pgCylinder, nullptr, 0, {{"Cylinder_R", "2"}, {"Cylinder_V", "5"}}},
-    {pgPyramid, "Pyramid_Base", 3, {{"Pyramid_N", "6"}, {"Pyramid_A", "2"}, {"Pyramid_V", "3"}}},
-    {pgPrism,
-     "Prism_Base",
-     0,
-     {{"Prism_E1", "3"}, {"Prism_E2", "4"}, {"Prism_E3", "5"}, {"Prism_V", "2"}}},
-    {pgTruncatedCone,
-     nullptr,
-     0,
+    {vaCube, {{"Cube_A", "2"}}},
+    {vaBlock, {{"Block_A", "2"}, {"Block_B", "3"}, {"Block_C", "4"}}},
+    {vaSphere, {{"Sphere_R", "2"}}},
+    {vaCone, {{"Cone_R", "3"}, {"Cone_V", "4"}}},
+    {vaCylinder, {{"Cylinder_R", "2"}, {"Cylinder_V", "5"}}},
+    {vaPyramid_NAngle, {{"Pyramid_N", "6"}, {"Pyramid_A", "2"}, {"Pyramid_V", "3"}}},
+    {vaPrism_Triangle, {{"Prism_E1", "3"}, {"Prism_E2", "4"}, {"Prism_E3", "5"}, {"Prism_V", "2"}}},
+    {vaTruncatedCone,
      {{"TruncatedCone_R2", "1"}, {"TruncatedCone_R1", "2"}, {"TruncatedCone_V", "3"}}},
-    {pgTruncatedPyramid,
-     "TruncatedPyramid_Base",
-     3,
+    {vaTruncatedPyramid_NAngle,
      {{"TruncatedPyramid_N", "6"},
       {"TruncatedPyramid_E2", "2"},
       {"TruncatedPyramid_E3", "4"},
       {"TruncatedPyramid_V", "3"}}},
-    {pgCylindricalTank,
-     nullptr,
-     0,
+    {vaCylindricalTank,
      {{"CylindricalTank_R", "1"}, {"CylindricalTank_D", "2"}, {"CylindricalTank_H", "1"}}},
-    {pgSphericalSegment, nullptr, 0, {{"SphericalSegment_R", "3"}, {"SphericalSegment_V", "1"}}},
-    {pgSphericalSector, nullptr, 0, {{"SphericalSector_V", "1"}, {"SphericalSector_Ro", "3"}}},
-    {pgSphericalFrustum,
-     nullptr,
-     0,
+    {vaSphericalSegment_RadiusOfSegment,
+     {{"SphericalSegment_R", "3"}, {"SphericalSegment_V", "1"}}},
+    {vaSphericalSector, {{"SphericalSector_V", "1"}, {"SphericalSector_Ro", "3"}}},
+    {vaSphericalFrustum,
      {{"SphericalFrustum_Ro2", "3"}, {"SphericalFrustum_V", "1"}, {"SphericalFrustum_Ro1", "4"}}},
 };
 
+TPageInput InputFor(TPage APage) {
+    for (const TPageInput& input : PageInputs)
+        if (VariantDesc(input.Variant).Page == APage)
+            return input;
+    TPageInput input{PageDesc(APage).StartVariant, {}};
+    for (TVariant variant : PageDesc(APage).Variants)
+        if (!VariantDesc(variant).Entries.empty()) {
+            input.Variant = variant;
+            break;
+        }
+    int value = 2;
+    for (const TEntryPlace& place : VariantDesc(input.Variant).Entries)
+        if (EntryDesc(place.Entry).Kind != ekChoice && place.FixedCount == 0)
+            input.Entries.push_back({EntryDesc(place.Entry).Name, std::to_string(value++)});
+    return input;
+}
+
+// Chooses AVariant with its page's controls as the user does.
+void ChooseVariant(TFormComputations& AWindow, TVariant AVariant) {
+    const TSelector& selector = VariantDesc(AVariant).Selector;
+    if (selector.Control == vcNone)
+        return;
+    const TVariantControlDesc& control = VariantControlDesc(selector.Control);
+    if (control.Kind == vkList) {
+        auto* list = AWindow.findChild<QComboBox*>(QLatin1String(control.Name));
+        list->setCurrentIndex(selector.Value);
+        emit list->activated(selector.Value);
+    } else if (auto* button = AWindow.findChild<QAbstractButton*>(QLatin1String(control.Name));
+               !button->isChecked()) {
+        button->click();
+    }
+}
+
 void Keystroke(benchmark::State& AState, const TPageInput& AInput) {
-    TFormComputations window(MainWindow, AInput.Page);
+    TFormComputations window(MainWindow, VariantDesc(AInput.Variant).Page);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowExposed(&window)) {
         AState.SkipWithError("the window was not shown");
         return;
     }
-    if (AInput.List) {
-        auto* list = window.findChild<QComboBox*>(QLatin1String(AInput.List));
-        list->setCurrentIndex(AInput.Item);
-        emit list->activated(AInput.Item);
-    }
+    ChooseVariant(window, AInput.Variant);
     QLineEdit* edit = nullptr;
     for (const auto& [name, text] : AInput.Entries) {
-        edit = window.findChild<QLineEdit*>(QLatin1String(name));
+        edit = window.findChild<QLineEdit*>(QString::fromStdString(name));
         if (!edit) {
-            AState.SkipWithError(name);
+            AState.SkipWithError(name.c_str());
             return;
         }
-        edit->setText(QLatin1String(text));
+        edit->setText(QString::fromStdString(text));
+    }
+    if (!edit) {
+        AState.SkipWithError("no entry to type into");
+        return;
     }
     edit->setFocus();
     edit->end(false);
@@ -340,47 +364,24 @@ void StartUp(benchmark::State& AState) {
     ReportCpu(AState, cpu, firstCpu);
 }
 
-const char* const PageNames[PageCount] = {"Cube",
-                                          "Block",
-                                          "Sphere",
-                                          "Cone",
-                                          "Cylinder",
-                                          "Pyramid",
-                                          "Prism",
-                                          "TruncatedCone",
-                                          "TruncatedPyramid",
-                                          "CylindricalTank",
-                                          "SphericalSegment",
-                                          "SphericalSector",
-                                          "SphericalFrustum"};
-
-const char* const WindowButtons[] = {"BCube",
-                                     "BBlock",
-                                     "BSphere",
-                                     "BCone",
-                                     "BCylinder",
-                                     "BPyramid",
-                                     "BPrism",
-                                     "BTruncatedCone",
-                                     "BTruncatedPyramid",
-                                     "BCylindricalTank",
-                                     "BSphericalSegment",
-                                     "BSphericalSector",
-                                     "BSphericalFrustum",
-                                     "BFormulas",
-                                     "BSettings",
-                                     "BAbout"};
-
+// Every solid of the page description, by its name, then the main window's other windows.
 void RegisterBenchmarks() {
-    for (const TPageInput& input : PageInputs)
+    std::vector<std::string> buttons;
+    for (int i = 0; i < PageCount; ++i) {
+        const TPage page = TPage(i);
+        const std::string solid = PageDesc(page).Solid();
+        buttons.push_back("B" + solid);
+        benchmark::RegisterBenchmark(("Keystroke/" + solid).c_str(), [input = InputFor(page)](
+                                                                         benchmark::State& AState) {
+            Keystroke(AState, input);
+        })->Unit(benchmark::kMicrosecond);
+    }
+    for (const char* button : {"BFormulas", "BSettings", "BAbout"})
+        buttons.push_back(button);
+    for (const std::string& button : buttons)
         benchmark::RegisterBenchmark(
-            (std::string("Keystroke/") + PageNames[input.Page]).c_str(),
-            [&input](benchmark::State& AState) { Keystroke(AState, input); })
-            ->Unit(benchmark::kMicrosecond);
-    for (const char* button : WindowButtons)
-        benchmark::RegisterBenchmark(
-            (std::string("OpenWindow/") + button).c_str(),
-            [button](benchmark::State& AState) { OpenWindow(AState, button); })
+            ("OpenWindow/" + button).c_str(),
+            [button](benchmark::State& AState) { OpenWindow(AState, button.c_str()); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("OpenPlanimetricalFormulas", OpenPlanimetricalFormulas)

@@ -4,23 +4,18 @@
 #pragma once
 
 #include "FigureReport.h"
-#include "MathFunctions.h"
+#include "NumberFormat.h"
 
 class QWidget;
-class TSolidFigure;
 
 class TComputationHost {
 public:
     virtual ~TComputationHost() = default;
 
-    // Runs the calculation handler of the window's solid as if an entry had changed.
-    virtual void ReCalculate() = 0;
-    // Recalculates with APrecision shown, leaving the panel's own precision unchanged.
-    virtual void ReCalculate(TPrecision APrecision) = 0;
-    // The precision results are shown in now (during a preview, the previewed one).
-    virtual TPrecision Precision() const = 0;
-    // The figure of the current entries, or nullptr when the entries give none.
-    virtual const TSolidFigure* SolidFigure() const = 0;
+    // The results panel writes its values in AForm now: its own number form after
+    // any of its menu items, or the precision the custom precision dialog previews.
+    // The host's other views of the result write the values they keep in it too.
+    virtual void ShowNumberForm(const TNumberForm& AForm) = 0;
     // The window itself: owner of the dialogs, source of their window style.
     virtual QWidget* HostWindow() = 0;
     // Width of the draft panel while it is open, 0 while it is closed; the

@@ -399,7 +399,6 @@ void TFormComputations::SetEntryCaptions(TVariant AVariant) {
 }
 
 void TFormComputations::VariantClick(TVariantControl AControl) {
-    FCanCompute = false;
     const TVariantControlDesc& desc = VariantControlDesc(AControl);
     if (desc.Clears != vcNone) {
         // The check box empties the list and locks it while it is checked.
@@ -424,7 +423,6 @@ void TFormComputations::VariantCaptionClick(TVariantControl AControl) {
     }
     // A radio button's caption chooses it (its own change runs the handler once
     // more, nested) and clears the entries even when it was chosen already.
-    FCanCompute = false;
     button->setChecked(true);
     VariantClick(AControl);
 }
@@ -442,7 +440,6 @@ void TFormComputations::FinishVariantChange() {
             controls.Spinner->SetPosition(place.FixedCount);
             controls.Edit->setText(QString::number(place.FixedCount));
         }
-    FCanCompute = true;
 }
 
 void TFormComputations::ChoiceChange(TEntry AChoice) {

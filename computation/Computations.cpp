@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -76,7 +75,6 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     PageControl->setFocusPolicy(Qt::NoFocus);
     CreatePages();
     PageControl->setCurrentIndex(FPageIndex);
-    FCanCompute = false;
 
     FPrimaryClientWidth = PageControl->width() - 8;
     setFixedSize(FPrimaryClientWidth, ClientHeight);
@@ -92,6 +90,8 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     MLevelTable->setObjectName(QStringLiteral("MLevelTable"));
     MLevelTable->setEnabled(FPageIndex == pgCylindricalTank);
     connect(MLevelTable, &QAction::triggered, this, &TFormComputations::MLevelTableClick);
+    FDensity = ReadPresetDensity();
+    ShowResult(StateResult(CurrentVariant(), rsNespocitano));
 
     FrameCancel = new TFrameCancel(this);
     FrameCancel->setObjectName(QStringLiteral("FrameCancel"));
@@ -107,7 +107,6 @@ TFormComputations::~TFormComputations() {
     delete FLevelTable;
     delete FSupplementaryData;
     delete FFormulas;
-    FSolidFigure.reset();
 }
 
 void TFormComputations::AttachEntryHandlers() {
@@ -132,6 +131,9 @@ void TFormComputations::showEvent(QShowEvent* AEvent) {
 }
 
 void TFormComputations::FormShow() {
+    // Setting up the buttons, the side windows and the draft calculates nothing:
+    // the entries are still empty.
+    const auto hold = HoldCalculation();
     // The panel's left edge, centred over the page.
     FResults->move((FPage->width() - FResults->width()) / 2, FResults->y());
 
@@ -186,7 +188,6 @@ void TFormComputations::FormShow() {
 
     FrameCancel->setFocusPolicy(Qt::NoFocus);
     FResults->setFocusPolicy(Qt::NoFocus);
-    FCanCompute = true;
 }
 
 QToolButton* TFormComputations::AddButton(const char* AName, const char* AGlyph, int ALeft,
@@ -392,7 +393,7 @@ void TFormComputations::BSupplementaryDataClick() {
     }
     if (FSupplementaryData)
         return;
-    FSupplementaryData = new TFormSupplementaryData(this, this, FPrimaryClientWidth);
+    FSupplementaryData = new TFormSupplementaryData(this, FPrimaryClientWidth);
     TakeWindowStyle(FSupplementaryData, StyleSource());
     connect(
         FSupplementaryData, &TFormSupplementaryData::Closed, this,
@@ -403,11 +404,12 @@ void TFormComputations::BSupplementaryDataClick() {
         Qt::QueuedConnection);
     connect(FSupplementaryData, &TSideWindow::FrameChanged, this,
             &TFormComputations::MoveSideWindows);
+    FSupplementaryData->SetNumberForm(FResults->NumberForm());
     AdaptSupplementaryData();
     MoveSideWindows();
     FSupplementaryData->ShowAttached();
     activateWindow();
-    ReCalculate();
+    FSupplementaryData->ShowResult(FResult);
 }
 
 void TFormComputations::AdaptSupplementaryData() {
@@ -464,8 +466,7 @@ void TFormComputations::UpdateLevelTable() {
     Extended radius = 0, length = 0;
     readings.Note(ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius));
     readings.Note(ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length));
-    FLevelTable->SetTank(readings.State(), radius, length,
-                         TNumberForm{Precision(), FResults->SemilogarithmicForm()});
+    FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm());
 }
 
 void TFormComputations::BOptionsMenuClick() {
@@ -503,38 +504,24 @@ QString TFormComputations::Text(const char* AKey) {
 
 // --- The calculation cycle --------------------------------------------------
 
-void TFormComputations::ReCalculate() {
-    Calculate();
-}
-
-void TFormComputations::ReCalculate(TPrecision APrecision) {
-    const TPrecision kept = FResults->Precision();
-    const auto restore = qScopeGuard([this, kept] { FResults->SetPrecision(kept); });
-    FResults->SetPrecision(APrecision);
-    ReCalculate();
+void TFormComputations::ShowNumberForm(const TNumberForm& AForm) {
+    if (FSupplementaryData)
+        FSupplementaryData->SetNumberForm(AForm);
+    if (FLevelTable)
+        FLevelTable->SetNumberForm(AForm);
 }
 
 void TFormComputations::Calculate() {
+    // The level table needs only some of the entries: it follows every change.
     UpdateLevelTable();
-    if (!ReadEntries())
+    if (!FShown || FCalculationHolds > 0)
         return;
-    TSolidResult result = CalculateSolid(CurrentVariant(), FEntries);
-    if (!result.Figure) {
-        ShowResultState(result.State);
-        return;
-    }
-    FSolidFigure = std::move(result.Figure);
-    FResults->Output();
-    SendSupplementaryValues(result.SupplementaryValues);
+    ShowResult(ReadAndCalculate());
 }
 
-bool TFormComputations::ReadEntries() {
-    if (!FCanCompute) {
-        FEntries = TEntries();
-        return false;
-    }
-    FSolidFigure.reset();
-    FEntries = TEntries();
+TSolidResult TFormComputations::ReadAndCalculate() const {
+    const TVariant variant = CurrentVariant();
+    TEntryValues values;
     TReadings readings;
     for (TEntry entry : Page().Entries) {
         const TEntryControls& controls = FEntryControls[entry];
@@ -546,30 +533,20 @@ bool TFormComputations::ReadEntries() {
                             : ReadEntryText(EntryDesc(entry).Kind, controls.Edit->text(), value);
         readings.Note(reading);
         if (reading == erValid)
-            FEntries.Set(entry, value);
+            values.Set(entry, value);
     }
-    const TResultState state = readings.State();
-    if (state != rsSpocitano)
-        ShowResultState(state);
     if (readings.Complete())
-        return true;
-    FEntries = TEntries();
-    return false;
+        return CalculateSolid(variant, values, FDensity);
+    // A variant still to be chosen shows no entries: nothing entered yet.
+    const TResultState state = readings.State();
+    return StateResult(variant, state == rsSpocitano ? rsNespocitano : state, values);
 }
 
-void TFormComputations::ShowResultState(TResultState AState) {
-    FResults->SetResultState(AState);
-    if (AState != rsSpocitano) {
-        if (FSupplementaryData)
-            FSupplementaryData->ClearValues();
-        emit SupplementaryValuesCleared();
-    }
-}
-
-void TFormComputations::SendSupplementaryValues(const std::vector<TSupplementaryValue>& AValues) {
+void TFormComputations::ShowResult(const TSolidResult& AResult) {
+    FResult = AResult;
+    FResults->ShowResult(FResult);
     if (FSupplementaryData)
-        FSupplementaryData->SetValues(AValues);
-    emit SupplementaryValuesSent(AValues);
+        FSupplementaryData->ShowResult(FResult);
 }
 
 // --- Keyboard, focus, clipboard ---------------------------------------------
@@ -638,18 +615,19 @@ void TFormComputations::EscapeClick() {
 }
 
 void TFormComputations::ResetEntries() {
-    FCanCompute = false;
-    const auto edits = FPage->findChildren<QLineEdit*>();
-    for (QLineEdit* edit : edits)
-        if (edit->isVisibleTo(FPage) && edit->isEnabled())
-            edit->clear();
-    // A choice entry (the truncated pyramid's side) belongs to the cleared entries.
-    for (TEntry entry : Page().Entries)
-        if (QComboBox* choice = FEntryControls[entry].Choice) {
-            choice->setCurrentIndex(-1);
-            ChoiceChange(entry);
-        }
-    FocusFirstEntry();
-    ShowResultState(rsNespocitano);
-    FCanCompute = true;
+    {
+        const auto hold = HoldCalculation();
+        const auto edits = FPage->findChildren<QLineEdit*>();
+        for (QLineEdit* edit : edits)
+            if (edit->isVisibleTo(FPage) && edit->isEnabled())
+                edit->clear();
+        // A choice entry (the truncated pyramid's side) belongs to the cleared entries.
+        for (TEntry entry : Page().Entries)
+            if (QComboBox* choice = FEntryControls[entry].Choice) {
+                choice->setCurrentIndex(-1);
+                ChoiceChange(entry);
+            }
+        FocusFirstEntry();
+    }
+    ShowResult(StateResult(CurrentVariant(), rsNespocitano));
 }

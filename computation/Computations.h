@@ -1,5 +1,8 @@
 // The computation window: one solid's entries, the live calculation cycle
-// behind them and the results panel below them.
+// behind them and the results panel below them. Each change of the entries is
+// read and calculated once; the result goes to the panel, the supplementary data
+// window and the level table, which keep it and write it anew in another number
+// form without a new calculation.
 #pragma once
 
 #include "ComputationHost.h"
@@ -15,6 +18,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
+#include <QScopeGuard>
 #include <array>
 #include <memory>
 #include <utility>
@@ -33,9 +37,6 @@ class TFrameCancel;
 class TLabeledEdit;
 class TUpDown;
 
-// The entry buffer: the value of every entry read, by entry.
-using TEntries = TEntryValues;
-
 class TFormComputations : public QDialog, public TComputationHost {
     Q_OBJECT
 public:
@@ -44,13 +45,15 @@ public:
     ~TFormComputations() override;
 
     // TComputationHost
-    void ReCalculate() override;
-    void ReCalculate(TPrecision APrecision) override;
-    TPrecision Precision() const override { return FResults->Precision(); }
-    const TSolidFigure* SolidFigure() const override { return FSolidFigure.get(); }
+    void ShowNumberForm(const TNumberForm& AForm) override;
     QWidget* HostWindow() override { return this; }
     int OpenDraftPanelWidth() const override;
     bool ReportInput(TVariant& AVariant, TEntryTexts& ATexts) const override;
+
+    // The result of the entries as they are now, and its figure (nullptr when the
+    // entries give none).
+    const TSolidResult& Result() const { return FResult; }
+    const TSolidFigure* SolidFigure() const { return FResult.Figure.get(); }
 
     int PrimaryClientWidth() const { return FPrimaryClientWidth; }
     // Client width with the draft panel open.
@@ -81,10 +84,6 @@ public:
     static constexpr int ClientHeight = 312;
 
 signals:
-    // The derived values of the current figure with their rows, in the rows' order.
-    void SupplementaryValuesSent(const std::vector<TSupplementaryValue>& AValues);
-    // The current entries give no figure.
-    void SupplementaryValuesCleared();
     // F1 in an entry: the owner opens the help.
     void HelpRequested();
 
@@ -101,11 +100,11 @@ private:
     // A text of the window's language section.
     static QString Text(const char* AKey);
 
-    // Reads the entries the page shows into FEntries; false (with the state
-    // shown) unless every one of them is valid.
-    bool ReadEntries();
-    void ShowResultState(TResultState AState);
-    void SendSupplementaryValues(const std::vector<TSupplementaryValue>& AValues);
+    // Reads the entries the page shows and calculates the solid when every one
+    // of them is valid; otherwise the state their readings give.
+    TSolidResult ReadAndCalculate() const;
+    // Keeps AResult and hands it to the panel and the supplementary data window.
+    void ShowResult(const TSolidResult& AResult);
 
     // The window's own keys in an entry (Ctrl+M, F1); what may be typed or
     // pasted is the number entries' rule (NumberEntry.h).
@@ -209,13 +208,21 @@ private:
     void FinishVariantChange();
 
     // --- The calculation (Computations.cpp) -----------------------------------
-    // Runs the handler of the window's solid.
+    // Runs the handler of the window's solid: once the window is shown, unless a
+    // hold is in place.
     void Calculate();
+    // While the guard this returns lives, changes of the entries calculate
+    // nothing (the window fills or empties several entries at once).
+    [[nodiscard]] auto HoldCalculation() {
+        ++FCalculationHolds;
+        return qScopeGuard([this] { --FCalculationHolds; });
+    }
     QLineEdit* Entry(TEntry AEntry) const;
 
-    TEntries FEntries;
-    std::unique_ptr<TSolidFigure> FSolidFigure;
-    bool FCanCompute = false;
+    TSolidResult FResult;
+    // The preset density the results' mass is calculated at, read with the window.
+    TPresetDensity FDensity;
+    int FCalculationHolds = 0;
     bool FShown = false;
     int FPageIndex;
     int FPrimaryClientWidth = 0;
@@ -248,5 +255,3 @@ private:
     // The texts of the page's captions, by section and key, read once with the language.
     QHash<QString, QString> FTexts;
 };
-
-Q_DECLARE_METATYPE(std::vector<TSupplementaryValue>)

@@ -1,9 +1,6 @@
 #include "FigureReport.h"
 
-#include "NumberParsing.h"
-#include "Results.h"
-#include "Settings.h"
-#include "SolidFigures.h"
+#include <QStringList>
 
 #include <cmath>
 
@@ -18,54 +15,12 @@ QString WithLetters(const QString& AName, const QString& ALetters) {
     return ALetters.isEmpty() ? AName : AName + QStringLiteral(" (") + ALetters + QLatin1Char(')');
 }
 
-// A name for programs: the row's key without its "s", and its letters.
-QString RowId(const TText& ARow) {
-    QString id = QLatin1String(ARow.Key);
-    if (id.startsWith(QLatin1Char('s')))
-        id.remove(0, 1);
-    if (ARow.Letters && *ARow.Letters)
-        id += QLatin1Char('_') + QLatin1String(ARow.Letters);
-    return id;
-}
-
 // The choice that fills APlace's caption and letter, as its text names it.
 QString ChosenText(const TEntryPlace& APlace, const TEntryTexts& ATexts) {
     return APlace.ChosenBy == enNone ? QString() : ATexts[APlace.ChosenBy];
 }
 
-const char* const SolidKeys[] = {
-    "Cube",
-    "Block",
-    "Sphere",
-    "Cone",
-    "Cylinder",
-    "Pyramid",
-    "Prism",
-    "TruncatedCone",
-    "TruncatedPyramid",
-    "CylindricalTank",
-    "SphericalSegment",
-    "SphericalSector",
-    "SphericalFrustum",
-};
-static_assert(std::size(SolidKeys) == PageCount, "one name per page");
-
 } // namespace
-
-TPresetDensity ReadPresetDensity() {
-    TPresetDensity density;
-    TSettingsStore reg(SettingsKeys::Settings);
-    if (!reg.ReadBool(QString(), QStringLiteral("UsePresetDensity"), false))
-        return density;
-    const QString text = reg.ReadString(QString(), QStringLiteral("PresetDensity"), QString());
-    Extended value = 0;
-    if (!TryTextToExtended(text, value))
-        return density; // unreadable: no mass, as in the supplementary data window
-    density.Use = true;
-    density.Value = value;
-    density.Refused = !std::isfinite(value) || value <= 0;
-    return density;
-}
 
 TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue) {
     const TEntryDesc& entry = EntryDesc(APlace.Entry);
@@ -78,7 +33,8 @@ TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Ext
     return ReadChoice(index, AValue);
 }
 
-TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts) {
+TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts,
+                                const TPresetDensity& ADensity) {
     TEntryValues values;
     TReadings readings;
     for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
@@ -88,12 +44,9 @@ TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts) {
         if (reading == erValid)
             values.Set(place.Entry, value);
     }
-    if (!readings.Complete()) {
-        TSolidResult result;
-        result.State = readings.State();
-        return result;
-    }
-    return CalculateSolid(AVariant, values);
+    if (!readings.Complete())
+        return StateResult(AVariant, readings.State(), values);
+    return CalculateSolid(AVariant, values, ADensity);
 }
 
 QString PlaceLetters(const TEntryPlace& APlace, const QString& AChosen) {
@@ -105,7 +58,7 @@ QString PlaceLetters(const TEntryPlace& APlace, const QString& AChosen) {
 }
 
 QString SolidName(TPage APage, const TTextLookup& ALookup) {
-    return Lookup(ALookup, "TSolidFigure", SolidKeys[APage]);
+    return ComposeText(PageDesc(APage).Title, ALookup);
 }
 
 QString VariantName(TVariant AVariant, const TTextLookup& ALookup) {
@@ -117,18 +70,6 @@ QString VariantName(TVariant AVariant, const TTextLookup& ALookup) {
     if (control.Kind != vkList)
         return caption;
     return caption + QStringLiteral(": ") + ComposeText(control.Items[selector.Value], ALookup);
-}
-
-QString ResultValueText(Extended AValue, const TNumberForm& AForm) {
-    if (!std::isfinite(AValue))
-        return ResultStateText(rsChyba_Z);
-    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
-    QString text = number.Digits;
-    if (number.Decade)
-        text += QStringLiteral(" x10");
-    if (number.Decade && number.Exponent != 1)
-        text += QLatin1Char('^') + QString::number(number.Exponent);
-    return text;
 }
 
 QString TFigureReport::Text() const {
@@ -146,14 +87,13 @@ QString TFigureReport::Text() const {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
-                               const TNumberForm& AForm, const TTextLookup& ALookup,
-                               const TPresetDensity& ADensity) {
-    const TVariantDesc& variant = VariantDesc(AVariant);
+TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& ATexts,
+                               const TNumberForm& AForm, const TTextLookup& ALookup) {
+    const TVariantDesc& variant = VariantDesc(AResult.Variant);
     TFigureReport report;
-    report.Variant = AVariant;
+    report.Variant = AResult.Variant;
     report.Solid = SolidName(variant.Page, ALookup);
-    report.VariantText = VariantName(AVariant, ALookup);
+    report.VariantText = VariantName(AResult.Variant, ALookup);
 
     for (const TEntryPlace& place : variant.Entries) {
         // A choice shows in the caption and letters of the entry it fills.
@@ -172,51 +112,47 @@ TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
 
     const QString volumeName = WithLetters(Lookup(ALookup, ReportSection, "sVolume"), "V");
     const QString areaName = WithLetters(Lookup(ALookup, ReportSection, "sSurfaceArea"), "S");
-    const TSolidResult result = CalculateFromTexts(AVariant, ATexts);
-    if (!result.Figure) {
+    if (!AResult.Computed()) {
         // The panel shows the state on both lines.
-        report.State = result.State;
-        const QString state = ResultStateText(result.State);
-        report.Quantities.push_back({QStringLiteral("volume"), volumeName, state, {}});
-        report.Quantities.push_back({QStringLiteral("area"), areaName, state, {}});
+        report.State = AResult.State;
+        const QString state = ResultStateText(AResult.State);
+        report.Quantities.push_back({QuantityIds::Volume, volumeName, state, {}});
+        report.Quantities.push_back({QuantityIds::Area, areaName, state, {}});
         return report;
     }
-    const TSolidFigure& figure = *result.Figure;
-    const bool finite = std::isfinite(figure.Volume()) && std::isfinite(figure.Area());
+    const bool finite = std::isfinite(AResult.Volume) && std::isfinite(AResult.Area);
     report.State = finite ? rsSpocitano : rsChyba_Z;
     // A value beyond Extended shows "Input error" on both lines, as in the panel.
     const QString volume =
-        finite ? ResultValueText(figure.Volume(), AForm) : ResultStateText(rsChyba_Z);
-    const QString area =
-        finite ? ResultValueText(figure.Area(), AForm) : ResultStateText(rsChyba_Z);
-    report.Quantities.push_back({QStringLiteral("volume"), volumeName, volume,
-                                 finite ? std::optional<Extended>(figure.Volume()) : std::nullopt});
-    report.Quantities.push_back({QStringLiteral("area"), areaName, area,
-                                 finite ? std::optional<Extended>(figure.Area()) : std::nullopt});
+        finite ? ResultValueText(AResult.Volume, AForm) : ResultStateText(rsChyba_Z);
+    const QString area = finite ? ResultValueText(AResult.Area, AForm) : ResultStateText(rsChyba_Z);
+    report.Quantities.push_back({QuantityIds::Volume, volumeName, volume,
+                                 finite ? std::optional<Extended>(AResult.Volume) : std::nullopt});
+    report.Quantities.push_back({QuantityIds::Area, areaName, area,
+                                 finite ? std::optional<Extended>(AResult.Area) : std::nullopt});
 
-    for (const TSupplementaryValue& value : result.SupplementaryValues)
-        report.Quantities.push_back(
-            {RowId(value.Row), ComposeText(value.Row, ALookup),
-             QString::fromStdString(RoundToStr(AForm.Precision, true, value.Value)), value.Value});
+    for (const TSupplementaryValue& value : AResult.SupplementaryValues)
+        report.Quantities.push_back({value.Id(), ComposeText(value.Row, ALookup),
+                                     QuantityText(value.Value, AForm.Precision), value.Value});
 
-    if (ADensity.Use) {
+    if (AResult.Mass) {
         TReportLine mass;
-        mass.Id = QStringLiteral("mass");
+        mass.Id = QuantityIds::Mass;
         mass.Name = Lookup(ALookup, SupplementarySection, "sDefaultMass") + QStringLiteral(" (") +
-                    GeneralText(ADensity.Value) + QLatin1Char(')');
-        if (ADensity.Refused) {
+                    GeneralText(AResult.Mass->Density) + QLatin1Char(')');
+        if (AResult.Mass->Refused) {
             mass.Text = Lookup(ALookup, SupplementarySection, "sInvalidDensity");
-        } else {
-            try {
-                const Extended value = figure.Mass(ADensity.Value);
-                if (std::isfinite(value)) {
-                    mass.Text = QString::fromStdString(RoundToStr(AForm.Precision, true, value));
-                    mass.Value = value;
-                }
-            } catch (const EInvalidInputSolidFigures&) {
-            }
+        } else if (AResult.Mass->Value) {
+            mass.Text = QuantityText(*AResult.Mass->Value, AForm.Precision);
+            mass.Value = AResult.Mass->Value;
         }
         report.Quantities.push_back(mass);
     }
     return report;
+}
+
+TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
+                               const TNumberForm& AForm, const TTextLookup& ALookup,
+                               const TPresetDensity& ADensity) {
+    return MakeFigureReport(CalculateFromTexts(AVariant, ATexts, ADensity), ATexts, AForm, ALookup);
 }

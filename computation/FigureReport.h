@@ -1,8 +1,8 @@
-// A solid calculated from the texts of its entries, and its report: every entry
-// with its caption and text, the volume, the surface area, the supplementary rows
-// and the mass, each value written as the computation window writes it. Nothing
-// here needs a window: the results panel's "Copy report" and the command-line
-// calculator both read a figure this way.
+// A solid calculated from the texts of its entries, and the report of a result:
+// every entry with its caption and text, the volume, the surface area, the
+// supplementary rows and the mass, each value written as the computation window
+// writes it. Nothing here needs a window: the results panel reports the result
+// it was handed, the command-line calculator one it calculates from its texts.
 //
 //     TEntryTexts texts;
 //     texts[enCone_R] = "3";
@@ -12,6 +12,7 @@
 #pragma once
 
 #include "MathFunctions.h"
+#include "NumberFormat.h"
 #include "PageTexts.h"
 #include "ResultState.h"
 #include "SolidHandlers.h"
@@ -27,21 +28,14 @@
 // ("a", "b"), empty while none is chosen. Entries a variant does not show are not read.
 using TEntryTexts = std::array<QString, EntryCount>;
 
-// The preset density of the settings ("UsePresetDensity", "PresetDensity").
-struct TPresetDensity {
-    bool Use = false;     // a density is preset and readable
-    Extended Value = 0;   // the density, when Use
-    bool Refused = false; // zero or below: the mass row shows "sInvalidDensity"
-};
-TPresetDensity ReadPresetDensity();
-
 // How one entry's text reads in a variant, as the computation window reads it.
 TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Extended& AValue);
 
 // Reads the entries AVariant shows from their texts and calculates the solid: the
 // state of the readings when they are not all valid ("---", "Input error", "n > 2"),
-// else what CalculateSolid gives.
-TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts);
+// else what CalculateSolid gives (with the mass at ADensity).
+TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts,
+                                const TPresetDensity& ADensity = TPresetDensity());
 
 // The draft letters of an entry as shown beside it: glyph and subscript ("r1", "ρ");
 // a letter filled by a choice takes AChosen as its glyph.
@@ -51,11 +45,6 @@ QString PlaceLetters(const TEntryPlace& APlace, const QString& AChosen = QString
 // controls, the variant as its control shows it ("Base: square", "Tetrahedron").
 QString SolidName(TPage APage, const TTextLookup& ALookup);
 QString VariantName(TVariant AVariant, const TTextLookup& ALookup);
-
-// A value written as the results panel shows it: the basic form, or mantissa,
-// "x10" and exponent ("1.23 x10^5", "1.25 x10"); a value that is not finite is
-// "Input error".
-QString ResultValueText(Extended AValue, const TNumberForm& AForm);
 
 // One line of a report: a name and its value's text; Value holds the number
 // behind the text, absent for an entry's text or a state text.
@@ -80,7 +69,11 @@ struct TFigureReport {
     QString Text() const;
 };
 
-// Calculates AVariant's solid from ATexts and reports it in the texts ALookup gives.
+// Reports AResult, calculated from the entries' texts ATexts, in the texts
+// ALookup gives.
+TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& ATexts,
+                               const TNumberForm& AForm, const TTextLookup& ALookup);
+// Calculates AVariant's solid from ATexts and reports it.
 TFigureReport MakeFigureReport(TVariant AVariant, const TEntryTexts& ATexts,
                                const TNumberForm& AForm, const TTextLookup& ALookup,
                                const TPresetDensity& ADensity = {});

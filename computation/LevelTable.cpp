@@ -4,7 +4,6 @@
 #include "MessageBoxes.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
-#include "Results.h"
 #include "TankLevels.h"
 
 #include <QClipboard>
@@ -41,14 +40,6 @@ constexpr int WindowHeight = 480;
 // diameter: 1 / 20 of a diameter times 20 need not give the diameter back.
 constexpr Extended SameLevel = 1e-12L;
 
-QString Superscript(int AValue) {
-    static const QString Digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString text;
-    for (const QChar c : QString::number(AValue))
-        text += c == QLatin1Char('-') ? QStringLiteral("⁻") : QString(Digits.at(c.digitValue()));
-    return text;
-}
-
 // A field of a line of the table, quoted where the separator, a quote or a
 // line break would otherwise split or end it.
 QString Field(const QString& AText, QChar ASeparator) {
@@ -80,27 +71,6 @@ Extended LevelRows::Level(Extended ADiameter, Extended AStep, long long ARow, lo
     if (ARow >= ACount - 1)
         return ADiameter;
     return std::fmin(Extended(ARow) * AStep, ADiameter);
-}
-
-// --- Number texts ----------------------------------------------------------------
-
-QString ShownNumber(Extended AValue, const TNumberForm& AForm) {
-    if (!std::isfinite(AValue))
-        return QString();
-    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
-    if (!number.Decade)
-        return number.Digits;
-    return number.Digits + QStringLiteral(" x10") +
-           (number.Exponent == 1 ? QString() : Superscript(number.Exponent));
-}
-
-QString PlainNumber(Extended AValue, const TNumberForm& AForm) {
-    if (!std::isfinite(AValue))
-        return QString();
-    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
-    if (!number.Decade)
-        return number.Digits;
-    return number.Digits + QLatin1Char('E') + QString::number(number.Exponent);
 }
 
 // --- The table's rows --------------------------------------------------------------
@@ -299,6 +269,10 @@ void TFormLevelTable::SetTank(TResultState AState, Extended ARadius, Extended AL
     FLength = AState == rsSpocitano ? ALength : 0;
     FForm = AForm;
     Refresh();
+}
+
+void TFormLevelTable::SetNumberForm(const TNumberForm& AForm) {
+    SetTank(FState, FRadius, FLength, AForm);
 }
 
 void TFormLevelTable::ShowState(const QString& AText) {

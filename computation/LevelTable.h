@@ -8,6 +8,7 @@
 #pragma once
 
 #include "MathFunctions.h"
+#include "NumberFormat.h"
 #include "ResultState.h"
 #include "SideWindow.h"
 
@@ -33,12 +34,6 @@ long long Count(Extended ADiameter, Extended AStep);
 // The level of row ARow of ACount rows.
 Extended Level(Extended ADiameter, Extended AStep, long long ARow, long long ACount);
 } // namespace LevelRows
-
-// A value for the screen ("1.23 x10⁵", the exponent raised) and for other
-// programs ("1.23E5", which spreadsheets read as a number), both with the
-// decimal separator of the regional settings.
-QString ShownNumber(Extended AValue, const TNumberForm& AForm);
-QString PlainNumber(Extended AValue, const TNumberForm& AForm);
 
 // The rows of the table, computed when the view asks for them.
 class TLevelTableModel : public QAbstractTableModel {
@@ -84,6 +79,8 @@ public:
     // length are both valid (they are then ARadius and ALength), else the state
     // the results panel shows for them ("---", "Input error").
     void SetTank(TResultState AState, Extended ARadius, Extended ALength, const TNumberForm& AForm);
+    // The same tank in another number form (the results panel's, or a previewed one).
+    void SetNumberForm(const TNumberForm& AForm);
 
     // Puts the table on the clipboard, tab-separated.
     void CopyClick();

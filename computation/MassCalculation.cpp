@@ -1,10 +1,11 @@
 #include "MassCalculation.h"
 
 #include "ComputationHost.h"
-#include "NumberEntry.h"
 #include "FittedText.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
+#include "NumberEntry.h"
+#include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "Precision.h"
 #include "SolidFigures.h"
@@ -21,10 +22,12 @@ const QColor MassBackground(255, 255, 128);
 
 } // namespace
 
-TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost, TPrecision APrecision)
+TFormMassCalculation::TFormMassCalculation(TComputationHost* AHost,
+                                           std::shared_ptr<const TSolidFigure> AFigure,
+                                           TPrecision APrecision)
     : QDialog(AHost ? AHost->HostWindow() : nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      FHost(AHost), FPrecision(APrecision),
+      FHost(AHost), FFigure(std::move(AFigure)), FPrecision(APrecision),
       EDensity(new TLabeledEdit(this, QStringLiteral("EDensity"))),
       EMass(new TLabeledEdit(this, QStringLiteral("EMass"))), BClose(new QPushButton(this)) {
     setObjectName(QStringLiteral("FormMassCalculation"));
@@ -71,14 +74,13 @@ QString TFormMassCalculation::MassText() const {
     if (EDensity->text().isEmpty() ||
         !TryTextToExtended(EDensity->text(), density, QChar::fromLatin1(DecimalSeparator())))
         return QString();
-    const TSolidFigure* figure = FHost ? FHost->SolidFigure() : nullptr;
-    if (!figure)
+    if (!FFigure)
         return QString();
     try {
-        const Extended mass = figure->Mass(density);
+        const Extended mass = FFigure->Mass(density);
         // A mass beyond the range of Extended is not written as a number.
         if (std::isfinite(mass))
-            return QString::fromStdString(RoundToStr(FPrecision, true, mass));
+            return QuantityText(mass, FPrecision);
     } catch (const EInvalidInputSolidFigures&) {
         // The figure refuses a density of zero (or below): no mass.
     }

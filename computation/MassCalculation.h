@@ -1,6 +1,5 @@
-// The mass calculation dialog: a density in, the mass of the computation
-// window's current figure out, on every keystroke, in the results panel's
-// precision.
+// The mass calculation dialog: a density in, the mass of the figure the results
+// panel shows out, on every keystroke, in the results panel's precision.
 #pragma once
 
 #include "MathFunctions.h"
@@ -8,16 +7,21 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QPushButton;
 class TComputationHost;
 class TLabeledEdit;
+class TSolidFigure;
 
 class TFormMassCalculation : public QDialog {
     Q_OBJECT
 public:
-    // Owned by the host's window and centred on it; APrecision is the results
-    // panel's precision, the one the mass is written in.
-    TFormMassCalculation(TComputationHost* AHost, TPrecision APrecision);
+    // Owned by the host's window and centred on it; AFigure is the figure whose
+    // mass it gives (none: no mass), APrecision the results panel's precision,
+    // the one the mass is written in.
+    TFormMassCalculation(TComputationHost* AHost, std::shared_ptr<const TSolidFigure> AFigure,
+                         TPrecision APrecision);
 
 protected:
     void showEvent(QShowEvent* AEvent) override;
@@ -29,6 +33,7 @@ private:
     QString MassText() const;
 
     TComputationHost* FHost;
+    std::shared_ptr<const TSolidFigure> FFigure;
     TPrecision FPrecision;
     TLabeledEdit* EDensity;
     TLabeledEdit* EMass;

@@ -3,6 +3,7 @@
 #include "Cancel.h"
 #include "ComputationHost.h"
 #include "LanguageSupport.h"
+#include "NumberFormat.h"
 #include "UpDown.h"
 
 #include <QLineEdit>
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int ClientWidth = 123;
 constexpr int ClientHeight = 92;
-constexpr int MaxPrecision = 14;
 
 } // namespace
 
@@ -30,10 +30,11 @@ void PlaceOnHost(QWidget* ADialog, TComputationHost* AHost) {
     ADialog->move(topLeft);
 }
 
-TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision)
+TFormPrecision::TFormPrecision(TComputationHost* AHost, TPrecision APrecision,
+                               std::function<void(TPrecision)> APreview)
     : QDialog(AHost ? AHost->HostWindow() : nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      FHost(AHost), ENewPrecision(new QLineEdit(this)),
+      FHost(AHost), FPreview(std::move(APreview)), ENewPrecision(new QLineEdit(this)),
       UDNewPrecision(new TUpDown(this, QStringLiteral("UDNewPrecision"))),
       FrameCancel(new TFrameCancel(this)), BOK(new QPushButton(this)) {
     setObjectName(QStringLiteral("FormPrecision"));
@@ -79,8 +80,8 @@ TPrecision TFormPrecision::NewPrecision() const {
 }
 
 void TFormPrecision::ENewPrecisionChange() {
-    if (FHost)
-        FHost->ReCalculate(NewPrecision());
+    if (FPreview)
+        FPreview(NewPrecision());
 }
 
 void TFormPrecision::showEvent(QShowEvent* AEvent) {

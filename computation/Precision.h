@@ -1,11 +1,13 @@
 // The custom precision dialog: a spinner of 0..14 decimals. While it moves,
-// the computation window previews the results in the spinner's precision; the
-// results panel keeps the new precision only when the dialog closes with OK.
+// the results are previewed in the spinner's precision; the results panel keeps
+// the new precision only when the dialog closes with OK.
 #pragma once
 
 #include "MathFunctions.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -17,8 +19,10 @@ class TFormPrecision : public QDialog {
     Q_OBJECT
 public:
     // Owned by the host's window and centred on it; the spinner starts at
-    // APrecision (clamped to 0..14).
-    TFormPrecision(TComputationHost* AHost, TPrecision APrecision);
+    // APrecision (clamped to 0..14), and every move of it calls APreview with
+    // the precision it shows.
+    TFormPrecision(TComputationHost* AHost, TPrecision APrecision,
+                   std::function<void(TPrecision)> APreview = {});
 
     // The spinner's position: the precision chosen.
     TPrecision NewPrecision() const;
@@ -31,6 +35,7 @@ private:
     void ENewPrecisionChange();
 
     TComputationHost* FHost;
+    std::function<void(TPrecision)> FPreview;
     QLineEdit* ENewPrecision;
     TUpDown* UDNewPrecision;
     TFrameCancel* FrameCancel;

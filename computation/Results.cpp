@@ -20,10 +20,6 @@
 #include <QMenu>
 
 #include <cmath>
-#include <iomanip>
-#include <locale>
-#include <sstream>
-#include <string>
 
 namespace {
 
@@ -49,96 +45,11 @@ constexpr int RightMargin = 3;
 constexpr int EqualGap = 4;
 constexpr int DecadeGap = 3;
 
-// A value as 0.Digits x 10^Exponent with at most 15 significant digits, the
-// digits of its general text; Digits is empty for zero.
-struct TDecimalDigits {
-    bool Negative = false;
-    std::string Digits;
-    int Exponent = 0;
-};
-
-TDecimalDigits DecimalDigits(Extended AValue) {
-    TDecimalDigits result;
-    if (AValue == 0)
-        return result;
-    result.Negative = std::signbit(AValue);
-    // 18 significant digits, rounded to nearest: "d.ddddddddddddddddde+XX".
-    std::ostringstream stream;
-    stream.imbue(std::locale::classic());
-    stream << std::scientific << std::setprecision(17) << std::fabs(AValue);
-    const std::string text = stream.str();
-    const std::size_t e = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-    int exponent = std::stoi(text.substr(e + 1)) + 1;
-
-    // Then 15 digits, ties away from zero.
-    const bool roundUp = digits[15] >= '5';
-    digits.resize(15);
-    if (roundUp) {
-        int i = 14;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
-            digits[static_cast<std::size_t>(i--)] = '0';
-        if (i < 0) {
-            digits.insert(digits.begin(), '1');
-            digits.resize(15);
-            ++exponent;
-        } else {
-            ++digits[static_cast<std::size_t>(i)];
-        }
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
-    result.Digits = digits;
-    result.Exponent = exponent;
-    return result;
-}
-
-// Whether the general text of these digits takes the scientific form.
-bool IsScientific(const TDecimalDigits& ADecimal) {
-    return !ADecimal.Digits.empty() && (ADecimal.Exponent > 15 || ADecimal.Exponent < -3);
-}
-
-// The number 0.Digits x 10^AExponent, as reading its text would give it.
-Extended ReadDigits(const TDecimalDigits& ADecimal, int AExponent) {
-    if (ADecimal.Digits.empty())
-        return 0;
-    std::istringstream stream((ADecimal.Negative ? "-0." : "0.") + ADecimal.Digits + "e" +
-                              std::to_string(AExponent));
-    stream.imbue(std::locale::classic());
-    Extended value = 0;
-    stream >> value;
-    return value;
-}
-
 void SetPixelFont(QLabel* ALabel, int APixels) {
     ALabel->setFont(PixelFont(FontFamilies::Arial, APixels, true));
 }
 
 } // namespace
-
-QString GeneralText(Extended AValue) {
-    const TDecimalDigits decimal = DecimalDigits(AValue);
-    if (decimal.Digits.empty())
-        return QStringLiteral("0");
-    const QString separator = QString(QChar::fromLatin1(DecimalSeparator()));
-    const QString digits = QString::fromStdString(decimal.Digits);
-    QString text = decimal.Negative ? QStringLiteral("-") : QString();
-    if (IsScientific(decimal)) {
-        text += digits.left(1);
-        if (digits.size() > 1)
-            text += separator + digits.mid(1);
-        text += QStringLiteral("E") + QString::number(decimal.Exponent - 1);
-    } else if (decimal.Exponent <= 0) {
-        text +=
-            QStringLiteral("0") + separator + QString(-decimal.Exponent, QLatin1Char('0')) + digits;
-    } else {
-        const QString integer =
-            digits.left(decimal.Exponent).leftJustified(decimal.Exponent, QLatin1Char('0'));
-        text += integer;
-        if (digits.size() > decimal.Exponent)
-            text += separator + digits.mid(decimal.Exponent);
-    }
-    return text;
-}
 
 TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
     : QFrame(AParent), FHost(AHost), Panel(new QFrame(this)), FMenu(new QMenu(this)) {
@@ -202,17 +113,9 @@ TFrameResults::TFrameResults(TComputationHost* AHost, QWidget* AParent)
 
     SetLanguage();
     FResultState = rsNespocitano;
-    {
-        TSettingsStore reg(SettingsKeys::Settings);
-        // The precision is a count of decimals 0..14; anything else stored is
-        // brought into that range.
-        FPrecision = static_cast<TPrecision>(
-            qBound(0, reg.ReadInteger(QString(), SettingNames::Precision, 2), 14));
-        if (reg.ReadInteger(QString(), QStringLiteral("Form"), 0) != 0)
-            MSemilogarithmicForm->setChecked(true);
-        else
-            MBasicForm->setChecked(true);
-    }
+    const TNumberForm form = ReadNumberForm();
+    FPrecision = form.Precision;
+    (form.Semilogarithmic ? MSemilogarithmicForm : MBasicForm)->setChecked(true);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -376,13 +279,49 @@ void TFrameResults::UseComputationWindowLook() {
     ApplyLook(15, 12);
 }
 
+void TFrameResults::ShowResult(const TSolidResult& AResult) {
+    FResult = AResult;
+    Output(NumberForm());
+}
+
+void TFrameResults::SetPrecision(TPrecision AValue) {
+    FPrecision = AValue;
+    Output(NumberForm());
+}
+
+void TFrameResults::PreviewPrecision(TPrecision APrecision) {
+    const TNumberForm form{APrecision, SemilogarithmicForm()};
+    Output(form);
+    if (FHost)
+        FHost->ShowNumberForm(form);
+}
+
+void TFrameResults::ApplyNumberForm() {
+    Output(NumberForm());
+    if (FHost)
+        FHost->ShowNumberForm(NumberForm());
+}
+
+void TFrameResults::Output(const TNumberForm& AForm) {
+    if (!FResult.Computed()) {
+        SetResultState(FResult.State);
+        return;
+    }
+    // A value beyond what the panel can write is an input error, never a number.
+    if (!std::isfinite(FResult.Volume) || !std::isfinite(FResult.Area)) {
+        SetResultState(rsChyba_Z);
+        return;
+    }
+    OutputValue(FVolumeLine, FResult.Volume, AForm);
+    OutputValue(FAreaLine, FResult.Area, AForm);
+    FResultState = rsSpocitano;
+}
+
 void TFrameResults::SetResultState(TResultState AValue) {
-    if (AValue != rsSpocitano) {
-        for (TLine* line : {&FVolumeLine, &FAreaLine}) {
-            line->Decade->hide();
-            line->Exponent->hide();
-            SetValueText(*line, ResultStateText(AValue));
-        }
+    for (TLine* line : {&FVolumeLine, &FAreaLine}) {
+        line->Decade->hide();
+        line->Exponent->hide();
+        SetValueText(*line, ResultStateText(AValue));
     }
     FResultState = AValue;
 }
@@ -391,56 +330,12 @@ bool TFrameResults::SemilogarithmicForm() const {
     return MSemilogarithmicForm->isChecked();
 }
 
-void TFrameResults::Output() {
-    const TSolidFigure* figure = FHost ? FHost->SolidFigure() : nullptr;
-    if (!figure) {
-        SetResultState(rsNespocitano);
-        return;
-    }
-    Output(figure->Volume(), figure->Area());
-}
-
-void TFrameResults::Output(Extended AVolume, Extended AArea) {
-    // A value beyond what the panel can write is an input error, never a number.
-    if (!std::isfinite(AVolume) || !std::isfinite(AArea)) {
-        SetResultState(rsChyba_Z);
-        return;
-    }
-    OutputValue(FVolumeLine, AVolume);
-    OutputValue(FAreaLine, AArea);
-    SetResultState(rsSpocitano);
-}
-
-void TFrameResults::OutputValue(TLine& ALine, Extended AValue) {
-    ALine.Decade->hide();
-    ALine.Exponent->hide();
-    if (!std::isfinite(AValue)) {
-        SetValueText(ALine, ResultStateText(rsChyba_Z));
-        return;
-    }
-    const TResultNumber number =
-        ResultNumber(AValue, FPrecision, MSemilogarithmicForm->isChecked());
+void TFrameResults::OutputValue(TLine& ALine, Extended AValue, const TNumberForm& AForm) {
+    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
     ALine.Decade->setVisible(number.Decade);
     ALine.Exponent->setText(QString::number(number.Exponent));
     ALine.Exponent->setVisible(number.Decade && number.Exponent != 1);
     SetValueText(ALine, number.Digits);
-}
-
-TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilogarithmic) {
-    TResultNumber result;
-    const TDecimalDigits decimal = DecimalDigits(AValue);
-    Extended shown = 0;
-    if (IsScientific(decimal) || ASemilogarithmic) {
-        // Mantissa and decimal exponent: 1.23 x10^-5. The exponent is the one of
-        // the 15-digit text, so a mantissa that rounds up shows 10.00.
-        result.Exponent = decimal.Digits.empty() ? 0 : decimal.Exponent - 1;
-        result.Decade = result.Exponent != 0;
-        shown = ReadDigits(decimal, 1);
-    } else {
-        shown = ReadDigits(decimal, decimal.Exponent);
-    }
-    result.Digits = QString::fromStdString(RoundToStr(APrecision, true, shown));
-    return result;
 }
 
 void TFrameResults::contextMenuEvent(QContextMenuEvent* AEvent) {
@@ -491,17 +386,15 @@ void TFrameResults::MenuPopup() {
 }
 
 void TFrameResults::MenuClick(QAction* AItem) {
-    // Whatever the item did, and also when it failed, the window redraws the
-    // results in the current form and precision.
+    // Whatever the item did, and also when it failed, the results are written
+    // anew in the current form and precision (which also ends a preview).
     try {
         MenuStep(AItem);
     } catch (...) {
-        if (FHost)
-            FHost->ReCalculate();
+        ApplyNumberForm();
         throw;
     }
-    if (FHost)
-        FHost->ReCalculate();
+    ApplyNumberForm();
 }
 
 void TFrameResults::MenuStep(QAction* AItem) {
@@ -516,19 +409,20 @@ void TFrameResults::MenuStep(QAction* AItem) {
         QGuiApplication::clipboard()->setText(ReportText());
     } else if (AItem == MBasicForm || AItem == MSemilogarithmicForm) {
         TSettingsStore reg(SettingsKeys::Settings);
-        reg.WriteInteger(QString(), QStringLiteral("Form"), MBasicForm->isChecked() ? 0 : 1);
+        reg.WriteInteger(QString(), SettingNames::Form, MBasicForm->isChecked() ? 0 : 1);
     } else if (AItem == MPrecision2 || AItem == MPrecision3 || AItem == MPrecision14) {
         FPrecision = AItem == MPrecision2 ? 2 : AItem == MPrecision3 ? 3 : 14;
         SavePrecision();
     } else if (AItem == MCustomPrecision) {
-        TFormPrecision dialog(FHost, FPrecision);
+        TFormPrecision dialog(FHost, FPrecision,
+                              [this](TPrecision APrecision) { PreviewPrecision(APrecision); });
         TakeWindowStyle(&dialog, FHost ? FHost->HostWindow() : nullptr);
         if (dialog.exec() == QDialog::Accepted) {
             FPrecision = dialog.NewPrecision();
             SavePrecision();
         }
     } else if (AItem == MMassCalculation) {
-        TFormMassCalculation dialog(FHost, FPrecision);
+        TFormMassCalculation dialog(FHost, FResult.Figure, FPrecision);
         TakeWindowStyle(&dialog, FHost ? FHost->HostWindow() : nullptr);
         dialog.exec();
     }
@@ -539,8 +433,10 @@ QString TFrameResults::ReportText() const {
     TEntryTexts texts;
     if (!FHost || !FHost->ReportInput(variant, texts))
         return QString();
-    const TNumberForm form{FPrecision, SemilogarithmicForm()};
-    return MakeFigureReport(variant, texts, form, LanguageText, ReadPresetDensity()).Text();
+    // Until the host hands a result of its variant, the panel shows "---".
+    const TSolidResult& result =
+        FResult.Variant == variant ? FResult : StateResult(variant, rsNespocitano);
+    return MakeFigureReport(result, texts, NumberForm(), LanguageText).Text();
 }
 
 void TFrameResults::SavePrecision() {

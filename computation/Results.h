@@ -1,13 +1,16 @@
 // The results panel of the computation window: the volume on the line "V ="
 // and the surface area on the line "S =", in the panel's precision and number
-// form, or a short fixed text while the entries give no figure. Its popup menu
+// form, or a short fixed text while the entries give no figure. It keeps the
+// result it was handed and writes it anew when its form changes. Its popup menu
 // copies a result, switches the number form and the precision, and opens the
 // mass calculation dialog. The panel reaches its window only through
 // TComputationHost.
 #pragma once
 
 #include "MathFunctions.h"
+#include "NumberFormat.h"
 #include "ResultState.h"
+#include "SolidHandlers.h"
 
 #include <QFrame>
 #include <QString>
@@ -20,47 +23,33 @@ class QLabel;
 class QMenu;
 class TComputationHost;
 
-// The general text of a value: 15 significant digits (rounded from the value's
-// 18-digit decimal expansion, ties away from zero, trailing zeros dropped) in
-// fixed notation, or in scientific notation ("1E15", "1.234E-5") when the
-// magnitude is 10^15 or more or below 10^-4; zero gives "0". The separator is
-// the one RoundToStr uses. AValue must be finite.
-QString GeneralText(Extended AValue);
-
-// A finite value as the results panel writes it at APrecision: the digits of
-// the value, or in the semilogarithmic form (chosen, or taken by itself for a
-// magnitude of 10^15 or more or below 10^-4) the digits of the mantissa with
-// the decimal exponent. Decade tells whether "x10" follows the digits, and the
-// exponent is shown after it unless it is 1.
-struct TResultNumber {
-    QString Digits;
-    bool Decade = false;
-    int Exponent = 0;
-};
-TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilogarithmic);
-
 class TFrameResults : public QFrame {
     Q_OBJECT
 public:
-    // Builds the panel, reads its texts and the "Precision" and "Form" settings.
+    // Builds the panel, reads its texts and its number form (ReadNumberForm).
     TFrameResults(TComputationHost* AHost, QWidget* AParent);
 
+    // Keeps AResult and shows it: its volume and area in the panel's number form,
+    // or its state's text on both lines (without "x10" and the exponents). A value
+    // that is not finite shows "Input error" on both lines.
+    void ShowResult(const TSolidResult& AResult);
+    const TSolidResult& Result() const { return FResult; }
+    // The state the panel shows: the result's, or rsChyba_Z for a value beyond Extended.
     TResultState ResultState() const { return FResultState; }
-    // States 0..9 show their text on both lines (and hide "x10" and the
-    // exponents); rsSpocitano leaves the lines as Output has drawn them.
-    void SetResultState(TResultState AValue);
 
-    // A plain field: changing it redraws nothing until the next Output.
     TPrecision Precision() const { return FPrecision; }
-    void SetPrecision(TPrecision AValue) { FPrecision = AValue; }
-
     bool SemilogarithmicForm() const;
+    TNumberForm NumberForm() const { return {FPrecision, SemilogarithmicForm()}; }
+    // Sets the precision, without storing it, and writes the kept result in it.
+    void SetPrecision(TPrecision AValue);
 
-    // Shows the volume and area of the host's current figure (the state
-    // becomes rsSpocitano); without a figure the panel shows "---".
-    void Output();
-    // Shows the two values; a value that is not finite shows "Input error".
-    void Output(Extended AVolume, Extended AArea);
+    // Writes the kept result in APrecision, here and through the host in its side
+    // windows, while the panel's own precision stays: the custom precision
+    // dialog's preview.
+    void PreviewPrecision(TPrecision APrecision);
+    // Writes the kept result in the panel's own number form, here and through the
+    // host: every menu item ends with it, whatever it did.
+    void ApplyNumberForm();
 
     // The computation window's variant: its background and larger type, sized
     // to the content (220 x 54).
@@ -74,9 +63,9 @@ public:
 
     QMenu* Menu() const { return FMenu; }
 
-    // The report of the host's figure (the menu item "Copy report"): the solid, its
-    // entries and every quantity, in the panel's precision and number form and the
-    // active language; empty when the host has no entries to report.
+    // The report of the kept result (the menu item "Copy report"): the solid, its
+    // entries as the host has them and every quantity, in the panel's precision and
+    // number form and the active language; empty when the host has no entries to report.
     QString ReportText() const;
 
 protected:
@@ -109,7 +98,11 @@ private:
     // Gives the value its accessible name: the line's name and the whole value,
     // "Volume 37.70".
     static void SpeakLine(const TLine& ALine);
-    void OutputValue(TLine& ALine, Extended AValue);
+    // Writes the kept result in AForm: its two values, or its state.
+    void Output(const TNumberForm& AForm);
+    // States 0..9 show their text on both lines and hide "x10" and the exponents.
+    void SetResultState(TResultState AValue);
+    void OutputValue(TLine& ALine, Extended AValue, const TNumberForm& AForm);
     void MenuPopup();
     void MenuClick(QAction* AItem);
     void MenuStep(QAction* AItem);
@@ -133,6 +126,7 @@ private:
     QAction* MCustomPrecision;
     QAction* MMassCalculation;
     int FValuePixels = 11;
+    TSolidResult FResult;
     TResultState FResultState = rsNespocitano;
-    TPrecision FPrecision = 2;
+    TPrecision FPrecision = DefaultPrecision;
 };

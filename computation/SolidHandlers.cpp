@@ -4,8 +4,11 @@
 #include "SolidHandlers.h"
 
 #include "NumberParsing.h"
+#include "Settings.h"
 #include "SolidFigures.h"
 
+#include <atomic>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
@@ -75,7 +78,9 @@ TResultState TReadings::State() const {
 
 namespace {
 
-TSolidResult StateResult(TResultState AState) {
+std::atomic<long long> FiguresBuilt{0};
+
+TSolidResult StateOnly(TResultState AState) {
     TSolidResult result;
     result.State = AState;
     return result;
@@ -88,14 +93,15 @@ TSolidResult StateResult(TResultState AState) {
 template <class TBuild> TSolidResult Build(TBuild ABuild, TResultState ARejection = rsChyba_Z) {
     using TFigure = decltype(ABuild());
     try {
+        ++FiguresBuilt;
         TSolidResult result;
-        result.Figure = std::make_unique<TFigure>(ABuild());
+        result.Figure = std::make_shared<const TFigure>(ABuild());
         result.State = rsSpocitano;
         return result;
     } catch (const EInvalidInputSolidFigures& AError) {
-        return StateResult(AError.NotFinite() ? rsChyba_Z : ARejection);
+        return StateOnly(AError.NotFinite() ? rsChyba_Z : ARejection);
     } catch (const EInvalidInput&) {
-        return StateResult(rsChyba_Z);
+        return StateOnly(rsChyba_Z);
     }
 }
 
@@ -158,7 +164,7 @@ TSolidResult TruncatedCone_Calculate(const TEntryValues& AValues, TVariant) {
     const Extended height = AValues[enTruncatedCone_V];
     // Equal radii make a cylinder, not a truncated cone.
     if (r2 == r1)
-        return StateResult(rsChyba_TC);
+        return StateOnly(rsChyba_TC);
     return Build([=] { return TTruncatedCone::Create(r2, r1, height); });
 }
 
@@ -171,12 +177,12 @@ TSolidResult TruncatedPyramid_Calculate(const TEntryValues& AValues, TVariant AV
         Extended a1 = 0, b1 = 0;
         if (AValues[enTruncatedPyramid_Side] == 0) {
             if (a2 == side)
-                return StateResult(rsChyba_TPa);
+                return StateOnly(rsChyba_TPa);
             a1 = side;
             b1 = side / a2 * b2;
         } else {
             if (b2 == side)
-                return StateResult(rsChyba_TPb);
+                return StateOnly(rsChyba_TPb);
             b1 = side;
             a1 = side / b2 * a2;
         }
@@ -185,7 +191,7 @@ TSolidResult TruncatedPyramid_Calculate(const TEntryValues& AValues, TVariant AV
     const std::int32_t count = CountOf(AValues, enTruncatedPyramid_N);
     const Extended upper = AValues[enTruncatedPyramid_E2], lower = AValues[enTruncatedPyramid_E3];
     if (upper == lower)
-        return StateResult(rsChyba_TPa);
+        return StateOnly(rsChyba_TPa);
     return Build([=] { return TTruncatedPyramid_NAngle::Create(count, upper, lower, height); });
 }
 
@@ -256,264 +262,282 @@ constexpr TText Item(const char* AKey, const char* ALetters = nullptr) {
     return {SupplementarySection, AKey, ALetters};
 }
 
-using TValues = TEntryValues;
-
 // The rows of every kind of solid, in the window's order.
 std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
     std::array<std::vector<TRowDesc>, SolidTypeCount> t;
     t[stCube] = RowsOf<TCube>({
         {Item("sDiagonalOfSolid"),
-         [](const TCube& ACube, const TValues&) { return ACube.DiagonalOfSolid(); }},
+         [](const TCube& ACube, const TEntryValues&) { return ACube.DiagonalOfSolid(); }},
         {Item("sDiagonalOfXFace", ""),
-         [](const TCube& ACube, const TValues&) { return ACube.Face().Diagonal(); }},
+         [](const TCube& ACube, const TEntryValues&) { return ACube.Face().Diagonal(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TCube& ACube, const TValues&) { return ACube.Face().Area(); }},
+         [](const TCube& ACube, const TEntryValues&) { return ACube.Face().Area(); }},
     });
     t[stBlock] = RowsOf<TBlock>({
         {Item("sDiagonalOfSolid"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.DiagonalOfSolid(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.DiagonalOfSolid(); }},
         {Item("sDiagonalOfXFace", "AB"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Diagonal(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceAB().Diagonal(); }},
         {Item("sDiagonalOfXFace", "BC"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Diagonal(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceBC().Diagonal(); }},
         {Item("sDiagonalOfXFace", "CA"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Diagonal(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceCA().Diagonal(); }},
         {Item("sAreaOfXFace", "AB"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceAB().Area(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceAB().Area(); }},
         {Item("sAreaOfXFace", "BC"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceBC().Area(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceBC().Area(); }},
         {Item("sAreaOfXFace", "CA"),
-         [](const TBlock& ABlock, const TValues&) { return ABlock.FaceCA().Area(); }},
+         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceCA().Area(); }},
     });
     t[stSphere] = {};
     t[stCone] = RowsOf<TCone>({
         {Item("sSlantHeight"),
-         [](const TCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+         [](const TCone& ACone, const TEntryValues&) { return ACone.SlantHeight(); }},
         {Item("sAreaOfBase"),
-         [](const TCone& ACone, const TValues&) { return ACone.Base().Area(); }},
+         [](const TCone& ACone, const TEntryValues&) { return ACone.Base().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+         [](const TCone& ACone, const TEntryValues&) { return ACone.LateralSurface().Area(); }},
     });
     t[stCylinder] = RowsOf<TCylinder>({
         {Item("sAreaOfBase"),
-         [](const TCylinder& ACylinder, const TValues&) { return ACylinder.Base().Area(); }},
+         [](const TCylinder& ACylinder, const TEntryValues&) { return ACylinder.Base().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TCylinder& ACylinder, const TValues&) {
+         [](const TCylinder& ACylinder, const TEntryValues&) {
              return ACylinder.LateralSurface().Area();
          }},
     });
     t[stPyramid_Tetrahedron] = RowsOf<TPyramid_Tetrahedron>({
-        {Item("sHeightOfSolid"),
-         [](const TPyramid_Tetrahedron& APyramid, const TValues&) { return APyramid.Height(); }},
-        {Item("sSlantHeight"), [](const TPyramid_Tetrahedron& APyramid,
-                                  const TValues&) { return APyramid.Face().HeightOrMedian(); }},
+        {Item("sHeightOfSolid"), [](const TPyramid_Tetrahedron& APyramid,
+                                    const TEntryValues&) { return APyramid.Height(); }},
+        {Item("sSlantHeight"),
+         [](const TPyramid_Tetrahedron& APyramid, const TEntryValues&) {
+             return APyramid.Face().HeightOrMedian();
+         }},
         {Item("sAreaOfXFace", ""), [](const TPyramid_Tetrahedron& APyramid,
-                                      const TValues&) { return APyramid.Face().Area(); }},
+                                      const TEntryValues&) { return APyramid.Face().Area(); }},
     });
     t[stPyramid_Rectangle] = RowsOf<TPyramid_Rectangle>({
         {Item("sSlantHeightByXSide", "A"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceA.HeightOrMedianOnBase();
          }},
         {Item("sSlantHeightByXSide", "B"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceB.HeightOrMedianOnBase();
          }},
-        {Item("sAreaOfBase"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfBase"), [](const TPyramid_Rectangle& APyramid,
+                                 const TEntryValues&) { return APyramid.Base().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Area;
          }},
     });
     t[stPyramid_NAngle] = RowsOf<TPyramid_NAngle>({
         {Item("sSlantHeight"),
-         [](const TPyramid_NAngle& APyramid, const TValues&) {
+         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Face.HeightOrMedianOnBase();
          }},
-        {Item("sAreaOfBase"),
-         [](const TPyramid_NAngle& APyramid, const TValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfBase"), [](const TPyramid_NAngle& APyramid,
+                                 const TEntryValues&) { return APyramid.Base().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TPyramid_NAngle& APyramid, const TValues&) {
+         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPyramid_NAngle& APyramid, const TValues&) {
+         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Area;
          }},
     });
     t[stPrism_Triangle] = RowsOf<TPrism_Triangle>({
         {Item("sAreaOfBase"),
-         [](const TPrism_Triangle& APrism, const TValues&) { return APrism.Base().Area(); }},
+         [](const TPrism_Triangle& APrism, const TEntryValues&) { return APrism.Base().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TPrism_Triangle& APrism, const TValues&) {
+         [](const TPrism_Triangle& APrism, const TEntryValues&) {
              return APrism.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TPrism_Triangle& APrism, const TValues&) {
+         [](const TPrism_Triangle& APrism, const TEntryValues&) {
              return APrism.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfFaceByXSide", "C"),
-         [](const TPrism_Triangle& APrism, const TValues&) {
+         [](const TPrism_Triangle& APrism, const TEntryValues&) {
              return APrism.LateralSurface().FaceC.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPrism_Triangle& APrism, const TValues&) {
+         [](const TPrism_Triangle& APrism, const TEntryValues&) {
              return APrism.LateralSurface().Area;
          }},
     });
     t[stPrism_NAngle] = RowsOf<TPrism_NAngle>({
         {Item("sAreaOfBase"),
-         [](const TPrism_NAngle& APrism, const TValues&) { return APrism.Base().Area(); }},
+         [](const TPrism_NAngle& APrism, const TEntryValues&) { return APrism.Base().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TPrism_NAngle& APrism, const TValues&) {
+         [](const TPrism_NAngle& APrism, const TEntryValues&) {
              return APrism.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPrism_NAngle& APrism, const TValues&) { return APrism.LateralSurface().Area; }},
+         [](const TPrism_NAngle& APrism, const TEntryValues&) {
+             return APrism.LateralSurface().Area;
+         }},
     });
     t[stPrism_CircularRing] = RowsOf<TPrism_CircularRing>({
-        {Item("sAreaOfBase"),
-         [](const TPrism_CircularRing& APrism, const TValues&) { return APrism.Base().Area(); }},
+        {Item("sAreaOfBase"), [](const TPrism_CircularRing& APrism,
+                                 const TEntryValues&) { return APrism.Base().Area(); }},
         {Item("sAreaOfOuterLateralSurface"),
-         [](const TPrism_CircularRing& APrism, const TValues&) {
+         [](const TPrism_CircularRing& APrism, const TEntryValues&) {
              return APrism.LateralSurface().OuterFace.Area();
          }},
         {Item("sAreaOfInnerLateralSurface"),
-         [](const TPrism_CircularRing& APrism, const TValues&) {
+         [](const TPrism_CircularRing& APrism, const TEntryValues&) {
              return APrism.LateralSurface().InnerFace.Area();
          }},
     });
     t[stTruncatedCone] = RowsOf<TTruncatedCone>({
         {Item("sSlantHeight"),
-         [](const TTruncatedCone& ACone, const TValues&) { return ACone.SlantHeight(); }},
+         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.SlantHeight(); }},
         {Item("sAreaOfUpperBase"),
-         [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base1().Area(); }},
+         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.Base1().Area(); }},
         {Item("sAreaOfLowerBase"),
-         [](const TTruncatedCone& ACone, const TValues&) { return ACone.Base2().Area(); }},
+         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.Base2().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedCone& ACone, const TValues&) { return ACone.LateralSurface().Area(); }},
+         [](const TTruncatedCone& ACone, const TEntryValues&) {
+             return ACone.LateralSurface().Area();
+         }},
     });
     t[stTruncatedPyramid_Rectangle] = RowsOf<TTruncatedPyramid_Rectangle>({
         {Item("sSlantHeightByXSide", "A"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceA.Height();
          }},
         {Item("sSlantHeightByXSide", "B"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceB.Height();
          }},
         {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
-                                      const TValues&) { return APyramid.Base1().Area(); }},
+                                      const TEntryValues&) { return APyramid.Base1().Area(); }},
         {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
-                                      const TValues&) { return APyramid.Base2().Area(); }},
+                                      const TEntryValues&) { return APyramid.Base2().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Area;
          }},
     });
     t[stTruncatedPyramid_NAngle] = RowsOf<TTruncatedPyramid_NAngle>({
         {Item("sSlantHeight"),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Face.Height();
          }},
         {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_NAngle& APyramid,
-                                      const TValues&) { return APyramid.Base1().Area(); }},
+                                      const TEntryValues&) { return APyramid.Base1().Area(); }},
         {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_NAngle& APyramid,
-                                      const TValues&) { return APyramid.Base2().Area(); }},
+                                      const TEntryValues&) { return APyramid.Base2().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TValues&) {
+         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Area;
          }},
     });
     t[stCylindricalTank] = RowsOf<TCylindricalTank>({
         {Item("sChordOfSegmentOfCircle"),
-         [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Chord(); }},
+         [](const TCylindricalTank& ATank, const TEntryValues&) {
+             return ATank.SideFace().Chord();
+         }},
         {Item("sAreaOfSegmentOfCircle"),
-         [](const TCylindricalTank& ATank, const TValues&) { return ATank.SideFace().Area(); }},
+         [](const TCylindricalTank& ATank, const TEntryValues&) {
+             return ATank.SideFace().Area();
+         }},
         {Item("sAreaOfLevelSurface"),
-         [](const TCylindricalTank& ATank, const TValues&) {
+         [](const TCylindricalTank& ATank, const TEntryValues&) {
              return ATank.LateralSurface().SurfaceAtLevel.Area();
          }},
         {Item("sAreaOfCurvedSurface"),
-         [](const TCylindricalTank& ATank, const TValues&) {
+         [](const TCylindricalTank& ATank, const TEntryValues&) {
              return ATank.LateralSurface().Sleeve.Area();
          }},
         {Item("sPercentageFillingOfTank"),
-         [](const TCylindricalTank& ATank, const TValues&) { return ATank.PercentageFilling(); }},
+         [](const TCylindricalTank& ATank, const TEntryValues&) {
+             return ATank.PercentageFilling();
+         }},
     });
     // The radius not given comes first.
     t[stSphericalSegment_RadiusOfSegment] = RowsOf<TSphericalSegment>({
-        {Item("sRadiusOfSphere"), [](const TSphericalSegment& ASegment,
-                                     const TValues&) { return ASegment.ParentSphere().Radius(); }},
-        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment,
-                                         const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sRadiusOfSphere"),
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+             return ASegment.ParentSphere().Radius();
+         }},
+        {Item("sAreaOfSphericalCap"),
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+             return ASegment.AreaOfSphericalCap();
+         }},
         {Item("sAreaOfCircle"),
-         [](const TSphericalSegment& ASegment, const TValues&) {
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
              return ASegment.IntersectingSurface().Area();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSegment& ASegment, const TValues&) {
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
              return ASegment.PercentageFilling();
          }},
     });
     t[stSphericalSegment_RadiusOfSphere] = RowsOf<TSphericalSegment>({
         {Item("sRadiusOfSegment"),
-         [](const TSphericalSegment& ASegment, const TValues&) {
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
              return ASegment.IntersectingSurface().Radius();
          }},
-        {Item("sAreaOfSphericalCap"), [](const TSphericalSegment& ASegment,
-                                         const TValues&) { return ASegment.AreaOfSphericalCap(); }},
+        {Item("sAreaOfSphericalCap"),
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+             return ASegment.AreaOfSphericalCap();
+         }},
         {Item("sAreaOfCircle"),
-         [](const TSphericalSegment& ASegment, const TValues&) {
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
              return ASegment.IntersectingSurface().Area();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSegment& ASegment, const TValues&) {
+         [](const TSphericalSegment& ASegment, const TEntryValues&) {
              return ASegment.PercentageFilling();
          }},
     });
     // A hemisphere has no cone: the flat circle takes its place. Above a hemisphere
     // the cone is taken away, which its negative volume shows.
     t[stSphericalSector] = RowsOf<TSphericalSector>({
-        {Item("sRadiusOfSphere"), [](const TSphericalSector& ASector,
-                                     const TValues&) { return ASector.ParentSphere().Radius(); }},
+        {Item("sRadiusOfSphere"),
+         [](const TSphericalSector& ASector, const TEntryValues&) {
+             return ASector.ParentSphere().Radius();
+         }},
         {Item("sAreaOfSphericalCapOfSegmentPart"),
-         [](const TSphericalSector& ASector, const TValues&) {
+         [](const TSphericalSector& ASector, const TEntryValues&) {
              return ASector.SphericalSegment().AreaOfSphericalCap();
          }},
         {Item("sAreaOfLateralSurfaceOfConePart"),
-         [](const TSphericalSector& ASector, const TValues& AValues) {
+         [](const TSphericalSector& ASector, const TEntryValues& AValues) {
              const Extended rho = AValues[enSphericalSector_Ro];
              return ASector.Cone() ? ASector.Cone()->LateralSurface().Area()
                                    : rho * rho * Constants::Pi;
          }},
         {Item("sVolumeOfSegmentPart"),
-         [](const TSphericalSector& ASector, const TValues&) {
+         [](const TSphericalSector& ASector, const TEntryValues&) {
              return ASector.SphericalSegment().Volume();
          }},
         {Item("sVolumeOfConePart"),
-         [](const TSphericalSector& ASector, const TValues& AValues) -> Extended {
+         [](const TSphericalSector& ASector, const TEntryValues& AValues) -> Extended {
              if (!ASector.Cone())
                  return 0;
              const bool belowHemisphere =
@@ -521,23 +545,25 @@ std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
              return belowHemisphere ? ASector.Cone()->Volume() : -ASector.Cone()->Volume();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSector& ASector, const TValues&) {
+         [](const TSphericalSector& ASector, const TEntryValues&) {
              return ASector.PercentageFilling();
          }},
     });
     t[stSphericalFrustum] = RowsOf<TSphericalFrustum>({
-        {Item("sRadiusOfSphere"), [](const TSphericalFrustum& AFrustum,
-                                     const TValues&) { return AFrustum.ParentSphere().Radius(); }},
-        {Item("sAreaOfUpperCircle"),
-         [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base1().Area(); }},
-        {Item("sAreaOfLowerCircle"),
-         [](const TSphericalFrustum& AFrustum, const TValues&) { return AFrustum.Base2().Area(); }},
+        {Item("sRadiusOfSphere"),
+         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
+             return AFrustum.ParentSphere().Radius();
+         }},
+        {Item("sAreaOfUpperCircle"), [](const TSphericalFrustum& AFrustum,
+                                        const TEntryValues&) { return AFrustum.Base1().Area(); }},
+        {Item("sAreaOfLowerCircle"), [](const TSphericalFrustum& AFrustum,
+                                        const TEntryValues&) { return AFrustum.Base2().Area(); }},
         {Item("sAreaOfSphericalZone"),
-         [](const TSphericalFrustum& AFrustum, const TValues&) {
+         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
              return AFrustum.AreaOfSphericalZone();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalFrustum& AFrustum, const TValues&) {
+         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
              return AFrustum.PercentageFilling();
          }},
     });
@@ -556,6 +582,15 @@ bool SameText(const char* AText1, const char* AText2) {
 }
 
 } // namespace
+
+QString TSupplementaryValue::Id() const {
+    QString id = QLatin1String(Row.Key);
+    if (id.startsWith(QLatin1Char('s')))
+        id.remove(0, 1);
+    if (Row.Letters && *Row.Letters)
+        id += QLatin1Char('_') + QLatin1String(Row.Letters);
+    return id;
+}
 
 bool SameRow(const TText& ARow1, const TText& ARow2) {
     return SameText(ARow1.Key, ARow2.Key) && SameText(ARow1.Letters, ARow2.Letters);
@@ -576,14 +611,77 @@ std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSo
     return values;
 }
 
+// --- The mass ---------------------------------------------------------------------------------
+
+TPresetDensity ReadPresetDensity() {
+    TPresetDensity density;
+    TSettingsStore reg(SettingsKeys::Settings);
+    if (!reg.ReadBool(QString(), SettingNames::UsePresetDensity, false))
+        return density;
+    const QString text = reg.ReadString(QString(), SettingNames::PresetDensity, QString());
+    Extended value = 0;
+    if (!TryTextToExtended(text, value)) {
+        density.Unreadable = true;
+        return density;
+    }
+    density.Use = true;
+    density.Value = value;
+    // The settings dialog refuses such a density; one stored another way gets the
+    // mass row's own state.
+    density.Refused = !std::isfinite(value) || value <= 0;
+    return density;
+}
+
+TMass MassAt(const TSolidFigure& AFigure, const TPresetDensity& ADensity) {
+    TMass mass;
+    mass.Density = ADensity.Value;
+    mass.Refused = ADensity.Refused;
+    if (mass.Refused)
+        return mass;
+    // A mass beyond the range of Extended is no number to show.
+    try {
+        const Extended value = AFigure.Mass(ADensity.Value);
+        if (std::isfinite(value))
+            mass.Value = value;
+    } catch (const EInvalidInputSolidFigures&) {
+    }
+    return mass;
+}
+
+// --- Calculating ---------------------------------------------------------------------------
+
+TSolidResult StateResult(TVariant AVariant, TResultState AState, const TEntryValues& AValues) {
+    TSolidResult result = StateOnly(AState);
+    result.Variant = AVariant;
+    result.Entries = AValues;
+    return result;
+}
+
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
     const TVariantDesc& variant = VariantDesc(AVariant);
     // A page whose variant is still to be chosen has no solid yet.
     if (variant.SolidType == stNone)
-        return StateResult(rsNespocitano);
+        return StateResult(AVariant, rsNespocitano, AValues);
     TSolidResult result = PageDesc(variant.Page).Calculate(AValues, AVariant);
-    if (result.Figure)
+    result.Variant = AVariant;
+    result.Entries = AValues;
+    if (result.Figure) {
+        result.Volume = result.Figure->Volume();
+        result.Area = result.Figure->Area();
         result.SupplementaryValues =
             SupplementaryValues(variant.SolidType, *result.Figure, AValues);
+    }
     return result;
+}
+
+TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
+                            const TPresetDensity& ADensity) {
+    TSolidResult result = CalculateSolid(AVariant, AValues);
+    if (result.Figure && ADensity.Use)
+        result.Mass = MassAt(*result.Figure, ADensity);
+    return result;
+}
+
+long long BuiltFigureCount() {
+    return FiguresBuilt;
 }

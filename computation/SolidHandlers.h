@@ -1,15 +1,17 @@
 // The calculation of a solid from its entries, without a window: how an entry's
 // text reads, the entries' values, one handler per page that builds the figure
-// (or names the state that stands instead of it), and the supplementary rows of
-// every kind of solid with the figure's value for each. The computation window
-// reads its entries, calls CalculateSolid and shows what comes back; a
-// command-line calculator or a report can do the same.
+// (or names the state that stands instead of it), the supplementary rows of
+// every kind of solid with the figure's value for each, and the result that
+// carries all of it to the views. The computation window reads its entries,
+// calls CalculateSolid once per change and hands the result to its panel and
+// side windows, which keep it and write it in their own number form; a
+// command-line calculator or a report does the same.
 //
 //     TEntryValues values;
 //     values.Set(enCone_R, 3);
 //     values.Set(enCone_V, 4);
 //     const TSolidResult result = CalculateSolid(vaCone, values);
-//     // result.Figure->Volume() == 12 pi; result.SupplementaryValues: slant height 5, ...
+//     // result.Volume == 12 pi; result.SupplementaryValues: slant height 5, ...
 #pragma once
 
 #include "MathFunctions.h"
@@ -21,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TSolidFigure;
@@ -76,7 +79,17 @@ private:
 struct TSupplementaryValue {
     TText Row;
     Extended Value;
+    // The quantity's name for programs: the row's key without its "s", and its
+    // letters ("SlantHeight", "DiagonalOfXFace_AB").
+    QString Id() const;
 };
+
+// The names for programs of the quantities that are not supplementary rows.
+namespace QuantityIds {
+inline const QString Volume = QStringLiteral("volume");
+inline const QString Area = QStringLiteral("area");
+inline const QString Mass = QStringLiteral("mass");
+} // namespace QuantityIds
 
 // Whether two rows are the same item (key and letters).
 bool SameRow(const TText& ARow1, const TText& ARow2);
@@ -87,23 +100,67 @@ std::vector<TText> SupplementaryRows(TSolidType AType);
 std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSolidFigure& AFigure,
                                                      const TEntryValues& AValues);
 
+// --- The mass ---------------------------------------------------------------------------------
+
+// The preset density of the settings ("UsePresetDensity", "PresetDensity").
+struct TPresetDensity {
+    bool Use = false;        // a density is preset and readable
+    Extended Value = 0;      // the density, when Use
+    bool Refused = false;    // zero or below: the mass row shows "sInvalidDensity"
+    bool Unreadable = false; // preset but not a number: no mass (and no mass row)
+};
+TPresetDensity ReadPresetDensity();
+
+// The mass of a figure at a preset density, as the mass row shows it.
+struct TMass {
+    Extended Density = 0;
+    bool Refused = false;          // the density gives no mass: "sInvalidDensity"
+    std::optional<Extended> Value; // none when refused, or beyond the range of Extended
+};
+TMass MassAt(const TSolidFigure& AFigure, const TPresetDensity& ADensity);
+
 // --- Calculating ---------------------------------------------------------------------------
 
-// What a calculation gives: a figure with its supplementary values (State is then
-// rsSpocitano), or the state that stands instead of it.
+// What a calculation gives, handed on to every view of it: the figure with its
+// quantities (State is then rsSpocitano), or the state that stands instead of
+// it; and the variant and the entries' values it came from. A value: a view
+// keeps the copy it was handed and writes it anew when its number form changes.
 struct TSolidResult {
     TResultState State = rsNespocitano;
-    std::unique_ptr<TSolidFigure> Figure;
+    // Never changed once built: copies of a result share it.
+    std::shared_ptr<const TSolidFigure> Figure;
     std::vector<TSupplementaryValue> SupplementaryValues;
+    TVariant Variant = VariantCount;
+    TEntryValues Entries; // the values read; -1 where an entry was not read
+    // The figure's volume and surface area while State is rsSpocitano.
+    Extended Volume = 0;
+    Extended Area = 0;
+    // With a preset density in use and a figure.
+    std::optional<TMass> Mass;
+
+    bool Computed() const { return State == rsSpocitano; }
 };
 
+// A result that is only a state, of AVariant's entries AValues.
+TSolidResult StateResult(TVariant AVariant, TResultState AState,
+                         const TEntryValues& AValues = TEntryValues());
+
 // Calculates AVariant's solid from the values of the entries the variant shows,
-// all of them valid: the page's handler, then the supplementary values. Errors that
-// no handler turns into a state (none are known) pass through.
+// all of them valid: the page's handler, then the quantities, and with ADensity
+// in use the mass. Errors that no handler turns into a state (none are known)
+// pass through.
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues);
+TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
+                            const TPresetDensity& ADensity);
+
+// How many figures the handlers have set out to build since the program started
+// (a refused one counts too): tests count what one change of the entries or of
+// the number form builds.
+long long BuiltFigureCount();
 
 // The handlers, one per page (TPageDesc::Calculate): each checks what its solid
-// requires beyond valid entries and builds the figure.
+// requires beyond valid entries and builds the figure, or names the state;
+// CalculateSolid adds the variant, the entries and the quantities.
 TSolidResult Cube_Calculate(const TEntryValues& AValues, TVariant AVariant);
 TSolidResult Block_Calculate(const TEntryValues& AValues, TVariant AVariant);
 TSolidResult Sphere_Calculate(const TEntryValues& AValues, TVariant AVariant);

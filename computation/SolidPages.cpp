@@ -59,6 +59,7 @@ constexpr TEntryDesc Entries[] = {
 
 constexpr const char* SheetSection = "TFormStereometricalFormulas";
 constexpr const char* PlaneFigureSection = "TPlaneFigure";
+constexpr const char* SolidSection = "TSolidFigure";
 
 constexpr TText PyramidBases[] = {
     {PlaneFigureSection, "Square"},
@@ -283,31 +284,33 @@ constexpr TSelector Item(TVariantControl AControl, int AIndex) {
 }
 
 constexpr TVariantDesc Variants[] = {
-    {vaCube, pgCube, {}, stCube, "CUBE", CubeEntries, enNone},
-    {vaBlock, pgBlock, {}, stBlock, "BLOCK", BlockEntries, enBlock_A},
-    {vaSphere, pgSphere, {}, stSphere, "SPHERE", SphereEntries, enNone},
-    {vaCone, pgCone, {}, stCone, "CONE", ConeEntries, enCone_R},
-    {vaCylinder, pgCylinder, {}, stCylinder, "CYLINDER", CylinderEntries, enCylinder_R},
+    {vaCube, pgCube, {}, stCube, "CUBE", CubeEntries, enNone, "Cube"},
+    {vaBlock, pgBlock, {}, stBlock, "BLOCK", BlockEntries, enBlock_A, "Block"},
+    {vaSphere, pgSphere, {}, stSphere, "SPHERE", SphereEntries, enNone, "Sphere"},
+    {vaCone, pgCone, {}, stCone, "CONE", ConeEntries, enCone_R, "Cone"},
+    {vaCylinder, pgCylinder, {}, stCylinder, "CYLINDER", CylinderEntries, enCylinder_R, "Cylinder"},
 
     {vaPyramid_Tetrahedron, pgPyramid, Checked(vcPyramid_Tetrahedron), stPyramid_Tetrahedron,
-     "PYRAMID_TETRAHEDRON", PyramidTetrahedronEntries, enPyramid_A},
+     "PYRAMID_TETRAHEDRON", PyramidTetrahedronEntries, enPyramid_A, "Pyramid_Tetrahedron",
+     "tetrahedron"},
     {vaPyramid_Square, pgPyramid, Item(vcPyramid_Base, 0), stPyramid_NAngle, "PYRAMID_SQUARE",
-     PyramidSquareEntries, enPyramid_A},
+     PyramidSquareEntries, enPyramid_A, "Pyramid_Square", "square"},
     {vaPyramid_Rectangle, pgPyramid, Item(vcPyramid_Base, 1), stPyramid_Rectangle,
-     "PYRAMID_RECTANGLE", PyramidRectangleEntries, enPyramid_A},
+     "PYRAMID_RECTANGLE", PyramidRectangleEntries, enPyramid_A, "Pyramid_Rectangle", "rectangle"},
     {vaPyramid_EquilateralTriangle, pgPyramid, Item(vcPyramid_Base, 2), stPyramid_NAngle,
-     "PYRAMID_EQUILATERALTRIANGLE", PyramidEquilateralTriangleEntries, enPyramid_A},
+     "PYRAMID_EQUILATERALTRIANGLE", PyramidEquilateralTriangleEntries, enPyramid_A,
+     "Pyramid_EquilateralTriangle", "triangle"},
     {vaPyramid_NAngle, pgPyramid, Item(vcPyramid_Base, 3), stPyramid_NAngle, "PYRAMID_NANGLE",
-     PyramidNAngleEntries, enPyramid_N},
-    {vaPyramid_None, pgPyramid, {}, stNone, "", {}, enNone},
+     PyramidNAngleEntries, enPyramid_N, "Pyramid_NAngle", "ngon"},
+    {vaPyramid_None, pgPyramid, {}, stNone, "", {}, enNone, "Pyramid_None"},
 
     {vaPrism_Triangle, pgPrism, Item(vcPrism_Base, 0), stPrism_Triangle, "PRISM_TRIANGLE",
-     PrismTriangleEntries, enPrism_E1},
+     PrismTriangleEntries, enPrism_E1, "Prism_Triangle", "triangle"},
     {vaPrism_NAngle, pgPrism, Item(vcPrism_Base, 1), stPrism_NAngle, "PRISM_NANGLE",
-     PrismNAngleEntries, enPrism_N},
+     PrismNAngleEntries, enPrism_N, "Prism_NAngle", "ngon"},
     {vaPrism_CircularRing, pgPrism, Item(vcPrism_Base, 2), stPrism_CircularRing,
-     "PRISM_CIRCULARRING", PrismCircularRingEntries, enPrism_E2},
-    {vaPrism_None, pgPrism, {}, stNone, "", {}, enNone},
+     "PRISM_CIRCULARRING", PrismCircularRingEntries, enPrism_E2, "Prism_CircularRing", "ring"},
+    {vaPrism_None, pgPrism, {}, stNone, "", {}, enNone, "Prism_None"},
 
     {vaTruncatedCone,
      pgTruncatedCone,
@@ -315,21 +318,30 @@ constexpr TVariantDesc Variants[] = {
      stTruncatedCone,
      "TRUNCATEDCONE",
      TruncatedConeEntries,
-     enTruncatedCone_R2},
+     enTruncatedCone_R2,
+     "TruncatedCone"},
 
     {vaTruncatedPyramid_Square, pgTruncatedPyramid, Item(vcTruncatedPyramid_Base, 0),
      stTruncatedPyramid_NAngle, "TRUNCATEDPYRAMID_SQUARE", TruncatedPyramidSquareEntries,
-     enTruncatedPyramid_E2},
+     enTruncatedPyramid_E2, "TruncatedPyramid_Square", "square"},
     {vaTruncatedPyramid_Rectangle, pgTruncatedPyramid, Item(vcTruncatedPyramid_Base, 1),
      stTruncatedPyramid_Rectangle, "TRUNCATEDPYRAMID_RECTANGLE", TruncatedPyramidRectangleEntries,
-     enTruncatedPyramid_E1},
+     enTruncatedPyramid_E1, "TruncatedPyramid_Rectangle", "rectangle"},
     {vaTruncatedPyramid_EquilateralTriangle, pgTruncatedPyramid, Item(vcTruncatedPyramid_Base, 2),
      stTruncatedPyramid_NAngle, "TRUNCATEDPYRAMID_EQUILATERALTRIANGLE",
-     TruncatedPyramidEquilateralTriangleEntries, enTruncatedPyramid_E2},
+     TruncatedPyramidEquilateralTriangleEntries, enTruncatedPyramid_E2,
+     "TruncatedPyramid_EquilateralTriangle", "triangle"},
     {vaTruncatedPyramid_NAngle, pgTruncatedPyramid, Item(vcTruncatedPyramid_Base, 3),
      stTruncatedPyramid_NAngle, "TRUNCATEDPYRAMID_NANGLE", TruncatedPyramidNAngleEntries,
-     enTruncatedPyramid_N},
-    {vaTruncatedPyramid_None, pgTruncatedPyramid, {}, stNone, "", {}, enNone},
+     enTruncatedPyramid_N, "TruncatedPyramid_NAngle", "ngon"},
+    {vaTruncatedPyramid_None,
+     pgTruncatedPyramid,
+     {},
+     stNone,
+     "",
+     {},
+     enNone,
+     "TruncatedPyramid_None"},
 
     {vaCylindricalTank,
      pgCylindricalTank,
@@ -337,27 +349,32 @@ constexpr TVariantDesc Variants[] = {
      stCylindricalTank,
      "CYLINDRICALTANK",
      CylindricalTankEntries,
-     enCylindricalTank_R},
+     enCylindricalTank_R,
+     "CylindricalTank"},
     {vaSphericalSegment_RadiusOfSegment, pgSphericalSegment,
      Checked(vcSphericalSegment_RadiusOfSegment), stSphericalSegment_RadiusOfSegment,
-     "SPHERICALSEGMENT", SphericalSegmentOfSegmentEntries, enSphericalSegment_R},
+     "SPHERICALSEGMENT", SphericalSegmentOfSegmentEntries, enSphericalSegment_R,
+     "SphericalSegment_RadiusOfSegment", "segment"},
     {vaSphericalSegment_RadiusOfSphere, pgSphericalSegment,
      Checked(vcSphericalSegment_RadiusOfSphere), stSphericalSegment_RadiusOfSphere,
-     "SPHERICALSEGMENT", SphericalSegmentOfSphereEntries, enSphericalSegment_R},
+     "SPHERICALSEGMENT", SphericalSegmentOfSphereEntries, enSphericalSegment_R,
+     "SphericalSegment_RadiusOfSphere", "sphere"},
     {vaSphericalSector,
      pgSphericalSector,
      {},
      stSphericalSector,
      "SPHERICALSECTOR",
      SphericalSectorEntries,
-     enSphericalSector_Ro},
+     enSphericalSector_Ro,
+     "SphericalSector"},
     {vaSphericalFrustum,
      pgSphericalFrustum,
      {},
      stSphericalFrustum,
      "SPHERICALFRUSTUM",
      SphericalFrustumEntries,
-     enSphericalFrustum_Ro2},
+     enSphericalFrustum_Ro2,
+     "SphericalFrustum"},
 };
 
 // --- Pages -------------------------------------------------------------------------------
@@ -406,11 +423,51 @@ constexpr TVariant SphericalSegmentVariants[] = {vaSphericalSegment_RadiusOfSegm
 constexpr TVariant SphericalSectorVariants[] = {vaSphericalSector};
 constexpr TVariant SphericalFrustumVariants[] = {vaSphericalFrustum};
 
+constexpr TText SolidTitle(const char* AKey) {
+    return {SolidSection, AKey};
+}
+
 constexpr TPageDesc Pages[] = {
-    {pgCube, "pgCube", CubePage, {}, CubeVariants, vaCube, nullptr, Cube_Calculate},
-    {pgBlock, "pgBlock", BlockPage, {}, BlockVariants, vaBlock, nullptr, Block_Calculate},
-    {pgSphere, "pgSphere", SpherePage, {}, SphereVariants, vaSphere, nullptr, Sphere_Calculate},
-    {pgCone, "pgCone", ConePage, {}, ConeVariants, vaCone, nullptr, Cone_Calculate},
+    {pgCube,
+     "pgCube",
+     CubePage,
+     {},
+     CubeVariants,
+     vaCube,
+     nullptr,
+     Cube_Calculate,
+     SolidTitle("Cube"),
+     "cube"},
+    {pgBlock,
+     "pgBlock",
+     BlockPage,
+     {},
+     BlockVariants,
+     vaBlock,
+     nullptr,
+     Block_Calculate,
+     SolidTitle("Block"),
+     "block"},
+    {pgSphere,
+     "pgSphere",
+     SpherePage,
+     {},
+     SphereVariants,
+     vaSphere,
+     nullptr,
+     Sphere_Calculate,
+     SolidTitle("Sphere"),
+     "sphere"},
+    {pgCone,
+     "pgCone",
+     ConePage,
+     {},
+     ConeVariants,
+     vaCone,
+     nullptr,
+     Cone_Calculate,
+     SolidTitle("Cone"),
+     "cone"},
     {pgCylinder,
      "pgCylinder",
      CylinderPage,
@@ -418,11 +475,13 @@ constexpr TPageDesc Pages[] = {
      CylinderVariants,
      vaCylinder,
      nullptr,
-     Cylinder_Calculate},
+     Cylinder_Calculate,
+     SolidTitle("Cylinder"),
+     "cylinder"},
     {pgPyramid, "pgPyramid", PyramidPage, PyramidControls, PyramidVariants, vaPyramid_None,
-     "PYRAMID_GENERAL", Pyramid_Calculate},
+     "PYRAMID_GENERAL", Pyramid_Calculate, SolidTitle("Pyramid"), "pyramid"},
     {pgPrism, "pgPrism", PrismPage, PrismControls, PrismVariants, vaPrism_None, "PRISM_GENERAL",
-     Prism_Calculate},
+     Prism_Calculate, SolidTitle("Prism"), "prism"},
     {pgTruncatedCone,
      "pgTruncatedCone",
      TruncatedConePage,
@@ -430,10 +489,12 @@ constexpr TPageDesc Pages[] = {
      TruncatedConeVariants,
      vaTruncatedCone,
      nullptr,
-     TruncatedCone_Calculate},
+     TruncatedCone_Calculate,
+     SolidTitle("TruncatedCone"),
+     "truncated-cone"},
     {pgTruncatedPyramid, "pgTruncatedPyramid", TruncatedPyramidPage, TruncatedPyramidControls,
      TruncatedPyramidVariants, vaTruncatedPyramid_None, "TRUNCATEDPYRAMID_GENERAL",
-     TruncatedPyramid_Calculate},
+     TruncatedPyramid_Calculate, SolidTitle("TruncatedPyramid"), "truncated-pyramid"},
     {pgCylindricalTank,
      "pgCylindricalTank",
      CylindricalTankPage,
@@ -441,10 +502,12 @@ constexpr TPageDesc Pages[] = {
      CylindricalTankVariants,
      vaCylindricalTank,
      nullptr,
-     CylindricalTank_Calculate},
+     CylindricalTank_Calculate,
+     SolidTitle("CylindricalTank"),
+     "tank"},
     {pgSphericalSegment, "pgSphericalSegment", SphericalSegmentPage, SphericalSegmentControls,
      SphericalSegmentVariants, vaSphericalSegment_RadiusOfSegment, nullptr,
-     SphericalSegment_Calculate},
+     SphericalSegment_Calculate, SolidTitle("SphericalSegment"), "spherical-segment"},
     {pgSphericalSector,
      "pgSphericalSector",
      SphericalSectorPage,
@@ -452,7 +515,9 @@ constexpr TPageDesc Pages[] = {
      SphericalSectorVariants,
      vaSphericalSector,
      nullptr,
-     SphericalSector_Calculate},
+     SphericalSector_Calculate,
+     SolidTitle("SphericalSector"),
+     "spherical-sector"},
     {pgSphericalFrustum,
      "pgSphericalFrustum",
      SphericalFrustumPage,
@@ -460,7 +525,9 @@ constexpr TPageDesc Pages[] = {
      SphericalFrustumVariants,
      vaSphericalFrustum,
      nullptr,
-     SphericalFrustum_Calculate},
+     SphericalFrustum_Calculate,
+     SolidTitle("SphericalFrustum"),
+     "spherical-frustum"},
 };
 
 // --- Checks of the tables ----------------------------------------------------------------
@@ -511,6 +578,32 @@ constexpr bool OwnEntries() {
     return true;
 }
 static_assert(OwnEntries(), "a page names what is not its own");
+
+constexpr bool Starts(const char* AText, const char* APrefix) {
+    for (; *APrefix; ++AText, ++APrefix)
+        if (*AText != *APrefix)
+            return false;
+    return true;
+}
+
+// Every page and variant has the names that the windows, the formula sheet and
+// the command line give it; a page with variant controls names its variants there.
+constexpr bool Named() {
+    for (const TPageDesc& page : Pages) {
+        if (!Starts(page.Name, "pg") || !page.Title.Key || !page.CommandName)
+            return false;
+        for (TVariant variant : page.Variants) {
+            const TVariantDesc& desc = Variants[variant];
+            if (!desc.Name || !Starts(desc.Name, page.Solid()))
+                return false;
+            const bool chosen = desc.Selector.Control != vcNone;
+            if (chosen != (desc.CommandName != nullptr))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(Named(), "a page or variant lacks a name");
 
 } // namespace
 

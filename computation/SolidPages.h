@@ -12,7 +12,9 @@
 // PageTexts.h); a plain caption is the key's text as it stands.
 //
 // Adding a solid: a page, its entries and variants here (and their tables in
-// SolidPages.cpp), its supplementary rows and handler in SolidHandlers.cpp.
+// SolidPages.cpp), its supplementary rows and handler in SolidHandlers.cpp; the
+// formula sheet, the report, the command line and the benchmarks list it from
+// here (CONTRIBUTING.md names what else it needs).
 #pragma once
 
 #include <cstddef>
@@ -292,6 +294,12 @@ struct TVariantDesc {
     TSpan<TEntryPlace> Entries; // the entries shown, top to bottom
     // The entry that takes the focus when the entries are cleared; none: the focus stays.
     TEntry FirstEntry;
+    // The variant's name in control names ("Pyramid_Square": the formula sheet's
+    // "Pyramid_SquareLbl" and "Pyramid_SquareImg"), as its identifier reads.
+    const char* Name = nullptr;
+    // Its name on the command line ("square"); none on a page without variant
+    // controls and for the variant still to be chosen.
+    const char* CommandName = nullptr;
 };
 
 // --- Pages ------------------------------------------------------------------------------
@@ -304,7 +312,7 @@ using TCalculate = TSolidResult (*)(const TEntryValues& AValues, TVariant AVaria
 
 struct TPageDesc {
     TPage Id;
-    const char* Name;                // the page's name ("pgCube")
+    const char* Name;                // the page's name: "pg" and the solid's ("pgCube")
     TSpan<TEntry> Entries;           // every entry of the page, in reading order
     TSpan<TVariantControl> Controls; // the variant controls, in creation order
     TSpan<TVariant> Variants;        // in the order they are tested (TSelector)
@@ -312,6 +320,14 @@ struct TPageDesc {
     // The formula picture while the variant shows no picture; nullptr: none.
     const char* GeneralFormula;
     TCalculate Calculate;
+    // The solid's name as the user reads it: the main window's button, the
+    // formula sheet's caption, the report.
+    TText Title = {};
+    // The solid's name on the command line ("cube", "truncated-cone").
+    const char* CommandName = nullptr;
+
+    // The solid's name in control names ("Cube": "BCube", "CubeLbl").
+    constexpr const char* Solid() const { return Name + 2; }
 };
 
 // --- The description ------------------------------------------------------------------------

@@ -1,14 +1,9 @@
 #include "SupplementaryData.h"
 
 #include "Application.h"
-#include "ComputationHost.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
-#include "NumberParsing.h"
 #include "PageTexts.h"
-#include "Results.h"
-#include "Settings.h"
-#include "SolidFigures.h"
 
 #include <QHeaderView>
 #include <QStyle>
@@ -89,9 +84,8 @@ void SetCellText(QTableWidget* AGrid, QTableWidgetItem* AItem, const QString& AT
 
 } // namespace
 
-TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost* AHost,
-                                               int APrimaryClientWidth)
-    : TSideWindow(AOwner), ValueList(new QTableWidget(1, 2, this)), FHost(AHost) {
+TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, int APrimaryClientWidth)
+    : TSideWindow(AOwner), ValueList(new QTableWidget(1, 2, this)) {
     setObjectName(QStringLiteral("FormSupplementaryData"));
 
     ValueList->setObjectName(QStringLiteral("ValueList"));
@@ -141,8 +135,8 @@ TFormSupplementaryData::TFormSupplementaryData(QWidget* AOwner, TComputationHost
     setFixedSize(APrimaryClientWidth, 2 * (RowHeight + GridLineWidth) + 2 * FrameWidth);
     ValueList->setColumnWidth(1, qMax(0, APrimaryClientWidth - 2 * FrameWidth - KeyColumnWidth));
 
-    ReadSettings();
-    if (FPresetDensityInvalid)
+    FPresetDensity = ReadPresetDensity();
+    if (FPresetDensity.Unreadable)
         ShowErrorReport(QStringLiteral("Invalid PresetDensity value"));
 }
 
@@ -155,39 +149,23 @@ void TFormSupplementaryData::SetLanguage() {
     FInvalidDensityText = Text(QStringLiteral("sInvalidDensity"));
 }
 
-void TFormSupplementaryData::ReadSettings() {
-    TSettingsStore reg(SettingsKeys::Settings);
-    FUsePresetDensity = reg.ReadBool(QString(), SettingNames::UsePresetDensity, false);
-    if (!FUsePresetDensity)
-        return;
-    const QString text = reg.ReadString(QString(), SettingNames::PresetDensity, QString());
-    Extended density = 0;
-    if (TryTextToExtended(text, density)) {
-        FPresetDensity = density;
-        // The settings dialog refuses such a density; one stored another way gets
-        // the mass row's own state.
-        FPresetDensityRefused = !std::isfinite(density) || density <= 0;
-    } else {
-        FUsePresetDensity = false;
-        FPresetDensityInvalid = true;
-    }
-}
-
 QString TFormSupplementaryData::ItemText(const char* AKey) const {
     return FItemTexts.value(QLatin1String(AKey), TLanguageFile::Undefined);
 }
 
 void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
+    // Another solid's values belong to none of the new rows.
+    FResult = TSolidResult();
     FRows = SupplementaryRows(ASolidType);
     QStringList names;
     for (const TText& row : FRows)
         names.append(ComposeText(row, [this](const QString&, const QString& AKey) {
             return FItemTexts.value(AKey, TLanguageFile::Undefined);
         }));
-    FHasMassRow = FUsePresetDensity && ASolidType != stNone;
+    FHasMassRow = FPresetDensity.Use && ASolidType != stNone;
     if (FHasMassRow)
-        names.append(ItemText("sDefaultMass") + QStringLiteral(" (") + GeneralText(FPresetDensity) +
-                     QLatin1Char(')'));
+        names.append(ItemText("sDefaultMass") + QStringLiteral(" (") +
+                     GeneralText(FPresetDensity.Value) + QLatin1Char(')'));
     // A solid without items (and without a mass row) keeps one empty row.
     if (names.isEmpty())
         names.append(QString());
@@ -204,30 +182,36 @@ void TFormSupplementaryData::AdaptToSolid(TSolidType ASolidType) {
     setFixedHeight(gridRows * (RowHeight + GridLineWidth) + 2 * FrameWidth);
 }
 
-void TFormSupplementaryData::SetValues(const std::vector<TSupplementaryValue>& AValues) {
-    const TPrecision precision = FHost->Precision();
-    for (const TSupplementaryValue& value : AValues)
+void TFormSupplementaryData::ShowResult(const TSolidResult& AResult) {
+    FResult = AResult;
+    SetValues();
+}
+
+void TFormSupplementaryData::SetNumberForm(const TNumberForm& AForm) {
+    FForm = AForm;
+    SetValues();
+}
+
+void TFormSupplementaryData::SetValues() {
+    if (!FResult.Computed()) {
+        ClearValues();
+        return;
+    }
+    for (const TSupplementaryValue& value : FResult.SupplementaryValues)
         for (std::size_t row = 0; row < FRows.size(); ++row)
             if (SameRow(FRows[row], value.Row))
                 SetCellText(ValueList, ValueList->item(int(row), 1),
-                            QString::fromStdString(RoundToStr(precision, true, value.Value)),
-                            false);
+                            QuantityText(value.Value, FForm.Precision), false);
     if (!FHasMassRow)
         return;
     // A density that gives no mass shows its state; a mass beyond the range of
     // Extended leaves the cell empty rather than raising an error on every
     // keystroke.
     QString mass;
-    if (FPresetDensityRefused) {
+    if (FPresetDensity.Refused)
         mass = FInvalidDensityText;
-    } else if (const TSolidFigure* figure = FHost->SolidFigure()) {
-        try {
-            const Extended value = figure->Mass(FPresetDensity);
-            if (std::isfinite(value))
-                mass = QString::fromStdString(RoundToStr(precision, true, value));
-        } catch (const EInvalidInputSolidFigures&) {
-        }
-    }
+    else if (FResult.Mass && FResult.Mass->Value)
+        mass = QuantityText(*FResult.Mass->Value, FForm.Precision);
     SetCellText(ValueList, ValueList->item(int(FRows.size()), 1), mass, false);
 }
 

@@ -2,10 +2,10 @@
 
 #include "FigureReport.h"
 #include "LanguageSupport.h"
+#include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "PageTexts.h"
 #include "Settings.h"
-#include "SolidFigures.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -27,23 +27,6 @@
 namespace {
 
 constexpr const char* Section = "CommandLine";
-
-const char* const SolidNames[] = {
-    "cube",
-    "block",
-    "sphere",
-    "cone",
-    "cylinder",
-    "pyramid",
-    "prism",
-    "truncated-cone",
-    "truncated-pyramid",
-    "tank",
-    "spherical-segment",
-    "spherical-sector",
-    "spherical-frustum",
-};
-static_assert(std::size(SolidNames) == PageCount, "one name per page");
 
 QString Text(const char* AKey) {
     return LanguageText(QLatin1String(Section), QLatin1String(AKey));
@@ -131,7 +114,7 @@ TOptions ReadOptions(const QStringList& AArguments) {
         } else if (argument == QLatin1String("--precision")) {
             long long precision = -1;
             if (i + 1 >= AArguments.size() || !TryTextToInteger(AArguments.at(i + 1), precision) ||
-                precision < 0 || precision > 14)
+                precision < 0 || precision > MaxPrecision)
                 Fail("sBadPrecision", AArguments.value(i + 1));
             options.Precision = int(precision);
             ++i;
@@ -284,20 +267,17 @@ int Calculate(const TOptions& AOptions) {
         }
     }
 
-    TNumberForm form;
-    {
-        TSettingsStore reg(SettingsKeys::Settings);
-        form.Precision =
-            TPrecision(qBound(0, reg.ReadInteger(QString(), QStringLiteral("Precision"), 2), 14));
-        form.Semilogarithmic = reg.ReadInteger(QString(), QStringLiteral("Form"), 0) != 0;
-    }
+    TNumberForm form = ReadNumberForm();
     if (AOptions.Precision)
         form.Precision = TPrecision(*AOptions.Precision);
     if (AOptions.Semilogarithmic)
         form.Semilogarithmic = *AOptions.Semilogarithmic;
     TPresetDensity density = ReadPresetDensity();
-    if (AOptions.Density)
-        density = {true, *AOptions.Density, false};
+    if (AOptions.Density) {
+        density = TPresetDensity();
+        density.Use = true;
+        density.Value = *AOptions.Density;
+    }
 
     TFigureReport report;
     try {
@@ -341,36 +321,11 @@ int Calculate(const TOptions& AOptions) {
 } // namespace
 
 QString CommandLineSolidName(TPage APage) {
-    return QLatin1String(SolidNames[APage]);
+    return QLatin1String(PageDesc(APage).CommandName);
 }
 
 QString CommandLineVariantName(TVariant AVariant) {
-    switch (AVariant) {
-    case vaPyramid_Tetrahedron:
-        return QStringLiteral("tetrahedron");
-    case vaPyramid_Square:
-    case vaTruncatedPyramid_Square:
-        return QStringLiteral("square");
-    case vaPyramid_Rectangle:
-    case vaTruncatedPyramid_Rectangle:
-        return QStringLiteral("rectangle");
-    case vaPyramid_EquilateralTriangle:
-    case vaPrism_Triangle:
-    case vaTruncatedPyramid_EquilateralTriangle:
-        return QStringLiteral("triangle");
-    case vaPyramid_NAngle:
-    case vaPrism_NAngle:
-    case vaTruncatedPyramid_NAngle:
-        return QStringLiteral("ngon");
-    case vaPrism_CircularRing:
-        return QStringLiteral("ring");
-    case vaSphericalSegment_RadiusOfSegment:
-        return QStringLiteral("segment");
-    case vaSphericalSegment_RadiusOfSphere:
-        return QStringLiteral("sphere");
-    default:
-        return QString();
-    }
+    return QLatin1String(VariantDesc(AVariant).CommandName);
 }
 
 std::vector<TCommandLineEntry> CommandLineEntries(TVariant AVariant) {

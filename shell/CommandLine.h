@@ -21,7 +21,8 @@ bool IsCommandLineCall(int argc, char* argv[]);
 // language file.
 int RunCommandLine(int argc, char* argv[]);
 
-// The command line's names of the solids and variants: simple lowercase words.
+// The command line's names of the solids and variants: simple lowercase words,
+// the page description's CommandName.
 QString CommandLineSolidName(TPage APage);
 // Empty for the variant of a page without variant controls and for a variant
 // still to be chosen.

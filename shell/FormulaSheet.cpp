@@ -79,18 +79,18 @@ TFormulaSheet::TFormulaSheet(QWidget* AOwner, const QSize& AOuterSize)
     FScrollArea->verticalScrollBar()->installEventFilter(this);
 }
 
-QLabel* TFormulaSheet::AddCaption(const char* AName, int APixelSize, const QColor& AColor) {
+QLabel* TFormulaSheet::AddCaption(const QString& AName, int APixelSize, const QColor& AColor) {
     auto* label = new QLabel(FPage);
-    label->setObjectName(QLatin1String(AName));
+    label->setObjectName(AName);
     label->setFont(PixelFont(FontFamilies::Verdana, APixelSize, true));
     SetTextColor(label, AColor);
     label->move(PageLeft, 0);
     return label;
 }
 
-QLabel* TFormulaSheet::AddImage(const char* AName) {
+QLabel* TFormulaSheet::AddImage(const QString& AName) {
     auto* image = new QLabel(FPage);
-    image->setObjectName(QLatin1String(AName));
+    image->setObjectName(AName);
     // Without its picture an image takes no room.
     image->setGeometry(PageLeft, 0, 0, 0);
     FImages.append(image);

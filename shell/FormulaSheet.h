@@ -42,9 +42,9 @@ protected:
     void StackBelow(QLabel* ALabel, QLabel* AImage, QLabel* APrevious);
 
     // A caption: bold Verdana of APixelSize, in AColor.
-    QLabel* AddCaption(const char* AName, int APixelSize, const QColor& AColor);
+    QLabel* AddCaption(const QString& AName, int APixelSize, const QColor& AColor);
     // A picture, sized to its picture when it is loaded.
-    QLabel* AddImage(const char* AName);
+    QLabel* AddImage(const QString& AName);
     // The empty 16-pixel label that ends the page.
     QLabel* AddEndLabel();
 

@@ -5,6 +5,7 @@
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
 #include "NumberEntry.h"
+#include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "Settings.h"
 #include "UpDown.h"
@@ -198,7 +199,7 @@ void TFormSettings::FormCreate() {
 void TFormSettings::ReadSettings() {
     UDPrecision->SetPosition(
         Reg->ReadInteger(NoSection, SettingNames::Precision, DefaultPrecision));
-    const int form = Reg->ReadInteger(NoSection, QStringLiteral("Form"), 0);
+    const int form = Reg->ReadInteger(NoSection, SettingNames::Form, 0);
     SetFormIndex(form > 1 ? 1 : form);
     ChBUsePresetDensity->setChecked(
         Reg->ReadBool(NoSection, SettingNames::UsePresetDensity, false));
@@ -317,7 +318,7 @@ void TFormSettings::BOKClick() {
     }
     const QString density = EPresetDensity->text();
     Reg->WriteInteger(NoSection, SettingNames::Precision, UDPrecision->Position());
-    Reg->WriteInteger(NoSection, QStringLiteral("Form"), FormIndex());
+    Reg->WriteInteger(NoSection, SettingNames::Form, FormIndex());
     Reg->WriteBool(NoSection, SettingNames::UsePresetDensity,
                    ChBUsePresetDensity->isChecked() && !density.isEmpty());
     Reg->WriteString(NoSection, SettingNames::PresetDensity, density);

@@ -63,8 +63,6 @@ public:
 
     static constexpr int ClientWidth = 366;
     static constexpr int ClientHeight = 270;
-    static constexpr int DefaultPrecision = 2;
-    static constexpr int MaxPrecision = 14;
 
     // Closing by any way ends here (FormClose).
     void done(int AResult) override;

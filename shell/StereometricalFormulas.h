@@ -1,5 +1,6 @@
 // The formula sheet for solids: captions and formula pictures of every solid and
-// variant on one scrolling page. Its menu opens the sheet for plane figures beside it.
+// variant on one scrolling page, built from the page description (SolidPages.h).
+// Its menu opens the sheet for plane figures beside it.
 //
 //     TFormStereometricalFormulas sheet(this);
 //     TakeWindowStyle(&sheet, this);
@@ -7,8 +8,13 @@
 #pragma once
 
 #include "PlanimetricalFormulas.h"
+#include "SolidPages.h"
 
+#include <QHash>
 #include <QPointer>
+
+#include <functional>
+#include <vector>
 
 class QAction;
 class QMenuBar;
@@ -32,65 +38,26 @@ public:
     void done(int AResult) override;
 
 private:
+    // A caption of the sheet, its text, and the formula picture below it (none
+    // under a solid whose variants follow with pictures of their own).
+    struct TItem {
+        QLabel* Caption;
+        std::function<QString()> Text;
+        QLabel* Image = nullptr;
+    };
+
+    // A solid's items: its caption with its one picture; or its caption, the
+    // general formula ("General") and each variant under its name.
+    void AddSolid(const TPageDesc& APage);
+    void AddItem(QLabel* ACaption, std::function<QString()> AText, const QString& AImageName,
+                 const char* APicture);
     void SetLanguage();
-    QLabel* AddSolidCaption(const char* AName);
-    QLabel* AddVariantCaption(const char* AName);
 
     QMenuBar* Menu;
     QAction* MPlanimetry;
     QPointer<TFormPlanimetricalFormulas> FPlanimetricalFormulas;
 
-    QLabel* CubeLbl;
-    QLabel* CubeImg;
-    QLabel* BlockLbl;
-    QLabel* BlockImg;
-    QLabel* SphereLbl;
-    QLabel* SphereImg;
-    QLabel* ConeLbl;
-    QLabel* ConeImg;
-    QLabel* CylinderLbl;
-    QLabel* CylinderImg;
-    QLabel* PyramidLbl;
-    QLabel* Pyramid_GeneralImg;
-    QLabel* Pyramid_GeneralLbl;
-    QLabel* Pyramid_SquareLbl;
-    QLabel* Pyramid_SquareImg;
-    QLabel* Pyramid_TetrahedronLbl;
-    QLabel* Pyramid_TetrahedronImg;
-    QLabel* Pyramid_RectangleLbl;
-    QLabel* Pyramid_RectangleImg;
-    QLabel* Pyramid_EquilateralTriangleLbl;
-    QLabel* Pyramid_EquilateralTriangleImg;
-    QLabel* Pyramid_NAngleLbl;
-    QLabel* Pyramid_NAngleImg;
-    QLabel* PrismLbl;
-    QLabel* Prism_GeneralImg;
-    QLabel* Prism_GeneralLbl;
-    QLabel* Prism_TriangleLbl;
-    QLabel* Prism_TriangleImg;
-    QLabel* Prism_NAngleLbl;
-    QLabel* Prism_NAngleImg;
-    QLabel* Prism_CircularRingLbl;
-    QLabel* Prism_CircularRingImg;
-    QLabel* TruncatedConeImg;
-    QLabel* TruncatedConeLbl;
-    QLabel* TruncatedPyramidLbl;
-    QLabel* TruncatedPyramid_GeneralImg;
-    QLabel* TruncatedPyramid_GeneralLbl;
-    QLabel* TruncatedPyramid_SquareLbl;
-    QLabel* TruncatedPyramid_SquareImg;
-    QLabel* TruncatedPyramid_RectangleLbl;
-    QLabel* TruncatedPyramid_RectangleImg;
-    QLabel* TruncatedPyramid_EquilateralTriangleLbl;
-    QLabel* TruncatedPyramid_EquilateralTriangleImg;
-    QLabel* TruncatedPyramid_NAngleLbl;
-    QLabel* TruncatedPyramid_NAngleImg;
-    QLabel* CylindricalTankLbl;
-    QLabel* CylindricalTankImg;
-    QLabel* SphericalSegmentLbl;
-    QLabel* SphericalSegmentImg;
-    QLabel* SphericalSectorLbl;
-    QLabel* SphericalSectorImg;
-    QLabel* SphericalFrustumLbl;
-    QLabel* SphericalFrustumImg;
+    std::vector<TItem> FItems;
+    // The formula picture of each image.
+    QHash<const QLabel*, QString> FPictures;
 };

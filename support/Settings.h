@@ -29,7 +29,10 @@ inline const QString SettingsSection = QStringLiteral("Settings");
 // The names of the values under SettingsKeys::Settings, for every window that
 // reads or writes them.
 namespace SettingNames {
+// The results' precision (0..14) and number form (0 basic, else semilogarithmic);
+// ReadNumberForm (NumberFormat.h) reads the two.
 inline const QString Precision = QStringLiteral("Precision");
+inline const QString Form = QStringLiteral("Form");
 inline const QString UsePresetDensity = QStringLiteral("UsePresetDensity");
 inline const QString PresetDensity = QStringLiteral("PresetDensity");
 inline const QString ShowFormulas = QStringLiteral("ShowFormulas");

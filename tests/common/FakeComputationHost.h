@@ -1,5 +1,6 @@
-// A stand-in for the computation window: hosts a results panel, recalculates
-// it from a figure or from two given values, and records what was asked of it.
+// A stand-in for the computation window: hosts a results panel, hands it a
+// result (of a cube, or of two given values) as the window does, and records the
+// number forms the panel hands on to the window's other views.
 #pragma once
 
 #include "ComputationHost.h"
@@ -9,6 +10,7 @@
 #include "SeparatorGuard.h"
 #include "Settings.h"
 #include "SolidFigures.h"
+#include "SolidHandlers.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -31,38 +33,32 @@ public:
         Results->move(85, 230);
     }
 
-    void ReCalculate() override {
-        ++ReCalculateCount;
-        if (Figure)
-            Results->Output();
-        else if (HasValues)
-            Results->Output(Volume, Area);
-        else
-            Results->SetResultState(rsNespocitano);
+    void ShowNumberForm(const TNumberForm& AForm) override {
+        ShownForms.append(AForm);
+        ShownPrecisions.append(AForm.Precision);
+        // What the panel shows by then.
+        ShownTexts.append(VolumeText());
     }
-    void ReCalculate(TPrecision APrecision) override {
-        PreviewPrecisions.append(APrecision);
-        const TPrecision kept = Results->Precision();
-        Results->SetPrecision(APrecision);
-        ReCalculate();
-        PreviewTexts.append(Results->findChild<QLabel*>(QStringLiteral("ResultVolume"))->text());
-        Results->SetPrecision(kept);
-    }
-    TPrecision Precision() const override { return Results->Precision(); }
-    const TSolidFigure* SolidFigure() const override { return Figure.get(); }
     QWidget* HostWindow() override { return &Window; }
     int OpenDraftPanelWidth() const override { return DraftWidth; }
 
-    // Shows the two values as a calculation handler would.
-    void ShowValues(Extended AVolume, Extended AArea) {
-        Volume = AVolume;
-        Area = AArea;
-        HasValues = true;
-        ReCalculate();
+    // Hands the panel a result, as the window does after a calculation.
+    void Show(const TSolidResult& AResult) {
+        Result = AResult;
+        Results->ShowResult(Result);
     }
+    // Shows the two values of a figure not built here.
+    void ShowValues(Extended AVolume, Extended AArea) {
+        TSolidResult result = StateResult(vaCube, rsSpocitano);
+        result.Volume = AVolume;
+        result.Area = AArea;
+        Show(result);
+    }
+    // Shows the cube of edge ASide, its mass at the preset density of the settings.
     void ShowCube(Extended ASide) {
-        Figure = std::make_unique<TCube>(TCube::Create(ASide));
-        ReCalculate();
+        TEntryValues values;
+        values.Set(enCube_A, ASide);
+        Show(CalculateSolid(vaCube, values, ReadPresetDensity()));
     }
 
     QString VolumeText() const {
@@ -74,14 +70,13 @@ public:
 
     QWidget Window;
     TFrameResults* Results = nullptr;
-    std::unique_ptr<TSolidFigure> Figure;
-    Extended Volume = 0;
-    Extended Area = 0;
-    bool HasValues = false;
-    int ReCalculateCount = 0;
+    TSolidResult Result;
     int DraftWidth = 0;
-    QList<int> PreviewPrecisions;
-    QStringList PreviewTexts;
+    // Every number form the panel handed on, its precision, and the volume the
+    // panel showed at that moment.
+    QList<TNumberForm> ShownForms;
+    QList<int> ShownPrecisions;
+    QStringList ShownTexts;
 };
 
 // Reads a value written with a point, in full extended precision.

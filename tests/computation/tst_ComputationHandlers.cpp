@@ -1,5 +1,5 @@
 // The calculation handlers of the ten solids beyond cube, block and sphere:
-// figures against independently computed values, the values sent to the
+// figures against independently computed values, the values handed to the
 // supplementary data window, and the states of the solids' own checks.
 #include "AppTestEnvironment.h"
 #include "ComputationWindowFixture.h"
@@ -71,11 +71,11 @@ struct TVariantWindow : TOpenWindow {
     }
 };
 
-// The values of the last supplementary values sent, in their rows' order.
-std::vector<Extended> SentValues(const QSignalSpy& ASent) {
+// The supplementary values of the window's result, the one its views are
+// handed, in their rows' order.
+std::vector<Extended> SentValues(const TFormComputations& AWindow) {
     std::vector<Extended> values;
-    for (const TSupplementaryValue& item :
-         ASent.last().at(0).value<std::vector<TSupplementaryValue>>())
+    for (const TSupplementaryValue& item : AWindow.Result().SupplementaryValues)
         values.push_back(item.Value);
     return values;
 }
@@ -191,7 +191,6 @@ void TestComputationHandlers::figures() {
     QFETCH(double, firstValue);
     TVariantWindow open(page);
     open.SelectVariant(page, TChoice(variant));
-    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill(entries);
 
     const TSolidFigure* figure = open.Window->SolidFigure();
@@ -203,8 +202,8 @@ void TestComputationHandlers::figures() {
     QCOMPARE(open.Volume(), TwoDecimals(volume));
     QCOMPARE(open.Area(), TwoDecimals(area));
     QCOMPARE(open.Window->Results()->ResultState(), rsSpocitano);
-    QVERIFY(!sent.isEmpty());
-    const auto values = SentValues(sent);
+    QVERIFY(open.Window->Result().Computed());
+    const auto values = SentValues(*open.Window);
     QCOMPARE(int(values.size()), valueCount);
     QVERIFY2(Near(double(values.front()), firstValue),
              qPrintable(QString::number(double(values.front()), 'g', 17)));
@@ -295,7 +294,6 @@ void TestComputationHandlers::ownChecks() {
     GuiTest::TModalWatcher watcher;
     TVariantWindow open(page);
     open.SelectVariant(page, TChoice(variant));
-    QSignalSpy cleared(open.Window.get(), &TFormComputations::SupplementaryValuesCleared);
     open.Fill(entries);
     if (shown.isEmpty()) {
         QVERIFY(open.Window->SolidFigure());
@@ -305,7 +303,9 @@ void TestComputationHandlers::ownChecks() {
     QCOMPARE(open.Volume(), shown);
     QCOMPARE(open.Area(), shown);
     QCOMPARE(open.Window->SolidFigure(), nullptr);
-    QVERIFY(!cleared.isEmpty());
+    // The views are handed the state alone.
+    QVERIFY(!open.Window->Result().Computed());
+    QVERIFY(open.Window->Result().SupplementaryValues.empty());
     QTest::qWait(10);
     QVERIFY2(watcher.Seen().isEmpty(), "the states are shown without a message box");
 }
@@ -332,11 +332,10 @@ void TestComputationHandlers::sectorConeValues() {
     QFETCH(double, coneVolume);
     QFETCH(double, segmentVolume);
     TVariantWindow open(pgSphericalSector);
-    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSector_Ro=") + rho,
                QStringLiteral("SphericalSector_V=") + height});
-    QVERIFY(!sent.isEmpty());
-    const auto values = SentValues(sent);
+    QVERIFY(open.Window->Result().Computed());
+    const auto values = SentValues(*open.Window);
     QCOMPARE(values.size(), std::size_t(6));
     QVERIFY2(Near(double(values[2]), coneArea), qPrintable(QString::number(double(values[2]))));
     QVERIFY2(Near(double(values[3]), segmentVolume),
@@ -352,7 +351,6 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
     for (int side = 0; side < 2; ++side) {
         TVariantWindow open(pgTruncatedPyramid);
         open.SelectVariant(pgTruncatedPyramid, vBase1);
-        QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
         open.Fill({QStringLiteral("TruncatedPyramid_E1=4"), QStringLiteral("TruncatedPyramid_E2=2"),
                    side == 0 ? QStringLiteral("Side=a") : QStringLiteral("Side=b"),
                    side == 0 ? QStringLiteral("TruncatedPyramid_E3=6")
@@ -363,7 +361,7 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
         QVERIFY(pyramid);
         QCOMPARE(double(pyramid->Base2().SideA()), 6.0);
         QCOMPARE(double(pyramid->Base2().SideB()), 3.0);
-        for (Extended value : SentValues(sent))
+        for (Extended value : SentValues(*open.Window))
             sentBySide[side].push_back(double(value));
     }
     QCOMPARE(sentBySide[0].size(), std::size_t(7));
@@ -373,13 +371,12 @@ void TestComputationHandlers::rectangularTruncatedPyramidFromEitherSide() {
 void TestComputationHandlers::radiusChoiceGivesTheOtherRadius() {
     // The same segment from either radius: each choice sends the radius not given.
     TVariantWindow open(pgSphericalSegment);
-    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     open.Fill({QStringLiteral("SphericalSegment_R=4"), QStringLiteral("SphericalSegment_V=2")});
-    const auto ofSegment = SentValues(sent);
+    const auto ofSegment = SentValues(*open.Window);
     QVERIFY(Near(double(ofSegment[0]), 5.0));
     open.SelectVariant(pgSphericalSegment, vRadiusOfSphere);
     open.Fill({QStringLiteral("SphericalSegment_R=5"), QStringLiteral("SphericalSegment_V=2")});
-    const auto ofSphere = SentValues(sent);
+    const auto ofSphere = SentValues(*open.Window);
     QVERIFY(Near(double(ofSphere[0]), 4.0));
     for (std::size_t i = 1; i < ofSphere.size(); ++i)
         QVERIFY2(Near(double(ofSphere[i]), double(ofSegment[i])), qPrintable(QString::number(i)));

@@ -156,9 +156,9 @@ void TestLevelTable::followsNumberForm() {
         return model->data(model->index(ARow, AColumn)).toString();
     };
     QCOMPARE(cell(20, 1), QStringLiteral("28.27"));
-    open.Window->ReCalculate(TPrecision(5));
+    open.Window->Results()->PreviewPrecision(TPrecision(5));
     QCOMPARE(cell(20, 1), QStringLiteral("28.27433"));
-    open.Window->ReCalculate();
+    open.Window->Results()->ApplyNumberForm();
     QCOMPARE(cell(20, 1), QStringLiteral("28.27"));
     open.Window->findChild<QAction*>(QStringLiteral("MPrecision3"))->trigger();
     QCOMPARE(cell(20, 1), QStringLiteral("28.274"));

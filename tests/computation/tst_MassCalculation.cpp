@@ -78,7 +78,7 @@ void TestMassCalculation::massFollowsTyping() {
     TFakeComputationHost host;
     host.ShowCube(3);
     host.Window.show();
-    TFormMassCalculation dialog(&host, TPrecision(precision));
+    TFormMassCalculation dialog(&host, host.Result.Figure, TPrecision(precision));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -107,12 +107,12 @@ void TestMassCalculation::openedFromMenu() {
         afterEmpty = Mass(dialog)->text();
         QTest::keyClick(Density(dialog), Qt::Key_Escape);
     });
-    const int before = host.ReCalculateCount;
+    const int before = int(host.ShownForms.size());
     ClickItem(OpenMenuOn(host.Results), QStringLiteral("MMassCalculation"));
     QCOMPARE(watcher.Seen().size(), 1);
     QCOMPARE(mass, QStringLiteral("54.0000"));
     QCOMPARE(afterEmpty, QString());
-    QCOMPARE(host.ReCalculateCount, before + 1);
+    QCOMPARE(host.ShownForms.size(), before + 1);
     QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
 }
 
@@ -120,7 +120,7 @@ void TestMassCalculation::densityIsFiltered() {
     TFakeComputationHost host;
     host.ShowCube(3);
     host.Window.show();
-    TFormMassCalculation dialog(&host, 2);
+    TFormMassCalculation dialog(&host, host.Result.Figure, 2);
     dialog.show();
     QTest::keyClicks(Density(&dialog), QStringLiteral("-a1x.5.0"));
     QCOMPARE(Density(&dialog)->text(), QStringLiteral("1.50"));
@@ -139,7 +139,7 @@ void TestMassCalculation::windowAndPlacement() {
     host.DraftWidth = 150;
     host.Window.show();
     host.ShowCube(1);
-    TFormMassCalculation dialog(&host, 2);
+    TFormMassCalculation dialog(&host, host.Result.Figure, 2);
     TakeWindowStyle(&dialog, &host.Window);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

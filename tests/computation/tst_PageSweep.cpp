@@ -121,7 +121,6 @@ void TestPageSweep::everyVariant() {
         sampleEntries = &sample->Entries;
     QVERIFY2(sampleEntries || desc.SolidType == stNone, "every solid has a sample");
     // With the entries filled, the letters a choice fills show as well.
-    QSignalSpy sent(open.Window.get(), &TFormComputations::SupplementaryValuesSent);
     if (sampleEntries)
         Fill(open, *sampleEntries);
 
@@ -181,8 +180,7 @@ void TestPageSweep::everyVariant() {
 
     // The supplementary rows shown are the rows handed in, each with its value.
     QCOMPARE(open.Window->Results()->ResultState(), rsSpocitano);
-    QVERIFY(!sent.isEmpty());
-    const auto values = sent.last().at(0).value<std::vector<TSupplementaryValue>>();
+    const auto values = open.Window->Result().SupplementaryValues;
     TFormSupplementaryData* side = open.Window->SupplementaryDataWindow();
     QVERIFY(side);
     auto* grid = side->findChild<QTableWidget*>(QStringLiteral("ValueList"));
@@ -192,9 +190,9 @@ void TestPageSweep::everyVariant() {
         const QString name = grid->item(int(row), 0)->text();
         QVERIFY2(!name.isEmpty() && !Undefined(name), qPrintable(QString::number(row)));
         QCOMPARE(name, DescribedText(values[row].Row));
-        QCOMPARE(
-            grid->item(int(row), 1)->text(),
-            QString::fromStdString(RoundToStr(open.Window->Precision(), true, values[row].Value)));
+        QCOMPARE(grid->item(int(row), 1)->text(),
+                 QString::fromStdString(
+                     RoundToStr(open.Window->Results()->Precision(), true, values[row].Value)));
     }
 }
 

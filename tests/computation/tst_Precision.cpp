@@ -81,8 +81,9 @@ void TestPrecision::previewThenEscapeRestores() {
         QTest::keyClick(Edit(ADialog), Qt::Key_Escape);
     });
     QCOMPARE(seen.EditText, QStringLiteral("2"));
-    QCOMPARE(host.PreviewPrecisions, (QList<int>{3, 4, 5}));
-    QCOMPARE(host.PreviewTexts.last(), QStringLiteral("1234.56780"));
+    // Each step previews in the side windows too; closing writes them in 2 again.
+    QCOMPARE(host.ShownPrecisions, (QList<int>{3, 4, 5, 2}));
+    QCOMPARE(host.ShownTexts.at(2), QStringLiteral("1234.56780"));
     QCOMPARE(seen.VolumeWhileOpen, QStringLiteral("1234.56780"));
     // Back to two decimals; nothing stored.
     QCOMPARE(int(host.Results->Precision()), 2);
@@ -119,7 +120,7 @@ void TestPrecision::closeBoxRestores() {
         QTest::keyClick(Edit(ADialog), Qt::Key_Down);
         ADialog->close();
     });
-    QCOMPARE(host.PreviewPrecisions, (QList<int>{1}));
+    QCOMPARE(host.ShownPrecisions, (QList<int>{1, 2}));
     QCOMPARE(int(host.Results->Precision()), 2);
     QCOMPARE(host.VolumeText(), QStringLiteral("0.50"));
     QCOMPARE(StoredSetting(QStringLiteral("Precision")), QStringLiteral("(none)"));
@@ -131,8 +132,9 @@ void TestPrecision::spinnerBounds_data() {
     QTest::addColumn<int>("presses");
     QTest::addColumn<int>("end");
     QTest::addColumn<QList<int>>("previews");
-    QTest::newRow("down to 0") << 2 << int(Qt::Key_Down) << 5 << 0 << QList<int>{1, 0};
-    QTest::newRow("up to 14") << 12 << int(Qt::Key_Up) << 5 << 14 << QList<int>{13, 14};
+    // The previews, then the precision kept.
+    QTest::newRow("down to 0") << 2 << int(Qt::Key_Down) << 5 << 0 << QList<int>{1, 0, 0};
+    QTest::newRow("up to 14") << 12 << int(Qt::Key_Up) << 5 << 14 << QList<int>{13, 14, 14};
 }
 
 void TestPrecision::spinnerBounds() {
@@ -155,20 +157,23 @@ void TestPrecision::spinnerBounds() {
         QTest::keyClick(ADialog, Qt::Key_Enter);
     });
     QCOMPARE(text, QString::number(end));
-    QCOMPARE(host.PreviewPrecisions, previews);
+    QCOMPARE(host.ShownPrecisions, previews);
     QCOMPARE(int(host.Results->Precision()), end);
     QCOMPARE(StoredSetting(QStringLiteral("Precision")), QString::number(end));
 }
 
 void TestPrecision::startClamped() {
     TFakeComputationHost host;
-    TFormPrecision dialog(&host, 40);
+    QList<int> previews;
+    TFormPrecision dialog(&host, 40,
+                          [&previews](TPrecision APrecision) { previews << APrecision; });
     QCOMPARE(int(dialog.NewPrecision()), 14);
     QCOMPARE(Edit(&dialog)->text(), QStringLiteral("14"));
     QCOMPARE(Edit(&dialog)->maxLength(), 2);
     QVERIFY(Edit(&dialog)->isReadOnly());
     // Building the dialog previews nothing.
-    QVERIFY(host.PreviewPrecisions.isEmpty());
+    QVERIFY(previews.isEmpty());
+    QVERIFY(host.ShownPrecisions.isEmpty());
 }
 
 void TestPrecision::windowAndPlacement() {

@@ -26,10 +26,6 @@ private slots:
     void bothLinesAndArea();
     void longExponentStaysInside();
     void notFiniteIsNeverShown();
-    void generalText_data();
-    void generalText();
-    void generalTextMatchesRoundToStr_data();
-    void generalTextMatchesRoundToStr();
     void states_data();
     void states();
     void stateHidesSemilogarithmicLabels();
@@ -156,7 +152,6 @@ void TestResults::bothLinesAndArea() {
     QVERIFY(!Label(host, "DecadeA")->isVisible());
 
     // Each line takes its own exponent.
-    host.Figure.reset();
     host.ShowValues(ReadExtended(QStringLiteral("5")), ReadExtended(QStringLiteral("3e-7")));
     QVERIFY(!Label(host, "DecadeV")->isVisible());
     QCOMPARE(host.AreaText(), QStringLiteral("3.00"));
@@ -192,61 +187,6 @@ void TestResults::notFiniteIsNeverShown() {
     QCOMPARE(host.AreaText(), QStringLiteral("Input error"));
 }
 
-void TestResults::generalText_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << "0"
-                          << "0";
-    QTest::newRow("integer") << "30"
-                             << "30";
-    QTest::newRow("fraction") << "1234.5678"
-                              << "1234.5678";
-    QTest::newRow("one third") << "0.33333333333333333333"
-                               << "0.333333333333333";
-    QTest::newRow("two thirds rounds") << "0.66666666666666666667"
-                                       << "0.666666666666667";
-    QTest::newRow("small fixed") << "0.000123"
-                                 << "0.000123";
-    QTest::newRow("small fixed, 15 digits") << "0.000123456789012345678"
-                                            << "0.000123456789012346";
-    QTest::newRow("10^15") << "1e15"
-                           << "1E15";
-    QTest::newRow("below 10^15") << "999999999999999"
-                                 << "999999999999999";
-    QTest::newRow("rounds to 10^15") << "999999999999999.5"
-                                     << "1E15";
-    QTest::newRow("small scientific") << "0.00001234"
-                                      << "1.234E-5";
-    QTest::newRow("negative") << "-2.5"
-                              << "-2.5";
-    QTest::newRow("negative scientific") << "-3e20"
-                                         << "-3E20";
-    QTest::newRow("tie away from zero") << "0.1000000000000005"
-                                        << "0.100000000000001";
-}
-
-void TestResults::generalText() {
-    QFETCH(QString, value);
-    QFETCH(QString, text);
-    QCOMPARE(GeneralText(ReadExtended(value)), text);
-}
-
-// Where RoundToStr's own text keeps every digit (at most 14 decimals), it is
-// the general text.
-void TestResults::generalTextMatchesRoundToStr_data() {
-    QTest::addColumn<QString>("value");
-    for (const char* value : {"1234.5678", "0.1", "0.12345678901234", "2.5", "30",
-                              "123456789.123456789", "3.14159265358979323846", "1e15", "2e-5",
-                              "6.02214076e23", "0.99999999999999999", "4.5e-300", "7e4000"})
-        QTest::newRow(value) << QString::fromLatin1(value);
-}
-
-void TestResults::generalTextMatchesRoundToStr() {
-    QFETCH(QString, value);
-    const Extended number = ReadExtended(value);
-    QCOMPARE(GeneralText(number), QString::fromStdString(RoundToStr(14, false, number)));
-}
-
 void TestResults::states_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("text");
@@ -267,7 +207,7 @@ void TestResults::states() {
     QFETCH(QString, text);
     TFakeComputationHost host;
     host.ShowValues(ReadExtended(QStringLiteral("2")), ReadExtended(QStringLiteral("4")));
-    host.Results->SetResultState(TResultState(state));
+    host.Show(StateResult(vaCube, TResultState(state)));
     QCOMPARE(int(host.Results->ResultState()), state);
     QCOMPARE(host.VolumeText(), text);
     QCOMPARE(host.AreaText(), text);
@@ -281,12 +221,14 @@ void TestResults::stateHidesSemilogarithmicLabels() {
     host.ShowValues(ReadExtended(QStringLiteral("123.456")), ReadExtended(QStringLiteral("0.05")));
     QVERIFY(Label(host, "DecadeV")->isVisible());
     QVERIFY(Label(host, "ExponentA")->isVisible());
-    host.Results->SetResultState(rsChyba_N);
+    host.Show(StateResult(vaCube, rsChyba_N));
+    QCOMPARE(host.VolumeText(), QStringLiteral("n > 2"));
     for (const char* name : {"DecadeV", "DecadeA", "ExponentV", "ExponentA"})
         QVERIFY2(!Label(host, name)->isVisible(), name);
-    // rsSpocitano leaves the lines as they are.
-    host.Results->SetResultState(rsSpocitano);
-    QCOMPARE(host.VolumeText(), QStringLiteral("n > 2"));
+    // The next result brings them back.
+    host.ShowValues(ReadExtended(QStringLiteral("123.456")), ReadExtended(QStringLiteral("0.05")));
+    QVERIFY(Label(host, "DecadeV")->isVisible());
+    QVERIFY(Label(host, "ExponentA")->isVisible());
 }
 
 void TestResults::settingsAtCreation_data() {
@@ -398,17 +340,20 @@ void TestResults::formItemsWriteForm() {
     TFakeComputationHost host;
     host.Window.show();
     host.ShowValues(ReadExtended(QStringLiteral("1234.5678")), 1);
-    const int before = host.ReCalculateCount;
+    const int before = int(host.ShownForms.size());
 
+    // The panel writes its result anew and hands the form on to the side windows.
     ClickItem(OpenMenuOn(Label(host, "ResultArea")), QStringLiteral("MSemilogarithmicForm"));
     QCOMPARE(StoredSetting(QStringLiteral("Form")), QStringLiteral("1"));
-    QCOMPARE(host.ReCalculateCount, before + 1);
+    QCOMPARE(host.ShownForms.size(), before + 1);
+    QVERIFY(host.ShownForms.last() == (TNumberForm{2, true}));
     QCOMPARE(host.VolumeText(), QStringLiteral("1.23"));
     QVERIFY(Label(host, "ExponentV")->isVisible());
 
     ClickItem(OpenMenuOn(Label(host, "ResultArea")), QStringLiteral("MBasicForm"));
     QCOMPARE(StoredSetting(QStringLiteral("Form")), QStringLiteral("0"));
-    QCOMPARE(host.ReCalculateCount, before + 2);
+    QCOMPARE(host.ShownForms.size(), before + 2);
+    QVERIFY(host.ShownForms.last() == (TNumberForm{2, false}));
     QCOMPARE(host.VolumeText(), QStringLiteral("1234.57"));
     QVERIFY(!Label(host, "DecadeV")->isVisible());
 }
@@ -422,6 +367,7 @@ void TestResults::precisionItemsWritePrecision() {
     QCOMPARE(int(host.Results->Precision()), 3);
     QCOMPARE(StoredSetting(QStringLiteral("Precision")), QStringLiteral("3"));
     QCOMPARE(host.VolumeText(), QStringLiteral("1234.568"));
+    QCOMPARE(host.ShownPrecisions.last(), 3);
 
     ClickItem(OpenMenuOn(Label(host, "ResultVolume")), QStringLiteral("MPrecision14"));
     QCOMPARE(StoredSetting(QStringLiteral("Precision")), QStringLiteral("14"));
@@ -438,14 +384,15 @@ void TestResults::copyPutsMantissaOnClipboard() {
     host.Window.show();
     host.ShowValues(ReadExtended(QStringLiteral("123.456")), ReadExtended(QStringLiteral("0.5")));
     QApplication::clipboard()->clear();
-    const int before = host.ReCalculateCount;
+    const int before = int(host.ShownForms.size());
 
     ClickItem(OpenMenuOn(Label(host, "ResultVolume")), QStringLiteral("MCopyVolumeToClipboard"));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1.23"));
     ClickItem(OpenMenuOn(Label(host, "ResultVolume")), QStringLiteral("MCopyAreaToClipboard"));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5.00"));
-    // Even a copy ends with a recalculation; no setting is written.
-    QCOMPARE(host.ReCalculateCount, before + 2);
+    // Even a copy ends with the result written anew in the panel's form; no
+    // setting is written.
+    QCOMPARE(host.ShownForms.size(), before + 2);
     QCOMPARE(StoredSetting(QStringLiteral("Precision")), QStringLiteral("(none)"));
 }
 
@@ -455,16 +402,16 @@ void TestResults::massItemOnlyWithResults() {
     host.Window.show();
     // No results: Ctrl+M does nothing at all.
     host.Results->MassCalculationClick();
-    QCOMPARE(host.ReCalculateCount, 0);
+    QCOMPARE(host.ShownForms.size(), 0);
 
     host.ShowCube(3);
-    const int before = host.ReCalculateCount;
+    const int before = int(host.ShownForms.size());
     watcher.Expect(GuiTest::CloseDialog());
     host.Results->MassCalculationClick();
     QCOMPARE(watcher.Seen().size(), 1);
     QCOMPARE(watcher.Seen().at(0).ClassName, QStringLiteral("TFormMassCalculation"));
     QCOMPARE(watcher.Seen().at(0).Title, QStringLiteral("Mass calculation"));
-    QCOMPARE(host.ReCalculateCount, before + 1);
+    QCOMPARE(host.ShownForms.size(), before + 1);
     QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
 }
 

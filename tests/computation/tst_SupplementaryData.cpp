@@ -50,6 +50,24 @@ std::vector<TSupplementaryValue> RowValues(TSolidType AType, const std::vector<E
     return values;
 }
 
+// A calculated result holding AValues as its supplementary values, and the rest
+// (figure, mass) of ABase.
+TSolidResult WithValues(TSolidResult ABase, std::vector<TSupplementaryValue> AValues) {
+    ABase.State = rsSpocitano;
+    ABase.SupplementaryValues = std::move(AValues);
+    return ABase;
+}
+
+// The result of AVariant's solid of the entries' values AValues, with the mass
+// at the preset density of the settings.
+TSolidResult Calculated(TVariant AVariant,
+                        std::initializer_list<std::pair<TEntry, Extended>> AValues) {
+    TEntryValues values;
+    for (const auto& [entry, value] : AValues)
+        values.Set(entry, value);
+    return CalculateSolid(AVariant, values, ReadPresetDensity());
+}
+
 // Client height of a window showing ARows grid rows below the title row.
 int HeightFor(int ARows) {
     return (ARows + 1) * 19 + 4;
@@ -65,8 +83,8 @@ private slots:
     void rowsPerSolidType_data();
     void rowsPerSolidType();
     void cubeWindow();
-    void valuesInHostPrecision_data();
-    void valuesInHostPrecision();
+    void valuesInHandedPrecision_data();
+    void valuesInHandedPrecision();
     void massRow_data();
     void massRow();
     void sphereWithoutDensity();
@@ -177,7 +195,7 @@ void TestSupplementaryData::rowsPerSolidType() {
 
     TFakeComputationHost host;
     host.ShowCube(2);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     // From another solid's rows, so that rebuilding is what is tested.
     window.AdaptToSolid(stBlock);
     window.AdaptToSolid(solidType);
@@ -190,18 +208,19 @@ void TestSupplementaryData::rowsPerSolidType() {
     // changes nothing.
     const bool hasItems = !names.first().isEmpty();
     if (hasItems) {
-        window.SetValues(
-            RowValues(solidType, std::vector<Extended>(std::size_t(names.size()), 1.5L)));
+        window.ShowResult(WithValues(
+            host.Result,
+            RowValues(solidType, std::vector<Extended>(std::size_t(names.size()), 1.5L))));
         QCOMPARE(Values(window), QStringList(names.size(), QStringLiteral("1.50")));
     }
     const QStringList before = Values(window);
-    window.SetValues({{TText{SupplementarySection, "NoSuchRow"}, 1.0L}});
+    window.ShowResult(WithValues(host.Result, {{TText{SupplementarySection, "NoSuchRow"}, 1.0L}}));
     QCOMPARE(Values(window), before);
 }
 
 void TestSupplementaryData::cubeWindow() {
     TFakeComputationHost host;
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -226,7 +245,7 @@ void TestSupplementaryData::cubeWindow() {
     QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
 }
 
-void TestSupplementaryData::valuesInHostPrecision_data() {
+void TestSupplementaryData::valuesInHandedPrecision_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("precision");
     QTest::addColumn<QString>("side");
@@ -241,21 +260,30 @@ void TestSupplementaryData::valuesInHostPrecision_data() {
         << "," << 2 << "0.001" << QStringList{"0,00", "0,00", "1,00E-6"};
 }
 
-void TestSupplementaryData::valuesInHostPrecision() {
+void TestSupplementaryData::valuesInHandedPrecision() {
     QFETCH(QString, separator);
     QFETCH(int, precision);
     QFETCH(QString, side);
     QFETCH(QStringList, values);
     const TSeparatorGuard guard(separator.at(0).toLatin1());
     TFakeComputationHost host;
-    host.Results->SetPrecision(TPrecision(precision));
     host.ShowCube(ReadExtended(side));
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
-    const auto& cube = static_cast<const TCube&>(*host.Figure);
-    window.SetValues(
+    window.SetNumberForm({TPrecision(precision), false});
+    const auto& cube = static_cast<const TCube&>(*host.Result.Figure);
+    const TSolidResult result = WithValues(
+        host.Result,
         RowValues(stCube, {cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()}));
+    window.ShowResult(result);
     QCOMPARE(Values(window), values);
+
+    // Another number form writes the kept values anew, without a new result.
+    window.SetNumberForm({2, true});
+    window.SetNumberForm({TPrecision(precision), false});
+    QCOMPARE(Values(window), values);
+    window.SetNumberForm({TPrecision(precision + 1), false});
+    QVERIFY(Values(window) != values);
 }
 
 void TestSupplementaryData::massRow_data() {
@@ -291,35 +319,36 @@ void TestSupplementaryData::massRow() {
     GuiTest::TModalWatcher watcher;
     TFakeComputationHost host;
     host.ShowCube(2);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window).size(), 4);
     QCOMPARE(Names(window).last(), massName);
     QCOMPARE(window.height(), HeightFor(4));
 
-    const auto& cube = static_cast<const TCube&>(*host.Figure);
-    window.SetValues(
-        RowValues(stCube, {cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()}));
+    const auto& cube = static_cast<const TCube&>(*host.Result.Figure);
+    window.ShowResult(WithValues(
+        host.Result,
+        RowValues(stCube, {cube.DiagonalOfSolid(), cube.Face().Diagonal(), cube.Face().Area()})));
     QCOMPARE(Values(window).last(), mass);
     QVERIFY2(watcher.Unexpected().isEmpty(), qPrintable(watcher.Unexpected().join('\n')));
 
     // The sphere has the mass row alone, filled from an empty value list.
-    host.Figure = std::make_unique<TSphere>(TSphere::Create(1));
+    host.Show(Calculated(vaSphere, {{enSphere_R, 1}}));
     window.AdaptToSolid(stSphere);
     QCOMPARE(Names(window), QStringList{massName});
     QCOMPARE(window.height(), HeightFor(1));
-    window.SetValues({});
+    window.ShowResult(host.Result);
     const Extended expected =
-        host.Figure->Volume() * ReadExtended(QString(density).replace(',', '.'));
+        host.Result.Figure->Volume() * ReadExtended(QString(density).replace(',', '.'));
     QCOMPARE(Values(window), QStringList{QString::fromStdString(RoundToStr(2, true, expected))});
 }
 
 void TestSupplementaryData::sphereWithoutDensity() {
     TFakeComputationHost host;
-    host.Figure = std::make_unique<TSphere>(TSphere::Create(1));
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    host.Show(Calculated(vaSphere, {{enSphere_R, 1}}));
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stSphere);
-    window.SetValues({});
+    window.ShowResult(host.Result);
     QCOMPARE(Names(window), QStringList{QString()});
     QCOMPARE(Values(window), QStringList{QString()});
     QCOMPARE(window.height(), HeightFor(1));
@@ -328,13 +357,13 @@ void TestSupplementaryData::sphereWithoutDensity() {
 void TestSupplementaryData::noSolidHasNoMassRow() {
     StorePresetDensity(QStringLiteral("7850"));
     TFakeComputationHost host;
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window).size(), 4);
     window.AdaptToSolid(stNone);
     QCOMPARE(Names(window), QStringList{QString()});
     QCOMPARE(window.height(), HeightFor(1));
-    window.SetValues({});
+    window.ShowResult(WithValues(host.Result, {}));
     QCOMPARE(Values(window), QStringList{QString()});
 }
 
@@ -342,9 +371,9 @@ void TestSupplementaryData::switchingVariantRebuildsRows() {
     StorePresetDensity(QStringLiteral("1000"));
     TFakeComputationHost host;
     host.ShowCube(1);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stPrism_Triangle);
-    window.SetValues(RowValues(stPrism_Triangle, {1, 2, 3, 4, 5}));
+    window.ShowResult(WithValues(host.Result, RowValues(stPrism_Triangle, {1, 2, 3, 4, 5})));
     QCOMPARE(Names(window).size(), 6);
     QCOMPARE(Values(window).last(), QStringLiteral("1000.00"));
 
@@ -354,21 +383,22 @@ void TestSupplementaryData::switchingVariantRebuildsRows() {
     // The rows come back empty; the next recalculation fills them.
     QCOMPARE(Values(window), QStringList(4, QString()));
     QCOMPARE(window.height(), HeightFor(4));
-    window.SetValues(RowValues(stPrism_NAngle, {6, 7, 8}));
+    window.ShowResult(WithValues(host.Result, RowValues(stPrism_NAngle, {6, 7, 8})));
     QCOMPARE(Values(window), (QStringList{"6.00", "7.00", "8.00", "1000.00"}));
 }
 
 void TestSupplementaryData::clearValuesKeepsNames() {
     StorePresetDensity(QStringLiteral("2"));
     TFakeComputationHost host;
-    host.Figure = std::make_unique<TBlock>(TBlock::Create(1, 2, 3));
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    host.Show(Calculated(vaBlock, {{enBlock_A, 1}, {enBlock_B, 2}, {enBlock_C, 3}}));
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stBlock);
-    window.SetValues(RowValues(stBlock, {1, 2, 3, 4, 5, 6, 7}));
+    window.ShowResult(WithValues(host.Result, RowValues(stBlock, {1, 2, 3, 4, 5, 6, 7})));
     QCOMPARE(Values(window).last(), QStringLiteral("12.00"));
     const QStringList names = Names(window);
 
-    window.ClearValues();
+    // A result that is only a state empties the values.
+    window.ShowResult(StateResult(vaBlock, rsChyba_Z));
     QCOMPARE(Names(window), names);
     QCOMPARE(Values(window), QStringList(8, QString()));
     QCOMPARE(window.height(), HeightFor(8));
@@ -378,18 +408,18 @@ void TestSupplementaryData::valuesFindTheirRows() {
     StorePresetDensity(QStringLiteral("2"));
     TFakeComputationHost host;
     host.ShowCube(2);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
-    window.SetValues(RowValues(stCube, {1, 2, 3}));
+    window.ShowResult(WithValues(host.Result, RowValues(stCube, {1, 2, 3})));
     const QStringList before = Values(window);
     QCOMPARE(before, (QStringList{"1.00", "2.00", "3.00", "16.00"}));
     // Each value is written into its own row, whatever the order it comes in.
     std::vector<TSupplementaryValue> reversed = RowValues(stCube, {4, 5, 6});
     std::reverse(reversed.begin(), reversed.end());
-    window.SetValues(reversed);
+    window.ShowResult(WithValues(host.Result, reversed));
     QCOMPARE(Values(window), (QStringList{"4.00", "5.00", "6.00", "16.00"}));
     // Values of another solid's rows are not shown in the cube's.
-    window.SetValues(RowValues(stCone, {7, 8, 9}));
+    window.ShowResult(WithValues(host.Result, RowValues(stCone, {7, 8, 9})));
     QCOMPARE(Values(window), (QStringList{"4.00", "5.00", "6.00", "16.00"}));
 }
 
@@ -417,7 +447,7 @@ void TestSupplementaryData::invalidPresetDensity() {
     watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
     TFakeComputationHost host;
     host.ShowCube(2);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     QCOMPARE(watcher.Seen().size(), 1);
     QCOMPARE(watcher.Seen().first().Text, QStringLiteral("Invalid PresetDensity value."));
     QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
@@ -426,7 +456,7 @@ void TestSupplementaryData::invalidPresetDensity() {
     // The window works on without the mass row.
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window), (QStringList{"Solid diagonal", "Diagonal of face", "Area of face"}));
-    window.SetValues(RowValues(stCube, {1, 2, 3}));
+    window.ShowResult(WithValues(host.Result, RowValues(stCube, {1, 2, 3})));
     const QStringList values = {"1" + separator + "00", "2" + separator + "00",
                                 "3" + separator + "00"};
     QCOMPARE(Values(window), values);
@@ -459,19 +489,18 @@ void TestSupplementaryData::massLeftEmpty() {
     GuiTest::TModalWatcher watcher;
     TFakeComputationHost host;
     host.ShowCube(side);
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     QCOMPARE(Names(window).last(), massName);
-    window.SetValues(RowValues(stCube, {1, 2, 3}));
+    window.ShowResult(WithValues(host.Result, RowValues(stCube, {1, 2, 3})));
     QCOMPARE(Values(window), (QStringList{"1.00", "2.00", "3.00", mass}));
     QVERIFY2(watcher.Seen().isEmpty(), "no error box on a recalculation");
 
     // Without a figure there is no mass either; the density's state stays.
-    host.Figure.reset();
-    window.SetValues({});
+    window.ShowResult(WithValues(TSolidResult(), {}));
     QCOMPARE(Values(window).last(), mass);
     // Input errors clear every value, the state included.
-    window.ClearValues();
+    window.ShowResult(StateResult(vaCube, rsChyba_Z));
     QCOMPARE(Values(window).last(), QString());
 }
 
@@ -479,7 +508,7 @@ void TestSupplementaryData::closingEmitsClosed() {
     TFakeComputationHost host;
     host.Window.show();
     QPointer<TFormSupplementaryData> window =
-        new TFormSupplementaryData(&host.Window, &host, PrimaryClientWidth);
+        new TFormSupplementaryData(&host.Window, PrimaryClientWidth);
     window->AdaptToSolid(stCube);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -498,7 +527,7 @@ void TestSupplementaryData::closingEmitsClosed() {
 void TestSupplementaryData::snapsBackWhenMoved() {
     TFakeComputationHost host;
     host.Window.show();
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     window.AdaptToSolid(stCube);
     const QPoint place(300, 540);
     window.PlaceAt(place);

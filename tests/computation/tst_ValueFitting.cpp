@@ -275,8 +275,8 @@ void TestValueFitting::supplementaryValues() {
     const TSeparatorGuard guard(separator);
     TFakeComputationHost host;
     host.Window.show();
-    host.Results->SetPrecision(TPrecision(precision));
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
+    window.SetNumberForm({TPrecision(precision), false});
     window.AdaptToSolid(stCube);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -286,10 +286,11 @@ void TestValueFitting::supplementaryValues() {
     const char* sides[] = {"2", "46415", "1.2345678901234e1643", "0.0000123456789012345"};
     std::size_t side = 0;
     for (const Extended value : LongestValues()) {
-        host.Figure = std::make_unique<TCube>(
-            TCube::Create(ReadExtended(QString::fromLatin1(sides[side++ % std::size(sides)]))));
+        host.ShowCube(ReadExtended(QString::fromLatin1(sides[side++ % std::size(sides)])));
         const std::vector<TText> rows = SupplementaryRows(stCube);
-        window.SetValues({{rows[0], value}, {rows[1], value / 7}, {rows[2], -value}});
+        TSolidResult result = host.Result;
+        result.SupplementaryValues = {{rows[0], value}, {rows[1], value / 7}, {rows[2], -value}};
+        window.ShowResult(result);
         for (int row = 0; row < grid->rowCount(); ++row) {
             const QTableWidgetItem* cell = grid->item(row, 1);
             const QString what =
@@ -332,7 +333,7 @@ void TestValueFitting::massRowName() {
     const TSeparatorGuard guard(separator);
     TFakeComputationHost host;
     host.Window.show();
-    TFormSupplementaryData window(&host.Window, &host, PrimaryClientWidth);
+    TFormSupplementaryData window(&host.Window, PrimaryClientWidth);
     for (const TSolidType type : {stCube, stSphericalSector, stTruncatedPyramid_Rectangle}) {
         window.AdaptToSolid(type);
         auto* grid = window.findChild<QTableWidget*>(QStringLiteral("ValueList"));
@@ -367,8 +368,8 @@ void TestValueFitting::massDialog() {
     const TSeparatorGuard guard(separator);
     TFakeComputationHost host;
     host.Window.show();
-    host.Figure = std::make_unique<TCube>(TCube::Create(1));
-    TFormMassCalculation dialog(&host, TPrecision(precision));
+    host.ShowCube(1);
+    TFormMassCalculation dialog(&host, host.Result.Figure, TPrecision(precision));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto* density = dialog.findChild<QLineEdit*>(QStringLiteral("EDensity"));

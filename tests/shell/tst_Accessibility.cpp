@@ -248,7 +248,7 @@ void TestAccessibility::dialogs() {
     settings.findChild<QCheckBox*>(QStringLiteral("ChBUsePresetDensity"))->setChecked(true);
     TFormPrecision precision(nullptr, 2);
     precision.show();
-    TFormMassCalculation mass(nullptr, 2);
+    TFormMassCalculation mass(nullptr, nullptr, 2);
     mass.show();
     for (QWidget* dialog : {static_cast<QWidget*>(&settings), static_cast<QWidget*>(&precision),
                             static_cast<QWidget*>(&mass)}) {

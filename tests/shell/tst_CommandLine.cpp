@@ -20,9 +20,6 @@
 
 namespace {
 
-// Entry values as "Cone_R=3": the entry's control name and its value.
-using TValues = QStringList;
-
 struct TRun {
     int ExitCode = -1;
     QString Out;
@@ -109,14 +106,15 @@ TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASetting
 void TestCommandLine::matchesTheCalculation_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("variant");
-    QTest::addColumn<TValues>("values");
+    // The entries as "Cone_R=3": the entry's control name and its value.
+    QTest::addColumn<QStringList>("values");
     QTest::addColumn<double>("volume");
     const Extended Pi = std::acos(-1.0L);
     const struct {
         const char* Name;
         QStringList Arguments;
         TVariant Variant;
-        TValues Values;
+        QStringList Values;
         Extended Volume; // from the solid's closed form
     } cases[] = {
         {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L},
@@ -248,7 +246,7 @@ void TestCommandLine::matchesTheCalculation_data() {
 void TestCommandLine::matchesTheCalculation() {
     QFETCH(QStringList, arguments);
     QFETCH(int, variant);
-    QFETCH(TValues, values);
+    QFETCH(QStringList, values);
     QFETCH(double, volume);
 
     TEntryValues entries;

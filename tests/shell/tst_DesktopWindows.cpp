@@ -439,7 +439,7 @@ void TestDesktopWindows::frameButtons() {
         break;
     case wkMassCalculation:
         host.Window.show();
-        owned = std::make_unique<TFormMassCalculation>(&host, 2);
+        owned = std::make_unique<TFormMassCalculation>(&host, host.Result.Figure, 2);
         break;
     case wkSolidSheet:
         owned = std::make_unique<TFormStereometricalFormulas>(&main);

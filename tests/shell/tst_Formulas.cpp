@@ -2,8 +2,10 @@
 #include "AppTestEnvironment.h"
 #include "Cancel.h"
 #include "LanguageSupport.h"
+#include "PageTexts.h"
 #include "PlanimetricalFormulas.h"
 #include "ResourceLoading.h"
+#include "SolidPages.h"
 #include "StereometricalFormulas.h"
 
 #include <QAction>
@@ -148,6 +150,7 @@ private slots:
     void captionsAreTexts_data();
     void captionsAreTexts();
     void textsOfSolidSheet();
+    void solidSheetFollowsThePageDescription();
     void textsOfPlaneSheet();
     void captionFonts_data();
     void captionFonts();
@@ -269,6 +272,38 @@ void TestFormulas::textsOfSolidSheet() {
     };
     for (const auto& [name, text] : expected)
         QCOMPARE(Child(&sheet, name)->text(), QString::fromUtf8(text));
+}
+
+// Every solid of the page description, in its order, under its title; every
+// formula picture its variants and its page name is on the sheet, each once.
+void TestFormulas::solidSheetFollowsThePageDescription() {
+    const auto original = TFormulaSheet::LoadPicture;
+    const auto restore = qScopeGuard([&] { TFormulaSheet::LoadPicture = original; });
+    QStringList loaded;
+    TFormulaSheet::LoadPicture = [&](const QString& AName, QLabel* AImage) {
+        loaded << AName;
+        original(AName, AImage);
+    };
+    TFormStereometricalFormulas sheet(nullptr);
+    QStringList described;
+    int previousTop = -1;
+    for (int i = 0; i < PageCount; ++i) {
+        const TPageDesc& page = PageDesc(TPage(i));
+        const QString name = QLatin1String(page.Solid()) + QStringLiteral("Lbl");
+        QLabel* caption = sheet.findChild<QLabel*>(name);
+        QVERIFY2(caption, qPrintable(name));
+        QCOMPARE(caption->text(), DescribedText(page.Title));
+        QVERIFY2(caption->y() > previousTop, qPrintable(name));
+        previousTop = caption->y();
+        if (page.GeneralFormula)
+            described << QLatin1String(page.GeneralFormula);
+        for (TVariant variant : page.Variants) {
+            const QString picture = QLatin1String(VariantDesc(variant).PictureName);
+            if (!picture.isEmpty() && !described.contains(picture))
+                described << picture;
+        }
+    }
+    QCOMPARE(loaded, described);
 }
 
 void TestFormulas::textsOfPlaneSheet() {

@@ -1,8 +1,11 @@
 // The states of the results panel: what a calculation shows instead of the volume
-// and the area while the entries give no figure.
+// and the area while the entries give no figure. The names are the design's, in
+// Czech: "spočítáno" computed, "nespočítáno" not computed, "chyba" error (the
+// glossary in CONTRIBUTING.md gives each one).
 #pragma once
 
-#include "MathFunctions.h"
+// The number form the results are written in (TNumberForm) goes with them.
+#include "NumberFormat.h"
 
 #include <QString>
 
@@ -20,15 +23,6 @@ enum TResultState : std::uint8_t {
     rsChyba_TPa,   // "a1 <> a2"
     rsChyba_TPb,   // "b1 <> b2"
     rsSpocitano    // the two numbers are shown
-};
-
-// How the results are written: the panel's precision and number form.
-struct TNumberForm {
-    TPrecision Precision = 2;
-    bool Semilogarithmic = false;
-    bool operator==(const TNumberForm& AOther) const {
-        return Precision == AOther.Precision && Semilogarithmic == AOther.Semilogarithmic;
-    }
 };
 
 // The fixed text of a state (the same in every language); empty for rsSpocitano.
