@@ -4,6 +4,7 @@
 // little on every iteration so that no result can be cached.
 #include "MathFunctions.h"
 #include "SolidFigures.h"
+#include "TankLevels.h"
 
 #include <benchmark/benchmark.h>
 
@@ -153,6 +154,26 @@ void CylindricalTank(benchmark::State& AState) {
     }
 }
 BENCHMARK(CylindricalTank);
+
+// The level table's inverse: the level that holds a volume, and a filling.
+void LevelForVolume(benchmark::State& AState) {
+    const Extended full = TankFullVolume(2, 5);
+    Extended share = 0.01L;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TankLevelForVolume(2, 5, full * share));
+        share = share < 0.99L ? share + 0.0001L : 0.01L;
+    }
+}
+BENCHMARK(LevelForVolume);
+
+void LevelForPercentage(benchmark::State& AState) {
+    Extended percentage = 1;
+    for (auto _ : AState) {
+        benchmark::DoNotOptimize(TankLevelForPercentage(2, percentage));
+        percentage = percentage < 99 ? percentage + 0.01L : 1;
+    }
+}
+BENCHMARK(LevelForPercentage);
 
 void SphericalSegment(benchmark::State& AState) {
     Extended height = 1;

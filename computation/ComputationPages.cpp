@@ -154,12 +154,16 @@ void TFormComputations::CreatePages() {
                     AddLetter(widget, QString::fromStdString(SubscriptLabelName(entry)),
                               QLatin1String(subscript));
         }
-        // A choice follows the entry whose caption it fills (it stands right of it).
-        for (TVariant variant : page.Variants)
-            for (const TEntryPlace& place : VariantDesc(variant).Entries)
+        // A choice comes after the variant's last entry: Tab from the entry whose
+        // caption it fills goes on to the next entry (the height), which a user types
+        // next, and the choice is still reached, last.
+        for (TVariant variant : page.Variants) {
+            const TSpan<TEntryPlace>& places = VariantDesc(variant).Entries;
+            for (const TEntryPlace& place : places)
                 if (place.ChosenBy != enNone)
-                    QWidget::setTabOrder(FEntryControls[place.Entry].Control,
+                    QWidget::setTabOrder(FEntryControls[places[places.size() - 1].Entry].Control,
                                          FEntryControls[place.ChosenBy].Control);
+        }
         PlaceVariantEntries(page.StartVariant);
     }
 }
@@ -336,6 +340,9 @@ void TFormComputations::SetPageLanguage() {
         // In place: the selection stays as it is.
         for (std::size_t item = 0; item < desc.Items.size(); ++item)
             controls.List->setItemText(int(item), DescribedText(desc.Items[item]));
+        // What the list is for while no base is chosen.
+        controls.List->setPlaceholderText(
+            LanguageText(QStringLiteral("BaseLists"), QStringLiteral("sChooseBase")));
         AlignComboLabel(controls.List, controls.CaptionLabel);
     }
     // The side list has no caption of its own: the entry left of it says it.

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     CreateDraftPanel();
 
     AttachEntryHandlers();
+    AttachVariantControlKeys();
 }
 
 TFormComputations::~TFormComputations() {
@@ -552,6 +554,8 @@ void TFormComputations::ShowResult(const TSolidResult& AResult) {
 // --- Keyboard, focus, clipboard ---------------------------------------------
 
 bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    if (TypedOnVariantControl(AWatched, AEvent))
+        return true;
     if (AWatched == HomepageLink) {
         if (AEvent->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(AEvent)->button() == Qt::LeftButton)
@@ -578,6 +582,50 @@ bool TFormComputations::eventFilter(QObject* AWatched, QEvent* AEvent) {
     return FilterNumberEntryEvent(
         edit, NumberKindOf(kind), AEvent,
         [this](int AKey, Qt::KeyboardModifiers AShift) { return Key_Down(AKey, AShift); });
+}
+
+void TFormComputations::AttachVariantControlKeys() {
+    for (TVariantControl control : Page().Controls) {
+        const TVariantControls& controls = FVariantControls[control];
+        if (controls.List)
+            controls.List->installEventFilter(this);
+        if (controls.Button)
+            controls.Button->installEventFilter(this);
+    }
+}
+
+// The focus may rest on a variant control (the window opens with it first in the
+// tab order, or the user chose a variant by keyboard): a number typed there is meant
+// for the entries, so its characters go to the first entry, which takes the focus.
+// While no variant is chosen there is no entry, and the key stays where it is.
+bool TFormComputations::TypedOnVariantControl(QObject* AWatched, QEvent* AEvent) {
+    if (AEvent->type() != QEvent::KeyPress)
+        return false;
+    bool onVariantControl = false;
+    for (TVariantControl control : Page().Controls) {
+        const TVariantControls& controls = FVariantControls[control];
+        onVariantControl = onVariantControl || (controls.List && AWatched == controls.List) ||
+                           (controls.Button && AWatched == controls.Button);
+    }
+    if (!onVariantControl)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(AEvent);
+    const QString text = key->text();
+    const bool startsNumber =
+        text.size() == 1 && ((text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9')) ||
+                             text.at(0) == QLatin1Char('.') || text.at(0) == QLatin1Char(',') ||
+                             text.at(0) == QLatin1Char('*'));
+    if (!startsNumber || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const TEntry first = VariantDesc(CurrentVariant()).FirstEntry;
+    QWidget* entry = first != enNone ? FEntryControls[first].Control : nullptr;
+    if (!entry || !entry->isVisible() || !entry->isEnabled())
+        return false;
+    FocusFirstEntry();
+    QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
+                    key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(entry, &typed);
+    return true;
 }
 
 bool TFormComputations::Key_Down(int AKey, Qt::KeyboardModifiers AShift) {

@@ -109,6 +109,10 @@ private:
     // The window's own keys in an entry (Ctrl+M, F1); what may be typed or
     // pasted is the number entries' rule (NumberEntry.h).
     bool Key_Down(int AKey, Qt::KeyboardModifiers AShift);
+    // The variant controls of the page (radio buttons, check box, base lists) pass
+    // the start of a number typed on them to the first entry (TypedOnVariantControl).
+    void AttachVariantControlKeys();
+    bool TypedOnVariantControl(QObject* AWatched, QEvent* AEvent);
     void EditEnter(QWidget* AControl);
     void EditExit(QWidget* AControl);
 

@@ -16,11 +16,12 @@ Extended TankVolumeAtLevel(Extended ARadius, Extended ALength, Extended ALevel);
 Extended TankPercentageAtLevel(Extended ARadius, Extended ALength, Extended ALevel);
 
 // The level at which the tank holds AVolume (0 <= AVolume <= TankFullVolume):
-// the root of the monotone level-to-volume relation, to the last bit of
-// Extended. Raises EInvalidInputSolidFigures ("TankLevelForVolume") for
-// R <= 0, L <= 0 or a volume outside [0, full].
+// the root of the monotone level-to-volume relation, as the Extended value
+// closest to it (unless the root lies within about 2^-120 of the middle between
+// two). Raises EInvalidInputSolidFigures ("TankLevelForVolume") for R <= 0,
+// L <= 0 or a volume outside [0, full].
 Extended TankLevelForVolume(Extended ARadius, Extended ALength, Extended AVolume);
-// The level at which the tank is APercentage (0..100) full; it does not depend
-// on the length. Raises EInvalidInputSolidFigures ("TankLevelForPercentage")
-// for R <= 0 or a percentage outside [0, 100].
+// The level at which the tank is APercentage (0..100) full, closest as above;
+// it does not depend on the length. Raises EInvalidInputSolidFigures
+// ("TankLevelForPercentage") for R <= 0 or a percentage outside [0, 100].
 Extended TankLevelForPercentage(Extended ARadius, Extended APercentage);

@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "DesktopServices.h"
+#include "HelpWindow.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
 #include "MessageBoxes.h"
@@ -254,8 +255,9 @@ void TFormAbout::HomepageLinkClick() {
 void TFormAbout::MLicenseAgreementClick() {
     // The desktop opener takes a file URL, not a command line: no quotes around the path.
     const QString path = ProgramDataPath(LicenseFileName);
+    // Shown in the program's help window where the desktop has no program for it.
     if (QFileInfo::exists(path))
-        OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
+        ShowDocument(this, path, QStringLiteral("text/plain"), MLicenseAgreement->text());
     else
         ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + LicenseFileName);
 }

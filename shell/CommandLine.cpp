@@ -6,6 +6,7 @@
 #include "NumberParsing.h"
 #include "PageTexts.h"
 #include "Settings.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,6 +14,8 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QTextStream>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstring>
@@ -27,9 +30,120 @@
 namespace {
 
 constexpr const char* Section = "CommandLine";
+// The texts that point a user from a wrong argument to the right one.
+constexpr const char* HintSection = "CommandLineHints";
 
 QString Text(const char* AKey) {
     return LanguageText(QLatin1String(Section), QLatin1String(AKey));
+}
+
+QString HintText(const char* AKey) {
+    return LanguageText(QLatin1String(HintSection), QLatin1String(AKey));
+}
+
+// "what (hint)": the wrong argument, then where the right one is found.
+QString WithHint(const QString& AWhat, const QString& AHint) {
+    return AWhat + QStringLiteral(" (") + AHint + QLatin1Char(')');
+}
+
+// How many arguments from AArgument on are one of Qt's own options for the
+// windows ("-platform offscreen", "-reverse", "-style=fusion"); 0 for any other.
+// Qt reads them with one dash or two.
+int QtOptionLength(const QString& AArgument) {
+    static const QStringList WithValue = {
+        QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+        QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+        QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+        QStringLiteral("-qwindowtitle"),    QStringLiteral("-session"),
+        QStringLiteral("-display"),         QStringLiteral("-geometry"),
+        QStringLiteral("-style"),           QStringLiteral("-stylesheet")};
+    static const QStringList Alone = {QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
+                                      QStringLiteral("-nograb"), QStringLiteral("-dograb"),
+                                      QStringLiteral("-sync")};
+    static const QStringList Joined = {QStringLiteral("-style="), QStringLiteral("-stylesheet="),
+                                       QStringLiteral("-qmljsdebugger="),
+                                       QStringLiteral("-dialogs="), QStringLiteral("-fontengine=")};
+    QString option = AArgument;
+    if (option.startsWith(QLatin1String("--")))
+        option.remove(0, 1);
+    if (WithValue.contains(option))
+        return 2;
+    if (Alone.contains(option))
+        return 1;
+    for (const QString& prefix : Joined)
+        if (option.startsWith(prefix))
+            return 1;
+    return 0;
+}
+
+// The number of single-character edits (insertions, deletions, substitutions and
+// swaps of neighbours) that turn one name into the other.
+int EditDistance(const QString& AFrom, const QString& ATo) {
+    const qsizetype rows = AFrom.size() + 1, columns = ATo.size() + 1;
+    std::vector<int> table(std::size_t(rows * columns));
+    const auto at = [&table, columns](qsizetype i, qsizetype j) -> int& {
+        return table[std::size_t(i * columns + j)];
+    };
+    for (qsizetype i = 0; i < rows; ++i)
+        at(i, 0) = int(i);
+    for (qsizetype j = 0; j < columns; ++j)
+        at(0, j) = int(j);
+    for (qsizetype i = 1; i < rows; ++i)
+        for (qsizetype j = 1; j < columns; ++j) {
+            const int cost = AFrom.at(i - 1) == ATo.at(j - 1) ? 0 : 1;
+            at(i, j) = std::min({at(i - 1, j) + 1, at(i, j - 1) + 1, at(i - 1, j - 1) + cost});
+            if (i > 1 && j > 1 && AFrom.at(i - 1) == ATo.at(j - 2) &&
+                AFrom.at(i - 2) == ATo.at(j - 1))
+                at(i, j) = std::min(at(i, j), at(i - 2, j - 2) + 1);
+        }
+    return at(rows - 1, columns - 1);
+}
+
+constexpr qsizetype MaxMisspeltName = 40;
+
+// What "Unknown solid" adds: the solid whose name is closest, when it is close
+// enough to be a slip of the keyboard, and where every name is listed.
+QString UnknownSolidHint(const QString& AName) {
+    // A long text is no slip of the keyboard (and would make a large table).
+    if (AName.size() > MaxMisspeltName)
+        return HintText("sSeeList");
+    QString nearest;
+    int distance = 0;
+    for (int p = 0; p < PageCount; ++p) {
+        const QString name = CommandLineSolidName(TPage(p));
+        const int edits = EditDistance(AName.toLower(), name);
+        if (nearest.isEmpty() || edits < distance) {
+            nearest = name;
+            distance = edits;
+        }
+    }
+    const QString list = HintText("sSeeList");
+    if (distance > 2 || distance * 3 > nearest.size())
+        return list;
+    return HintText("sDidYouMean") + QLatin1Char(' ') + nearest + QStringLiteral("? ") + list;
+}
+
+// What "Unknown entry" adds on a page with variants: the variants that have an
+// entry of that name.
+QString UnknownEntryHint(TPage APage, const QString& AName) {
+    QStringList variants;
+    for (TVariant variant : PageDesc(APage).Variants)
+        for (const TCommandLineEntry& entry : CommandLineEntries(variant))
+            if (entry.Name == AName && !CommandLineVariantName(variant).isEmpty() &&
+                !variants.contains(CommandLineVariantName(variant)))
+                variants << CommandLineVariantName(variant);
+    if (variants.isEmpty())
+        return QString();
+    return HintText("sEntryOfVariant") + QLatin1Char(' ') + variants.join(QStringLiteral(", "));
+}
+
+// Whether an entry's text that does not read as its value is a number all the
+// same, one of zero or below.
+bool IsNumberNotAboveZero(TEntryKind AKind, QString AText) {
+    if (AKind == ekRadius && AText.startsWith(QLatin1Char('*')))
+        AText.remove(0, 1);
+    Extended value = 0;
+    return AKind != ekCount && TryTextToExtended(AText, value) && value <= 0;
 }
 
 // A language text as a terminal shows it: line breaks without carriage returns.
@@ -95,6 +209,11 @@ TOptions ReadOptions(const QStringList& AArguments) {
     TOptions options;
     for (int i = 0; i < AArguments.size(); ++i) {
         const QString& argument = AArguments.at(i);
+        // Qt's own options are the window's, and leave a calculation as it is.
+        if (const int length = QtOptionLength(argument)) {
+            i += length - 1;
+            continue;
+        }
         if (!argument.startsWith(QLatin1String("--")) && argument != QLatin1String("-h")) {
             options.Positional << argument;
             continue;
@@ -126,11 +245,11 @@ TOptions ReadOptions(const QStringList& AArguments) {
             options.Density = density;
             ++i;
         } else {
-            Fail("sUnknownOption", argument);
+            Fail("sUnknownOption", WithHint(argument, HintText("sSeeHelp")));
         }
     }
     if (!options.Calc && !options.Positional.isEmpty())
-        Fail("sUnknownOption", options.Positional.first());
+        Fail("sUnknownOption", WithHint(options.Positional.first(), HintText("sSeeHelp")));
     return options;
 }
 
@@ -173,6 +292,48 @@ void PrintList() {
     }
 }
 
+// The list as JSON: every solid with its variants, each variant with its entries,
+// under the names --calc takes and the texts the windows show.
+void PrintListJson() {
+    QJsonArray solids;
+    for (int p = 0; p < PageCount; ++p) {
+        const TPage page = TPage(p);
+        const TPageDesc& desc = PageDesc(page);
+        QJsonArray variants;
+        for (TVariant variant : desc.Variants) {
+            if (!desc.Controls.empty() && CommandLineVariantName(variant).isEmpty())
+                continue;
+            QJsonArray entries;
+            for (const TCommandLineEntry& entry : CommandLineEntries(variant)) {
+                const TEntryPlace* place = PlaceOf(variant, entry.Entry);
+                QJsonObject item;
+                item.insert(QStringLiteral("entry"), entry.Name);
+                item.insert(QStringLiteral("name"),
+                            entry.Choice != enNone
+                                ? ComposeText(place->Caption, LanguageText, &entry.ChoiceItem)
+                                : ComposeText(place->Caption, LanguageText));
+                entries.append(item);
+            }
+            QJsonObject item;
+            item.insert(QStringLiteral("variant"), CommandLineVariantName(variant));
+            item.insert(QStringLiteral("variantName"), VariantName(variant, LanguageText));
+            item.insert(QStringLiteral("default"), variant == desc.StartVariant);
+            item.insert(QStringLiteral("entries"), entries);
+            variants.append(item);
+            if (desc.Controls.empty())
+                break;
+        }
+        QJsonObject solid;
+        solid.insert(QStringLiteral("solid"), CommandLineSolidName(page));
+        solid.insert(QStringLiteral("name"), SolidName(page, LanguageText));
+        solid.insert(QStringLiteral("variants"), variants);
+        solids.append(solid);
+    }
+    QJsonObject root;
+    root.insert(QStringLiteral("solids"), solids);
+    Out() << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
 QJsonValue JsonNumber(const std::optional<Extended>& AValue) {
     if (!AValue || !std::isfinite(*AValue))
         return QJsonValue(QJsonValue::Null);
@@ -189,7 +350,7 @@ int Calculate(const TOptions& AOptions) {
         if (CommandLineSolidName(TPage(p)) == solid)
             page = TPage(p);
     if (page == PageCount)
-        Fail("sUnknownSolid", solid);
+        Fail("sUnknownSolid", WithHint(solid, UnknownSolidHint(solid)));
 
     // The variant: named next, or the page's own when the page starts in one.
     TVariant variant = PageDesc(page).StartVariant;
@@ -221,8 +382,10 @@ int Calculate(const TOptions& AOptions) {
         for (const TCommandLineEntry& candidate : entries)
             if (candidate.Name == name)
                 entry = &candidate;
-        if (!entry)
-            Fail("sUnknownEntry", name);
+        if (!entry) {
+            const QString hint = UnknownEntryHint(page, name);
+            Fail("sUnknownEntry", hint.isEmpty() ? name : WithHint(name, hint));
+        }
         const auto previous = given.find(entry->Entry);
         if (previous != given.end()) {
             if (previous->second == name)
@@ -259,6 +422,9 @@ int Calculate(const TOptions& AOptions) {
         case erEmpty:
             Fail("sNotPositive", what);
         case erUnreadable:
+            // A number below zero is refused as zero is.
+            if (IsNumberNotAboveZero(EntryDesc(TEntry(entry)).Kind, texts[std::size_t(entry)]))
+                Fail("sNotPositive", what);
             Fail(EntryDesc(TEntry(entry)).Kind == ekCount ? "sNotAWholeNumber" : "sNotANumber",
                  what);
         case erTooFewSides:
@@ -358,10 +524,14 @@ std::vector<TCommandLineEntry> CommandLineEntries(TVariant AVariant) {
 }
 
 bool IsCommandLineCall(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--calc", "--list", "--help", "-h"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
+    // Any argument but Qt's own options is for the command line, a wrong one
+    // included: it is answered there, without a display.
+    for (int i = 1; i < argc; ++i) {
+        const int length = QtOptionLength(QString::fromLocal8Bit(argv[i]));
+        if (length == 0)
+            return true;
+        i += length - 1;
+    }
     return false;
 }
 
@@ -382,6 +552,14 @@ int RunCommandLine(int argc, char* argv[]) {
 #endif
     QCoreApplication app(argc, argv);
     SetDecimalSeparatorProvider(SystemDecimalSeparator);
+
+    // The version needs no language file: it is the one answer that must work always.
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.contains(QLatin1String("--version")) || arguments.contains(QLatin1String("-v"))) {
+        Out() << "Kavorin " << Version::Text() << '\n';
+        Out().flush();
+        return 0;
+    }
 
     TLanguageEnvironment environment;
     environment.ShowError = [](const QString& AText) {
@@ -404,13 +582,16 @@ int RunCommandLine(int argc, char* argv[]) {
         }
     } flush;
     try {
-        const TOptions options = ReadOptions(app.arguments().mid(1));
+        const TOptions options = ReadOptions(arguments);
         if (options.Help) {
             PrintHelp();
             return 0;
         }
         if (options.List) {
-            PrintList();
+            if (options.Json)
+                PrintListJson();
+            else
+                PrintList();
             return 0;
         }
         return Calculate(options);

@@ -11,14 +11,16 @@
 
 #include <vector>
 
-// Whether the arguments ask for the command line (--calc, --list or --help); the
-// program then runs RunCommandLine instead of its window.
+// Whether the arguments are for the command line: any argument but Qt's own
+// options for the windows ("-platform NAME", "-style=fusion"), a wrong one
+// included. The program then runs RunCommandLine instead of its window, so that
+// no command-line call needs a display.
 bool IsCommandLineCall(int argc, char* argv[]);
 
 // Creates the application object and the language manager, does what the
-// arguments ask and returns the exit status: 0 done, 2 a wrong argument or an
-// invalid figure (a one-line message on standard error says what is wrong), 1 no
-// language file.
+// arguments ask (--calc, --list, --help, --version) and returns the exit status:
+// 0 done, 2 a wrong argument or an invalid figure (a one-line message on standard
+// error says what is wrong), 1 no language file.
 int RunCommandLine(int argc, char* argv[]);
 
 // The command line's names of the solids and variants: simple lowercase words,

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Computations.h"
 #include "DesktopServices.h"
+#include "HelpWindow.h"
 #include "LanguageSupport.h"
 #include "Maker.h"
 #include "MessageBoxes.h"
@@ -14,6 +15,7 @@
 #include "Version.h"
 #include "WindowStyle.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -344,12 +346,26 @@ void TFormMain::HelpClick() {
                           DesktopOpensFileType(QStringLiteral("application/rtf"));
     const QString preferred = base + (rtfOpens ? QStringLiteral(".rtf") : QStringLiteral(".html"));
     const QString other = base + (rtfOpens ? QStringLiteral(".html") : QStringLiteral(".rtf"));
+    // The HTML guide shows in the program's own help window where the desktop has
+    // no program for it, and in place of an RTF guide that the desktop fails to open.
+    const QString html = ProgramDataPath(base + QStringLiteral(".html"));
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
     for (const QString& name : {preferred, other}) {
         const QString path = ProgramDataPath(name);
-        if (QFileInfo::exists(path)) {
-            OpenOrReport(QUrl::fromLocalFile(path), FCannotOpen, QDir::toNativeSeparators(path));
-            return;
+        if (!QFileInfo::exists(path))
+            continue;
+        if (path == html) {
+            ShowDocument(owner, html, QStringLiteral("text/html"),
+                         LanguageText(QStringLiteral("TFormMain"), QStringLiteral("BHelp")));
+        } else if (!OpenUrl(QUrl::fromLocalFile(path))) {
+            if (QFileInfo::exists(html))
+                ShowDocument(owner, html, QStringLiteral("text/html"),
+                             LanguageText(QStringLiteral("TFormMain"), QStringLiteral("BHelp")));
+            else
+                ShowErrorMessage(FCannotOpen + QStringLiteral(":\r\n") +
+                                 QDir::toNativeSeparators(path));
         }
+        return;
     }
     ShowErrorMessage(FFileNotFound + QStringLiteral(":\r\n") + preferred);
 }

@@ -2,6 +2,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QPainter>
 #include <QStyleOption>
 
 #include <exception>
@@ -53,6 +54,10 @@ namespace {
 // Draws with the option's palette swapped for its canonical equal, and puts the
 // option's own palette back afterwards. The options come from the widgets' paint
 // code, which builds them for this one call.
+//
+// A control with the focus is drawn as if the focus had come by keyboard: the
+// platform style may show the focus only then (Fusion), yet a window opens with
+// the focus on a control, and a user who starts typing must see which one.
 template <class TDraw>
 void DrawWithCanonicalPalette(const TKavorinStyle& AStyle, const QStyleOption* AOption,
                               TDraw ADraw) {
@@ -62,14 +67,28 @@ void DrawWithCanonicalPalette(const TKavorinStyle& AStyle, const QStyleOption* A
     }
     auto* option = const_cast<QStyleOption*>(AOption);
     const QPalette own = option->palette;
+    const QStyle::State state = option->state;
     option->palette = AStyle.Canonical(own);
+    if (state & QStyle::State_HasFocus)
+        option->state |= QStyle::State_KeyboardFocusChange;
     ADraw();
     option->palette = own;
+    option->state = state;
 }
 } // namespace
 
 void TKavorinStyle::drawPrimitive(PrimitiveElement AElement, const QStyleOption* AOption,
                                   QPainter* APainter, const QWidget* AWidget) const {
+    if (AElement == PE_FrameFocusRect && AOption && APainter) {
+        // A plain frame in the highlight colour, which shows where the platform's
+        // (Fusion's) is too faint to find at a glance.
+        APainter->save();
+        APainter->setPen(QPen(AOption->palette.color(QPalette::Highlight), 1));
+        APainter->setBrush(Qt::NoBrush);
+        APainter->drawRect(AOption->rect.adjusted(0, 0, -1, -1));
+        APainter->restore();
+        return;
+    }
     DrawWithCanonicalPalette(
         *this, AOption, [&] { QProxyStyle::drawPrimitive(AElement, AOption, APainter, AWidget); });
 }

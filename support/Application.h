@@ -26,8 +26,9 @@ public:
     bool notify(QObject* Receiver, QEvent* Event) override;
 };
 
-// The program's style, over the platform's: tool-tips appear after 400 ms, and
-// drawings the style keeps in the pixmap cache are found again by their colours.
+// The program's style, over the platform's: tool-tips appear after 400 ms, every
+// control with the focus shows its focus frame, and drawings the style keeps in
+// the pixmap cache are found again by their colours.
 // The cache knows a palette by its cache key, and every window with colours of its
 // own (the computation window, its side windows) gets palettes with fresh keys, so
 // each opening of a window added pictures that were never used again. Equal

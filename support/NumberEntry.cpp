@@ -1,5 +1,6 @@
 #include "NumberEntry.h"
 
+#include "LanguageSupport.h"
 #include "MathFunctions.h"
 #include "NumberParsing.h"
 
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QToolTip>
 
 namespace {
 
@@ -72,6 +75,18 @@ QString TextAfterPaste(const QLineEdit* AEdit, const QString& AText, QString& AI
     return result;
 }
 
+// What a refused key shows at the edit for a while: what the edit takes. A tool-tip,
+// not a beep or a message: it neither interrupts the typing nor piles up when keys
+// repeat (the same tip is shown again in place).
+void ShowRefusal(QLineEdit* AEdit, TNumberKind AKind) {
+    const char* key = AKind == nkCount    ? "sTakesCount"
+                      : AKind == nkRadius ? "sTakesRadius"
+                                          : "sTakesNumber";
+    const QString text = LanguageText(QLatin1String(NumberEntrySection), QLatin1String(key));
+    QToolTip::showText(AEdit->mapToGlobal(QPoint(0, AEdit->height())), text, AEdit, QRect(),
+                       RefusalTipMilliseconds);
+}
+
 bool CanPaste(const QLineEdit* AEdit, const QString& AText, QString& AInserted) {
     if (AEdit->isReadOnly() || AText.isEmpty())
         return false;
@@ -87,19 +102,33 @@ bool TypeCharacter(QLineEdit* AEdit, TNumberKind AKind, QChar AKey) {
     const bool otherSeparator =
         (AKey == QLatin1Char('.') || AKey == QLatin1Char(',')) && AKey != separator;
     const QChar key = otherSeparator ? separator : AKey;
-    if (RejectTypedKey(AEdit, AKind, key))
+    const QString before = AEdit->text();
+    if (RejectTypedKey(AEdit, AKind, key)) {
+        // A digit refused (a zero that would only lead the number) loses nothing;
+        // any other character refused is said so. A separator typed first is no
+        // refusal: it became "0" and the separator.
+        if (!IsAsciiDigit(key) && AEdit->text() == before)
+            ShowRefusal(AEdit, AKind);
         return true;
+    }
     if (!otherSeparator)
         return false; // the edit inserts it as typed
     AEdit->insert(QString(key));
     return true;
 }
 
+// A paste by a key; a clipboard text that the edit does not take is said so.
+void PasteByKey(QLineEdit* AEdit, TNumberKind AKind) {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!PasteNumber(AEdit, text) && !text.isEmpty() && !AEdit->isReadOnly())
+        ShowRefusal(AEdit, AKind);
+}
+
 // Ctrl+X, Ctrl+C and the checked Ctrl+V (with exactly Ctrl held) and Shift+Insert:
 // true when the key was one of them.
-bool ClipboardKey(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift) {
+bool ClipboardKey(QLineEdit* AEdit, TNumberKind AKind, int AKey, Qt::KeyboardModifiers AShift) {
     if (AShift == Qt::ShiftModifier && AKey == Qt::Key_Insert) {
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteByKey(AEdit, AKind);
         return true;
     }
     if (AShift != Qt::ControlModifier)
@@ -115,7 +144,7 @@ bool ClipboardKey(QLineEdit* AEdit, int AKey, Qt::KeyboardModifiers AShift) {
         AEdit->copy();
         return true;
     case Qt::Key_V:
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteByKey(AEdit, AKind);
         return true;
     default:
         return false;
@@ -127,10 +156,10 @@ bool FilterKey(QLineEdit* AEdit, TNumberKind AKind, QKeyEvent* AEvent,
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
     if (AOwnerKeys && AOwnerKeys(AEvent->key(), modifiers))
         return true;
-    if (ClipboardKey(AEdit, AEvent->key(), modifiers))
+    if (ClipboardKey(AEdit, AKind, AEvent->key(), modifiers))
         return true;
     if (AEvent->matches(QKeySequence::Paste)) {
-        PasteNumber(AEdit, QGuiApplication::clipboard()->text());
+        PasteByKey(AEdit, AKind);
         return true;
     }
     if (IsEditingKey(AEvent->key()))
@@ -147,31 +176,50 @@ bool FilterKey(QLineEdit* AEdit, TNumberKind AKind, QKeyEvent* AEvent,
     return text.size() != 1 || TypeCharacter(AEdit, AKind, text.at(0));
 }
 
-// The paste item of an edit's standard context menu: named "edit-paste" by
-// newer Qt versions, found by its text ("&Paste" and the shortcut) before.
-QAction* PasteAction(const QMenu* AMenu) {
-    const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
-    const QList<QAction*> actions = AMenu->actions();
-    for (QAction* action : actions) {
-        if (action->objectName() == QLatin1String("edit-paste") ||
-            action->text().section(QLatin1Char('\t'), 0, 0) == pasteText) {
-            action->setObjectName(QStringLiteral("edit-paste"));
-            return action;
-        }
-    }
-    return nullptr;
+// An item of the context menu: Qt's own text for it (Qt's translation follows the
+// language), the shortcut that does the same in the edit, if any.
+QAction* AddMenuItem(QMenu* AMenu, const char* AName, const char* AText,
+                     QKeySequence::StandardKey AShortcut, bool AEnabled) {
+    QString text = QCoreApplication::translate("QLineEdit", AText);
+    if (AShortcut != QKeySequence::UnknownKey &&
+        QGuiApplication::styleHints()->showShortcutsInContextMenus())
+        text += QLatin1Char('\t') + QKeySequence(AShortcut).toString(QKeySequence::NativeText);
+    QAction* action = AMenu->addAction(text);
+    action->setObjectName(QLatin1String(AName));
+    action->setEnabled(AEnabled);
+    return action;
 }
 
+// The edit's own context menu, with only what works in it: Cut, Copy, Paste (checked
+// as typing is, and disabled when the clipboard would not pass), Delete and Select
+// All, the last without a shortcut, as Ctrl+A types nothing here. Qt's standard menu
+// would offer Undo and Redo and name shortcuts the typing rule swallows.
 void ShowContextMenu(QLineEdit* AEdit, const QPoint& AGlobalPos) {
-    QMenu* menu = AEdit->createStandardContextMenu();
+    auto* menu = new QMenu(AEdit);
+    menu->setObjectName(QStringLiteral("NumberEntryMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction* paste = PasteAction(menu)) {
-        QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        QString inserted;
-        paste->setEnabled(CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted));
-        QObject::connect(paste, &QAction::triggered, AEdit,
-                         [AEdit] { PasteNumber(AEdit, QGuiApplication::clipboard()->text()); });
-    }
+    const bool selected = AEdit->hasSelectedText();
+    const bool writable = !AEdit->isReadOnly();
+    QString inserted;
+    QAction* cut = AddMenuItem(menu, "edit-cut", "Cu&t", QKeySequence::Cut, selected && writable);
+    QAction* copy = AddMenuItem(menu, "edit-copy", "&Copy", QKeySequence::Copy, selected);
+    QAction* paste = AddMenuItem(menu, "edit-paste", "&Paste", QKeySequence::Paste,
+                                 CanPaste(AEdit, QGuiApplication::clipboard()->text(), inserted));
+    QAction* remove =
+        AddMenuItem(menu, "edit-delete", "Delete", QKeySequence::UnknownKey, selected && writable);
+    menu->addSeparator();
+    QAction* selectAll = AddMenuItem(menu, "select-all", "Select All", QKeySequence::UnknownKey,
+                                     !AEdit->text().isEmpty() &&
+                                         AEdit->selectedText().size() < AEdit->text().size());
+    QObject::connect(cut, &QAction::triggered, AEdit, &QLineEdit::cut);
+    QObject::connect(copy, &QAction::triggered, AEdit, &QLineEdit::copy);
+    QObject::connect(paste, &QAction::triggered, AEdit,
+                     [AEdit] { PasteNumber(AEdit, QGuiApplication::clipboard()->text()); });
+    QObject::connect(remove, &QAction::triggered, AEdit, [AEdit] {
+        if (AEdit->hasSelectedText())
+            AEdit->del();
+    });
+    QObject::connect(selectAll, &QAction::triggered, AEdit, &QLineEdit::selectAll);
     menu->popup(AGlobalPos);
 }
 

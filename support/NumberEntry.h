@@ -17,6 +17,12 @@
 // copy as usual; Ctrl with any other key (select all, undo) is swallowed like
 // the control character it types. Moving, deleting, the dialog keys and the
 // function keys reach the edit (or its window) unchanged.
+//
+// A character refused (other than a zero that would only lead the number) and a
+// clipboard text refused by a paste key are never silent: a short tool-tip at the
+// edit says what it takes, in the language's words (section NumberEntrySection).
+// The context menu is the edit's own and offers only what works in it: Cut, Copy,
+// Paste (checked as above), Delete and Select All.
 #pragma once
 
 #include <QObject>
@@ -28,6 +34,11 @@
 
 class QEvent;
 class QLineEdit;
+
+// The language file section of the tool-tips of refused keys.
+inline constexpr const char* NumberEntrySection = "NumberEntry";
+// How long such a tool-tip stays.
+constexpr int RefusalTipMilliseconds = 3000;
 
 // What a number edit holds.
 enum TNumberKind : std::uint8_t {

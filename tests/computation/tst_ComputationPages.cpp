@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -71,6 +72,10 @@ private slots:
     void baseListsAndTheirCaptions();
     void entryLettersBesideTheirEntries_data();
     void entryLettersBesideTheirEntries();
+    void refusedKeyInAnEntrySaysWhatItTakes();
+    void numberTypedOnAVariantControl_data();
+    void numberTypedOnAVariantControl();
+    void sideChoiceComesAfterTheHeight();
 
 private:
     GuiTest::TAppTestEnvironment Environment;
@@ -467,12 +472,24 @@ void TestComputationPages::baseListsAndTheirCaptions() {
     auto* caption = open.Control<QLabel>(QStringLiteral("TruncatedPyramid_Base_L"));
     QCOMPARE(caption->text(), QStringLiteral("Base"));
     QCOMPARE(caption->x() + caption->width() + 6, list->x());
+    // Empty, the list says what it is for; a chosen base shows instead.
+    QCOMPARE(list->currentIndex(), -1);
+    QCOMPARE(list->placeholderText(), QStringLiteral("Choose a base…"));
+    open.Choose(QStringLiteral("TruncatedPyramid_Base"), 1);
+    QCOMPARE(list->currentText(), QStringLiteral("rectangle"));
 
     TOpenWindow prism(pgPrism);
     auto* prismList = prism.Control<QComboBox>(QStringLiteral("Prism_Base"));
     QCOMPARE(prismList->itemText(0), QStringLiteral("triangle"));
     QCOMPARE(prismList->itemText(2), QStringLiteral("circular ring"));
     QCOMPARE(prismList->currentIndex(), -1);
+    QCOMPARE(prismList->placeholderText(), QStringLiteral("Choose a base…"));
+    {
+        GuiTest::TLanguageSandbox czech(QStringLiteral("Czech"));
+        TOpenWindow pyramid(pgPyramid);
+        QCOMPARE(pyramid.Control<QComboBox>(QStringLiteral("Pyramid_Base"))->placeholderText(),
+                 QStringLiteral("Zvolte podstavu…"));
+    }
 
     // The keyboard alone chooses a base: the list is a tab stop and Down picks
     // its first item, which shows the variant's entries.
@@ -555,6 +572,106 @@ void TestComputationPages::entryLettersBesideTheirEntries() {
     open.Window->ShowEntryLetters(false);
     for (const QLabel* label : all)
         QVERIFY2(!label->isVisible(), qPrintable(label->objectName()));
+}
+
+// --- Keyboard ---------------------------------------------------------------------------------
+
+// The entries refuse keys as every number edit does, and say so at the entry.
+void TestComputationPages::refusedKeyInAnEntrySaysWhatItTakes() {
+    const TSeparatorGuard separator('.');
+    TOpenWindow open(pgCone);
+    QLineEdit* radius = open.Entry(QStringLiteral("Cone_R"));
+    radius->setFocus();
+    QToolTip::hideText();
+    QTest::keyClicks(radius, QStringLiteral("1E"));
+    QCOMPARE(radius->text(), QStringLiteral("1"));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Digits and one decimal separator; a * first makes "
+                                              "the number a diameter"));
+    QToolTip::hideText();
+}
+
+void TestComputationPages::numberTypedOnAVariantControl_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("base"); // the base chosen first; -1: none
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("entry"); // the entry that gets the number; empty: none
+    QTest::addColumn<QString>("text");
+    QTest::newRow("radio button") << int(pgSphericalSegment) << -1
+                                  << "SphericalSegment_RadiusOfSegmentR"
+                                  << "12"
+                                  << "SphericalSegment_R"
+                                  << "12";
+    QTest::newRow("diameter on the other radio button")
+        << int(pgSphericalSegment) << -1 << "SphericalSegment_RadiusOfSphereR"
+        << "*4"
+        << "SphericalSegment_R"
+        << "*4";
+    QTest::newRow("base list") << int(pgPyramid) << 0 << "Pyramid_Base"
+                               << "3"
+                               << "Pyramid_A"
+                               << "3";
+    QTest::newRow("separator first on a base list")
+        << int(pgTruncatedPyramid) << 1 << "TruncatedPyramid_Base"
+        << ".5"
+        << "TruncatedPyramid_E1"
+        << "0.5";
+    QTest::newRow("tetrahedron box") << int(pgPyramid) << -1 << "Pyramid_Tetrahedron"
+                                     << "7"
+                                     << ""
+                                     << "";
+    QTest::newRow("letters stay") << int(pgPrism) << 0 << "Prism_Base"
+                                  << "t"
+                                  << ""
+                                  << "";
+}
+
+// The start of a number typed while a variant control has the focus goes to the
+// first entry, which takes the focus; with no variant chosen (no entry) or with a
+// key that starts no number, the control keeps the key.
+void TestComputationPages::numberTypedOnAVariantControl() {
+    QFETCH(int, page);
+    QFETCH(int, base);
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    QFETCH(QString, entry);
+    QFETCH(QString, text);
+    const TSeparatorGuard separator('.');
+    TOpenWindow open(page);
+    if (base >= 0)
+        open.Choose(control, base);
+    if (control.endsWith(QLatin1String("SphereR")))
+        open.Control<QRadioButton>(control)->click();
+    QWidget* focused = open.Control(control);
+    focused->setFocus();
+    QTest::keyClicks(focused, typed);
+    if (entry.isEmpty()) {
+        QVERIFY(focused->hasFocus());
+        for (const QLineEdit* edit : open.Window->findChildren<QLineEdit*>())
+            QVERIFY2(edit->text().isEmpty() || !edit->isEnabled(), qPrintable(edit->objectName()));
+        return;
+    }
+    QLineEdit* first = open.Entry(entry);
+    QVERIFY(first->hasFocus());
+    QCOMPARE(first->text(), text);
+}
+
+// Truncated pyramid with a rectangular base: a2, b2, a1, Tab, then the height. The
+// side list (a or b) comes after the height, and is still reached.
+void TestComputationPages::sideChoiceComesAfterTheHeight() {
+    TOpenWindow open(pgTruncatedPyramid);
+    open.Choose(QStringLiteral("TruncatedPyramid_Base"), 1);
+    QWidget* current = open.Entry(QStringLiteral("TruncatedPyramid_E1"));
+    current->setFocus();
+    QStringList order{current->objectName()};
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order,
+             (QStringList{"TruncatedPyramid_E1", "TruncatedPyramid_E2", "TruncatedPyramid_E3",
+                          "TruncatedPyramid_V", "TruncatedPyramid_Side"}));
 }
 
 QTEST_MAIN(TestComputationPages)

@@ -276,6 +276,9 @@ void TestFigureReport::reportHoldsWhatTheWindowsShow_data() {
          true,
          "",
          ""},
+        // A preset density of zero or below gives no mass but "invalid density".
+        {"density zero", pgCube, {"Cube_A=3"}, 2, false, "0", ""},
+        {"density negative", pgCone, {"Cone_R=3", "Cone_V=4"}, 2, false, "-2.5", ""},
         {"empty entry", pgCone, {"Cone_R=3"}, 2, false, "", "---"},
         {"unreadable entry", pgCone, {"Cone_R=3", "Cone_V=-4"}, 2, false, "", "Input error"},
     };

@@ -50,6 +50,40 @@ Real ReferenceLevel(const Real& R, const Real& AArea) {
     return (Low + High) / 2;
 }
 
+// The segment of central angle w, over R^2: (w - sin w) / 2, by its series for a
+// small angle, where the difference would cancel even in 50 digits.
+Real SegmentOverSquare(const Real& w) {
+    if (w >= 1)
+        return (w - sin(w)) / 2;
+    Real Term = w * w * w / 6;
+    Real Sum = Term;
+    for (int k = 2; abs(Term) > Sum * Real("1e-55"); ++k) {
+        Term *= -(w * w) / ((2 * k) * (2 * k + 1));
+        Sum += Term;
+    }
+    return Sum / 2;
+}
+
+// The level whose segment has the area AArea, by Newton's method in 50 digits from
+// AStart, a level near it: the segment grows by the chord per unit of level.
+Real ReferenceLevelNear(const Real& R, const Real& AArea, Real ALevel) {
+    if (AArea <= 0)
+        return 0;
+    if (AArea >= Pi * R * R)
+        return 2 * R;
+    for (int i = 0; i < 100; ++i) {
+        if (ALevel <= 0 || ALevel >= 2 * R)
+            ALevel = ReferenceLevel(R, AArea);
+        const Real HalfChord = sqrt(ALevel * (2 * R - ALevel));
+        const Real Segment = R * R * SegmentOverSquare(2 * atan2(HalfChord, R - ALevel));
+        const Real Step = (Segment - AArea) / (2 * HalfChord);
+        ALevel -= Step;
+        if (abs(Step) <= ALevel * Real("1e-45"))
+            break;
+    }
+    return ALevel;
+}
+
 Real RelativeError(Extended AActual, const Real& AExact) {
     if (AExact == 0)
         return abs(X(AActual));
@@ -57,7 +91,7 @@ Real RelativeError(Extended AActual, const Real& AExact) {
 }
 
 QString Text(Extended AValue) {
-    return QString::number(double(AValue), 'g', 21);
+    return QString::fromStdString(X(AValue).str(21));
 }
 
 // How far apart two levels may be when they hold the same Extended volume:
@@ -123,6 +157,8 @@ private slots:
     void levelForVolumeAgainstReference();
     void roundTrips_data();
     void roundTrips();
+    void closestLevel_data();
+    void closestLevel();
     void sameVolumeAsTheTank();
     void rejections_data();
     void rejections();
@@ -229,6 +265,44 @@ void TestTankLevels::roundTrips() {
         QVERIFY2(std::fabs(Again - Volume) <= 1e-16L * Volume,
                  qPrintable(QStringLiteral("volume %1 -> level %2 -> volume %3")
                                 .arg(Text(Volume), Text(Back), Text(Again))));
+    }
+}
+
+void TestTankLevels::closestLevel_data() {
+    tableAgainstReference_data();
+}
+
+// The level for each volume of the sweep, and for each percentage, is the Extended
+// value closest to the level solved in 50 digits for exactly that volume or share:
+// neither of its neighbours is closer. The full tank is 2R by definition (above).
+void TestTankLevels::closestLevel() {
+    QFETCH(Extended, R);
+    QFETCH(Extended, L);
+    const auto closest = [R](Extended AActual, const Real& AExact) {
+        const Real Error = abs(X(AActual) - AExact);
+        return abs(X(std::nextafter(AActual, Extended(0))) - AExact) >= Error &&
+               abs(X(std::nextafter(AActual, 2 * R)) - AExact) >= Error;
+    };
+    for (const Extended Level : Levels(R)) {
+        const Extended Volume = TankVolumeAtLevel(R, L, Level);
+        if (Volume == TankFullVolume(R, L))
+            continue;
+        const Extended Actual = TankLevelForVolume(R, L, Volume);
+        const Real Exact = ReferenceLevelNear(X(R), X(Volume) / X(L), X(Actual));
+        QVERIFY2(closest(Actual, Exact),
+                 qPrintable(
+                     QStringLiteral("volume %1: level %2, not %3")
+                         .arg(Text(Volume), Text(Actual), QString::fromStdString(Exact.str(25)))));
+        const Extended Percentage = TankPercentageAtLevel(R, L, Level);
+        if (Percentage == 100)
+            continue;
+        const Extended ByPercentage = TankLevelForPercentage(R, Percentage);
+        const Real ExactByPercentage =
+            ReferenceLevelNear(X(R), X(Percentage) / 100 * Pi * X(R) * X(R), X(ByPercentage));
+        QVERIFY2(closest(ByPercentage, ExactByPercentage),
+                 qPrintable(QStringLiteral("%1 %: level %2, not %3")
+                                .arg(Text(Percentage), Text(ByPercentage),
+                                     QString::fromStdString(ExactByPercentage.str(25)))));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "About.h"
 #include "AppTestEnvironment.h"
 #include "DesktopServices.h"
+#include "HelpWindow.h"
 #include "LocalHttpServer.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QScopeGuard>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -83,6 +85,7 @@ void TestAbout::init() {
             FOpenedUrls << AUrl.toString();
         return true;
     });
+    SetFileTypeCheck([](const QString&) { return true; });
     // A server nobody runs: a test that forgets its own never reaches the maker's.
     TFormAbout::ServerAddress = QStringLiteral("http://127.0.0.1:1");
 }
@@ -91,6 +94,7 @@ void TestAbout::cleanup() {
     Environment.LanguageManager().Load(QStringLiteral("English"));
     SetProgramFolder(QString());
     SetUrlOpener({});
+    SetFileTypeCheck({});
     TFormAbout::ServerAddress.clear();
     TFormAbout::CheckLimits = THttpLimits();
 }
@@ -522,14 +526,12 @@ void TestAbout::desktopFailureNamesWhatToOpen_data() {
                                << QStringLiteral("Kavorin could not open this. Please open it "
                                                  "yourself:\n") +
                                       ProductPage;
+    // The licence has the program's own window to fall back on: its title here.
     QTest::newRow("licence") << "English"
                              << "license"
-                             << "Kavorin could not open this. Please open it yourself:\n" + license;
+                             << "License agreement";
     QTest::newRow("licence, Czech") << "Czech"
-                                    << "license"
-                                    << QStringLiteral("Kavorin to nedokázal otevřít. Otevřete to "
-                                                      "prosím sami:\n") +
-                                           license;
+                                    << "license" << QStringLiteral("Licenční smlouva");
     QTest::newRow("home page, Slovak") << "Slovak"
                                        << "home"
                                        << QStringLiteral("Kavorin to nedokázal otvoriť. Otvorte "
@@ -537,8 +539,8 @@ void TestAbout::desktopFailureNamesWhatToOpen_data() {
                                               ProductPage + QStringLiteral("&lng=cs");
 }
 
-// When the desktop has no program for a file or address, the user is told what to
-// open by hand.
+// When the desktop has no program for an address, the user is told what to open by
+// hand; the licence opens in the program's help window instead.
 void TestAbout::desktopFailureNamesWhatToOpen() {
     QFETCH(QString, language);
     QFETCH(QString, what);
@@ -546,6 +548,7 @@ void TestAbout::desktopFailureNamesWhatToOpen() {
     QVERIFY(Environment.LanguageManager().Load(language));
     QFile license(FProgramFolder.filePath(QStringLiteral("License.txt")));
     QVERIFY(license.open(QIODevice::WriteOnly));
+    license.write("MIT License\n");
     license.close();
     int attempts = 0;
     SetUrlOpener([&attempts](const QUrl&) {
@@ -555,7 +558,15 @@ void TestAbout::desktopFailureNamesWhatToOpen() {
     TFormAbout window(nullptr, BuildDate, 2002, 2026, 3);
     window.show();
     GuiTest::TModalWatcher watcher;
-    watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    QString shown;
+    if (what == QLatin1String("license"))
+        watcher.Expect([&shown](QWidget* AModal) {
+            if (auto* help = qobject_cast<TFormHelp*>(AModal))
+                shown = help->Browser()->toPlainText();
+            AModal->close();
+        });
+    else
+        watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
     if (what == QLatin1String("mail"))
         QTest::mouseClick(window.findChild<QLabel*>("EmailLink"), Qt::LeftButton);
     else if (what == QLatin1String("home"))
@@ -564,6 +575,12 @@ void TestAbout::desktopFailureNamesWhatToOpen() {
         window.findChild<QAction*>("MLicenseAgreement")->trigger();
     QCOMPARE(attempts, 1);
     QCOMPARE(watcher.Seen().size(), 1);
+    if (what == QLatin1String("license")) {
+        QCOMPARE(watcher.Seen()[0].ClassName, QStringLiteral("TFormHelp"));
+        QCOMPARE(watcher.Seen()[0].Title, text);
+        QCOMPARE(shown, QStringLiteral("MIT License\n"));
+        return;
+    }
     QCOMPARE(watcher.Seen()[0].Icon, QMessageBox::Critical);
     QCOMPARE(watcher.Seen()[0].Text, text);
 }

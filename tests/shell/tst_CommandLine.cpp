@@ -8,6 +8,7 @@
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
+#include "Version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,8 +49,14 @@ private slots:
     void errors_data();
     void errors();
     void listNamesEveryVariantAndEntry();
+    void listAsJson();
     void helpExplains_data();
     void helpExplains();
+    void version_data();
+    void version();
+    void qtOptionsAreTheWindows_data();
+    void qtOptionsAreTheWindows();
+    void manualNamesTheOptionsOfTheHelp();
     void leavesTheSettingsAlone();
     void regionalSettings_data();
     void regionalSettings();
@@ -109,135 +116,191 @@ void TestCommandLine::matchesTheCalculation_data() {
     // The entries as "Cone_R=3": the entry's control name and its value.
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<double>("volume");
+    QTest::addColumn<QString>("variantWord");
+    QTest::addColumn<QString>("variantName");
     const Extended Pi = std::acos(-1.0L);
     const struct {
         const char* Name;
         QStringList Arguments;
         TVariant Variant;
         QStringList Values;
-        Extended Volume; // from the solid's closed form
+        Extended Volume;            // from the solid's closed form
+        const char* CommandVariant; // the variant's name in JSON, empty without variants
+        const char* VariantName;    // the variant as its control shows it
     } cases[] = {
-        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L},
+        {"cube", {"cube", "a=3"}, vaCube, {"Cube_A=3"}, 27.0L, "", ""},
         {"block",
          {"block", "a=2", "b=3.5", "c=4"},
          vaBlock,
          {"Block_A=2", "Block_B=3.5", "Block_C=4"},
-         28.0L},
-        {"sphere diameter", {"sphere", "r=*10"}, vaSphere, {"Sphere_R=5"}, 4.0L / 3 * Pi * 125},
-        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi},
+         28.0L,
+         "",
+         ""},
+        {"sphere diameter",
+         {"sphere", "r=*10"},
+         vaSphere,
+         {"Sphere_R=5"},
+         4.0L / 3 * Pi * 125,
+         "",
+         ""},
+        {"cone", {"cone", "r=3", "v=4"}, vaCone, {"Cone_R=3", "Cone_V=4"}, 12 * Pi, "", ""},
         {"cylinder",
          {"cylinder", "v=2", "r=1.5"},
          vaCylinder,
          {"Cylinder_R=1.5", "Cylinder_V=2"},
-         4.5L * Pi},
+         4.5L * Pi,
+         "",
+         ""},
         {"pyramid tetrahedron",
          {"pyramid", "tetrahedron", "a=2"},
          vaPyramid_Tetrahedron,
          {"Pyramid_A=2"},
-         8 / (6 * std::sqrt(2.0L))},
+         8 / (6 * std::sqrt(2.0L)),
+         "tetrahedron",
+         "Tetrahedron"},
         {"pyramid square",
          {"pyramid", "square", "a=2", "v=3"},
          vaPyramid_Square,
          {"Pyramid_N=4", "Pyramid_A=2", "Pyramid_V=3"},
-         4.0L},
+         4.0L,
+         "square",
+         "Base: square"},
         {"pyramid rectangle",
          {"pyramid", "rectangle", "a=2", "b=3", "v=4"},
          vaPyramid_Rectangle,
          {"Pyramid_A=2", "Pyramid_B=3", "Pyramid_V=4"},
-         8.0L},
+         8.0L,
+         "rectangle",
+         "Base: rectangle"},
         {"pyramid triangle",
          {"pyramid", "triangle", "a=2", "v=3"},
          vaPyramid_EquilateralTriangle,
          {"Pyramid_N=3", "Pyramid_A=2", "Pyramid_V=3"},
-         std::sqrt(3.0L)},
+         std::sqrt(3.0L),
+         "triangle",
+         "Base: equilateral triangle"},
         {"pyramid ngon",
          {"pyramid", "ngon", "n=7", "a=2", "v=3"},
          vaPyramid_NAngle,
          {"Pyramid_N=7", "Pyramid_A=2", "Pyramid_V=3"},
-         7 / std::tan(Pi / 7)},
+         7 / std::tan(Pi / 7),
+         "ngon",
+         "Base: regular n-gon"},
         {"prism triangle",
          {"prism", "triangle", "a=3", "b=4", "c=5", "v=6"},
          vaPrism_Triangle,
          {"Prism_E1=3", "Prism_E2=4", "Prism_E3=5", "Prism_V=6"},
-         36.0L},
+         36.0L,
+         "triangle",
+         "Base: triangle"},
         {"prism ngon",
          {"prism", "ngon", "n=6", "a=2", "v=3"},
          vaPrism_NAngle,
          {"Prism_N=6", "Prism_E3=2", "Prism_V=3"},
-         18 * std::sqrt(3.0L)},
+         18 * std::sqrt(3.0L),
+         "ngon",
+         "Base: regular n-gon"},
         {"prism ring",
          {"prism", "ring", "r1=3", "r2=2", "v=5"},
          vaPrism_CircularRing,
          {"Prism_E2=3", "Prism_E3=2", "Prism_V=5"},
-         25 * Pi},
+         25 * Pi,
+         "ring",
+         "Base: circular ring"},
         {"truncated cone",
          {"truncated-cone", "r2=1", "r1=2", "v=3"},
          vaTruncatedCone,
          {"TruncatedCone_R2=1", "TruncatedCone_R1=2", "TruncatedCone_V=3"},
-         7 * Pi},
+         7 * Pi,
+         "",
+         ""},
         {"truncated pyramid square",
          {"truncated-pyramid", "square", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_Square,
          {"TruncatedPyramid_N=4", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         7.0L},
+         7.0L,
+         "square",
+         "Base: square"},
         {"truncated pyramid rectangle a1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "a1=3", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=0",
           "TruncatedPyramid_E3=3", "TruncatedPyramid_V=4"},
-         4.0L / 3 * 26},
+         4.0L / 3 * 26,
+         "rectangle",
+         "Base: rectangle"},
         {"truncated pyramid rectangle b1",
          {"truncated-pyramid", "rectangle", "a2=1", "b2=2", "b1=5", "v=4"},
          vaTruncatedPyramid_Rectangle,
          {"TruncatedPyramid_E1=1", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=1",
           "TruncatedPyramid_E3=5", "TruncatedPyramid_V=4"},
-         26.0L},
+         26.0L,
+         "rectangle",
+         "Base: rectangle"},
         {"truncated pyramid triangle",
          {"truncated-pyramid", "triangle", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_EquilateralTriangle,
          {"TruncatedPyramid_N=3", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         1.75L * std::sqrt(3.0L)},
+         1.75L * std::sqrt(3.0L),
+         "triangle",
+         "Base: equilateral triangle"},
         {"truncated pyramid ngon",
          {"truncated-pyramid", "ngon", "n=5", "a2=1", "a1=2", "v=3"},
          vaTruncatedPyramid_NAngle,
          {"TruncatedPyramid_N=5", "TruncatedPyramid_E2=1", "TruncatedPyramid_E3=2",
           "TruncatedPyramid_V=3"},
-         7 * 5 / (4 * std::tan(Pi / 5))},
+         7 * 5 / (4 * std::tan(Pi / 5)),
+         "ngon",
+         "Base: regular n-gon"},
         {"tank",
          {"tank", "r=1", "h=0.5", "d=6"},
          vaCylindricalTank,
          {"CylindricalTank_R=1", "CylindricalTank_H=0.5", "CylindricalTank_D=6"},
-         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L))},
+         6 * (Pi / 3 - 0.5L * std::sqrt(0.75L)),
+         "",
+         ""},
         {"spherical segment by default",
          {"spherical-segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         28 * Pi / 6},
+         28 * Pi / 6,
+         "segment",
+         "Radius of segment"},
         {"spherical segment of segment",
          {"spherical-segment", "segment", "rho=3", "v=1"},
          vaSphericalSegment_RadiusOfSegment,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         28 * Pi / 6},
+         28 * Pi / 6,
+         "segment",
+         "Radius of segment"},
         {"spherical segment of sphere",
          {"spherical-segment", "sphere", "r=3", "v=1"},
          vaSphericalSegment_RadiusOfSphere,
          {"SphericalSegment_R=3", "SphericalSegment_V=1"},
-         8 * Pi / 3},
+         8 * Pi / 3,
+         "sphere",
+         "Radius of sphere"},
         {"spherical sector",
          {"spherical-sector", "rho=3", "v=1"},
          vaSphericalSector,
          {"SphericalSector_Ro=3", "SphericalSector_V=1"},
-         50 * Pi / 3},
+         50 * Pi / 3,
+         "",
+         ""},
         {"spherical frustum",
          {"spherical-frustum", "rho2=2", "rho1=3", "v=1"},
          vaSphericalFrustum,
          {"SphericalFrustum_Ro2=2", "SphericalFrustum_Ro1=3", "SphericalFrustum_V=1"},
-         40 * Pi / 6},
+         40 * Pi / 6,
+         "",
+         ""},
     };
     for (const auto& c : cases)
-        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume);
+        QTest::newRow(c.Name) << c.Arguments << int(c.Variant) << c.Values << double(c.Volume)
+                              << QString::fromLatin1(c.CommandVariant)
+                              << QString::fromLatin1(c.VariantName);
 }
 
 // The JSON output holds, for every variant of every page, the volume, the area and
@@ -248,6 +311,8 @@ void TestCommandLine::matchesTheCalculation() {
     QFETCH(int, variant);
     QFETCH(QStringList, values);
     QFETCH(double, volume);
+    QFETCH(QString, variantWord);
+    QFETCH(QString, variantName);
 
     TEntryValues entries;
     for (const QString& value : values) {
@@ -269,6 +334,8 @@ void TestCommandLine::matchesTheCalculation() {
     QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
     const QJsonObject root = document.object();
     QCOMPARE(root.value(QStringLiteral("solid")).toString(), arguments.first());
+    QCOMPARE(root.value(QStringLiteral("variant")).toString(), variantWord);
+    QCOMPARE(root.value(QStringLiteral("variantName")).toString(), variantName);
     QCOMPARE(root.value(QStringLiteral("precision")).toInt(), 6);
 
     std::vector<std::pair<QString, Extended>> wanted = {
@@ -339,7 +406,7 @@ void TestCommandLine::plainLinesInTheLanguage() {
 void TestCommandLine::numberText_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("volumeLine");
+    QTest::addColumn<QString>("line");
     // Options over the stored settings, stored settings over the defaults.
     QTest::newRow("stored precision") << QStringList{"cube", "a=3"} << "[Settings]\nPrecision=4\n"
                                       << "Volume (V): 27.0000";
@@ -360,6 +427,12 @@ void TestCommandLine::numberText_data() {
     QTest::newRow("preset density gives the mass")
         << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
         << "Mass at preset density (7850): 62800.00";
+    QTest::newRow("preset density zero")
+        << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=0\n"
+        << "Mass at preset density (0): invalid density";
+    QTest::newRow("preset density negative")
+        << QStringList{"cube", "a=2"} << "[Settings]\nUsePresetDensity=1\nPresetDensity=-7850\n"
+        << "Mass at preset density (-7850): invalid density";
     QTest::newRow("density option over preset")
         << QStringList{"cube", "a=2", "--density", "0.5"}
         << "[Settings]\nUsePresetDensity=1\nPresetDensity=7850\n"
@@ -369,10 +442,10 @@ void TestCommandLine::numberText_data() {
 void TestCommandLine::numberText() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, settings);
-    QFETCH(QString, volumeLine);
+    QFETCH(QString, line);
     const TRun run = Run(QStringList{QStringLiteral("--calc")} + arguments, settings);
     QVERIFY2(run.ExitCode == 0, qPrintable(run.Err));
-    QVERIFY2(run.Out.split(QLatin1Char('\n')).contains(volumeLine), qPrintable(run.Out));
+    QVERIFY2(run.Out.split(QLatin1Char('\n')).contains(line), qPrintable(run.Out));
 }
 
 // --- Errors ---------------------------------------------------------------------------------
@@ -382,8 +455,16 @@ void TestCommandLine::errors_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("message");
     const QString en = QStringLiteral("English");
-    QTest::newRow("unknown solid") << QStringList{"--calc", "dodecahedron", "a=1"} << en
-                                   << "Kavorin: Unknown solid: dodecahedron";
+    QTest::newRow("unknown solid")
+        << QStringList{"--calc", "dodecahedron", "a=1"} << en
+        << "Kavorin: Unknown solid: dodecahedron (Kavorin --list names every solid)";
+    QTest::newRow("misspelt solid")
+        << QStringList{"--calc", "tnak", "r=1"} << en
+        << "Kavorin: Unknown solid: tnak (did you mean tank? Kavorin --list names every solid)";
+    QTest::newRow("misspelt solid in capitals")
+        << QStringList{"--calc", "Spherical-Segmnt", "r=1"} << en
+        << "Kavorin: Unknown solid: Spherical-Segmnt (did you mean spherical-segment? Kavorin "
+           "--list names every solid)";
     QTest::newRow("no solid") << QStringList{"--calc"} << en
                               << "Kavorin: No solid is named after --calc";
     QTest::newRow("variant needed")
@@ -395,6 +476,8 @@ void TestCommandLine::errors_data() {
            "triangle, ngon)";
     QTest::newRow("variant of a solid without") << QStringList{"--calc", "cone", "big", "r=1"} << en
                                                 << "Kavorin: Expected an entry as NAME=VALUE: big";
+    QTest::newRow("entry without a name") << QStringList{"--calc", "cube", "=2"} << en
+                                          << "Kavorin: Expected an entry as NAME=VALUE: =2";
     QTest::newRow("missing entry")
         << QStringList{"--calc", "cone", "r=3"} << en << "Kavorin: Missing entry: v";
     QTest::newRow("missing chosen side")
@@ -402,9 +485,16 @@ void TestCommandLine::errors_data() {
         << "Kavorin: Missing entry: a1 | b1";
     QTest::newRow("unknown entry")
         << QStringList{"--calc", "cone", "r=3", "v=4", "h=1"} << en << "Kavorin: Unknown entry: h";
+    QTest::newRow("long unknown solid")
+        << QStringList{"--calc", QString(100000, QLatin1Char('x')), "a=1"} << en
+        << "Kavorin: Unknown solid: " + QString(100000, QLatin1Char('x')) +
+               " (Kavorin --list names every solid)";
+    QTest::newRow("entry of another variant")
+        << QStringList{"--calc", "spherical-segment", "r=1", "v=1"} << en
+        << "Kavorin: Unknown entry: r (an entry of the variant sphere)";
     QTest::newRow("fixed count is no entry")
         << QStringList{"--calc", "pyramid", "square", "n=4", "a=1", "v=1"} << en
-        << "Kavorin: Unknown entry: n";
+        << "Kavorin: Unknown entry: n (an entry of the variant ngon)";
     QTest::newRow("entry twice") << QStringList{"--calc", "cone", "r=3", "v=4", "v=5"} << en
                                  << "Kavorin: Entry given more than once: v";
     QTest::newRow("both sides") << QStringList{"--calc",    "truncated-pyramid",
@@ -419,7 +509,11 @@ void TestCommandLine::errors_data() {
     QTest::newRow("diameter of no radius")
         << QStringList{"--calc", "cone", "r=3", "v=*4"} << en << "Kavorin: Not a number: v=*4";
     QTest::newRow("negative") << QStringList{"--calc", "cone", "r=3", "v=-4"} << en
-                              << "Kavorin: Not a number: v=-4";
+                              << "Kavorin: Not a number above zero: v=-4";
+    QTest::newRow("negative radius") << QStringList{"--calc", "cone", "r=-1.2", "v=1"} << en
+                                     << "Kavorin: Not a number above zero: r=-1.2";
+    QTest::newRow("negative diameter") << QStringList{"--calc", "cone", "r=*-2", "v=1"} << en
+                                       << "Kavorin: Not a number above zero: r=*-2";
     QTest::newRow("zero") << QStringList{"--calc", "cone", "r=0", "v=4"} << en
                           << "Kavorin: Not a number above zero: r=0";
     QTest::newRow("empty") << QStringList{"--calc", "cone", "r=", "v=4"} << en
@@ -452,11 +546,22 @@ void TestCommandLine::errors_data() {
         << "Kavorin: The precision is a whole number from 0 to 14";
     QTest::newRow("density zero") << QStringList{"--calc", "cube", "a=1", "--density", "0"} << en
                                   << "Kavorin: The density is not a number above zero: 0";
-    QTest::newRow("unknown option") << QStringList{"--calc", "cube", "a=1", "--fast"} << en
-                                    << "Kavorin: Unknown option: --fast";
+    QTest::newRow("unknown option")
+        << QStringList{"--calc", "cube", "a=1", "--fast"} << en
+        << "Kavorin: Unknown option: --fast (Kavorin --help lists the options)";
+    // Without --calc as well: no window opens, and none is needed.
+    QTest::newRow("unknown option alone")
+        << QStringList{"--foo"} << en
+        << "Kavorin: Unknown option: --foo (Kavorin --help lists the options)";
+    QTest::newRow("word alone")
+        << QStringList{"cube"} << en
+        << "Kavorin: Unknown option: cube (Kavorin --help lists the options)";
+    QTest::newRow("Czech unknown option")
+        << QStringList{"-x"} << QStringLiteral("Czech")
+        << "Kavorin: Neznámý přepínač: -x (přepínače vypíše Kavorin --help)";
     QTest::newRow("Czech unknown solid")
         << QStringList{"--calc", "koule", "r=1"} << QStringLiteral("Czech")
-        << "Kavorin: Neznámé těleso: koule";
+        << "Kavorin: Neznámé těleso: koule (všechna tělesa vypíše Kavorin --list)";
     QTest::newRow("Slovak invalid figure")
         << QStringList{"--calc", "truncated-cone", "r2=2", "r1=2", "v=1"}
         << QStringLiteral("Slovak") << "Kavorin: Teleso nie je platné: r1 <> r2";
@@ -502,6 +607,83 @@ void TestCommandLine::listNamesEveryVariantAndEntry() {
     QCOMPARE(at, lines.size());
 }
 
+// The JSON list holds what the plain list shows, solid by solid, variant by variant
+// and entry by entry, with the captions in the language, and marks each page's
+// starting variant.
+void TestCommandLine::listAsJson() {
+    const TRun plain = Run({QStringLiteral("--list")});
+    const TRun json = Run({QStringLiteral("--list"), QStringLiteral("--json")});
+    QCOMPARE(json.ExitCode, 0);
+    QVERIFY(json.Err.isEmpty());
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(json.Out.toUtf8(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    // The plain list again, from the JSON: a solid's line, a variant's line where the
+    // solid has variants ("(default)" after the starting one), each entry's line.
+    const auto line = [](const QString& AName, int AIndent, const QString& AText) {
+        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(22 - AIndent) +
+               QLatin1Char(' ') + AText;
+    };
+    QStringList lines;
+    int defaults = 0;
+    const QJsonArray solids = root.value(QStringLiteral("solids")).toArray();
+    QCOMPARE(solids.size(), qsizetype(PageCount));
+    for (const QJsonValue& solidValue : solids) {
+        const QJsonObject solid = solidValue.toObject();
+        lines << line(solid.value(QStringLiteral("solid")).toString(), 0,
+                      solid.value(QStringLiteral("name")).toString());
+        for (const QJsonValue& variantValue : solid.value(QStringLiteral("variants")).toArray()) {
+            const QJsonObject variant = variantValue.toObject();
+            const bool isDefault = variant.value(QStringLiteral("default")).toBool();
+            defaults += isDefault ? 1 : 0;
+            const QString name = variant.value(QStringLiteral("variant")).toString();
+            if (!name.isEmpty())
+                lines << line(name, 2,
+                              variant.value(QStringLiteral("variantName")).toString() +
+                                  (isDefault ? QStringLiteral(" (default)") : QString()));
+            for (const QJsonValue& entryValue : variant.value(QStringLiteral("entries")).toArray())
+                lines << line(entryValue.toObject().value(QStringLiteral("entry")).toString(), 4,
+                              entryValue.toObject().value(QStringLiteral("name")).toString());
+        }
+    }
+    QCOMPARE(lines, plain.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+    // A solid without variants has its one variant, unnamed, as its default; the
+    // spherical segment starts with the radius of the segment; the pyramid, the prism and
+    // the truncated pyramid wait for a base to be chosen.
+    QCOMPARE(defaults, PageCount - 3);
+    for (const QJsonValue& variant :
+         solids.at(pgPrism).toObject().value(QStringLiteral("variants")).toArray())
+        QVERIFY(!variant.toObject().value(QStringLiteral("default")).toBool());
+    const QJsonObject segment = solids.at(pgSphericalSegment)
+                                    .toObject()
+                                    .value(QStringLiteral("variants"))
+                                    .toArray()
+                                    .at(0)
+                                    .toObject();
+    QCOMPARE(segment.value(QStringLiteral("variant")).toString(), QStringLiteral("segment"));
+    QVERIFY(segment.value(QStringLiteral("default")).toBool());
+    const QJsonObject cube = solids.at(pgCube).toObject();
+    const QJsonObject edge = cube.value(QStringLiteral("variants"))
+                                 .toArray()
+                                 .at(0)
+                                 .toObject()
+                                 .value(QStringLiteral("entries"))
+                                 .toArray()
+                                 .at(0)
+                                 .toObject();
+    QCOMPARE(edge.value(QStringLiteral("entry")).toString(), QStringLiteral("a"));
+    QCOMPARE(edge.value(QStringLiteral("name")).toString(), QStringLiteral("Edge"));
+    const QJsonObject square = solids.at(pgPyramid)
+                                   .toObject()
+                                   .value(QStringLiteral("variants"))
+                                   .toArray()
+                                   .at(1)
+                                   .toObject();
+    QCOMPARE(square.value(QStringLiteral("variant")).toString(), QStringLiteral("square"));
+    QCOMPARE(square.value(QStringLiteral("variantName")).toString(),
+             QStringLiteral("Base: square"));
+}
+
 void TestCommandLine::helpExplains_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("phrase");
@@ -535,6 +717,90 @@ void TestCommandLine::helpExplains() {
         const TRun example = Run(arguments);
         QVERIFY2(example.ExitCode == 0, qPrintable(line + QStringLiteral(": ") + example.Err));
     }
+}
+
+void TestCommandLine::version_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("long") << QStringList{"--version"};
+    QTest::newRow("short") << QStringList{"-v"};
+    QTest::newRow("with a calculation") << QStringList{"--calc", "cube", "a=1", "--version"};
+}
+
+// The version, one line, without a display and without a language file to read.
+void TestCommandLine::version() {
+    QFETCH(QStringList, arguments);
+    const TRun run = Run(arguments, QStringLiteral("[Settings]\nLanguage=Klingon\n"));
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(QRegularExpression(QStringLiteral("^Kavorin \\d+\\.\\d+\\.\\d+\\.\\d+\n$"))
+                .match(run.Out)
+                .hasMatch());
+    QCOMPARE(run.Out, QStringLiteral("Kavorin ") + Version::Text() + QLatin1Char('\n'));
+    QVERIFY(run.Err.isEmpty());
+}
+
+void TestCommandLine::qtOptionsAreTheWindows_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("commandLine");
+    QTest::newRow("none") << QStringList{} << false;
+    QTest::newRow("platform") << QStringList{"-platform", "offscreen"} << false;
+    QTest::newRow("platform with two dashes") << QStringList{"--platform", "xcb"} << false;
+    QTest::newRow("style joined") << QStringList{"-style=fusion"} << false;
+    QTest::newRow("session and reverse") << QStringList{"-session", "abc", "-reverse"} << false;
+    // The value of a Qt option is no argument of the command line.
+    QTest::newRow("value like an option") << QStringList{"-qwindowtitle", "--calc"} << false;
+    QTest::newRow("unknown option") << QStringList{"--foo"} << true;
+    QTest::newRow("version") << QStringList{"-v"} << true;
+    QTest::newRow("a word") << QStringList{"cube"} << true;
+    QTest::newRow("list after a Qt option") << QStringList{"-reverse", "--list"} << true;
+}
+
+// Which calls open the window: only Qt's own options leave it to the window; any
+// other argument is answered on the command line, where no display is needed.
+void TestCommandLine::qtOptionsAreTheWindows() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, commandLine);
+    std::vector<QByteArray> texts{QByteArrayLiteral("Kavorin")};
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    QCOMPARE(IsCommandLineCall(int(argv.size()), argv.data()), commandLine);
+    if (!commandLine || arguments.contains(QLatin1String("--foo")) ||
+        arguments.contains(QLatin1String("cube")))
+        return;
+    // Qt's options beside a command-line call change nothing there.
+    const TRun run = Run(arguments);
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY(run.Err.isEmpty());
+}
+
+// The manual page names the same options as --help, so that neither can fall
+// behind the other; it has the exit statuses and the files.
+void TestCommandLine::manualNamesTheOptionsOfTheHelp() {
+    QFile file(QStringLiteral(KAVORIN_SOURCE_DIR "/resources/freedesktop/kavorin.1"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    // The manual's text without roff's escapes of the dash and of the fonts.
+    const QString manual = QString::fromUtf8(file.readAll())
+                               .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                               .remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]")));
+    const TRun help = Run({QStringLiteral("--help")});
+    QCOMPARE(help.ExitCode, 0);
+    const auto options = [](const QString& AText) {
+        QSet<QString> names;
+        const QRegularExpression option(QStringLiteral("(?<![\\w-])--?[a-z][a-z-]*(?![\\w-])"));
+        for (auto match = option.globalMatch(AText); match.hasNext();)
+            names.insert(match.next().captured());
+        return names;
+    };
+    const QSet<QString> inHelp = options(help.Out);
+    QVERIFY2(inHelp.contains(QStringLiteral("--calc")) && inHelp.contains(QStringLiteral("-v")),
+             qPrintable(QStringList(inHelp.begin(), inHelp.end()).join(QLatin1Char(' '))));
+    QCOMPARE(options(manual), inHelp);
+    for (const char* heading : {".SH OPTIONS", ".SH EXIT STATUS", ".SH FILES", ".SH EXAMPLES"})
+        QVERIFY2(manual.contains(QLatin1String(heading)), heading);
+    for (const char* status : {"\n.B 0\n", "\n.B 1\n", "\n.B 2\n"})
+        QVERIFY2(manual.contains(QLatin1String(status)), status);
 }
 
 void TestCommandLine::regionalSettings_data() {

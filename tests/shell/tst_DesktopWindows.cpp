@@ -13,6 +13,7 @@
 #include "Computations.h"
 #include "FakeComputationHost.h"
 #include "Formulas.h"
+#include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MassCalculation.h"
 #include "PlanimetricalFormulas.h"
@@ -381,7 +382,8 @@ enum TWindowKind {
     wkPrecision,
     wkMassCalculation,
     wkSolidSheet,
-    wkPlaneSheet
+    wkPlaneSheet,
+    wkHelp
 };
 } // namespace
 
@@ -398,6 +400,7 @@ void TestDesktopWindows::frameButtons_data() {
     QTest::newRow("mass calculation dialog") << int(wkMassCalculation) << false;
     QTest::newRow("formula sheet for solids") << int(wkSolidSheet) << false;
     QTest::newRow("formula sheet for plane figures") << int(wkPlaneSheet) << false;
+    QTest::newRow("help window") << int(wkHelp) << false;
 }
 
 void TestDesktopWindows::frameButtons() {
@@ -446,6 +449,10 @@ void TestDesktopWindows::frameButtons() {
         break;
     case wkPlaneSheet:
         owned = std::make_unique<TFormPlanimetricalFormulas>(&main);
+        break;
+    case wkHelp:
+        owned = std::make_unique<TFormHelp>(
+            &main, QStringLiteral(KAVORIN_SOURCE_DIR "/help/Help_EN.html"), QStringLiteral("Help"));
         break;
     }
     if (owned)

@@ -1,6 +1,7 @@
 #include "AppTestEnvironment.h"
 #include "Computations.h"
 #include "DesktopServices.h"
+#include "HelpWindow.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
 
@@ -15,6 +16,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -54,6 +56,7 @@ private slots:
     void helpFormFollowsTheDesktop();
     void helpThatCannotBeOpenedIsNamed_data();
     void helpThatCannotBeOpenedIsNamed();
+    void helpWindowWhenTheDesktopFails();
     void f1InComputationWindowOpensHelp();
     void settingsOkReTextsTheMainWindow_data();
     void settingsOkReTextsTheMainWindow();
@@ -344,37 +347,47 @@ void TestMain::missingHelpFileIsReported() {
 }
 
 // A desktop with a program for RTF opens the RTF guide, one without gets the HTML
-// guide; the other form stands in for a missing one, and with neither the
-// message names the form the desktop would have opened.
+// guide, in the desktop's browser or, without one, in the program's help window;
+// the other form stands in for a missing one, and with neither the message names
+// the form the desktop would have opened.
 void TestMain::helpFormFollowsTheDesktop_data() {
     QTest::addColumn<QString>("rtfProgram"); // the MIME type with a program, or ""
+    QTest::addColumn<bool>("browser");       // a program for text/html
     QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("opened"); // empty: "File not found"
-    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("opened");  // by the desktop; empty: none
+    QTest::addColumn<QString>("missing"); // the file "File not found" names
+    QTest::addColumn<bool>("helpWindow"); // the HTML guide in the program's window
     const QStringList both{QStringLiteral("Help_EN.rtf"), QStringLiteral("Help_EN.html")};
-    QTest::newRow("text/rtf program") << "text/rtf" << both << "Help_EN.rtf"
-                                      << "";
-    QTest::newRow("application/rtf program") << "application/rtf" << both << "Help_EN.rtf"
-                                             << "";
-    QTest::newRow("no RTF program") << "" << both << "Help_EN.html"
-                                    << "";
+    QTest::newRow("text/rtf program") << "text/rtf" << true << both << "Help_EN.rtf"
+                                      << "" << false;
+    QTest::newRow("application/rtf program") << "application/rtf" << true << both << "Help_EN.rtf"
+                                             << "" << false;
+    QTest::newRow("no RTF program") << "" << true << both << "Help_EN.html"
+                                    << "" << false;
+    QTest::newRow("no RTF program, no browser") << "" << false << both << ""
+                                                << "" << true;
     QTest::newRow("no RTF program, no HTML")
-        << "" << QStringList{QStringLiteral("Help_EN.rtf")} << "Help_EN.rtf"
-        << "";
+        << "" << false << QStringList{QStringLiteral("Help_EN.rtf")} << "Help_EN.rtf"
+        << "" << false;
     QTest::newRow("RTF program, no RTF")
-        << "text/rtf" << QStringList{QStringLiteral("Help_EN.html")} << "Help_EN.html"
-        << "";
-    QTest::newRow("no RTF program, no guide") << "" << QStringList() << ""
-                                              << "Help_EN.html";
-    QTest::newRow("RTF program, no guide") << "text/rtf" << QStringList() << ""
-                                           << "Help_EN.rtf";
+        << "text/rtf" << true << QStringList{QStringLiteral("Help_EN.html")} << "Help_EN.html"
+        << "" << false;
+    QTest::newRow("RTF program, no RTF, no browser")
+        << "text/rtf" << false << QStringList{QStringLiteral("Help_EN.html")} << ""
+        << "" << true;
+    QTest::newRow("no RTF program, no guide") << "" << true << QStringList() << ""
+                                              << "Help_EN.html" << false;
+    QTest::newRow("RTF program, no guide") << "text/rtf" << true << QStringList() << ""
+                                           << "Help_EN.rtf" << false;
 }
 
 void TestMain::helpFormFollowsTheDesktop() {
     QFETCH(QString, rtfProgram);
+    QFETCH(bool, browser);
     QFETCH(QStringList, files);
     QFETCH(QString, opened);
     QFETCH(QString, missing);
+    QFETCH(bool, helpWindow);
     QTemporaryDir folder;
     SetProgramFolder(folder.path());
     for (const QString& name : files) {
@@ -382,17 +395,30 @@ void TestMain::helpFormFollowsTheDesktop() {
         QVERIFY(help.open(QIODevice::WriteOnly));
     }
     QStringList asked;
-    SetFileTypeCheck([&asked, rtfProgram](const QString& AMimeType) {
+    SetFileTypeCheck([&asked, rtfProgram, browser](const QString& AMimeType) {
         asked << AMimeType;
-        return AMimeType == rtfProgram;
+        return AMimeType == rtfProgram || (browser && AMimeType == QLatin1String("text/html"));
     });
     GuiTest::TModalWatcher watcher;
+    QString document;
     if (!missing.isEmpty())
         watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
+    if (helpWindow)
+        watcher.Expect([&document](QWidget* AModal) {
+            if (auto* help = qobject_cast<TFormHelp*>(AModal))
+                document = help->Browser()->source().toLocalFile();
+            AModal->close();
+        });
     TFormMain window;
     window.findChild<QAbstractButton*>(QStringLiteral("BHelp"))->click();
     QVERIFY(asked.contains(QStringLiteral("text/rtf")));
-    if (opened.isEmpty()) {
+    if (helpWindow) {
+        QVERIFY(FOpened.isEmpty());
+        QCOMPARE(watcher.Seen().size(), 1);
+        QCOMPARE(watcher.Seen().first().ClassName, QStringLiteral("TFormHelp"));
+        QCOMPARE(watcher.Seen().first().Title, QStringLiteral("Help"));
+        QCOMPARE(document, QDir(folder.path()).filePath(QStringLiteral("Help_EN.html")));
+    } else if (opened.isEmpty()) {
         QVERIFY(FOpened.isEmpty());
         QCOMPARE(watcher.Seen().size(), 1);
         QCOMPARE(watcher.Seen().first().Text, QStringLiteral("File not found:\n") + missing);
@@ -439,6 +465,36 @@ void TestMain::helpThatCannotBeOpenedIsNamed() {
     QCOMPARE(watcher.Seen().first().Icon, QMessageBox::Critical);
     QCOMPARE(watcher.Seen().first().Text,
              message + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+}
+
+// An RTF guide the desktop claims and fails to open gives way to the HTML guide in
+// the help window, over the computation window when F1 was pressed there.
+void TestMain::helpWindowWhenTheDesktopFails() {
+    for (const char* name : {"Help_EN.rtf", "Help_EN.html"}) {
+        QFile help(QDir(FProgramFolder.path()).filePath(QLatin1String(name)));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+    }
+    SetUrlOpener([](const QUrl&) { return false; });
+    TFormMain window;
+    GuiTest::TModalWatcher watcher;
+    QString owner;
+    // F1 in the entry, and the computation window closed once the help window is:
+    // outside the watcher's handler, which must be free to see the help window.
+    watcher.Expect([](QWidget* AModal) {
+        QTimer::singleShot(0, AModal, [AModal] {
+            QTest::keyClick(AModal->findChild<QLineEdit*>(QStringLiteral("Cube_A")), Qt::Key_F1);
+            AModal->close();
+        });
+    });
+    watcher.Expect([&owner](QWidget* AModal) {
+        if (AModal->parentWidget())
+            owner = QString::fromLatin1(AModal->parentWidget()->metaObject()->className());
+        AModal->close();
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("BCube"))->click();
+    QCOMPARE(watcher.Seen().size(), 2);
+    QCOMPARE(watcher.Seen().at(1).ClassName, QStringLiteral("TFormHelp"));
+    QCOMPARE(owner, QStringLiteral("TFormComputations"));
 }
 
 void TestMain::f1InComputationWindowOpensHelp() {

@@ -241,6 +241,31 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLine", "sCalculationFailed"},
     {"CommandLine", "sDefaultVariant"},
     {"CommandLine", "sHelp"},
+
+    // What the command line adds to a wrong argument: where the options and solids are listed,
+    // the closest solid's name, the variants that have an entry.
+    {"CommandLineHints", "sSeeHelp"},
+    {"CommandLineHints", "sSeeList"},
+    {"CommandLineHints", "sDidYouMean"},
+    {"CommandLineHints", "sEntryOfVariant"},
+
+    // The tool-tip of a number edit that refused a key: entries, density edits, level table.
+    {"NumberEntry", "sTakesNumber"},
+    {"NumberEntry", "sTakesRadius"},
+    {"NumberEntry", "sTakesCount"},
+
+    // What an empty base list of the computation window reads.
+    {"BaseLists", "sChooseBase"},
+
+    // The help window (TFormHelp): the user guide and the licence where the desktop cannot show
+    // them.
+    {"TFormHelp", "BBack"},
+    {"TFormHelp", "BForward"},
+    {"TFormHelp", "BContents"},
+    {"TFormHelp", "LFind"},
+    {"TFormHelp", "BFindPrevious"},
+    {"TFormHelp", "BFindNext"},
+    {"TFormHelp", "sNotFound"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);

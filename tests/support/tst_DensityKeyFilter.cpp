@@ -1,5 +1,6 @@
-#include "NumberEntry.h"
+#include "GuiTestFixture.h"
 #include "MathFunctions.h"
+#include "NumberEntry.h"
 #include "SeparatorGuard.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -17,9 +19,10 @@ struct TDensityEdit {
     QWidget Window;
     QLineEdit* Edit = new QLineEdit(&Window);
 
-    TDensityEdit(const QString& AText, int ASelStart, int ASelLength) {
+    TDensityEdit(const QString& AText, int ASelStart, int ASelLength,
+                 TNumberKind AKind = nkNumber) {
         Edit->setMaxLength(19);
-        TNumberEntryFilter::Attach(Edit);
+        TNumberEntryFilter::Attach(Edit, AKind);
         Window.show();
         Edit->setFocus();
         Edit->setText(AText);
@@ -30,9 +33,27 @@ struct TDensityEdit {
     }
 };
 
+// The texts of a menu's items as shown, without the accelerator marks and shortcuts.
+QStringList ItemTexts(const QMenu* AMenu) {
+    QStringList texts;
+    for (const QAction* action : AMenu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    return texts;
+}
+
+// Opens AEdit's context menu as the right mouse button does; the menu shown.
+QMenu* OpenContextMenu(QLineEdit* AEdit) {
+    const QPoint pos(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, AEdit->mapToGlobal(pos));
+    QApplication::sendEvent(AEdit, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
+Q_DECLARE_METATYPE(TNumberKind)
 
 class TestDensityKeyFilter : public QObject {
     Q_OBJECT
@@ -43,8 +64,12 @@ private slots:
     void clipboardKeys();
     void cutAndCopy();
     void editingKeysReachTheEdit();
+    void refusalSaysWhatTheEditTakes_data();
+    void refusalSaysWhatTheEditTakes();
     void contextMenuPaste_data();
     void contextMenuPaste();
+    void contextMenuOffersWhatWorks_data();
+    void contextMenuOffersWhatWorks();
     void dropsRefused();
 };
 
@@ -259,6 +284,76 @@ void TestDensityKeyFilter::editingKeysReachTheEdit() {
     QCOMPARE(density.Edit->selectedText(), QStringLiteral("2,"));
 }
 
+void TestDensityKeyFilter::refusalSaysWhatTheEditTakes_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<TNumberKind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("tip"); // empty: none shown
+    const QString number = QStringLiteral("Digits and one decimal separator");
+    const QString radius =
+        QStringLiteral("Digits and one decimal separator; a * first makes the number a diameter");
+    const QString count = QStringLiteral("Digits only: a whole number");
+    const QString en = QStringLiteral("English");
+    const Qt::KeyboardModifiers none;
+    const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+    QTest::newRow("exponent letter") << en << nkNumber << "1" << int(Qt::Key_E) << none << number;
+    QTest::newRow("minus") << en << nkNumber << "1" << int(Qt::Key_Minus) << none << number;
+    QTest::newRow("second comma") << en << nkNumber << "1,2" << int(Qt::Key_Comma) << none
+                                  << number;
+    QTest::newRow("asterisk in a number")
+        << en << nkNumber << "" << int(Qt::Key_Asterisk) << none << number;
+    QTest::newRow("letter in a radius")
+        << en << nkRadius << "1" << int(Qt::Key_X) << none << radius;
+    QTest::newRow("comma in a count")
+        << en << nkCount << "1" << int(Qt::Key_Comma) << none << count;
+    QTest::newRow("word pasted by a key")
+        << en << nkNumber << "1" << int(Qt::Key_V) << ctrl << number;
+    QTest::newRow("Czech") << "Czech" << nkNumber << "1" << int(Qt::Key_E) << none
+                           << QStringLiteral("Číslice a jeden desetinný oddělovač");
+    QTest::newRow("Slovak") << "Slovak" << nkCount << "1" << int(Qt::Key_A) << none
+                            << QStringLiteral("Len číslice: celé číslo");
+    // What gets in, and what is refused without loss, says nothing.
+    QTest::newRow("digit") << en << nkNumber << "1" << int(Qt::Key_5) << none << "";
+    QTest::newRow("separator first") << en << nkNumber << "" << int(Qt::Key_Comma) << none << "";
+    QTest::newRow("diameter mark") << en << nkRadius << "" << int(Qt::Key_Asterisk) << none << "";
+    QTest::newRow("zero that only leads") << en << nkNumber << "0" << int(Qt::Key_0) << none << "";
+    QTest::newRow("leading zero of a count") << en << nkCount << "" << int(Qt::Key_0) << none << "";
+    QTest::newRow("number pasted by a key") << en << nkNumber << "" << int(Qt::Key_V) << ctrl << "";
+    QTest::newRow("select all") << en << nkNumber << "1" << int(Qt::Key_A) << ctrl << "";
+}
+
+// A refused key shows, at the edit, what the edit takes, in the language: a tool-tip,
+// never a message box.
+void TestDensityKeyFilter::refusalSaysWhatTheEditTakes() {
+    QFETCH(QString, language);
+    QFETCH(TNumberKind, kind);
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, tip);
+    GuiTest::TLanguageSandbox languages(language);
+    GuiTest::TModalWatcher watcher;
+    const TSeparatorGuard guard(',');
+    TDensityEdit density(text, int(text.size()), 0, kind);
+    QApplication::clipboard()->setText(text.isEmpty() ? QStringLiteral("2,5")
+                                                      : QStringLiteral("kg"));
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+
+    QTest::keyClick(density.Edit, Qt::Key(key), modifiers);
+    if (tip.isEmpty()) {
+        QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
+    } else {
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), tip);
+        QCOMPARE(density.Edit->text(), text);
+    }
+    QVERIFY(watcher.Unexpected().isEmpty());
+    QToolTip::hideText();
+}
+
 void TestDensityKeyFilter::contextMenuPaste_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("clipboard");
@@ -284,10 +379,7 @@ void TestDensityKeyFilter::contextMenuPaste() {
     TDensityEdit density(text, int(text.size()), 0);
     QApplication::clipboard()->setText(clipboard);
 
-    const QPoint pos(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, density.Edit->mapToGlobal(pos));
-    QApplication::sendEvent(density.Edit, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* menu = OpenContextMenu(density.Edit);
     QVERIFY(menu);
     auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
     QVERIFY(paste);
@@ -297,6 +389,70 @@ void TestDensityKeyFilter::contextMenuPaste() {
     else
         menu->close();
     QCOMPARE(density.Edit->text(), result);
+}
+
+void TestDensityKeyFilter::contextMenuOffersWhatWorks_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("item");        // the item chosen
+    QTest::addColumn<QStringList>("enabled"); // the items enabled
+    QTest::addColumn<QString>("text");        // the edit's text afterwards
+    QTest::addColumn<QString>("selected");    // and its selection
+    const QString en = QStringLiteral("English");
+    QTest::newRow("select all") << en << 2 << 0 << "select-all"
+                                << QStringList{"edit-paste", "select-all"} << "12,5"
+                                << "12,5";
+    QTest::newRow("delete the selection")
+        << en << 0 << 2 << "edit-delete"
+        << QStringList{"edit-cut", "edit-copy", "edit-paste", "edit-delete", "select-all"} << ",5"
+        << "";
+    QTest::newRow("cut") << en << 3 << 1 << "edit-cut"
+                         << QStringList{"edit-cut", "edit-copy", "edit-paste", "edit-delete",
+                                        "select-all"}
+                         << "12,"
+                         << "";
+    QTest::newRow("all selected") << "Czech" << 0 << 4 << "edit-copy"
+                                  << QStringList{"edit-cut", "edit-copy", "edit-paste",
+                                                 "edit-delete"}
+                                  << "12,5"
+                                  << "12,5";
+}
+
+// The menu offers Cut, Copy, Paste, Delete and Select All, in Qt's words for them in
+// the language (those of Qt's own menu for an edit), never Undo or Redo, which the
+// typing rule does not let work; each item does what it says.
+void TestDensityKeyFilter::contextMenuOffersWhatWorks() {
+    QFETCH(QString, language);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, item);
+    QFETCH(QStringList, enabled);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+    GuiTest::TLanguageSandbox languages(language);
+    const TSeparatorGuard guard(',');
+    TDensityEdit density(QStringLiteral("12,5"), selStart, selLength);
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+
+    QMenu* menu = OpenContextMenu(density.Edit);
+    QVERIFY(menu);
+    QLineEdit plain;
+    const std::unique_ptr<QMenu> standard(plain.createStandardContextMenu());
+    QStringList qtTexts = ItemTexts(standard.get());
+    QCOMPARE(qtTexts.size(), 7);
+    qtTexts.remove(0, 2); // Undo, Redo
+    QCOMPARE(ItemTexts(menu), qtTexts);
+    QStringList shownEnabled;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator() && action->isEnabled())
+            shownEnabled << action->objectName();
+    QCOMPARE(shownEnabled, enabled);
+    auto* chosen = menu->findChild<QAction*>(item);
+    QVERIFY(chosen);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+    QCOMPARE(density.Edit->text(), text);
+    QCOMPARE(density.Edit->selectedText(), selected);
 }
 
 void TestDensityKeyFilter::dropsRefused() {
