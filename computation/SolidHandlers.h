@@ -79,8 +79,8 @@ private:
 struct TSupplementaryValue {
     TText Row;
     Extended Value;
-    // The quantity's name for programs: the row's key without its "s", and its
-    // letters ("SlantHeight", "DiagonalOfXFace_AB").
+    // The quantity's name for programs, as the solver takes it (QuantityId:
+    // "slant-height", "diagonal-of-face-ab").
     QString Id() const;
 };
 
