@@ -13,6 +13,7 @@
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
 #include "SolidPages.h"
+#include "SolveWindow.h"
 #include "SupplementaryData.h"
 
 #include <QDialog>
@@ -65,6 +66,11 @@ public:
     TFrameResults* Results() const { return FResults; }
     // The tank's level table while it is open, else nullptr.
     TFormLevelTable* LevelTableWindow() const { return FLevelTable; }
+    // The solving window while it is open, else nullptr.
+    TFormSolve* SolveWindow() const { return FSolve; }
+    // Puts ATexts into the entries of AVariant, the variant the window shows, and
+    // calculates as if they had been typed (the solving window's "Use").
+    void UseEntryTexts(TVariant AVariant, const TEntryTexts& ATexts);
 
     // Entry captions (and the variant controls' captions) in small bold maroon.
     static void StyleEntryCaption(QLabel* ALabel);
@@ -130,6 +136,8 @@ private:
     // raises it), which then follows the radius and length entries.
     void MLevelTableClick();
     void UpdateLevelTable();
+    // The options menu's "Solve…" item: opens the solving window (or raises it).
+    void MSolveClick();
     void BDraftClick();
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
@@ -252,7 +260,9 @@ private:
     QPointer<TFormFormulas> FFormulas;
     QPointer<TFormSupplementaryData> FSupplementaryData;
     QPointer<TFormLevelTable> FLevelTable;
+    QPointer<TFormSolve> FSolve;
     QAction* MLevelTable = nullptr;
+    QAction* MSolve = nullptr;
 
     std::array<TEntryControls, EntryCount> FEntryControls;
     std::array<TVariantControls, VariantControlCount> FVariantControls;
