@@ -8,6 +8,8 @@
 //                       typing a digit and deleting it with Backspace, so every
 //                       iteration is one whole keystroke. Every solid of the
 //                       page description (SolidPages.h) is measured.
+//   KeystrokeToScale/<solid>  the same with the draft panel open and "To scale" on:
+//                       the figure drawn to scale follows each keystroke.
 //   OpenWindow/<button> a click on a main-window button until the window it opens
 //                       is painted for the first time; then it is closed with
 //                       Escape, outside the measured time.
@@ -23,6 +25,7 @@
 #include "Computations.h"
 #include "MainWindow.h"
 #include "NumberParsing.h"
+#include "Settings.h"
 #include "SolidPages.h"
 #include "StereometricalFormulas.h"
 
@@ -222,7 +225,12 @@ void ChooseVariant(TFormComputations& AWindow, TVariant AVariant) {
     }
 }
 
-void Keystroke(benchmark::State& AState, const TPageInput& AInput) {
+void Keystroke(benchmark::State& AState, const TPageInput& AInput, bool AToScale) {
+    {
+        // The draft panel opens as it does by default; "To scale" is what differs.
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), SettingNames::DraftToScale, AToScale);
+    }
     TFormComputations window(MainWindow, VariantDesc(AInput.Variant).Page);
     window.show();
     window.activateWindow();
@@ -231,6 +239,12 @@ void Keystroke(benchmark::State& AState, const TPageInput& AInput) {
         return;
     }
     ChooseVariant(window, AInput.Variant);
+    // The draft panel slid open, so that the drawing is painted.
+    if (AToScale &&
+        !QTest::qWaitFor([&window] { return window.width() == window.DraftClientWidth(); })) {
+        AState.SkipWithError("the draft panel did not open");
+        return;
+    }
     QLineEdit* edit = nullptr;
     for (const auto& [name, text] : AInput.Entries) {
         edit = window.findChild<QLineEdit*>(QString::fromStdString(name));
@@ -371,10 +385,13 @@ void RegisterBenchmarks() {
         const TPage page = TPage(i);
         const std::string solid = PageDesc(page).Solid();
         buttons.push_back("B" + solid);
-        benchmark::RegisterBenchmark(("Keystroke/" + solid).c_str(), [input = InputFor(page)](
-                                                                         benchmark::State& AState) {
-            Keystroke(AState, input);
-        })->Unit(benchmark::kMicrosecond);
+        for (const bool toScale : {false, true})
+            benchmark::RegisterBenchmark(
+                ((toScale ? "KeystrokeToScale/" : "Keystroke/") + solid).c_str(),
+                [input = InputFor(page), toScale](benchmark::State& AState) {
+                    Keystroke(AState, input, toScale);
+                })
+                ->Unit(benchmark::kMicrosecond);
     }
     for (const char* button : {"BFormulas", "BSettings", "BAbout"})
         buttons.push_back(button);

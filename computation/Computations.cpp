@@ -2,6 +2,7 @@
 
 #include "Cancel.h"
 #include "DesktopServices.h"
+#include "FigureView.h"
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "LanguageSupport.h"
@@ -17,6 +18,7 @@
 #include "WindowStyle.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -176,7 +178,9 @@ void TFormComputations::FormShow() {
         const bool showSupplementary =
             reg.ReadBool(QString(), SettingNames::ShowSupplementaryData, true);
         FShowDraft = reg.ReadBool(QString(), SettingNames::ShowDraft, true);
+        FToScale = reg.ReadBool(QString(), SettingNames::DraftToScale, false);
         reg.Close();
+        MToScale->setChecked(FToScale);
         if (showFormulas) {
             BFormulas->setChecked(true);
             BFormulasClick();
@@ -230,6 +234,28 @@ void TFormComputations::CreateDraftPanel() {
     Draft->setAlignment(Qt::AlignCenter);
     Draft->hide();
 
+    // The figure drawn to scale stands where the draft stands, below the link and
+    // the switch.
+    FFigureView = new TFigureView(DraftPanel);
+    FFigureView->setGeometry(DraftPanel->rect());
+    FFigureView->hide();
+
+    // The panel's context menu: the switch, and copying and saving the drawing.
+    MToScale = new QAction(this);
+    MToScale->setObjectName(QStringLiteral("MToScale"));
+    MToScale->setCheckable(true);
+    connect(MToScale, &QAction::triggered, this, &TFormComputations::MToScaleClick);
+    MCopyDrawing = new QAction(this);
+    MCopyDrawing->setObjectName(QStringLiteral("MCopyDrawing"));
+    connect(MCopyDrawing, &QAction::triggered, FFigureView, &TFigureView::CopyToClipboard);
+    MSaveDrawing = new QAction(this);
+    MSaveDrawing->setObjectName(QStringLiteral("MSaveDrawing"));
+    connect(MSaveDrawing, &QAction::triggered, FFigureView, &TFigureView::SaveClick);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    DraftPanel->addActions({MToScale, separator, MCopyDrawing, MSaveDrawing});
+    DraftPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     HomepageLink = new QLabel(DraftPanel);
     HomepageLink->setObjectName(QStringLiteral("HomepageLink"));
     QFont font = PixelFont(FontFamilies::Verdana, 12, false);
@@ -239,6 +265,17 @@ void TFormComputations::CreateDraftPanel() {
     HomepageLink->setCursor(Qt::PointingHandCursor);
     HomepageLink->move(0, 288);
     HomepageLink->installEventFilter(this);
+
+    // A small switch in the panel's corner, as the menu item is: the drafts leave
+    // the corner free.
+    BToScale = new QToolButton(DraftPanel);
+    BToScale->setObjectName(QStringLiteral("BToScale"));
+    BToScale->setDefaultAction(MToScale);
+    BToScale->setAutoRaise(true);
+    BToScale->setFocusPolicy(Qt::NoFocus);
+    BToScale->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    BToScale->setFont(PixelFont(FontFamilies::Verdana, 11, false));
+    ShowFigureOrDraft();
 
     TimerR = new QTimer(this);
     TimerR->setObjectName(QStringLiteral("TimerR"));
@@ -262,13 +299,45 @@ bool TFormComputations::ShowDraftPicture() {
     const QString name = GetPictureName();
     if (name.isEmpty()) {
         Draft->hide();
+        FFigureView->hide();
         ShowEntryLetters(false);
         return false;
     }
     LoadGIFResource(QStringLiteral("GIF_DRAFT"), name, Draft, TImageSizing::KeepSize);
     Draft->show();
+    ShowFigureOrDraft();
     ShowEntryLetters(true);
     return true;
+}
+
+void TFormComputations::MToScaleClick(bool AChecked) {
+    FToScale = AChecked;
+    {
+        TSettingsStore reg(SettingsKeys::Settings);
+        reg.WriteBool(QString(), SettingNames::DraftToScale, FToScale);
+    }
+    ShowFigure();
+}
+
+void TFormComputations::ShowFigure() {
+    if (!FFigureView)
+        return;
+    // The figure the window calculated, shared: the view draws it as it is.
+    FFigureView->SetDrawing(FToScale && FResult.Figure
+                                ? TFigureDrawing(FResult.Variant, FResult.Entries, FResult.Figure)
+                                : TFigureDrawing());
+    ShowFigureOrDraft();
+}
+
+void TFormComputations::ShowFigureOrDraft() {
+    const bool toScale = FFigureView->HasFigure();
+    MCopyDrawing->setEnabled(toScale);
+    MSaveDrawing->setEnabled(toScale);
+    // Only while the panel shows a draft: without a variant it shows nothing.
+    if (!Draft->isVisibleTo(DraftPanel) && !FFigureView->isVisibleTo(DraftPanel))
+        return;
+    FFigureView->setVisible(toScale);
+    Draft->setVisible(!toScale);
 }
 
 void TFormComputations::BDraftClick() {
@@ -526,7 +595,11 @@ void TFormComputations::UpdateLevelTable() {
     Extended radius = 0, length = 0;
     readings.Note(ReadEntryText(ekRadius, Entry(enCylindricalTank_R)->text(), radius));
     readings.Note(ReadEntryText(ekNumber, Entry(enCylindricalTank_D)->text(), length));
-    FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm());
+    // The curve marks the level of the tank the window calculated.
+    std::optional<Extended> level;
+    if (FResult.Computed() && FResult.Variant == vaCylindricalTank)
+        level = FResult.Entries[enCylindricalTank_H];
+    FLevelTable->SetTank(readings.State(), radius, length, FResults->NumberForm(), level);
 }
 
 void TFormComputations::BOptionsMenuClick() {
@@ -539,6 +612,12 @@ void TFormComputations::SetLanguage() {
     BSupplementaryData->setToolTip(Text("BSupplementaryData"));
     BOptionsMenu->setToolTip(Text("BOptionsMenu"));
     BDraft->setToolTip(Text("BDraft"));
+    MToScale->setText(DrawingText("MToScale"));
+    MCopyDrawing->setText(DrawingText("MCopyDrawing"));
+    MSaveDrawing->setText(DrawingText("MSaveDrawing"));
+    BToScale->adjustSize();
+    BToScale->move(DraftPanel->width() - BToScale->width() - 4, 4);
+    FFigureView->SetLanguage();
     // The icon-only buttons are read by their tool-tips (the draft button's
     // tool-tip comes and goes with the panel's animation; its name stays).
     for (QToolButton* button : {BFormulas, BSupplementaryData, BOptionsMenu, BDraft})
@@ -610,6 +689,8 @@ void TFormComputations::ShowResult(const TSolidResult& AResult) {
     FResults->ShowResult(FResult);
     if (FSupplementaryData)
         FSupplementaryData->ShowResult(FResult);
+    ShowFigure();
+    UpdateLevelTable();
 }
 
 // --- Keyboard, focus, clipboard ---------------------------------------------

@@ -34,6 +34,7 @@ class QTimer;
 class QToolButton;
 class QLineEdit;
 class QStackedWidget;
+class TFigureView;
 class TFrameCancel;
 class TLabeledEdit;
 class TUpDown;
@@ -71,6 +72,9 @@ public:
     // Puts ATexts into the entries of AVariant, the variant the window shows, and
     // calculates as if they had been typed (the solving window's "Use").
     void UseEntryTexts(TVariant AVariant, const TEntryTexts& ATexts);
+    // The view of the entered figure drawn to scale in the draft panel; shown in
+    // place of the catalogue draft while "To scale" is on and the entries give a figure.
+    TFigureView* FigureView() const { return FFigureView; }
 
     // Entry captions (and the variant controls' captions) in small bold maroon.
     static void StyleEntryCaption(QLabel* ALabel);
@@ -142,6 +146,12 @@ private:
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
     bool ShowDraftPicture();
+    // The draft panel's "To scale" switch (its button and its context menu).
+    void MToScaleClick(bool AChecked);
+    // Hands the result's figure to the view drawn to scale while "To scale" is on.
+    void ShowFigure();
+    // The figure drawn to scale where there is one to draw, else the catalogue draft.
+    void ShowFigureOrDraft();
     void TimerRTimer();
     void TimerLTimer();
     void HomepageLinkClick();
@@ -254,6 +264,12 @@ private:
     QToolButton* BDraft = nullptr;
     QWidget* DraftPanel = nullptr;
     QLabel* Draft = nullptr;
+    TFigureView* FFigureView = nullptr;
+    QToolButton* BToScale = nullptr;
+    QAction* MToScale = nullptr;
+    QAction* MCopyDrawing = nullptr;
+    QAction* MSaveDrawing = nullptr;
+    bool FToScale = false;
     QLabel* HomepageLink = nullptr;
     QTimer* TimerR = nullptr;
     QTimer* TimerL = nullptr;

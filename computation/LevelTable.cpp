@@ -1,5 +1,6 @@
 #include "LevelTable.h"
 
+#include "FillCurve.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
 #include "NumberEntry.h"
@@ -18,6 +19,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -33,8 +36,15 @@ namespace {
 
 const QString Section = QStringLiteral("TFormLevelTable");
 
+// The window with the table alone, and the fill curve below the table: wider, the
+// window would not fit beside a computation window with its draft panel open.
 constexpr int WindowWidth = 440;
 constexpr int WindowHeight = 480;
+constexpr int CurveHeight = 200;
+
+QString ChartText(const char* AKey) {
+    return LanguageText(QStringLiteral("TDipChart"), QLatin1String(AKey));
+}
 
 // A multiple of the step this close to the diameter (relative) is the
 // diameter: 1 / 20 of a diameter times 20 need not give the diameter back.
@@ -157,7 +167,8 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
       LPercentage(new QLabel(GBLevelFor)), EPercentage(new QLineEdit(GBLevelFor)),
       LLevel(new QLabel(GBLevelFor)), LevelResult(new QLabel(GBLevelFor)),
       BCopy(new QPushButton(this)), BSaveCSV(new QPushButton(this)),
-      FModel(new TLevelTableModel(this)) {
+      FillCurve(new TFillCurveView(this)), BPrint(new QPushButton(this)),
+      BSavePdf(new QPushButton(this)), FModel(new TLevelTableModel(this)) {
     setObjectName(QStringLiteral("FormLevelTable"));
     LStep->setObjectName(QStringLiteral("LStep"));
     EStep->setObjectName(QStringLiteral("EStep"));
@@ -172,6 +183,8 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     LevelResult->setObjectName(QStringLiteral("LevelResult"));
     BCopy->setObjectName(QStringLiteral("BCopy"));
     BSaveCSV->setObjectName(QStringLiteral("BSaveCSV"));
+    BPrint->setObjectName(QStringLiteral("BPrint"));
+    BSavePdf->setObjectName(QStringLiteral("BSavePdf"));
 
     // Only positive decimal numbers are typed, as into the density entries.
     for (QLineEdit* edit : {EStep, EVolume, EPercentage}) {
@@ -215,15 +228,21 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     levelFor->addWidget(LevelResult, 2, 1);
     levelFor->setColumnStretch(1, 1);
 
+    // The table's buttons, then the dip chart's.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BCopy);
     buttons->addWidget(BSaveCSV);
+    buttons->addSpacing(8);
+    buttons->addWidget(BPrint);
+    buttons->addWidget(BSavePdf);
 
+    FillCurve->setFixedHeight(CurveHeight);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(stepRow);
     layout->addWidget(LevelList, 1);
     layout->addWidget(LState);
+    layout->addWidget(FillCurve);
     layout->addWidget(GBLevelFor);
     layout->addLayout(buttons);
 
@@ -232,10 +251,12 @@ TFormLevelTable::TFormLevelTable(QWidget* AOwner)
     connect(EPercentage, &QLineEdit::textChanged, this, &TFormLevelTable::PercentageChanged);
     connect(BCopy, &QPushButton::clicked, this, &TFormLevelTable::CopyClick);
     connect(BSaveCSV, &QPushButton::clicked, this, &TFormLevelTable::SaveClick);
+    connect(BPrint, &QPushButton::clicked, this, &TFormLevelTable::PrintClick);
+    connect(BSavePdf, &QPushButton::clicked, this, &TFormLevelTable::SavePdfClick);
     connect(this, &TSideWindow::FrameChanged, this, &TFormLevelTable::PlaceBesideOwner);
 
     SetLanguage();
-    setFixedSize(WindowWidth, WindowHeight);
+    setFixedSize(WindowWidth, WindowHeight + CurveHeight + layout->spacing());
     Refresh();
 }
 
@@ -252,6 +273,9 @@ void TFormLevelTable::SetLanguage() {
     LLevel->setText(Text("LLevel"));
     BCopy->setText(Text("BCopy"));
     BSaveCSV->setText(Text("BSaveCSV"));
+    BPrint->setText(ChartText("MPrint"));
+    BSavePdf->setText(ChartText("MSavePdf"));
+    FillCurve->SetLanguage();
     FModel->SetHeaders({Text("ColLevel"), Text("ColVolume"), Text("ColPercentage")});
     // Every caption is also what a screen reader says for its control.
     for (QLabel* label : {LStep, LVolume, LPercentage})
@@ -261,18 +285,22 @@ void TFormLevelTable::SetLanguage() {
 }
 
 void TFormLevelTable::SetTank(TResultState AState, Extended ARadius, Extended ALength,
-                              const TNumberForm& AForm) {
-    if (AState == FState && ARadius == FRadius && ALength == FLength && AForm == FForm)
+                              const TNumberForm& AForm, std::optional<Extended> ALevel) {
+    if (AState != rsSpocitano)
+        ALevel.reset();
+    if (AState == FState && ARadius == FRadius && ALength == FLength && AForm == FForm &&
+        ALevel == FLevel)
         return;
     FState = AState;
     FRadius = AState == rsSpocitano ? ARadius : 0;
     FLength = AState == rsSpocitano ? ALength : 0;
+    FLevel = ALevel;
     FForm = AForm;
     Refresh();
 }
 
 void TFormLevelTable::SetNumberForm(const TNumberForm& AForm) {
-    SetTank(FState, FRadius, FLength, AForm);
+    SetTank(FState, FRadius, FLength, AForm, FLevel);
 }
 
 void TFormLevelTable::ShowState(const QString& AText) {
@@ -284,9 +312,11 @@ void TFormLevelTable::ShowState(const QString& AText) {
 void TFormLevelTable::Refresh() {
     const auto empty = [this](const QString& AState) {
         FModel->SetTable(0, 0, 0, 0, FForm);
+        FStep = 0;
+        FillCurve->SetCurve(TFillCurve());
         ShowState(AState);
-        BCopy->setEnabled(false);
-        BSaveCSV->setEnabled(false);
+        for (QPushButton* button : {BCopy, BSaveCSV, BPrint, BSavePdf})
+            button->setEnabled(false);
         RefreshLevel();
     };
     EStep->setPlaceholderText(QString());
@@ -307,9 +337,19 @@ void TFormLevelTable::Refresh() {
     if (Count < 0)
         return empty(Text("sTooManyRows"));
     FModel->SetTable(FRadius, FLength, Step, Count, FForm);
+    FStep = Step;
+    TFillCurve curve;
+    curve.Radius = FRadius;
+    curve.Length = FLength;
+    curve.Level = FLevel;
+    curve.RowLevels.reserve(std::size_t(Count));
+    for (long long row = 0; row < Count; ++row)
+        curve.RowLevels.push_back(LevelRows::Level(Diameter, Step, row, Count));
+    curve.NumberText = [form = FForm](Extended AValue) { return ShownNumber(AValue, form); };
+    FillCurve->SetCurve(curve);
     ShowState(QString());
-    BCopy->setEnabled(true);
-    BSaveCSV->setEnabled(true);
+    for (QPushButton* button : {BCopy, BSaveCSV, BPrint, BSavePdf})
+        button->setEnabled(true);
     RefreshLevel();
 }
 
@@ -405,6 +445,63 @@ bool TFormLevelTable::SaveCsv(const QString& AFileName) {
     return false;
 }
 
+TDipChart TFormLevelTable::DipChart() const {
+    TDipChart chart;
+    chart.Radius = FRadius;
+    chart.Length = FLength;
+    chart.Step = FStep;
+    chart.Level = FLevel;
+    chart.Form = FForm;
+    return chart;
+}
+
+void TFormLevelTable::PrintClick() {
+    if (FModel->rowCount() == 0)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DefaultDipChartPageSize());
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(ChartText("sTitle"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(ChartText("Caption"));
+    if (dialog.exec() == QDialog::Accepted)
+        Print(printer);
+}
+
+bool TFormLevelTable::Print(QPrinter& APrinter) {
+    if (PaintDipChart(APrinter, DipChart()))
+        return true;
+    QString message = DipChartProblem(DipChart());
+    if (message.isEmpty())
+        message = ChartText("sCannotPrint");
+    ShowErrorMessage(message);
+    return false;
+}
+
+void TFormLevelTable::SavePdfClick() {
+    if (FModel->rowCount() == 0)
+        return;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString name = QFileDialog::getSaveFileName(this, ChartText("MSavePdf").remove(QChar(0x2026)),
+                                                QDir(folder).filePath(ChartText("sPdfFileName")),
+                                                ChartText("sPdfFilter"));
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+    SavePdf(name);
+}
+
+bool TFormLevelTable::SavePdf(const QString& AFileName) {
+    QString error;
+    if (SaveDipChartPdf(DipChart(), AFileName, DefaultDipChartPageSize(), error))
+        return true;
+    ShowErrorMessage(error);
+    return false;
+}
+
 bool TFormLevelTable::eventFilter(QObject* AWatched, QEvent* AEvent) {
     if (AWatched == FOwner && (AEvent->type() == QEvent::Move || AEvent->type() == QEvent::Resize ||
                                AEvent->type() == QEvent::Show))
@@ -417,6 +514,7 @@ void TFormLevelTable::PlaceBesideOwner() {
     // frames; it follows the window as the draft panel widens it.
     // Where the screen has no room for it there, it stands left of the window;
     // with room on neither side, at the screen's right edge over the window.
+    // A window near the screen's bottom has the table rise until it fits.
     const QRect frame = OuterFrame(FOwner);
     const int width = FrameRect().width();
     QPoint place(frame.left() + frame.width(), frame.top());
@@ -426,6 +524,8 @@ void TFormLevelTable::PlaceBesideOwner() {
         if (place.x() + width > right)
             place.setX(frame.left() - width >= area.left() ? frame.left() - width
                                                            : std::max(area.left(), right - width));
+        const int bottom = area.top() + area.height();
+        place.setY(std::max(area.top(), std::min(place.y(), bottom - FrameRect().height())));
     }
     PlaceAt(place);
 }

@@ -2,11 +2,15 @@
 // computation window that lists, for levels from the empty to the full tank in
 // a step the user types, the volume held and its share of the full tank, and
 // answers the reverse question: the level at which the tank holds a volume or
-// a share. It follows the tank's radius and length and the results panel's
-// number form as the computation window hands them in; the table can be
-// copied (tab-separated) and saved as a CSV file.
+// a share. Below the table the fill curve shows volume and filling over the
+// level, with the tank's level and the table's rows marked. It follows the
+// tank's radius, length and level and the results panel's number form as the
+// computation window hands them in; the table can be copied (tab-separated)
+// and saved as a CSV file, and printed or saved as a PDF as a dip chart (the
+// tank drawn to scale, the curve and the table).
 #pragma once
 
+#include "DipChart.h"
 #include "MathFunctions.h"
 #include "NumberFormat.h"
 #include "ResultState.h"
@@ -16,11 +20,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QTableView;
+class TFillCurveView;
 
 // The rows of a table from level 0 to ADiameter in steps of AStep: 0, AStep,
 // 2 AStep, ... below the diameter, then the diameter itself (a multiple of the
@@ -77,8 +85,11 @@ public:
 
     // The tank as its entries read now: AState is rsSpocitano when radius and
     // length are both valid (they are then ARadius and ALength), else the state
-    // the results panel shows for them ("---", "Input error").
-    void SetTank(TResultState AState, Extended ARadius, Extended ALength, const TNumberForm& AForm);
+    // the results panel shows for them ("---", "Input error"). ALevel: the level
+    // of the tank the window calculated, marked on the curve and drawn in the
+    // dip chart; none while the entries give no tank.
+    void SetTank(TResultState AState, Extended ARadius, Extended ALength, const TNumberForm& AForm,
+                 std::optional<Extended> ALevel = std::nullopt);
     // The same tank in another number form (the results panel's, or a previewed one).
     void SetNumberForm(const TNumberForm& AForm);
 
@@ -95,7 +106,21 @@ public:
     // The field separator that goes with the decimal separator ADecimal.
     static QChar FieldSeparator(QChar ADecimal);
 
+    // The dip chart of the table as it is shown (tank, step, level, number form).
+    TDipChart DipChart() const;
+    // Asks for a printer and prints the dip chart on it.
+    void PrintClick();
+    // Prints the dip chart on APrinter, set up and not yet begun; a failure is
+    // reported in an error box. Returns success.
+    bool Print(QPrinter& APrinter);
+    // Asks for a file name and saves the dip chart there as a PDF.
+    void SavePdfClick();
+    // Writes the dip chart as a PDF file, A4 or Letter as the regional settings
+    // measure; whole or not at all, a failure reported in an error box.
+    bool SavePdf(const QString& AFileName);
+
     const TLevelTableModel* Model() const { return FModel; }
+    const TFillCurveView* Curve() const { return FillCurve; }
 
 protected:
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
@@ -126,10 +151,16 @@ private:
     QLabel* LevelResult;
     QPushButton* BCopy;
     QPushButton* BSaveCSV;
+    TFillCurveView* FillCurve;
+    QPushButton* BPrint;
+    QPushButton* BSavePdf;
     TLevelTableModel* FModel;
 
     TResultState FState = rsNespocitano;
     Extended FRadius = 0;
     Extended FLength = 0;
+    std::optional<Extended> FLevel;
+    // The step of the rows shown (typed, or the diameter / 20).
+    Extended FStep = 0;
     TNumberForm FForm;
 };

@@ -439,6 +439,16 @@ std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
          [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
              return APyramid.LateralSurface().Area;
          }},
+        // The lower base's sides: one is typed, the other follows from the
+        // similar upper base and is shown nowhere else.
+        {Item("sXSideOfLowerBase", "a"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+             return APyramid.Base2().SideA();
+         }},
+        {Item("sXSideOfLowerBase", "b"),
+         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+             return APyramid.Base2().SideB();
+         }},
     });
     t[stTruncatedPyramid_NAngle] = RowsOf<TTruncatedPyramid_NAngle>({
         {Item("sSlantHeight"),

@@ -5,11 +5,17 @@
 KAVORIN_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  libqt6printsupport6
   qt6-translations-l10n
   libxcb1-dev
   fonts-dejavu-core
   libboost-dev libbenchmark-dev
+  poppler-utils
 )
+
+# libqt6printsupport6: the level table prints its dip chart (Qt PrintSupport, whose
+# headers come with qt6-base-dev).
+# poppler-utils: the tests read the dip chart's PDF back with pdftotext and pdfinfo.
 
 # What scripts/desktop-tests.sh and tools/desktop-session.sh need besides: a
 # virtual X server, a window manager and the X property reader that tells when

@@ -1,7 +1,10 @@
 #include "CommandLine.h"
 
+#include "DipChart.h"
+#include "FigureDrawing.h"
 #include "FigureReport.h"
 #include "LanguageSupport.h"
+#include "LevelTable.h"
 #include "NumberFormat.h"
 #include "NumberParsing.h"
 #include "PageTexts.h"
@@ -12,9 +15,12 @@
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTextStream>
 
@@ -33,11 +39,13 @@
 namespace {
 
 constexpr const char* Section = "CommandLine";
+// The messages of the options that write drawings and dip charts.
+constexpr const char* OutputSection = "CommandLineOutput";
 // The texts that point a user from a wrong argument to the right one.
 constexpr const char* HintSection = "CommandLineHints";
 
-QString Text(const char* AKey) {
-    return LanguageText(QLatin1String(Section), QLatin1String(AKey));
+QString Text(const char* AKey, const char* ASection = Section) {
+    return LanguageText(QLatin1String(ASection), QLatin1String(AKey));
 }
 
 QString HintText(const char* AKey) {
@@ -169,8 +177,9 @@ struct TArgumentError {
     QString Message;
 };
 
-[[noreturn]] void Fail(const char* AKey, const QString& AWhat = QString()) {
-    QString message = Text(AKey);
+[[noreturn]] void Fail(const char* AKey, const QString& AWhat = QString(),
+                       const char* ASection = Section) {
+    QString message = Text(AKey, ASection);
     if (!AWhat.isEmpty())
         message += QStringLiteral(": ") + AWhat;
     throw TArgumentError{message};
@@ -191,14 +200,34 @@ QStringList VariantNames(TPage APage) {
     return names;
 }
 
+// The size of a drawing written by --draw, in logical pixels (a PNG has twice as many).
+const QSize DrawingFileSize(800, 600);
+
 // What the options choose.
 struct TOptions {
     bool Calc = false, List = false, Help = false, Json = false;
     std::optional<bool> Semilogarithmic;
     std::optional<int> Precision;
     std::optional<Extended> Density;
-    QStringList Positional; // after --calc: solid, variant, entries
+    QString Drawing;                 // --draw FILE
+    std::optional<Extended> DipStep; // --dip-chart STEP
+    QString DipChartPdf;             // --pdf FILE
+    QStringList Positional;          // after --calc: solid, variant, entries
 };
+
+// The options that write a file: a paint device, and with it an application
+// object with fonts.
+constexpr const char* FileOptions[] = {"--draw", "--pdf"};
+// The options that only go with --calc.
+constexpr const char* CalcOptions[] = {"--draw", "--dip-chart", "--pdf"};
+
+// The file name that follows the option at AIndex.
+QString FileArgument(const QStringList& AArguments, int AIndex) {
+    const QString name = AArguments.value(AIndex + 1);
+    if (name.isEmpty() || name.startsWith(QLatin1String("--")))
+        Fail("sMissingFileName", AArguments.at(AIndex), OutputSection);
+    return name;
+}
 
 TOptions ReadOptions(const QStringList& AArguments) {
     TOptions options;
@@ -239,12 +268,40 @@ TOptions ReadOptions(const QStringList& AArguments) {
                 Fail("sBadDensity", AArguments.value(i + 1));
             options.Density = density;
             ++i;
+        } else if (argument == QLatin1String("--draw")) {
+            options.Drawing = FileArgument(AArguments, i);
+            // Refused before anything is calculated or written.
+            if (DrawingFormatOf(options.Drawing) == dfNone)
+                throw TArgumentError{
+                    DrawingText("sUnknownFormat").arg(QDir::toNativeSeparators(options.Drawing))};
+            ++i;
+        } else if (argument == QLatin1String("--dip-chart")) {
+            Extended step = 0;
+            if (i + 1 >= AArguments.size() || !TryTextToExtended(AArguments.at(i + 1), step) ||
+                !std::isfinite(step) || step <= 0)
+                Fail("sBadStep", AArguments.value(i + 1), OutputSection);
+            options.DipStep = step;
+            ++i;
+        } else if (argument == QLatin1String("--pdf")) {
+            options.DipChartPdf = FileArgument(AArguments, i);
+            ++i;
         } else {
             Fail("sUnknownOption", WithHint(argument, HintText("sSeeHelp")));
         }
     }
     if (!options.Calc && !options.Positional.isEmpty())
         Fail("sUnknownOption", WithHint(options.Positional.first(), HintText("sSeeHelp")));
+    if (!options.Calc &&
+        (!options.Drawing.isEmpty() || options.DipStep || !options.DipChartPdf.isEmpty())) {
+        for (const char* option : CalcOptions)
+            if (AArguments.contains(QLatin1String(option)))
+                Fail("sOnlyWithCalc", QLatin1String(option), OutputSection);
+    }
+    if (!options.DipChartPdf.isEmpty() && !options.DipStep)
+        Fail("sPdfWithoutDipChart", QStringLiteral("--pdf"), OutputSection);
+    // The table as CSV takes the standard output for itself.
+    if (options.DipStep && options.DipChartPdf.isEmpty() && options.Json)
+        Fail("sExcludeEachOther", QStringLiteral("--json, --dip-chart"), OutputSection);
     return options;
 }
 
@@ -349,6 +406,50 @@ QJsonValue JsonNumber(const std::optional<Extended>& AValue) {
     if (!AValue || !std::isfinite(*AValue))
         return QJsonValue(QJsonValue::Null);
     return QJsonValue(double(*AValue));
+}
+
+// Qt's own notes (such as one about a missing runtime folder, which the offscreen
+// platform writes) would add lines to the one line of an error: only what is
+// critical passes.
+QtMessageHandler QtMessages = nullptr;
+void QuietQtMessages(QtMsgType AType, const QMessageLogContext& AContext, const QString& AText) {
+    if ((AType == QtCriticalMsg || AType == QtFatalMsg) && QtMessages)
+        QtMessages(AType, AContext, AText);
+}
+
+// Writes the drawing of AResult's figure, seen as the draft panel first shows it.
+void WriteDrawing(const TSolidResult& AResult, const QString& AFileName) {
+    const TFigureDrawing drawing(AResult.Variant, AResult.Entries, AResult.Figure);
+    QString error;
+    if (!SaveDrawing(drawing, AFileName, DrawingFileSize, TViewAngles(), error))
+        throw TArgumentError{error.simplified()};
+}
+
+// Writes the files the options ask for, of AResult's figure: the drawing, the dip
+// chart as PDF; true when the dip chart's table went to the standard output, which
+// is then the whole output.
+bool WriteFiles(const TOptions& AOptions, const TSolidResult& AResult, const TNumberForm& AForm) {
+    if (!AOptions.Drawing.isEmpty())
+        WriteDrawing(AResult, AOptions.Drawing);
+    if (!AOptions.DipStep)
+        return false;
+    TDipChart chart;
+    chart.Radius = AResult.Entries[enCylindricalTank_R];
+    chart.Length = AResult.Entries[enCylindricalTank_D];
+    chart.Level = AResult.Entries[enCylindricalTank_H];
+    chart.Step = *AOptions.DipStep;
+    chart.Form = AForm;
+    const QString problem = DipChartProblem(chart);
+    if (!problem.isEmpty())
+        throw TArgumentError{problem};
+    if (AOptions.DipChartPdf.isEmpty()) {
+        Out() << DipChartCsv(chart, TFormLevelTable::FieldSeparator(LocaleDecimalSeparator()));
+        return true;
+    }
+    QString error;
+    if (!SaveDipChartPdf(chart, AOptions.DipChartPdf, DefaultDipChartPageSize(), error))
+        throw TArgumentError{error.simplified()};
+    return false;
 }
 
 const TCommandLineEntry* FindEntry(const std::vector<TCommandLineEntry>& AEntries,
@@ -500,6 +601,17 @@ int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVar
     }
     if (result.Outcome != soSolved)
         throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+    // A drawing or a dip chart is of one figure: where several fit, the user picks one
+    // by giving a dimension that tells them apart.
+    if (!AOptions.Drawing.isEmpty() || AOptions.DipStep) {
+        if (AOptions.DipStep && VariantDesc(AVariant).Page != pgCylindricalTank)
+            Fail("sDipChartTankOnly", ASolid, OutputSection);
+        if (result.Solutions.size() > 1)
+            throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+        if (WriteFiles(AOptions, CalculateSolid(AVariant, result.Solutions.front().Values, density),
+                       form))
+            return 0;
+    }
 
     QJsonArray solutions;
     int number = 0;
@@ -624,14 +736,24 @@ int Calculate(const TOptions& AOptions) {
     }
 
     const TNumberForm form = NumberForm(AOptions);
+    const TPresetDensity density = Density(AOptions);
+    if (AOptions.DipStep && page != pgCylindricalTank)
+        Fail("sDipChartTankOnly", solid, OutputSection);
+
+    TSolidResult result;
     TFigureReport report;
     try {
-        report = MakeFigureReport(variant, texts, form, LanguageText, Density(AOptions));
+        result = CalculateFromTexts(variant, texts, density);
+        report = MakeFigureReport(result, texts, form, LanguageText);
     } catch (const std::exception& e) {
         Fail("sCalculationFailed", QString::fromLocal8Bit(e.what()).simplified());
     }
     if (report.State != rsSpocitano)
         Fail("sInvalidFigure", ResultStateText(report.State));
+
+    // The files first: a failure leaves the standard output empty.
+    if (WriteFiles(AOptions, result, form))
+        return 0;
 
     if (AOptions.Json) {
         QJsonObject root = FigureJson(solid, variant, report, texts, given, form);
@@ -692,7 +814,22 @@ int RunCommandLine(int argc, char* argv[]) {
         (void)stream;
     }
 #endif
-    QCoreApplication app(argc, argv);
+    // Drawing into a file needs fonts, so an application object with a platform:
+    // the offscreen one, which needs no display. The rest needs neither.
+    bool paints = false;
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : FileOptions)
+            paints = paints || std::strcmp(argv[i], option) == 0;
+    std::unique_ptr<QCoreApplication> application;
+    QtMessages = qInstallMessageHandler(QuietQtMessages);
+    const auto restoreMessages = qScopeGuard([] { qInstallMessageHandler(QtMessages); });
+    if (paints) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     SetDecimalSeparatorProvider(SystemDecimalSeparator);
 
     // The version needs no language file: it is the one answer that must work always.

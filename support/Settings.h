@@ -38,6 +38,9 @@ inline const QString PresetDensity = QStringLiteral("PresetDensity");
 inline const QString ShowFormulas = QStringLiteral("ShowFormulas");
 inline const QString ShowSupplementaryData = QStringLiteral("ShowSupplementaryData");
 inline const QString ShowDraft = QStringLiteral("ShowDraft");
+// The draft panel shows the entered figure drawn to scale in place of the
+// catalogue draft (0 or 1).
+inline const QString DraftToScale = QStringLiteral("DraftToScale");
 inline const QString Language = QStringLiteral("Language");
 } // namespace SettingNames
 

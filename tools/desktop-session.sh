@@ -10,6 +10,8 @@
 #   computation-moved.png       the computation window after dragging it by its title bar
 #   computation-reopened.png    after closing and reopening both side windows
 #   settings.png, about.png     the settings dialog and the about window
+#   tank.png                    a cylindrical tank drawn to scale ("To scale" on the
+#                               draft panel) with its level table and fill curve
 #   windows.txt                 each window's frame, size hints, transient
 #                               owner and the actions the window manager offers
 #
@@ -228,6 +230,24 @@ settle 1
 shot about.png
 xdotool key Escape
 settle 0.5
+
+# The tank: its entries, the draft panel's "To scale" switch in the panel's top right
+# corner, then the last item of the options menu, the level table.
+before=$(visible_windows)
+click_in "$main_window" 352 122 # BCylindricalTank
+wait_new_windows "$before" || die "no tank window opened"
+settle 1.5 # the draft panel slides open
+tank=$(xdotool getactivewindow)
+xdotool type --delay 60 $'2\t1\t6'
+click_in "$tank" 684 13 # BToScale
+settle 0.5
+click_in "$tank" 363 247 # BOptionsMenu
+settle 0.5
+xdotool key Up Return
+settle 1.5
+xdotool mousemove 0 0
+settle 0.5
+shot tank.png
 
 if [ -s "$work/kavorin.log" ]; then
   echo "Kavorin wrote:"

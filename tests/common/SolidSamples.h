@@ -188,14 +188,14 @@ inline std::vector<TSample> Samples() {
         // the face on b 1.
         const Extended slantA = std::sqrt(4.25L), slantB = std::sqrt(5.0L);
         const Extended faceA = (4 + 6) / 2.0L * slantA, faceB = (2 + 3) / 2.0L * slantB;
-        const TSample rectangle = {"truncated pyramid, rectangle, side a",
-                                   vaTruncatedPyramid_Rectangle,
-                                   {"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2",
-                                    "TruncatedPyramid_Side=0", "TruncatedPyramid_E3=6",
-                                    "TruncatedPyramid_V=2"},
-                                   2 / 3.0L * (8 + 18 + 12),
-                                   8 + 18 + 2 * (faceA + faceB),
-                                   {slantA, slantB, 8, 18, faceA, faceB, 2 * (faceA + faceB)}};
+        const TSample rectangle = {
+            "truncated pyramid, rectangle, side a",
+            vaTruncatedPyramid_Rectangle,
+            {"TruncatedPyramid_E1=4", "TruncatedPyramid_E2=2", "TruncatedPyramid_Side=0",
+             "TruncatedPyramid_E3=6", "TruncatedPyramid_V=2"},
+            2 / 3.0L * (8 + 18 + 12),
+            8 + 18 + 2 * (faceA + faceB),
+            {slantA, slantB, 8, 18, faceA, faceB, 2 * (faceA + faceB), 6, 3}};
         samples.push_back(rectangle);
         TSample bySideB = rectangle;
         bySideB.Name = "truncated pyramid, rectangle, side b";

@@ -2,6 +2,7 @@
 #include "ComputationWindowFixture.h"
 #include "Computations.h"
 #include "DesktopServices.h"
+#include "FigureView.h"
 #include "Formulas.h"
 #include "LabeledEdit.h"
 #include "MassCalculation.h"
@@ -81,6 +82,8 @@ private slots:
     void previewPrecisionLeavesPanelPrecision();
     void draftPanelOpensAndCloses();
     void draftPreferenceOffOpensNarrow();
+    void toScaleDrawsTheFigureTyped();
+    void toScaleIsRemembered();
     void homepageLinkOpensProductPage();
     void homepageLinkFailureNamesAddress();
     void optionsButtonOpensResultsMenu();
@@ -461,6 +464,102 @@ void TestComputations::draftPreferenceOffOpensNarrow() {
     draft->click();
     QCOMPARE(StoredSetting(QStringLiteral("ShowDraft")), QStringLiteral("1"));
     QTRY_COMPARE(open.Window->width(), 708);
+}
+
+// "To scale" puts the figure of the entries in place of the catalogue draft while
+// they give one, drawn from the figure the window calculated (no second build).
+void TestComputations::toScaleDrawsTheFigureTyped() {
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    TOpenWindow open(pgCone);
+    QTRY_VERIFY(Button(open, "BDraft")->isEnabled());
+    auto* draft = open.Control<QLabel>(QStringLiteral("Draft"));
+    TFigureView* view = open.Window->FigureView();
+    QToolButton* toScale = open.Control<QToolButton>(QStringLiteral("BToScale"));
+    QVERIFY(view && toScale);
+    QCOMPARE(toScale->text(), QStringLiteral("To scale"));
+    QVERIFY(!toScale->isChecked());
+    // The panel's context menu holds the switch and the drawing's copy and save.
+    QWidget* panel = open.Control(QStringLiteral("DraftPanel"));
+    QCOMPARE(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList items;
+    for (const QAction* action : panel->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"To scale", "", "Copy drawing", "Save drawing…"}));
+    const auto menuItem = [panel](const char* AName) {
+        for (QAction* action : panel->actions())
+            if (action->objectName() == QLatin1String(AName))
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+
+    toScale->click();
+    QCOMPARE(StoredSetting(QStringLiteral("DraftToScale")), QStringLiteral("1"));
+    QVERIFY(menuItem("MToScale")->isChecked());
+    // Nothing entered: the draft stays, and there is no drawing to copy.
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!menuItem("MCopyDrawing")->isEnabled());
+
+    QLineEdit* radius = open.Entry(QStringLiteral("Cone_R"));
+    QLineEdit* height = open.Entry(QStringLiteral("Cone_V"));
+    QTest::keyClicks(radius, QStringLiteral("3"));
+    const long long built = BuiltFigureCount();
+    QTest::keyClicks(height, QStringLiteral("4"));
+    QCOMPARE(BuiltFigureCount() - built, 1LL);
+    QVERIFY(view->isVisible());
+    QVERIFY(!draft->isVisible());
+    QCOMPARE(view->geometry(), panel->rect());
+    QCOMPARE(view->accessibleName(),
+             QStringLiteral("Cone, radius of base 3, height 4, drawn to scale"));
+    QVERIFY(menuItem("MSaveDrawing")->isEnabled());
+    // The link and the switch stay above the drawing.
+    QVERIFY(view->childAt(toScale->geometry().center()) == nullptr);
+    QCOMPARE(panel->childAt(toScale->geometry().center()), toScale);
+    QCOMPARE(panel->childAt(open.Control(QStringLiteral("HomepageLink"))->geometry().center()),
+             open.Control(QStringLiteral("HomepageLink")));
+
+    // Live: each keystroke is drawn; the view keeps the angle the user turned it to.
+    view->SetView(TViewAngles{1, 0.5, 1});
+    QTest::keyClicks(height, QStringLiteral("0"));
+    QCOMPARE(view->accessibleName(),
+             QStringLiteral("Cone, radius of base 3, height 40, drawn to scale"));
+    QCOMPARE(view->View().Yaw, 1.0);
+
+    menuItem("MCopyDrawing")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+    // Entries that give no figure bring the draft back.
+    height->setText(QStringLiteral("-"));
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!menuItem("MCopyDrawing")->isEnabled());
+    height->setText(QStringLiteral("4"));
+    QVERIFY(view->isVisible());
+
+    // Switched off from the menu, the draft returns with the figure still there.
+    menuItem("MToScale")->trigger();
+    QVERIFY(!toScale->isChecked());
+    QVERIFY(draft->isVisible());
+    QVERIFY(!view->isVisible());
+    QCOMPARE(StoredSetting(QStringLiteral("DraftToScale")), QStringLiteral("0"));
+}
+
+// The next window opens the way the last one was left; a variant page still to be
+// chosen shows neither the drawing nor the draft.
+void TestComputations::toScaleIsRemembered() {
+    StoreSetting(QStringLiteral("ShowDraft"), QStringLiteral("1"));
+    StoreSetting(QStringLiteral("DraftToScale"), QStringLiteral("1"));
+    TOpenWindow open(pgPyramid);
+    QVERIFY(open.Control<QToolButton>(QStringLiteral("BToScale"))->isChecked());
+    QVERIFY(!open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
+    QVERIFY(!open.Window->FigureView()->isVisible());
+    open.Choose(QStringLiteral("Pyramid_Base"), 0); // square
+    QVERIFY(Button(open, "BDraft")->isChecked());
+    QVERIFY(open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
+    open.Entry(QStringLiteral("Pyramid_A"))->setText(QStringLiteral("2"));
+    open.Entry(QStringLiteral("Pyramid_V"))->setText(QStringLiteral("3"));
+    QVERIFY(open.Window->FigureView()->isVisible());
+    QVERIFY(!open.Control<QLabel>(QStringLiteral("Draft"))->isVisible());
 }
 
 void TestComputations::homepageLinkOpensProductPage() {

@@ -5,8 +5,10 @@
 // shows.
 #include "AppTestEnvironment.h"
 #include "ComputationWindowFixture.h"
+#include "FillCurve.h"
 #include "LevelTable.h"
 #include "NumberParsing.h"
+#include "PdfReading.h"
 #include "SeparatorGuard.h"
 #include "SolidPages.h"
 #include "TankLevels.h"
@@ -19,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -72,6 +76,9 @@ private slots:
     void csvReadsBackAsTheTable_data();
     void csvReadsBackAsTheTable();
     void copyIsTabSeparated();
+    void curveFollowsTheTankAndTheRows();
+    void dipChartOnPaper_data();
+    void dipChartOnPaper();
     void writeFailureLeavesNothing_data();
     void writeFailureLeavesNothing();
     void czechTexts();
@@ -373,16 +380,105 @@ void TestLevelTable::copyIsTabSeparated() {
     QCOMPARE(lines.at(21), QStringLiteral("3,00\t28,27\t100,00"));
 }
 
+// The curve beside the table marks the rows the table shows and the level of
+// the tank the window calculated; the dip chart's buttons work while there are rows.
+void TestLevelTable::curveFollowsTheTankAndTheRows() {
+    TOpenWindow open(pgCylindricalTank);
+    open.Entry(QStringLiteral("CylindricalTank_R"))->setText(QStringLiteral("1.5"));
+    open.Entry(QStringLiteral("CylindricalTank_D"))->setText(QStringLiteral("4"));
+    open.Window->findChild<QAction*>(QStringLiteral("MLevelTable"))->trigger();
+    TFormLevelTable* table = open.Window->LevelTableWindow();
+    QVERIFY(table);
+    const TFillCurveView* view = table->Curve();
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->accessibleName(), QStringLiteral("Fill curve"));
+    // Below the table, as wide.
+    const QWidget* list = table->findChild<QWidget*>(QStringLiteral("LevelList"));
+    QVERIFY(view->geometry().top() > list->geometry().bottom());
+    QCOMPARE(view->width(), list->width());
+    const auto rowLevels = [view] {
+        QList<double> levels;
+        for (Extended level : view->Curve().RowLevels)
+            levels << double(level);
+        return levels;
+    };
+    QVERIFY(view->Curve().Valid());
+    QCOMPARE(view->Curve().RowLevels.size(), std::size_t(21));
+    QCOMPARE(double(view->Curve().RowLevels[1]), 0.15);
+    QVERIFY(!view->Curve().Level); // no level typed: no figure
+    for (const char* name : {"BPrint", "BSavePdf"})
+        QVERIFY(table->findChild<QPushButton*>(QLatin1String(name))->isEnabled());
+
+    QTest::keyClicks(open.Entry(QStringLiteral("CylindricalTank_H")), QStringLiteral("0.7"));
+    QVERIFY(view->Curve().Level && table->DipChart().Level);
+    QCOMPARE(double(*view->Curve().Level), 0.7);
+    QCOMPARE(double(*table->DipChart().Level), 0.7);
+    Edit(table, "EStep")->setText(QStringLiteral("1"));
+    QCOMPARE(rowLevels(), (QList<double>{0, 1, 2, 3}));
+    QCOMPARE(double(table->DipChart().Step), 1.0);
+    // The number form of the table writes the curve's numbers too.
+    open.Window->findChild<QAction*>(QStringLiteral("MPrecision3"))->trigger();
+    QCOMPARE(view->Curve().Number(1.5L), QStringLiteral("1.500"));
+
+    // A level above the tank gives no figure: the rows stay, the mark goes.
+    open.Entry(QStringLiteral("CylindricalTank_H"))->setText(QStringLiteral("3.5"));
+    QVERIFY(!view->Curve().Level);
+    QCOMPARE(view->Curve().RowLevels.size(), std::size_t(4));
+    open.Entry(QStringLiteral("CylindricalTank_R"))->setText(QStringLiteral("x"));
+    QVERIFY(!view->Curve().Valid());
+    for (const char* name : {"BPrint", "BSavePdf"})
+        QVERIFY(!table->findChild<QPushButton*>(QLatin1String(name))->isEnabled());
+}
+
+void TestLevelTable::dipChartOnPaper_data() {
+    QTest::addColumn<bool>("printer");
+    QTest::newRow("printed") << true;
+    QTest::newRow("saved as PDF") << false;
+}
+
+// The dip chart of the table shown, on a printer (here one that prints into a
+// PDF file) or in a PDF file: the tank, its level, and every row's level.
+void TestLevelTable::dipChartOnPaper() {
+    QFETCH(bool, printer);
+    REQUIRE_POPPLER();
+    QWidget owner;
+    TFormLevelTable table(&owner);
+    table.SetTank(rsSpocitano, 1, 4, TNumberForm{2, false}, 0.5L);
+    Edit(&table, "EStep")->setText(QStringLiteral("0.25"));
+    QTemporaryDir folder;
+    const QString name = QDir(folder.path()).filePath(QStringLiteral("chart.pdf"));
+    if (printer) {
+        QPrinter device(QPrinter::HighResolution);
+        device.setOutputFormat(QPrinter::PdfFormat);
+        device.setOutputFileName(name);
+        QVERIFY(table.Print(device));
+    } else {
+        QVERIFY(table.SavePdf(name));
+    }
+    const QString text = PdfReading::Text(name);
+    QVERIFY2(text.contains(QStringLiteral("Dip chart of a cylindrical tank")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Height of level h = 0.50")), qPrintable(text));
+    for (const char* level : {"0.25", "0.50", "0.75", "1.00", "1.25", "1.50", "1.75", "2.00"})
+        QVERIFY2(text.contains(QLatin1String(level)), level);
+    // Half full: half of pi r^2 d.
+    QVERIFY(text.contains(QStringLiteral("6.28")));
+    QVERIFY(text.contains(QStringLiteral("Page 1 of 1")));
+}
+
 void TestLevelTable::writeFailureLeavesNothing_data() {
     QTest::addColumn<QString>("target");
-    QTest::newRow("folder missing") << "missing/table.csv";
-    QTest::newRow("target is a folder") << "folder";
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("folder missing") << "missing/table.csv" << false;
+    QTest::newRow("target is a folder") << "folder" << false;
+    QTest::newRow("PDF, folder missing") << "missing/chart.pdf" << true;
+    QTest::newRow("PDF, target is a folder") << "folder" << true;
 }
 
 // A file that cannot be written is reported in an error box naming it; nothing
 // is left behind, and what was there stays.
 void TestLevelTable::writeFailureLeavesNothing() {
     QFETCH(QString, target);
+    QFETCH(bool, pdf);
     QTemporaryDir root;
     const QDir folder(root.path());
     QVERIFY(folder.mkdir(QStringLiteral("folder")));
@@ -398,12 +494,12 @@ void TestLevelTable::writeFailureLeavesNothing() {
     GuiTest::TModalWatcher watcher;
     watcher.Expect(GuiTest::PressButton(QMessageBox::Ok));
     const QString name = folder.filePath(target);
-    QVERIFY(!table.SaveCsv(name));
+    QVERIFY(pdf ? !table.SavePdf(name) : !table.SaveCsv(name));
     QCOMPARE(watcher.Seen().size(), 1);
     QCOMPARE(watcher.Seen().at(0).Icon, QMessageBox::Critical);
-    QVERIFY2(watcher.Seen().at(0).Text.startsWith(
-                 QStringLiteral("The table could not be saved to the file ") +
-                 QDir::toNativeSeparators(name) + QLatin1Char('.')),
+    const QString message = pdf ? QStringLiteral("The dip chart could not be saved to the file %1:")
+                                : QStringLiteral("The table could not be saved to the file %1.");
+    QVERIFY2(watcher.Seen().at(0).Text.startsWith(message.arg(QDir::toNativeSeparators(name))),
              qPrintable(watcher.Seen().at(0).Text));
     QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
     QCOMPARE(QDir(folder.filePath(QStringLiteral("folder"))).entryList(QDir::Files),

@@ -157,8 +157,10 @@ void TestSupplementaryData::rowsPerSolidType_data() {
         << stTruncatedCone << 12 << QStringList{slant, upper, lower, lateral};
     QTest::newRow("truncated pyramid, rectangle")
         << stTruncatedPyramid_Rectangle << 13
-        << QStringList{"Slant height on side A", "Slant height on side B", upper,  lower,
-                       "Area of face on side A", "Area of face on side B", lateral};
+        << QStringList{
+               "Slant height on side A", "Slant height on side B", upper,   lower,
+               "Area of face on side A", "Area of face on side B", lateral, "Lower base side a",
+               "Lower base side b"};
     QTest::newRow("truncated pyramid, n-gon")
         << stTruncatedPyramid_NAngle << 14
         << QStringList{slant, upper, lower, "Area of face", lateral};

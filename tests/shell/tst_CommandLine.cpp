@@ -5,12 +5,15 @@
 #include "GuiTestFixture.h"
 #include "LanguageSupport.h"
 #include "MathFunctions.h"
+#include "PdfReading.h"
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
 #include "SolveItems.h"
 #include "Version.h"
 
+#include <QDirIterator>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -67,6 +70,12 @@ private slots:
     void namesAreUniqueInEveryVariant();
     void solvesForWhatIsNotGiven_data();
     void solvesForWhatIsNotGiven();
+    void drawingFollowsTheDimensions();
+    void drawingFormats_data();
+    void drawingFormats();
+    void dipChart();
+    void fileErrorsLeaveNothing_data();
+    void fileErrorsLeaveNothing();
 
 private:
     // Runs the executable with AArguments; ASettings go into the settings file first.
@@ -101,6 +110,8 @@ TRun TestCommandLine::Run(const QStringList& AArguments, const QString& ASetting
     environment.insert(QStringLiteral("LC_ALL"), ALocale);
     QProcess process;
     process.setProcessEnvironment(environment);
+    // Files named without a folder land in the test's home.
+    process.setWorkingDirectory(FHome.path());
     process.start(QStringLiteral(KAVORIN_EXECUTABLE), AArguments);
     TRun run;
     if (!process.waitForFinished(30000)) {
@@ -599,9 +610,40 @@ void TestCommandLine::errors_data() {
     QTest::newRow("mass without a density")
         << QStringList{"--calc", "cone", "mass=3", "r=1"} << en
         << "Kavorin: The mass needs a density: set one in the mass dialog or with --density.";
+    // A drawing is of one figure: of two cones the user must tell which.
+    QTest::newRow("drawing of two figures")
+        << QStringList{"--calc", "cone", "volume=2", "area=12.5", "--draw", "c.png"} << en
+        << "Kavorin: 2 figures have these values; choose one.";
     QTest::newRow("Czech bound")
         << QStringList{"--calc", "cone", "volume=2", "area=9"} << QStringLiteral("Czech")
         << "Kavorin: Povrch (S) musí být alespoň 9.68, je-li Objem (V) = 2.";
+    QTest::newRow("dip chart of a cone")
+        << QStringList{"--calc", "cone", "r=1", "v=1", "--dip-chart", "0.1"} << en
+        << "Kavorin: A dip chart is made for the cylindrical "
+           "tank (tank) only: cone";
+    const QStringList tank{"--calc", "tank", "r=1", "h=0.5", "d=4"};
+    QTest::newRow("step zero")
+        << tank + QStringList{"--dip-chart", "0"} << en
+        << "Kavorin: The step of the dip chart is not a number above zero: 0";
+    QTest::newRow("step missing")
+        << tank + QStringList{"--dip-chart"} << en
+        << "Kavorin: The step of the dip chart is not a number above zero";
+    QTest::newRow("step too small")
+        << tank + QStringList{"--dip-chart", "0.0001"} << en
+        << "Kavorin: The step gives more than 10,000 rows. Choose a larger step.";
+    QTest::newRow("PDF without dip chart") << tank + QStringList{"--pdf", "chart.pdf"} << en
+                                           << "Kavorin: The option needs --dip-chart STEP: --pdf";
+    QTest::newRow("table and JSON")
+        << tank + QStringList{"--dip-chart", "0.1", "--json"} << en
+        << "Kavorin: Without --pdf the dip chart's table is the whole output; these options "
+           "cannot go together: --json, --dip-chart";
+    QTest::newRow("drawing without --calc") << QStringList{"--draw", "c.png"} << en
+                                            << "Kavorin: The option works only with --calc: --draw";
+    QTest::newRow("drawing without file") << QStringList{"--calc", "cube", "a=1", "--draw"} << en
+                                          << "Kavorin: A file name must follow the option: --draw";
+    QTest::newRow("Czech drawing of an invalid figure")
+        << QStringList{"--calc", "tank", "r=1", "h=3", "d=1", "--draw", "t.png"}
+        << QStringLiteral("Czech") << "Kavorin: Těleso není platné: h < 2r";
     QTest::newRow("Czech unknown solid")
         << QStringList{"--calc", "koule", "r=1"} << QStringLiteral("Czech")
         << "Kavorin: Neznámé těleso: koule (všechna tělesa vypíše Kavorin --list)";
@@ -756,8 +798,8 @@ void TestCommandLine::helpExplains() {
     QCOMPARE(run.ExitCode, 0);
     QVERIFY2(run.Out.contains(phrase), qPrintable(run.Out));
     QVERIFY(!run.Out.contains(QLatin1Char('\r')));
-    for (const char* option :
-         {"--calc", "--json", "--precision", "--semilog", "--basic", "--density", "--list"})
+    for (const char* option : {"--calc", "--json", "--precision", "--semilog", "--basic",
+                               "--density", "--draw", "--dip-chart", "--pdf", "--list"})
         QVERIFY2(run.Out.contains(QLatin1String(option)), option);
     // Every example in the help runs.
     for (const QString& line : run.Out.split(QLatin1Char('\n'))) {
@@ -919,6 +961,159 @@ void TestCommandLine::namesAreUniqueInEveryVariant() {
             QVERIFY2(named, EntryDesc(place.Entry).Name);
         }
     }
+}
+
+// --- Drawings and dip charts ---------------------------------------------------------------
+
+namespace {
+
+// The box of a picture's pixels that are not white.
+QRect DrawnBox(const QImage& AImage) {
+    QRect box;
+    for (int y = 0; y < AImage.height(); ++y)
+        for (int x = 0; x < AImage.width(); ++x)
+            if (QColor(AImage.pixel(x, y)).lightness() < 250)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// A cylinder three times as tall as wide is drawn much taller for its width than one
+// as tall as wide: the drawing has the figure's proportions. Seen from 22 degrees
+// above, a cylinder of height h and radius 1 shows about h cos 22 + 2 sin 22 over 2.
+void TestCommandLine::drawingFollowsTheDimensions() {
+    double ratios[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        const QString height = i == 0 ? QStringLiteral("v=2") : QStringLiteral("v=6");
+        const TRun run = Run({"--calc", "cylinder", "r=1", height, "--draw", "c.png"});
+        QCOMPARE(run.ExitCode, 0);
+        QVERIFY(run.Err.isEmpty());
+        QVERIFY(run.Out.startsWith(QStringLiteral("Volume (V): ")));
+        const QImage image(FHome.filePath(QStringLiteral("c.png")));
+        QCOMPARE(image.size(), QSize(1600, 1200));
+        const QRect box = DrawnBox(image);
+        QVERIFY(!box.isEmpty());
+        ratios[i] = double(box.height()) / box.width();
+    }
+    const double tilt = 22 * std::acos(-1.0) / 180;
+    const double expected =
+        (6 * std::cos(tilt) + 2 * std::sin(tilt)) / (2 * std::cos(tilt) + 2 * std::sin(tilt));
+    // The letter beside the height widens both boxes a little.
+    QVERIFY2(ratios[1] / ratios[0] > 0.8 * expected && ratios[1] / ratios[0] < 1.2 * expected,
+             qPrintable(QStringLiteral("%1 / %2").arg(ratios[1]).arg(ratios[0])));
+}
+
+void TestCommandLine::drawingFormats_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("PNG") << "cone.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << "cone.svg" << QByteArray("<?xml");
+    QTest::newRow("PDF") << "cone.pdf" << QByteArray("%PDF");
+    QTest::newRow("upper-case extension") << "CONE.SVG" << QByteArray("<?xml");
+}
+
+void TestCommandLine::drawingFormats() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, start);
+    const TRun run = Run({"--calc", "cone", "r=3", "v=4", "--draw", file});
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY2(run.Err.isEmpty(), qPrintable(run.Err));
+    QFile written(FHome.filePath(file));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith(start));
+    if (start == "<?xml") {
+        QVERIFY(bytes.contains("<svg"));
+        // What a screen reader would say of the figure is the drawing's description.
+        QVERIFY(bytes.contains("Cone, radius of base 3, height 4, drawn to scale"));
+    }
+    written.remove();
+}
+
+// The dip chart as a PDF whose text holds every level of the table, and as CSV on
+// the standard output: the level table's rows, volume against pi r^2 d / 2 at half.
+void TestCommandLine::dipChart() {
+    REQUIRE_POPPLER();
+    const QStringList tank{"--calc", "tank", "r=1", "h=0.5", "d=4", "--dip-chart", "0.1"};
+    TRun run = Run(tank + QStringList{"--pdf", "chart.pdf"});
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY2(run.Err.isEmpty(), qPrintable(run.Err));
+    QVERIFY(run.Out.startsWith(QStringLiteral("Volume (V): 2.46\n")));
+    const QString text = PdfReading::Text(FHome.filePath(QStringLiteral("chart.pdf")));
+    for (int row = 0; row <= 20; ++row)
+        QVERIFY2(text.contains(QString::number(row / 10.0, 'f', 2)), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Height of level h = 0.50")));
+
+    run = Run(tank);
+    QCOMPARE(run.ExitCode, 0);
+    const QStringList lines = run.Out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 23); // the header, 21 rows and the end of the last
+    QCOMPARE(lines.at(0), QStringLiteral("Level,Volume,Filling (%)"));
+    QCOMPARE(lines.at(11), QStringLiteral("1.00,6.28,50.00"));
+    QCOMPARE(lines.at(21), QStringLiteral("2.00,12.57,100.00"));
+    QCOMPARE(lines.at(22), QString());
+    // With a decimal comma the fields are separated by semicolons.
+    run = Run({"--calc", "tank", "r=1", "h=0,5", "d=4", "--dip-chart", "0,5"}, QString(),
+              QStringLiteral("cs_CZ.UTF-8"));
+    QCOMPARE(run.ExitCode, 0);
+    QVERIFY2(run.Out.contains(QStringLiteral("\n1,00;6,28;50,00\n")), qPrintable(run.Out));
+}
+
+void TestCommandLine::fileErrorsLeaveNothing_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown extension")
+        << QStringList{"--draw", "kept/kept.bmp"}
+        << "A drawing is saved as .png, .svg or .pdf; the file kept/kept.bmp is none of them.";
+    QTest::newRow("no extension") << QStringList{"--draw", "drawing"}
+                                  << "A drawing is saved as .png, .svg or .pdf; the file drawing "
+                                     "is none of them.";
+    QTest::newRow("folder missing") << QStringList{"--draw", "missing/c.png"}
+                                    << "The drawing could not be saved to the file missing/c.png:";
+    QTest::newRow("drawing onto a folder")
+        << QStringList{"--draw", "kept.svg"}
+        << "The drawing could not be saved to the file kept.svg:";
+    QTest::newRow("PDF onto a folder") << QStringList{"--dip-chart", "0.1", "--pdf", "kept"}
+                                       << "The dip chart could not be saved to the file kept:";
+    QTest::newRow("PDF, folder missing")
+        << QStringList{"--dip-chart", "0.1", "--pdf", "missing/chart.pdf"}
+        << "The dip chart could not be saved to the file missing/chart.pdf:";
+}
+
+// A file that cannot be written: one line on standard error, status 2, nothing on
+// standard output, and the folder as it was.
+void TestCommandLine::fileErrorsLeaveNothing() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    const QDir home(FHome.path());
+    QVERIFY(home.mkpath(QStringLiteral("kept")) && home.mkpath(QStringLiteral("kept.svg")));
+    QFile file(home.filePath(QStringLiteral("kept/kept.bmp")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("kept");
+    file.close();
+    const auto listing = [&home] {
+        QStringList names;
+        QDirIterator it(home.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << home.relativeFilePath(it.next());
+        names.removeIf(
+            [](const QString& AName) { return AName.startsWith(QLatin1String(".config")); });
+        names.sort();
+        return names;
+    };
+    const QStringList before = listing();
+
+    const TRun run = Run(QStringList{"--calc", "tank", "r=1", "h=0.5", "d=4"} + options);
+    QCOMPARE(run.ExitCode, 2);
+    QVERIFY2(run.Err.startsWith(QStringLiteral("Kavorin: ") + message), qPrintable(run.Err));
+    QCOMPARE(run.Err.count(QLatin1Char('\n')), 1);
+    QVERIFY(run.Err.endsWith(QLatin1Char('\n')));
+    QVERIFY(run.Out.isEmpty());
+    QCOMPARE(listing(), before);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("kept"));
 }
 
 // --- Solving -------------------------------------------------------------------------------

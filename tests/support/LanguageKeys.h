@@ -143,6 +143,7 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"TFormSupplementaryData", "sAreaOfInnerLateralSurface"},
     {"TFormSupplementaryData", "sAreaOfUpperBase"},
     {"TFormSupplementaryData", "sAreaOfLowerBase"},
+    {"TFormSupplementaryData", "sXSideOfLowerBase"},
     {"TFormSupplementaryData", "sChordOfSegmentOfCircle"},
     {"TFormSupplementaryData", "sAreaOfSegmentOfCircle"},
     {"TFormSupplementaryData", "sAreaOfLevelSurface"},
@@ -242,6 +243,45 @@ inline constexpr TLanguageKey LanguageKeys[] = {
     {"CommandLine", "sDefaultVariant"},
     {"CommandLine", "sHelp"},
 
+    // The figure drawn to scale (computation/FigureDrawing, FigureView): its description for a
+    // screen reader, its note, saving it; the draft panel's menu items (the "To scale" toggle,
+    // copying and saving the drawing) are read by the panel.
+    {"TFigureDrawing", "MToScale"},
+    {"TFigureDrawing", "sDrawnToScale"},
+    {"TFigureDrawing", "sNotToScale"},
+    {"TFigureDrawing", "sViewHelp"},
+    {"TFigureDrawing", "MCopyDrawing"},
+    {"TFigureDrawing", "MSaveDrawing"},
+    {"TFigureDrawing", "sDrawingFileName"},
+    {"TFigureDrawing", "sDrawingFilter"},
+    {"TFigureDrawing", "sUnknownFormat"},
+    {"TFigureDrawing", "sCannotSave"},
+
+    // The tank's fill curve (computation/FillCurve), beside the level table.
+    {"TFillCurve", "Caption"},
+    {"TFillCurve", "sDescription"},
+
+    // The dip chart (computation/DipChart); the level table's "Print..." and "Save as PDF..."
+    // and their file dialog read the menu items, the file name and the filter.
+    {"TDipChart", "Caption"},
+    {"TDipChart", "MPrint"},
+    {"TDipChart", "MSavePdf"},
+    {"TDipChart", "sTitle"},
+    {"TDipChart", "sFullVolume"},
+    {"TDipChart", "sPage"},
+    {"TDipChart", "sPdfFileName"},
+    {"TDipChart", "sPdfFilter"},
+    {"TDipChart", "sCannotSave"},
+    {"TDipChart", "sCannotPrint"},
+
+    // The command line's drawing and dip chart (shell/CommandLine): its messages.
+    {"CommandLineOutput", "sMissingFileName"},
+    {"CommandLineOutput", "sBadStep"},
+    {"CommandLineOutput", "sOnlyWithCalc"},
+    {"CommandLineOutput", "sPdfWithoutDipChart"},
+    {"CommandLineOutput", "sExcludeEachOther"},
+    {"CommandLineOutput", "sDipChartTankOnly"},
+
     // What the command line adds to a wrong argument: where the options and solids are listed,
     // the closest solid's name, the variants that have an entry.
     {"CommandLineHints", "sSeeHelp"},
@@ -309,5 +349,6 @@ inline constexpr TLanguageKey PlaceholderLanguageKeys[] = {
     {"TFormSupplementaryData", "sDiagonalOfXFace"},
     {"TFormSupplementaryData", "sAreaOfXFace"},
     {"TFormSupplementaryData", "sSlantHeightByXSide"},
+    {"TFormSupplementaryData", "sXSideOfLowerBase"},
     {"TFormSupplementaryData", "sAreaOfFaceByXSide"},
 };
