@@ -90,6 +90,10 @@ std::vector<TSolveItem> SolveItems(TVariant AVariant) {
     items.push_back({"area", ikArea});
     const std::vector<TText> rows = SupplementaryRows(variant.SolidType);
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        // The sides of the rectangular lower base are the entries a1 and b1 already,
+        // by which they are given.
+        if (std::strcmp(rows[i].Key, "sXSideOfLowerBase") == 0)
+            continue;
         TSolveItem item{QuantityId(rows[i]), ikRow};
         item.Row = int(i);
         item.Text = rows[i];
