@@ -455,6 +455,8 @@ void TFormComputations::VariantCaptionClick(TVariantControl AControl) {
 
 void TFormComputations::FinishVariantChange() {
     ResetEntries();
+    if (FSolve)
+        FSolve->SetVariant(CurrentVariant());
     RefreshDraft();
     AdaptSupplementaryData();
     if (FormulaPictureName() != FShownFormula)

@@ -14,6 +14,7 @@
 #include "ResourceLoading.h"
 #include "Settings.h"
 #include "SolidFigures.h"
+#include "SolveTexts.h"
 #include "SupplementaryData.h"
 #include "UnitsDialog.h"
 #include "UpDown.h"
@@ -182,6 +183,10 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     MLevelTable->setObjectName(QStringLiteral("MLevelTable"));
     MLevelTable->setEnabled(FPageIndex == pgCylindricalTank);
     connect(MLevelTable, &QAction::triggered, this, &TFormComputations::MLevelTableClick);
+    // Solving for what is not known serves every solid.
+    MSolve = FResults->Menu()->addAction(QString());
+    MSolve->setObjectName(QStringLiteral("MSolve"));
+    connect(MSolve, &QAction::triggered, this, &TFormComputations::MSolveClick);
     // The units and the materials, after the design's items.
     FResults->Menu()->addSeparator()->setObjectName(QStringLiteral("Cara5"));
     MUnits = FResults->Menu()->addAction(QString());
@@ -207,6 +212,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
 
 TFormComputations::~TFormComputations() {
     // The side windows go first: they reach back into this window.
+    delete FSolve;
     delete FLevelTable;
     delete FSupplementaryData;
     delete FFormulas;
@@ -678,9 +684,60 @@ void TFormComputations::MLevelTableClick() {
             Qt::QueuedConnection);
         UpdateLevelTable();
         FLevelTable->ShowAttached();
+        if (FSolve)
+            FSolve->SetNeighbour(FLevelTable);
         return;
     }
     FLevelTable->raise();
+}
+
+void TFormComputations::MSolveClick() {
+    if (FSolve) {
+        FSolve->raise();
+        return;
+    }
+    FSolve = new TFormSolve(this);
+    TakeWindowStyle(FSolve, StyleSource());
+    connect(
+        FSolve, &TSideWindow::Closed, this,
+        [this] {
+            if (FSolve)
+                FSolve->deleteLater();
+            FSolve = nullptr;
+        },
+        Qt::QueuedConnection);
+    FSolve->SetNumberForm(FResults->NumberForm());
+    FSolve->SetDensity(FDensity);
+    FSolve->SetVariant(CurrentVariant());
+    FSolve->SetUseHandler(
+        [this](TVariant AVariant, const TEntryTexts& ATexts) { UseEntryTexts(AVariant, ATexts); });
+    FSolve->SetNeighbour(FLevelTable);
+    FSolve->ShowAttached();
+}
+
+void TFormComputations::UseEntryTexts(TVariant AVariant, const TEntryTexts& ATexts) {
+    if (AVariant != CurrentVariant())
+        return;
+    {
+        const auto hold = HoldCalculation();
+        // A choice first: it gives the entry it fills its caption.
+        for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
+            const TEntryControls& controls = FEntryControls[place.Entry];
+            if (!controls.Choice)
+                continue;
+            controls.Choice->setCurrentIndex(controls.Choice->findText(ATexts[place.Entry]));
+            ChoiceChange(place.Entry);
+        }
+        for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
+            const TEntryControls& controls = FEntryControls[place.Entry];
+            if (!controls.Edit || place.FixedCount > 0)
+                continue;
+            controls.Edit->setText(ATexts[place.Entry]);
+            if (controls.Spinner)
+                controls.Spinner->SetPosition(ATexts[place.Entry].toInt());
+        }
+    }
+    Calculate();
 }
 
 void TFormComputations::UpdateLevelTable() {
@@ -745,6 +802,8 @@ void TFormComputations::MaterialsChanged() {
     FDensity = CurrentDensity();
     if (FSupplementaryData)
         FSupplementaryData->SetDensity(FDensity);
+    if (FSolve)
+        FSolve->SetDensity(FDensity);
     // The figure stays; only its mass is taken at the new density.
     FResult.Mass.reset();
     if (FResult.Figure && FDensity.Use)
@@ -776,6 +835,7 @@ void TFormComputations::SetLanguage() {
         LanguageText(QStringLiteral("Accessibility"), QStringLiteral("sOptionsMenu")));
     MLevelTable->setText(
         LanguageText(QStringLiteral("TFormLevelTable"), QStringLiteral("MLevelTable")));
+    MSolve->setText(LanguageText(QLatin1String(SolveSection), QStringLiteral("MSolve")));
     MUnits->setText(LanguageText(QStringLiteral("TFormUnits"), QStringLiteral("MUnits")));
     MMaterials->setText(
         LanguageText(QStringLiteral("TFormMaterials"), QStringLiteral("MMaterials")));
@@ -801,6 +861,8 @@ void TFormComputations::ShowNumberForm(const TNumberForm& AForm) {
         FSupplementaryData->SetNumberForm(AForm);
     if (FLevelTable)
         FLevelTable->SetNumberForm(AForm);
+    if (FSolve)
+        FSolve->SetNumberForm(AForm);
 }
 
 void TFormComputations::Calculate() {

@@ -14,6 +14,7 @@
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
 #include "SolidPages.h"
+#include "SolveWindow.h"
 #include "SupplementaryData.h"
 #include "Units.h"
 
@@ -68,6 +69,11 @@ public:
     TFrameResults* Results() const { return FResults; }
     // The tank's level table while it is open, else nullptr.
     TFormLevelTable* LevelTableWindow() const { return FLevelTable; }
+    // The solving window while it is open, else nullptr.
+    TFormSolve* SolveWindow() const { return FSolve; }
+    // Puts ATexts into the entries of AVariant, the variant the window shows, and
+    // calculates as if they had been typed (the solving window's "Use").
+    void UseEntryTexts(TVariant AVariant, const TEntryTexts& ATexts);
     // The view of the entered figure drawn to scale in the draft panel; shown in
     // place of the catalogue draft while "To scale" is on and the entries give a figure.
     TFigureView* FigureView() const { return FFigureView; }
@@ -151,6 +157,8 @@ private:
     // The options menu's "Units…" and "Materials…" items.
     void MUnitsClick();
     void MMaterialsClick();
+    // The options menu's "Solve…" item: opens the solving window (or raises it).
+    void MSolveClick();
     void BDraftClick();
     // Loads the draft of the solid and shows the entry letters; false when
     // the solid (its variant not chosen yet) has no draft.
@@ -301,9 +309,11 @@ private:
     QPointer<TFormFormulas> FFormulas;
     QPointer<TFormSupplementaryData> FSupplementaryData;
     QPointer<TFormLevelTable> FLevelTable;
+    QPointer<TFormSolve> FSolve;
     QAction* MLevelTable = nullptr;
     QAction* MUnits = nullptr;
     QAction* MMaterials = nullptr;
+    QAction* MSolve = nullptr;
 
     std::array<TEntryControls, EntryCount> FEntryControls;
     std::array<TVariantControls, VariantControlCount> FVariantControls;

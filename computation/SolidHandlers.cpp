@@ -3,6 +3,8 @@
 // so that a row and its value come from one line of one table.
 #include "SolidHandlers.h"
 
+#include "SolveItems.h"
+
 #include "NumberParsing.h"
 #include "Settings.h"
 #include "SolidFigures.h"
@@ -617,12 +619,7 @@ bool SameText(const char* AText1, const char* AText2) {
 } // namespace
 
 QString TSupplementaryValue::Id() const {
-    QString id = QLatin1String(Row.Key);
-    if (id.startsWith(QLatin1Char('s')))
-        id.remove(0, 1);
-    if (Row.Letters && *Row.Letters)
-        id += QLatin1Char('_') + QLatin1String(Row.Letters);
-    return id;
+    return QString::fromStdString(QuantityId(Row));
 }
 
 bool SameRow(const TText& ARow1, const TText& ARow2) {

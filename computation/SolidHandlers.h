@@ -86,8 +86,8 @@ struct TSupplementaryValue {
     Extended Value;
     // What the row measures: a length, an area, a volume or a percentage.
     TQuantityKind Kind = qkLength;
-    // The quantity's name for programs: the row's key without its "s", and its
-    // letters ("SlantHeight", "DiagonalOfXFace_AB").
+    // The quantity's name for programs, as the solver takes it (QuantityId:
+    // "slant-height", "diagonal-of-face-ab").
     QString Id() const;
 };
 

@@ -10,6 +10,9 @@
 #include "NumberParsing.h"
 #include "PageTexts.h"
 #include "Settings.h"
+#include "SolveItems.h"
+#include "SolveTexts.h"
+#include "Solver.h"
 #include "Units.h"
 #include "Version.h"
 
@@ -184,14 +187,6 @@ struct TArgumentError {
     if (!AWhat.isEmpty())
         message += QStringLiteral(": ") + AWhat;
     throw TArgumentError{message};
-}
-
-QString Glyph(const char* AGlyph) {
-    if (!AGlyph)
-        return QString();
-    if (std::strcmp(AGlyph, Rho) == 0)
-        return QStringLiteral("rho");
-    return QString::fromUtf8(AGlyph);
 }
 
 TVariant FindVariant(TPage APage, const QString& AName) {
@@ -473,7 +468,7 @@ void PrintHelp() {
 
 void PrintList() {
     const auto column = [](const QString& AName, int AIndent) {
-        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(22 - AIndent) +
+        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(30 - AIndent) +
                QLatin1Char(' ');
     };
     const auto printEntries = [&](TVariant AVariant, int AIndent) {
@@ -485,6 +480,11 @@ void PrintList() {
                     : ComposeText(place->Caption, LanguageText);
             Out() << column(entry.Name, AIndent) << caption << '\n';
         }
+        // The quantities that may stand for entries, after them.
+        for (const TSolveItem& item : SolveItems(AVariant))
+            if (item.Kind != ikEntry && item.Kind != ikCount)
+                Out() << column(QString::fromStdString(item.Id), AIndent)
+                      << SolveItemName(AVariant, item.Id, LanguageText) << '\n';
     };
     for (int p = 0; p < PageCount; ++p) {
         const TPage page = TPage(p);
@@ -546,7 +546,18 @@ void PrintListJson() {
                                 : ComposeText(place->Caption, LanguageText));
                 entries.append(item);
             }
+            QJsonArray quantities;
+            for (const TSolveItem& solveItem : SolveItems(variant)) {
+                if (solveItem.Kind == ikEntry || solveItem.Kind == ikCount)
+                    continue;
+                QJsonObject quantity;
+                quantity.insert(QStringLiteral("id"), QString::fromStdString(solveItem.Id));
+                quantity.insert(QStringLiteral("name"),
+                                SolveItemName(variant, solveItem.Id, LanguageText));
+                quantities.append(quantity);
+            }
             QJsonObject item;
+            item.insert(QStringLiteral("quantities"), quantities);
             item.insert(QStringLiteral("variant"), CommandLineVariantName(variant));
             item.insert(QStringLiteral("variantName"), VariantName(variant, LanguageText));
             item.insert(QStringLiteral("default"), variant == desc.StartVariant);
@@ -611,6 +622,237 @@ void WriteDrawing(const TSolidResult& AResult, const QString& AFileName) {
         throw TArgumentError{error.simplified()};
 }
 
+// Writes the files the options ask for, of AResult's figure: the drawing, the dip
+// chart as PDF; true when the dip chart's table went to the standard output, which
+// is then the whole output.
+bool WriteFiles(const TOptions& AOptions, const TSolidResult& AResult, const TNumberForm& AForm) {
+    if (!AOptions.Drawing.isEmpty())
+        WriteDrawing(AResult, AOptions.Drawing);
+    if (!AOptions.DipStep)
+        return false;
+    TDipChart chart;
+    chart.Radius = AResult.Entries[enCylindricalTank_R];
+    chart.Length = AResult.Entries[enCylindricalTank_D];
+    chart.Level = AResult.Entries[enCylindricalTank_H];
+    chart.Step = *AOptions.DipStep;
+    chart.Form = AForm;
+    const QString problem = DipChartProblem(chart);
+    if (!problem.isEmpty())
+        throw TArgumentError{problem};
+    if (AOptions.DipChartPdf.isEmpty()) {
+        Out() << DipChartCsv(chart, TFormLevelTable::FieldSeparator(LocaleDecimalSeparator()));
+        return true;
+    }
+    QString error;
+    if (!SaveDipChartPdf(chart, AOptions.DipChartPdf, DefaultDipChartPageSize(), error))
+        throw TArgumentError{error.simplified()};
+    return false;
+}
+
+const TCommandLineEntry* FindEntry(const std::vector<TCommandLineEntry>& AEntries,
+                                   const QString& AName) {
+    for (const TCommandLineEntry& entry : AEntries)
+        if (entry.Name == AName)
+            return &entry;
+    return nullptr;
+}
+
+// Reads an entry's text as its entry does; a text it does not take fails with a
+// message that names the entry and its text.
+void CheckEntryText(TVariant AVariant, TEntry AEntry, const QString& AName, const QString& AText,
+                    Extended& AValue) {
+    const TEntryPlace* place = PlaceOf(AVariant, AEntry);
+    const QString what = AName + QLatin1Char('=') + AText;
+    switch (ReadPlaceText(*place, AText, AValue)) {
+    case erValid:
+        return;
+    case erEmpty:
+        Fail("sNotPositive", what);
+    case erUnreadable:
+        // A number below zero is refused as zero is.
+        if (IsNumberNotAboveZero(EntryDesc(AEntry).Kind, AText))
+            Fail("sNotPositive", what);
+        Fail(EntryDesc(AEntry).Kind == ekCount ? "sNotAWholeNumber" : "sNotANumber", what);
+    case erTooFewSides:
+        Fail("sInvalidFigure",
+             ResultStateText(rsChyba_N) + QStringLiteral(" (") + what + QLatin1Char(')'));
+    }
+}
+
+TNumberForm NumberForm(const TOptions& AOptions) {
+    TNumberForm form = ReadNumberForm();
+    if (AOptions.Precision)
+        form.Precision = TPrecision(*AOptions.Precision);
+    if (AOptions.Semilogarithmic)
+        form.Semilogarithmic = *AOptions.Semilogarithmic;
+    return form;
+}
+
+TPresetDensity Density(const TOptions& AOptions) {
+    TPresetDensity density = ReadPresetDensity();
+    if (AOptions.Density) {
+        density = TPresetDensity();
+        density.Use = true;
+        density.Value = *AOptions.Density;
+    }
+    return density;
+}
+
+// One figure as JSON: the solid, the entries given by their names, every dimension
+// (given or found) with its text and value, and every quantity.
+QJsonObject FigureJson(const QString& ASolid, TVariant AVariant, const TFigureReport& AReport,
+                       const TEntryTexts& ATexts, const std::map<int, QString>& AGiven,
+                       const TNumberForm& AForm, const TEntryValues* AValues = nullptr) {
+    QJsonObject root;
+    root.insert(QStringLiteral("solid"), ASolid);
+    root.insert(QStringLiteral("variant"), CommandLineVariantName(AVariant));
+    root.insert(QStringLiteral("name"), AReport.Solid);
+    root.insert(QStringLiteral("variantName"), AReport.VariantText);
+    QJsonObject entryTexts;
+    for (const auto& [entry, name] : AGiven)
+        entryTexts.insert(name, ATexts[std::size_t(entry)]);
+    root.insert(QStringLiteral("entries"), entryTexts);
+    QJsonObject dimensions;
+    for (const TCommandLineEntry& entry : CommandLineEntries(AVariant)) {
+        // The name of a chosen side stands for its entry only where it was chosen.
+        if (entry.Choice != enNone && ATexts[entry.Choice] != entry.ChoiceItem)
+            continue;
+        Extended value = 0;
+        if (AValues)
+            value = (*AValues)[entry.Entry];
+        else if (ReadPlaceText(*PlaceOf(AVariant, entry.Entry), ATexts[entry.Entry], value) !=
+                 erValid)
+            continue;
+        QJsonObject dimension;
+        dimension.insert(QStringLiteral("text"), ATexts[entry.Entry]);
+        dimension.insert(QStringLiteral("value"), JsonNumber(value));
+        dimensions.insert(entry.Name, dimension);
+    }
+    root.insert(QStringLiteral("dimensions"), dimensions);
+    root.insert(QStringLiteral("precision"), int(AForm.Precision));
+    root.insert(QStringLiteral("semilogarithmic"), AForm.Semilogarithmic);
+    QJsonArray quantities;
+    for (const TReportLine& line : AReport.Quantities) {
+        QJsonObject quantity;
+        quantity.insert(QStringLiteral("id"), line.Id);
+        quantity.insert(QStringLiteral("name"), line.Name);
+        quantity.insert(QStringLiteral("value"), JsonNumber(line.Value));
+        quantity.insert(QStringLiteral("text"), line.Text);
+        quantity.insert(QStringLiteral("unit"),
+                        line.Unit.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(line.Unit));
+        quantities.append(quantity);
+    }
+    root.insert(QStringLiteral("quantities"), quantities);
+    return root;
+}
+
+// The entries and quantities given by name, the rest solved for: every figure that
+// has them, or one line saying why there is none.
+int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVariant,
+                  const QStringList& AArguments) {
+    const std::vector<TSolveItem> items = SolveItems(AVariant);
+    const std::vector<TCommandLineEntry> entries = CommandLineEntries(AVariant);
+    const TNumberForm form = NumberForm(AOptions);
+    const TPresetDensity density = Density(AOptions);
+    TSolveRequest request;
+    request.Variant = AVariant;
+    request.Precision = form.Precision;
+    if (density.Use)
+        request.Density = density.Value;
+    TEntryTexts texts;
+    std::map<int, QString> given;
+    for (const QString& argument : AArguments) {
+        const int equal = argument.indexOf(QLatin1Char('='));
+        if (equal <= 0)
+            Fail("sNotAnEntry", argument);
+        const QString name = argument.left(equal);
+        const QString text = argument.mid(equal + 1);
+        const int index = FindItem(items, name.toStdString());
+        if (index < 0)
+            Fail("sUnknownEntry", name);
+        const TSolveItem& item = items[std::size_t(index)];
+        Extended value = 0;
+        if (item.Kind == ikEntry || item.Kind == ikCount) {
+            const TCommandLineEntry* entry = FindEntry(entries, name);
+            if (given.count(item.Entry))
+                Fail(given[item.Entry] == name ? "sRepeatedEntry" : "sOnlyOneOf",
+                     given[item.Entry] == name ? name
+                                               : given[item.Entry] + QStringLiteral(", ") + name);
+            CheckEntryText(AVariant, item.Entry, name, text, value);
+            given[item.Entry] = name;
+            texts[item.Entry] = text;
+            if (entry && entry->Choice != enNone)
+                texts[entry->Choice] = entry->ChoiceItem;
+        } else {
+            for (const TKnownValue& known : request.Known)
+                if (known.Id == item.Id)
+                    Fail("sRepeatedEntry", name);
+            if (!TryTextToExtended(text, value))
+                Fail("sNotANumber", name + QLatin1Char('=') + text);
+        }
+        request.Known.push_back({item.Id, value});
+    }
+    TSolveResult result;
+    try {
+        result = Solve(request);
+    } catch (const std::exception& e) {
+        Fail("sCalculationFailed", QString::fromLocal8Bit(e.what()).simplified());
+    }
+    if (result.Outcome != soSolved)
+        throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+    // A drawing or a dip chart is of one figure: where several fit, the user picks one
+    // by giving a dimension that tells them apart.
+    if (!AOptions.Drawing.isEmpty() || AOptions.DipStep) {
+        if (AOptions.DipStep && VariantDesc(AVariant).Page != pgCylindricalTank)
+            Fail("sDipChartTankOnly", ASolid, OutputSection);
+        if (result.Solutions.size() > 1)
+            throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+        if (WriteFiles(AOptions, CalculateSolid(AVariant, result.Solutions.front().Values, density),
+                       form))
+            return 0;
+    }
+
+    QJsonArray solutions;
+    int number = 0;
+    for (const TSolution& solution : result.Solutions) {
+        ++number;
+        const TEntryTexts solved = SolutionTexts(AVariant, solution, texts);
+        const TFigureReport report = MakeFigureReport(
+            CalculateSolid(AVariant, solution.Values, density), solved, form, LanguageText);
+        if (AOptions.Json) {
+            solutions.append(
+                FigureJson(ASolid, AVariant, report, solved, given, form, &solution.Values));
+            continue;
+        }
+        if (result.Solutions.size() > 1) {
+            if (number > 1)
+                Out() << '\n';
+            QString heading =
+                LanguageText(QLatin1String(SolveSection), QStringLiteral("sFigureN")).arg(number);
+            if (solution.Double)
+                heading += QLatin1Char(' ') + LanguageText(QLatin1String(SolveSection),
+                                                           QStringLiteral("sDoubleFigure"));
+            Out() << heading << '\n';
+        }
+        for (const TReportLine& line : report.Entries)
+            Out() << line.Name << ": " << line.Text << '\n';
+        for (const TReportLine& line : report.Quantities)
+            Out() << line.Name << ": " << line.Text << '\n';
+    }
+    if (AOptions.Json) {
+        QJsonDocument document;
+        if (solutions.size() == 1) {
+            document.setObject(solutions.first().toObject());
+        } else {
+            QJsonObject root;
+            root.insert(QStringLiteral("solutions"), solutions);
+            document.setObject(root);
+        }
+        Out() << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+    }
+    return 0;
+}
+
 int Calculate(const TOptions& AOptions) {
     QStringList positional = AOptions.Positional;
     if (positional.isEmpty())
@@ -640,19 +882,24 @@ int Calculate(const TOptions& AOptions) {
         Fail("sMissingVariant", VariantNames(page).join(QStringLiteral(", ")));
 
     const std::vector<TCommandLineEntry> entries = CommandLineEntries(variant);
+    // A quantity where an entry's name stands: the remaining entries are solved for.
+    const std::vector<TSolveItem> items = SolveItems(variant);
+    for (const QString& argument : positional) {
+        const QString name = argument.left(argument.indexOf(QLatin1Char('=')));
+        const int item = FindItem(items, name.toStdString());
+        if (item >= 0 && items[std::size_t(item)].Kind != ikEntry &&
+            items[std::size_t(item)].Kind != ikCount)
+            return SolveAndPrint(AOptions, solid, variant, positional);
+    }
     TEntryTexts texts;
     std::map<int, QString> given; // by entry: the name that gave it
-    QStringList order;
     for (const QString& argument : positional) {
         const int equal = argument.indexOf(QLatin1Char('='));
         if (equal <= 0)
             Fail("sNotAnEntry", argument);
         const QString name = argument.left(equal);
         const QString value = argument.mid(equal + 1);
-        const TCommandLineEntry* entry = nullptr;
-        for (const TCommandLineEntry& candidate : entries)
-            if (candidate.Name == name)
-                entry = &candidate;
+        const TCommandLineEntry* entry = FindEntry(entries, name);
         if (!entry) {
             const QString hint = UnknownEntryHint(page, name);
             Fail("sUnknownEntry", hint.isEmpty() ? name : WithHint(name, hint));
@@ -697,28 +944,14 @@ int Calculate(const TOptions& AOptions) {
     // the entry and its text.
     std::map<int, TGivenLength> lengths;
     for (const auto& [entry, name] : given) {
-        const TEntryPlace* place = PlaceOf(variant, TEntry(entry));
         Extended value = 0;
-        const QString what = name + QLatin1Char('=') + texts[std::size_t(entry)];
         const TEntryKind kind = EntryDesc(TEntry(entry)).Kind;
         if (kind == ekNumber || kind == ekRadius) {
+            const QString what = name + QLatin1Char('=') + texts[std::size_t(entry)];
             lengths[entry] = ReadLength(kind, texts[std::size_t(entry)], what, units.Length);
             continue;
         }
-        switch (ReadPlaceText(*place, texts[std::size_t(entry)], value)) {
-        case erValid:
-            break;
-        case erEmpty:
-            Fail("sNotPositive", what);
-        case erUnreadable:
-            // A number below zero is refused as zero is.
-            if (IsNumberNotAboveZero(kind, texts[std::size_t(entry)]))
-                Fail("sNotPositive", what);
-            Fail(kind == ekCount ? "sNotAWholeNumber" : "sNotANumber", what);
-        case erTooFewSides:
-            Fail("sInvalidFigure",
-                 ResultStateText(rsChyba_N) + QStringLiteral(" (") + what + QLatin1Char(')'));
-        }
+        CheckEntryText(variant, TEntry(entry), name, texts[std::size_t(entry)], value);
     }
     // Lengths with units and no unit chosen: the figure is calculated in the
     // smallest of their units, which the lengths are then shown in.
@@ -750,13 +983,8 @@ int Calculate(const TOptions& AOptions) {
         values.Set(place.Entry, value);
     }
 
-    TNumberForm form = ReadNumberForm();
-    if (AOptions.Precision)
-        form.Precision = TPrecision(*AOptions.Precision);
-    if (AOptions.Semilogarithmic)
-        form.Semilogarithmic = *AOptions.Semilogarithmic;
+    const TNumberForm form = NumberForm(AOptions);
     const TPresetDensity density = MassDensityOf(AOptions, units.Length);
-
     if (AOptions.DipStep && page != pgCylindricalTank)
         Fail("sDipChartTankOnly", solid, OutputSection);
 
@@ -774,52 +1002,11 @@ int Calculate(const TOptions& AOptions) {
         Fail("sInvalidFigure", ResultStateText(report.State));
 
     // The files first: a failure leaves the standard output empty.
-    if (!AOptions.Drawing.isEmpty())
-        WriteDrawing(result, AOptions.Drawing);
-    if (AOptions.DipStep) {
-        TDipChart chart;
-        chart.Radius = result.Entries[enCylindricalTank_R];
-        chart.Length = result.Entries[enCylindricalTank_D];
-        chart.Level = result.Entries[enCylindricalTank_H];
-        chart.Step = *AOptions.DipStep;
-        chart.Form = form;
-        const QString problem = DipChartProblem(chart);
-        if (!problem.isEmpty())
-            throw TArgumentError{problem};
-        if (AOptions.DipChartPdf.isEmpty()) {
-            Out() << DipChartCsv(chart, TFormLevelTable::FieldSeparator(LocaleDecimalSeparator()));
-            return 0;
-        }
-        QString error;
-        if (!SaveDipChartPdf(chart, AOptions.DipChartPdf, DefaultDipChartPageSize(), error))
-            throw TArgumentError{error.simplified()};
-    }
+    if (WriteFiles(AOptions, result, form))
+        return 0;
 
     if (AOptions.Json) {
-        QJsonObject root;
-        root.insert(QStringLiteral("solid"), solid);
-        root.insert(QStringLiteral("variant"), CommandLineVariantName(variant));
-        root.insert(QStringLiteral("name"), report.Solid);
-        root.insert(QStringLiteral("variantName"), report.VariantText);
-        QJsonObject entryTexts;
-        for (const auto& [entry, name] : given)
-            entryTexts.insert(name, texts[std::size_t(entry)]);
-        root.insert(QStringLiteral("entries"), entryTexts);
-        root.insert(QStringLiteral("precision"), int(form.Precision));
-        root.insert(QStringLiteral("semilogarithmic"), form.Semilogarithmic);
-        QJsonArray quantities;
-        for (const TReportLine& line : report.Quantities) {
-            QJsonObject quantity;
-            quantity.insert(QStringLiteral("id"), line.Id);
-            quantity.insert(QStringLiteral("name"), line.Name);
-            quantity.insert(QStringLiteral("value"), JsonNumber(line.Value));
-            quantity.insert(QStringLiteral("text"), line.Text);
-            quantity.insert(QStringLiteral("unit"), line.Unit.isEmpty()
-                                                        ? QJsonValue(QJsonValue::Null)
-                                                        : QJsonValue(line.Unit));
-            quantities.append(quantity);
-        }
-        root.insert(QStringLiteral("quantities"), quantities);
+        QJsonObject root = FigureJson(solid, variant, report, texts, given, form);
         Out() << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
         return 0;
     }
@@ -839,30 +1026,13 @@ QString CommandLineVariantName(TVariant AVariant) {
 }
 
 std::vector<TCommandLineEntry> CommandLineEntries(TVariant AVariant) {
-    // The letters first, one for each item of a choice that fills a letter...
-    std::vector<std::pair<QString, TCommandLineEntry>> lettered;
-    for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
-        if (!place.Caption.Key || place.FixedCount > 0)
-            continue;
-        const QString subscript = QString::fromUtf8(place.Letter.Subscript);
-        if (place.ChosenBy != enNone) {
-            for (const char* item : EntryDesc(place.ChosenBy).Items)
-                lettered.push_back({QLatin1String(item),
-                                    {subscript, place.Entry, place.ChosenBy, QLatin1String(item)}});
-        } else {
-            lettered.push_back(
-                {Glyph(place.Letter.Glyph), {subscript, place.Entry, enNone, QString()}});
-        }
-    }
-    // ...then the subscript where a letter stands for more than one entry.
     std::vector<TCommandLineEntry> entries;
-    for (const auto& [letter, entry] : lettered) {
-        int count = 0;
-        for (const auto& other : lettered)
-            count += other.first == letter ? 1 : 0;
-        TCommandLineEntry named = entry;
-        named.Name = count > 1 ? letter + entry.Name : letter;
-        entries.push_back(named);
+    for (const TEntryName& name : EntryNames(AVariant)) {
+        TCommandLineEntry entry{QString::fromStdString(name.Name), name.Entry, name.Choice,
+                                QString()};
+        if (name.Choice != enNone)
+            entry.ChoiceItem = QLatin1String(EntryDesc(name.Choice).Items[name.ChoiceItem]);
+        entries.push_back(entry);
     }
     return entries;
 }

@@ -9,6 +9,7 @@
 #include "SeparatorGuard.h"
 #include "SolidFigures.h"
 #include "SolidHandlers.h"
+#include "SolveItems.h"
 #include "Version.h"
 
 #include <boost/math/constants/constants.hpp>
@@ -22,6 +23,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <boost/math/constants/constants.hpp>
+#include <boost/multiprecision/cpp_bin_float.hpp>
 
 #include <cmath>
 
@@ -70,6 +74,8 @@ private slots:
     void regionalSettings_data();
     void regionalSettings();
     void namesAreUniqueInEveryVariant();
+    void solvesForWhatIsNotGiven_data();
+    void solvesForWhatIsNotGiven();
     void drawingFollowsTheDimensions();
     void drawingFormats_data();
     void drawingFormats();
@@ -359,12 +365,22 @@ void TestCommandLine::matchesTheCalculation() {
         {QStringLiteral("volume"), expected.Figure->Volume()},
         {QStringLiteral("area"), expected.Figure->Area()}};
     for (const TSupplementaryValue& value : expected.SupplementaryValues)
-        wanted.push_back({QString(), value.Value});
+        wanted.push_back({QString::fromStdString(QuantityId(value.Row)), value.Value});
     wanted.push_back({QStringLiteral("mass"), expected.Figure->Mass(2.5L)});
 
     // The solid's own closed form, apart from any code of the program.
     QVERIFY2(std::fabs(double(expected.Figure->Volume()) - volume) <= 1e-14 * volume,
              qPrintable(QString::number(double(expected.Figure->Volume()), 'g', 17)));
+
+    // Every dimension given, by its name, with its text and value.
+    const QJsonObject dimensions = root.value(QStringLiteral("dimensions")).toObject();
+    for (const TCommandLineEntry& entry : CommandLineEntries(TVariant(variant))) {
+        if (entry.Choice != enNone && !arguments.join(QLatin1Char(' ')).contains(entry.Name + '='))
+            continue;
+        const QJsonObject dimension = dimensions.value(entry.Name).toObject();
+        QVERIFY2(!dimension.isEmpty(), qPrintable(entry.Name));
+        QCOMPARE(dimension.value(QStringLiteral("value")).toDouble(), double(entries[entry.Entry]));
+    }
 
     const QJsonArray quantities = root.value(QStringLiteral("quantities")).toArray();
     QCOMPARE(quantities.size(), qsizetype(wanted.size()));
@@ -604,6 +620,37 @@ void TestCommandLine::errors_data() {
     QTest::newRow("Czech unknown option")
         << QStringList{"-x"} << QStringLiteral("Czech")
         << "Kavorin: Neznámý přepínač: -x (přepínače vypíše Kavorin --help)";
+    // A quantity where an entry stands: the sentences of the solving window.
+    QTest::newRow("not enough")
+        << QStringList{"--calc", "cone", "volume=2"} << en
+        << "Kavorin: Give 1 more value(s), for example: Radius of base (r), Height (v), "
+           "Surface area (S), Slant height, ….";
+    // The least area of a cone of volume V is (72 pi V^2)^(1/3): 9.6716... for V = 2, and
+    // the bound is shown rounded up, so that the number shown has a cone.
+    QTest::newRow("no cone has the area")
+        << QStringList{"--calc", "cone", "volume=2", "area=9"} << en
+        << "Kavorin: Surface area (S) must be at least 9.68 when Volume (V) = 2.";
+    // A cylinder of volume V has at least the area 3 (2 pi V^2)^(1/3): 553.5810... for 1000.
+    QTest::newRow("no cylinder has the area")
+        << QStringList{"--calc", "cylinder", "volume=1000", "area=10"} << en
+        << "Kavorin: Surface area (S) must be at least 553.59 when Volume (V) = 1000.";
+    QTest::newRow("values that do not fit together")
+        << QStringList{"--calc", "cylinder", "r=1", "v=1", "volume=5"} << en
+        << "Kavorin: These do not fit together: Radius of base (r), Height (v), Volume (V).";
+    QTest::newRow("unknown quantity") << QStringList{"--calc", "cone", "volume=2", "bogus=1"} << en
+                                      << "Kavorin: Unknown entry: bogus";
+    QTest::newRow("quantity not a number") << QStringList{"--calc", "cone", "volume=x", "r=1"} << en
+                                           << "Kavorin: Not a number: volume=x";
+    QTest::newRow("mass without a density")
+        << QStringList{"--calc", "cone", "mass=3", "r=1"} << en
+        << "Kavorin: The mass needs a density: set one in the mass dialog or with --density.";
+    // A drawing is of one figure: of two cones the user must tell which.
+    QTest::newRow("drawing of two figures")
+        << QStringList{"--calc", "cone", "volume=2", "area=12.5", "--draw", "c.png"} << en
+        << "Kavorin: 2 figures have these values; choose one.";
+    QTest::newRow("Czech bound")
+        << QStringList{"--calc", "cone", "volume=2", "area=9"} << QStringLiteral("Czech")
+        << "Kavorin: Povrch (S) musí být alespoň 9.68, je-li Objem (V) = 2.";
     QTest::newRow("dip chart of a cone")
         << QStringList{"--calc", "cone", "r=1", "v=1", "--dip-chart", "0.1"} << en
         << "Kavorin: A dip chart is made for the cylindrical "
@@ -771,8 +818,10 @@ void TestCommandLine::listNamesEveryVariantAndEntry() {
     // Solids at the left, their variants indented by two, the entries by four.
     QStringList names;
     for (const QString& line : lines)
-        names << line.left(23).trimmed().prepend(
-            QString(line.indexOf(QRegularExpression(QStringLiteral("[^ ]"))), QLatin1Char(' ')));
+        names << line.trimmed()
+                     .section(QLatin1Char(' '), 0, 0)
+                     .prepend(QString(line.indexOf(QRegularExpression(QStringLiteral("[^ ]"))),
+                                      QLatin1Char(' ')));
     int at = 0;
     for (int p = 0; p < PageCount; ++p) {
         const TPageDesc& page = PageDesc(TPage(p));
@@ -785,6 +834,11 @@ void TestCommandLine::listNamesEveryVariantAndEntry() {
             }
             for (const TCommandLineEntry& entry : CommandLineEntries(variant))
                 QCOMPARE(names.value(at++), QStringLiteral("    ") + entry.Name);
+            // Then the quantities by their ids.
+            for (const TSolveItem& item : SolveItems(variant))
+                if (item.Kind != ikEntry && item.Kind != ikCount)
+                    QCOMPARE(names.value(at++),
+                             QStringLiteral("    ") + QString::fromStdString(item.Id));
         }
     }
     QCOMPARE(at, lines.size());
@@ -804,7 +858,7 @@ void TestCommandLine::listAsJson() {
     // The plain list again, from the JSON: a solid's line, a variant's line where the
     // solid has variants ("(default)" after the starting one), each entry's line.
     const auto line = [](const QString& AName, int AIndent, const QString& AText) {
-        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(22 - AIndent) +
+        return QString(AIndent, QLatin1Char(' ')) + AName.leftJustified(30 - AIndent) +
                QLatin1Char(' ') + AText;
     };
     QStringList lines;
@@ -827,6 +881,9 @@ void TestCommandLine::listAsJson() {
             for (const QJsonValue& entryValue : variant.value(QStringLiteral("entries")).toArray())
                 lines << line(entryValue.toObject().value(QStringLiteral("entry")).toString(), 4,
                               entryValue.toObject().value(QStringLiteral("name")).toString());
+            for (const QJsonValue& quantity : variant.value(QStringLiteral("quantities")).toArray())
+                lines << line(quantity.toObject().value(QStringLiteral("id")).toString(), 4,
+                              quantity.toObject().value(QStringLiteral("name")).toString());
         }
     }
     const QStringList blocks = plain.Out.split(QStringLiteral("\n\n"));
@@ -1223,6 +1280,80 @@ void TestCommandLine::fileErrorsLeaveNothing() {
     QCOMPARE(listing(), before);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("kept"));
+}
+
+// --- Solving -------------------------------------------------------------------------------
+
+namespace {
+
+using Real = boost::multiprecision::cpp_bin_float_50;
+
+// The radii of the cones of volume V and surface S: with x = r^2 the height
+// 3V / (pi x) turns S = pi x + pi r sqrt(x + h^2) into 2 pi S x^2 - S^2 x + 9 V^2 = 0.
+std::vector<double> ConeRadii(const Real& AVolume, const Real& AArea) {
+    const Real pi = boost::math::constants::pi<Real>();
+    const Real root = sqrt(AArea * AArea * AArea * AArea - 72 * pi * AArea * AVolume * AVolume);
+    return {double(sqrt((AArea * AArea - root) / (4 * pi * AArea))),
+            double(sqrt((AArea * AArea + root) / (4 * pi * AArea)))};
+}
+
+} // namespace
+
+void TestCommandLine::solvesForWhatIsNotGiven_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("found"); // the dimension found
+    QTest::addColumn<QList<double>>("values");
+    const Real pi = boost::math::constants::pi<Real>();
+    // A cylinder of volume 0.5 and radius 0.3 is 0.5 / (0.09 pi) high.
+    QTest::newRow("cylinder from its volume")
+        << QStringList{"cylinder", "volume=0.5", "r=0.3"} << "v"
+        << QList<double>{double(Real("0.5") / (Real("0.09") * pi))};
+    const std::vector<double> radii = ConeRadii(2, Real("12.5"));
+    QTest::newRow("the two cones")
+        << QStringList{"cone", "volume=2", "area=12.5"} << "r" << QList<double>{radii[0], radii[1]};
+    // The slant height s and the radius r give the height sqrt(s^2 - r^2).
+    QTest::newRow("cone from its slant height")
+        << QStringList{"cone", "r=3", "slant-height=5"} << "v" << QList<double>{4.0};
+    // A cube of surface 24 has the edge 2 (and a mass 2.5 times its volume 8).
+    QTest::newRow("cube from its mass")
+        << QStringList{"cube", "mass=20", "--density", "2.5"} << "a" << QList<double>{2.0};
+}
+
+// Every figure that has the given values, as JSON ("solutions" where there are
+// several) and as text under numbered headings; every dimension against a closed
+// form in 50 digits.
+void TestCommandLine::solvesForWhatIsNotGiven() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, found);
+    QFETCH(QList<double>, values);
+    const TRun json = Run(QStringList{QStringLiteral("--calc")} + arguments +
+                          QStringList{QStringLiteral("--json")});
+    QVERIFY2(json.ExitCode == 0, qPrintable(json.Err));
+    const QJsonObject root = QJsonDocument::fromJson(json.Out.toUtf8()).object();
+    QJsonArray figures = root.value(QStringLiteral("solutions")).toArray();
+    if (values.size() == 1) {
+        QVERIFY(!root.contains(QStringLiteral("solutions")));
+        figures.append(root);
+    }
+    QCOMPARE(figures.size(), values.size());
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const QJsonObject dimension = figures.at(i)
+                                          .toObject()
+                                          .value(QStringLiteral("dimensions"))
+                                          .toObject()
+                                          .value(found)
+                                          .toObject();
+        const double value = dimension.value(QStringLiteral("value")).toDouble();
+        QVERIFY2(std::fabs(value - values[i]) <= 1e-15 * values[i],
+                 qPrintable(QString::number(value, 'g', 17)));
+        QCOMPARE(dimension.value(QStringLiteral("text")).toString().toDouble(), values[i]);
+    }
+
+    const TRun text = Run(QStringList{QStringLiteral("--calc")} + arguments);
+    QCOMPARE(text.ExitCode, 0);
+    const QStringList lines = text.Out.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        QCOMPARE(lines.contains(QStringLiteral("Figure %1").arg(i + 1)), values.size() > 1);
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -360,6 +360,36 @@ inline constexpr TLanguageKey LanguageKeys[] = {
 
     // The tool-tip of a feet-and-inches edit that refused a key.
     {"NumberEntryUnits", "sTakesFeetAndInches"},
+    // The solving window and the command line when it solves (SolveTexts.h).
+    {"Solve", "Caption"},
+    {"Solve", "MSolve"},
+    {"Solve", "LHint"},
+    {"Solve", "BUse"},
+    {"Solve", "sFigures"},
+    {"Solve", "sValues"},
+    {"Solve", "sEmpty"},
+    {"Solve", "sMass"},
+    {"Solve", "sFigureN"},
+    {"Solve", "sDoubleFigure"},
+    {"Solve", "sSeveralFit"},
+    {"Solve", "sNotEnough"},
+    {"Solve", "sFollows"},
+    {"Solve", "sConflict"},
+    {"Solve", "sNoneFits"},
+    {"Solve", "sBoundAtLeast"},
+    {"Solve", "sBoundAtMost"},
+    {"Solve", "sBoundMoreThan"},
+    {"Solve", "sBoundLessThan"},
+    {"Solve", "sBoundOtherThan"},
+    {"Solve", "sBoundGiven"},
+    {"Solve", "sNotCovered"},
+    {"Solve", "sNoSolid"},
+    {"Solve", "sUnknownValue"},
+    {"Solve", "sGivenTwice"},
+    {"Solve", "sNotANumber"},
+    {"Solve", "sMustBePositive"},
+    {"Solve", "sMustBeWholeAbove2"},
+    {"Solve", "sMassNeedsDensity"},
 };
 
 inline constexpr std::size_t LanguageKeyCount = sizeof(LanguageKeys) / sizeof(LanguageKeys[0]);
