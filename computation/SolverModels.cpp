@@ -239,6 +239,7 @@ void Tank(const Extended* ADims, int, Extended* AValues) {
     AValues[4] = chord * length;
     AValues[5] = wall;
     AValues[6] = segment * 100 / (Pi * r * r);
+    AValues[7] = Pi * r * r * length; // the full tank
 }
 
 // The segment of base radius ARho and height AHeight, its first row AFirstRow.
