@@ -312,7 +312,8 @@ inline TValues Values(TVariant AVariant, const std::vector<Real>& ADims, int ACo
              {"area-of-segment-of-circle", segment},
              {"area-of-level-surface", 2 * halfChord * length},
              {"area-of-curved-surface", 2 * r * halfAngle * length},
-             {"percentage-filling-of-tank", 100 * segment / (Pi * r * r)}};
+             {"percentage-filling-of-tank", 100 * segment / (Pi * r * r)},
+             {"volume-of-full-tank", Pi * r * r * length}};
         break;
     }
     case vaSphericalSegment_RadiusOfSegment:

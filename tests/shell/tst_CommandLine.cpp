@@ -739,7 +739,7 @@ void TestCommandLine::units_data() {
                                << text(TReal(60000)) << "cm2"
                                << "60000.00 cm²";
     QTest::newRow("lengths in feet and inches")
-        << QStringList{"cube", "a=1ft", "--unit", "ftin"} << "DiagonalOfSolid"
+        << QStringList{"cube", "a=1ft", "--unit", "ftin"} << "diagonal-of-solid"
         << text(12 * sqrt(TReal(3))) << "in"
         << "1' 8.78\"";
     QTest::newRow("a 1 m steel cube")
