@@ -232,7 +232,7 @@ xdotool key Escape
 settle 0.5
 
 # The tank: its entries, the draft panel's "To scale" switch in the panel's top right
-# corner, then the last item of the options menu, the level table.
+# corner, then the options menu's level table (above Solve…, Units… and Materials…).
 before=$(visible_windows)
 click_in "$main_window" 352 122 # BCylindricalTank
 wait_new_windows "$before" || die "no tank window opened"
@@ -243,7 +243,7 @@ click_in "$tank" 684 13 # BToScale
 settle 0.5
 click_in "$tank" 363 247 # BOptionsMenu
 settle 0.5
-xdotool key Up Return
+xdotool key Up Up Up Up Return
 settle 1.5
 xdotool mousemove 0 0
 settle 0.5
