@@ -64,13 +64,17 @@ struct TTableTexts {
 
 TTableTexts TableTexts(const TDipChart& AChart, long long ACount) {
     TLevelTableModel model;
+    model.SetHeaders({TableText("ColLevel"), TableText("ColVolume"), TableText("ColPercentage")});
+    model.SetUnits(AChart.Units);
     model.SetTable(AChart.Radius, AChart.Length, AChart.Step, ACount, AChart.Form);
     TTableTexts texts;
-    texts.Headers = {TableText("ColLevel"), TableText("ColVolume"), TableText("ColPercentage")};
+    for (int column = 0; column < 3; ++column)
+        texts.Headers << model.Header(column, false);
     for (int row = 0; row < model.rowCount(); ++row) {
         QStringList fields;
+        // As the window shows them: volumes in the volume unit, levels in feet and inches.
         for (int column = 0; column < 3; ++column)
-            fields << ShownNumber(model.Value(row, column), AChart.Form);
+            fields << model.data(model.index(row, column), Qt::DisplayRole).toString();
         texts.Rows.push_back(fields);
         texts.Levels.push_back(model.Value(row, 0));
     }
@@ -133,7 +137,15 @@ void PaintTitle(QPainter& APainter, const TDipChart& AChart, const TPageLayout& 
     APainter.setFont(PointFont(TitleSize, true));
     APainter.drawText(QRectF(0, 0, ALayout.Width, title.height()), Qt::AlignLeft | Qt::AlignTop,
                       ChartText("sTitle"));
-    const auto number = [&](Extended AValue) { return ShownNumber(AValue, AChart.Form); };
+    // Lengths and the volume with their units, as the level table shows them.
+    const auto shown = [&](Extended AValue, TQuantityKind AKind) {
+        const TShownQuantity quantity =
+            ShownQuantity(AValue, AKind, AChart.Units.Length, AChart.Units);
+        if (quantity.FeetAndInches)
+            return FeetAndInchesText(quantity.Value, AChart.Form.Precision);
+        return WithUnit(ShownNumber(quantity.Value, AChart.Form), quantity.Symbol);
+    };
+    const auto number = [&](Extended AValue) { return shown(AValue, qkLength); };
     const QString separator = QStringLiteral("   ");
     QString dimensions = EntryCaption("CylindricalTank_R") + QStringLiteral(" r = ") +
                          number(AChart.Radius) + separator + EntryCaption("CylindricalTank_D") +
@@ -142,8 +154,9 @@ void PaintTitle(QPainter& APainter, const TDipChart& AChart, const TPageLayout& 
         dimensions += separator + EntryCaption("CylindricalTank_H") + QStringLiteral(" h = ") +
                       number(*AChart.Level);
     const QString volumes = ChartText("sFullVolume") + QStringLiteral(" ") +
-                            number(TankFullVolume(AChart.Radius, AChart.Length)) + separator +
-                            TableText("LStep") + QStringLiteral(" ") + number(AChart.Step);
+                            shown(TankFullVolume(AChart.Radius, AChart.Length), qkVolume) +
+                            separator + TableText("LStep") + QStringLiteral(" ") +
+                            number(AChart.Step);
     APainter.setFont(PointFont(TextSize));
     const double top = title.height() + 4;
     APainter.drawText(QRectF(0, top, ALayout.Width, text.height() * 1.3),
@@ -239,6 +252,7 @@ QString DipChartCsv(const TDipChart& AChart, QChar ASeparator, const QString& AL
     const long long count = DipChartProblem(AChart).isEmpty() ? RowCount(AChart) : 0;
     TLevelTableModel model;
     model.SetHeaders({TableText("ColLevel"), TableText("ColVolume"), TableText("ColPercentage")});
+    model.SetUnits(AChart.Units);
     model.SetTable(AChart.Radius, AChart.Length, AChart.Step, count, AChart.Form);
     return model.Text(ASeparator, ALineEnd);
 }

@@ -9,6 +9,7 @@
 
 #include "MathFunctions.h"
 #include "ResultState.h"
+#include "Units.h"
 
 #include <QPageSize>
 #include <QString>
@@ -25,6 +26,9 @@ struct TDipChart {
     // The level entered for the tank; none: the tank is drawn empty.
     std::optional<Extended> Level;
     TNumberForm Form;
+    // The units the tank's lengths come in (Units.Length) and the chart is shown
+    // in, as the level table shows them.
+    TUnitChoice Units;
 };
 
 // Why a chart cannot be made ("The step must be a positive number.", "The step

@@ -582,6 +582,7 @@ TDipChart TFormLevelTable::DipChart() const {
     chart.Step = FStep;
     chart.Level = FLevel;
     chart.Form = FForm;
+    chart.Units = FUnits;
     return chart;
 }
 

@@ -624,8 +624,9 @@ void WriteDrawing(const TSolidResult& AResult, const QString& AFileName) {
 
 // Writes the files the options ask for, of AResult's figure: the drawing, the dip
 // chart as PDF; true when the dip chart's table went to the standard output, which
-// is then the whole output.
-bool WriteFiles(const TOptions& AOptions, const TSolidResult& AResult, const TNumberForm& AForm) {
+// is then the whole output. The chart's lengths are in AUnits.Length, as the entries.
+bool WriteFiles(const TOptions& AOptions, const TSolidResult& AResult, const TNumberForm& AForm,
+                const TUnitChoice& AUnits = {}) {
     if (!AOptions.Drawing.isEmpty())
         WriteDrawing(AResult, AOptions.Drawing);
     if (!AOptions.DipStep)
@@ -636,6 +637,7 @@ bool WriteFiles(const TOptions& AOptions, const TSolidResult& AResult, const TNu
     chart.Level = AResult.Entries[enCylindricalTank_H];
     chart.Step = *AOptions.DipStep;
     chart.Form = AForm;
+    chart.Units = AUnits;
     const QString problem = DipChartProblem(chart);
     if (!problem.isEmpty())
         throw TArgumentError{problem};
@@ -1002,7 +1004,7 @@ int Calculate(const TOptions& AOptions) {
         Fail("sInvalidFigure", ResultStateText(report.State));
 
     // The files first: a failure leaves the standard output empty.
-    if (WriteFiles(AOptions, result, form))
+    if (WriteFiles(AOptions, result, form, units))
         return 0;
 
     if (AOptions.Json) {

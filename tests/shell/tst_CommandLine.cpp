@@ -1224,6 +1224,20 @@ void TestCommandLine::dipChart() {
               QStringLiteral("cs_CZ.UTF-8"));
     QCOMPARE(run.ExitCode, 0);
     QVERIFY2(run.Out.contains(QStringLiteral("\n1,00;6,28;50,00\n")), qPrintable(run.Out));
+    // In the units chosen, as the level table shows them: 2 pi m3 at half height,
+    // a full tank of 4 pi m3 = 12566.37 L.
+    const QStringList inLitres{"--calc",      "tank", "r=1m",          "h=0.5m", "d=4m",
+                               "--dip-chart", "0.5",  "--volume-unit", "l"};
+    run = Run(inLitres);
+    QCOMPARE(run.ExitCode, 0);
+    QCOMPARE(run.Out.section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("Level (m),Volume (L),Filling (%)"));
+    QCOMPARE(run.Out.section(QLatin1Char('\n'), 3, 3), QStringLiteral("1.00,6283.19,50.00"));
+    run = Run(inLitres + QStringList{"--pdf", "litres.pdf"});
+    QCOMPARE(run.ExitCode, 0);
+    const QString litres = PdfReading::Text(FHome.filePath(QStringLiteral("litres.pdf")));
+    QVERIFY2(litres.contains(QStringLiteral("12566.37 L")), qPrintable(litres));
+    QVERIFY2(litres.contains(QStringLiteral("r = 1.00 m")), qPrintable(litres));
 }
 
 void TestCommandLine::fileErrorsLeaveNothing_data() {
