@@ -130,12 +130,20 @@ TUnitFactor Ratio(const TExact& AFrom, const TExact& ATo) {
     return factor;
 }
 
+// A unit's row, or null for a value outside its enumeration. (The bound also keeps
+// GCC's -O3 from merging the tables' instantiations into one of the wrong size.)
+const TUnitRow* RowOf(const TUnitRow* ARows, std::size_t ACount, int AIndex) {
+    return AIndex >= 0 && std::size_t(AIndex) < ACount ? &ARows[AIndex] : nullptr;
+}
+
 template <std::size_t N> QString IdOf(const TUnitRow (&ARows)[N], int AIndex) {
-    return QString::fromLatin1(ARows[AIndex].Id);
+    const TUnitRow* row = RowOf(ARows, N, AIndex);
+    return row ? QString::fromLatin1(row->Id) : QString();
 }
 
 template <std::size_t N> QString SymbolOf(const TUnitRow (&ARows)[N], int AIndex) {
-    return QString::fromUtf8(ARows[AIndex].Symbol);
+    const TUnitRow* row = RowOf(ARows, N, AIndex);
+    return row ? QString::fromUtf8(row->Symbol) : QString();
 }
 
 template <std::size_t N> int IndexOf(const TUnitRow (&ARows)[N], const QString& AText) {
