@@ -798,7 +798,13 @@ TGivenQuantity ReadQuantity(const TSolveItem& AItem, const QString& AText, const
         else if (given.Kind == qkVolume)
             found = FindUnit(unit, given.Volume) && given.Volume != vuNone;
         if (!found)
-            Fail("sUnknownUnit", AWhat, UnitsSection);
+            Fail("sUnknownUnit",
+                 AWhat + QStringLiteral(" (") +
+                     (given.Mass             ? MassUnitIds()
+                      : given.Kind == qkArea ? AreaUnitIds().mid(6)
+                                             : VolumeUnitIds().mid(6)) +
+                     QLatin1Char(')'),
+                 UnitsSection);
         given.HasUnit = true;
         return given;
     }
