@@ -618,6 +618,10 @@ bool SameText(const char* AText1, const char* AText2) {
 
 } // namespace
 
+TQuantityKind SupplementaryRowKind(const TText& ARow) {
+    return RowKind(ARow);
+}
+
 QString TSupplementaryValue::Id() const {
     return QString::fromStdString(QuantityId(Row));
 }

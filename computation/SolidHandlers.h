@@ -103,6 +103,8 @@ bool SameRow(const TText& ARow1, const TText& ARow2);
 
 // The rows of a kind of solid, in order (none for stSphere and stNone).
 std::vector<TText> SupplementaryRows(TSolidType AType);
+// What a row of SupplementaryRows measures (the Kind of its values).
+TQuantityKind SupplementaryRowKind(const TText& ARow);
 // The value of each of AType's rows for AFigure, a figure of that kind.
 std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSolidFigure& AFigure,
                                                      const TEntryValues& AValues);

@@ -690,16 +690,6 @@ TNumberForm NumberForm(const TOptions& AOptions) {
     return form;
 }
 
-TPresetDensity Density(const TOptions& AOptions) {
-    TPresetDensity density = ReadPresetDensity();
-    if (AOptions.Density) {
-        density = TPresetDensity();
-        density.Use = true;
-        density.Value = *AOptions.Density;
-    }
-    return density;
-}
-
 // One figure as JSON: the solid, the entries given by their names, every dimension
 // (given or found) with its text and value, and every quantity.
 QJsonObject FigureJson(const QString& ASolid, TVariant AVariant, const TFigureReport& AReport,
@@ -748,21 +738,130 @@ QJsonObject FigureJson(const QString& ASolid, TVariant AVariant, const TFigureRe
     return root;
 }
 
+// The units: the settings', and the options over them.
+TUnitChoice ChosenUnits(const TOptions& AOptions) {
+    TUnitChoice units = ReadUnitChoice();
+    if (AOptions.Length)
+        units.Length = *AOptions.Length;
+    if (AOptions.Area)
+        units.Area = *AOptions.Area;
+    if (AOptions.Volume)
+        units.Volume = *AOptions.Volume;
+    if (AOptions.Mass)
+        units.Mass = *AOptions.Mass;
+    return units;
+}
+
+// A quantity given to the solver: its number, and the unit it carried ("500l",
+// "2.5 m2", "3kg"); without one it is in the chosen unit of its kind.
+struct TGivenQuantity {
+    QString What;
+    std::string Id;
+    bool Mass = false;
+    TQuantityKind Kind = qkLength;
+    Extended Value = 0;
+    bool HasUnit = false;
+    TLengthUnit Length = luNone;
+    TAreaUnit Area = auNone;
+    TVolumeUnit Volume = vuNone;
+    TMassUnit MassUnit = muKilogram;
+};
+
+// Reads a quantity's text: a number, or a number followed by a unit of its kind.
+TGivenQuantity ReadQuantity(const TSolveItem& AItem, const QString& AText, const QString& AWhat,
+                            TLengthUnit ALength) {
+    TGivenQuantity given;
+    given.What = AWhat;
+    given.Id = AItem.Id;
+    given.Mass = AItem.Kind == ikMass;
+    given.Kind = AItem.Kind == ikVolume ? qkVolume
+                 : AItem.Kind == ikArea ? qkArea
+                 : AItem.Kind == ikRow  ? SupplementaryRowKind(AItem.Text)
+                                        : qkVolume;
+    if (TryTextToExtended(AText, given.Value))
+        return given;
+    if (!given.Mass && given.Kind == qkLength) {
+        const TGivenLength length = ReadLength(ekNumber, AText, AWhat, ALength);
+        given.Value = length.Value;
+        given.Length = length.Unit;
+        given.HasUnit = length.Unit != luNone;
+        return given;
+    }
+    // The number is the longest start that reads as one, the rest its unit.
+    for (int split = AText.size() - 1; split > 0; --split) {
+        const QString unit = AText.mid(split).trimmed();
+        if (!TryTextToExtended(AText.left(split).trimmed(), given.Value))
+            continue;
+        bool found = false;
+        if (given.Mass)
+            found = FindUnit(unit, given.MassUnit);
+        else if (given.Kind == qkArea)
+            found = FindUnit(unit, given.Area) && given.Area != auNone;
+        else if (given.Kind == qkVolume)
+            found = FindUnit(unit, given.Volume) && given.Volume != vuNone;
+        if (!found)
+            Fail("sUnknownUnit",
+                 AWhat + QStringLiteral(" (") +
+                     (given.Mass             ? MassUnitIds()
+                      : given.Kind == qkArea ? AreaUnitIds().mid(6)
+                                             : VolumeUnitIds().mid(6)) +
+                     QLatin1Char(')'),
+                 UnitsSection);
+        given.HasUnit = true;
+        return given;
+    }
+    Fail("sNotANumber", AWhat);
+}
+
+// A quantity's number in the figure's units: the square or cube of ALength, the
+// mass as the solver takes it (the volume in ALength's cube times the density in
+// kg/m³). A bare number is in AUnits' unit of its kind; nothing is converted for
+// a bare length.
+Extended QuantityInFigureUnits(const TGivenQuantity& AQuantity, const TUnitChoice& AUnits) {
+    if (AUnits.Length == luNone || AQuantity.Kind == qkPercentage)
+        return AQuantity.Value;
+    if (AQuantity.Mass) {
+        const TMassUnit unit = AQuantity.HasUnit ? AQuantity.MassUnit : AUnits.Mass;
+        return Convert(AQuantity.Value, InverseFactor(MassFactor(AUnits.Length, unit)));
+    }
+    switch (AQuantity.Kind) {
+    case qkLength:
+        return ConvertLength(AQuantity.Value, AQuantity.HasUnit ? AQuantity.Length : AUnits.Length,
+                             AUnits.Length);
+    case qkArea: {
+        const TAreaUnit unit = AQuantity.HasUnit ? AQuantity.Area : AUnits.Area;
+        return unit == auNone
+                   ? AQuantity.Value
+                   : Convert(AQuantity.Value, InverseFactor(AreaFactor(AUnits.Length, unit)));
+    }
+    case qkVolume: {
+        const TVolumeUnit unit = AQuantity.HasUnit ? AQuantity.Volume : AUnits.Volume;
+        return unit == vuNone
+                   ? AQuantity.Value
+                   : Convert(AQuantity.Value, InverseFactor(VolumeFactor(AUnits.Length, unit)));
+    }
+    case qkPercentage:
+        break;
+    }
+    return AQuantity.Value;
+}
+
 // The entries and quantities given by name, the rest solved for: every figure that
-// has them, or one line saying why there is none.
+// has them, or one line saying why there is none. Lengths and quantities may carry
+// units; the figure is solved in the entries' length unit.
 int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVariant,
                   const QStringList& AArguments) {
     const std::vector<TSolveItem> items = SolveItems(AVariant);
     const std::vector<TCommandLineEntry> entries = CommandLineEntries(AVariant);
     const TNumberForm form = NumberForm(AOptions);
-    const TPresetDensity density = Density(AOptions);
+    TUnitChoice units = ChosenUnits(AOptions);
+    TEntryTexts texts;
+    std::map<int, QString> given;
+    std::map<int, TGivenLength> lengths;
+    std::vector<TGivenQuantity> quantities;
     TSolveRequest request;
     request.Variant = AVariant;
     request.Precision = form.Precision;
-    if (density.Use)
-        request.Density = density.Value;
-    TEntryTexts texts;
-    std::map<int, QString> given;
     for (const QString& argument : AArguments) {
         const int equal = argument.indexOf(QLatin1Char('='));
         if (equal <= 0)
@@ -780,20 +879,68 @@ int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVar
                 Fail(given[item.Entry] == name ? "sRepeatedEntry" : "sOnlyOneOf",
                      given[item.Entry] == name ? name
                                                : given[item.Entry] + QStringLiteral(", ") + name);
-            CheckEntryText(AVariant, item.Entry, name, text, value);
+            const TEntryKind kind = EntryDesc(item.Entry).Kind;
+            if (kind == ekNumber || kind == ekRadius)
+                lengths[item.Entry] =
+                    ReadLength(kind, text, name + QLatin1Char('=') + text, units.Length);
+            else
+                CheckEntryText(AVariant, item.Entry, name, text, value);
             given[item.Entry] = name;
             texts[item.Entry] = text;
             if (entry && entry->Choice != enNone)
                 texts[entry->Choice] = entry->ChoiceItem;
+            request.Known.push_back({item.Id, value});
         } else {
-            for (const TKnownValue& known : request.Known)
+            for (const TGivenQuantity& known : quantities)
                 if (known.Id == item.Id)
                     Fail("sRepeatedEntry", name);
-            if (!TryTextToExtended(text, value))
-                Fail("sNotANumber", name + QLatin1Char('=') + text);
+            quantities.push_back(
+                ReadQuantity(item, text, name + QLatin1Char('=') + text, units.Length));
         }
-        request.Known.push_back({item.Id, value});
     }
+    // Lengths with units and no unit chosen: the figure is solved in the smallest
+    // of their units, as a figure of entries is calculated.
+    if (units.Length == luNone) {
+        const TGivenLength* bare = nullptr;
+        for (const auto& [entry, length] : lengths) {
+            if (length.Unit == luNone)
+                bare = bare ? bare : &length;
+            else if (units.Length == luNone || IsSmaller(length.Unit, units.Length))
+                units.Length = length.Unit;
+        }
+        for (const TGivenQuantity& quantity : quantities)
+            if (quantity.Length != luNone &&
+                (units.Length == luNone || IsSmaller(quantity.Length, units.Length)))
+                units.Length = quantity.Length;
+        if (units.Length != luNone && bare)
+            Fail("sMissingUnit", bare->What, UnitsSection);
+        // An area, a volume or a mass with a unit needs a length unit to be in.
+        for (const TGivenQuantity& quantity : quantities)
+            if (units.Length == luNone && quantity.HasUnit)
+                Fail("sMissingUnit", quantity.What, UnitsSection);
+    }
+    for (TKnownValue& known : request.Known)
+        for (const auto& [entry, length] : lengths)
+            if (items[std::size_t(FindItem(items, known.Id))].Entry == entry)
+                known.Value = ConvertLength(
+                    length.Value, length.Unit == luNone ? units.Length : length.Unit, units.Length);
+    for (const TGivenQuantity& quantity : quantities)
+        request.Known.push_back({quantity.Id, QuantityInFigureUnits(quantity, units)});
+    const TPresetDensity density = MassDensityOf(AOptions, units.Length);
+    if (density.Use)
+        request.Density = density.Value;
+    // The report writes the entries' unit after each length: a length given with
+    // its own unit is shown as its number in the entries' unit.
+    TEntryTexts shownTexts = texts;
+    for (const auto& [entry, length] : lengths) {
+        if (length.Unit == luNone)
+            continue;
+        const bool diameter = texts[std::size_t(entry)].startsWith(QLatin1Char('*'));
+        const Extended value = ConvertLength(length.Value, length.Unit, units.Length);
+        shownTexts[std::size_t(entry)] =
+            diameter ? QLatin1Char('*') + GeneralText(2 * value) : GeneralText(value);
+    }
+
     TSolveResult result;
     try {
         result = Solve(request);
@@ -809,8 +956,9 @@ int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVar
             Fail("sDipChartTankOnly", ASolid, OutputSection);
         if (result.Solutions.size() > 1)
             throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
-        if (WriteFiles(AOptions, CalculateSolid(AVariant, result.Solutions.front().Values, density),
-                       form))
+        TSolidResult figure = CalculateSolid(AVariant, result.Solutions.front().Values, density);
+        figure.LengthUnit = units.Length;
+        if (WriteFiles(AOptions, figure, form))
             return 0;
     }
 
@@ -819,8 +967,10 @@ int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVar
     for (const TSolution& solution : result.Solutions) {
         ++number;
         const TEntryTexts solved = SolutionTexts(AVariant, solution, texts);
+        TSolidResult figure = CalculateSolid(AVariant, solution.Values, density);
+        figure.LengthUnit = units.Length;
         const TFigureReport report = MakeFigureReport(
-            CalculateSolid(AVariant, solution.Values, density), solved, form, LanguageText);
+            figure, SolutionTexts(AVariant, solution, shownTexts), form, LanguageText, units);
         if (AOptions.Json) {
             solutions.append(
                 FigureJson(ASolid, AVariant, report, solved, given, form, &solution.Values));
@@ -931,16 +1081,7 @@ int Calculate(const TOptions& AOptions) {
                 names << entry.Name;
         Fail("sMissingEntry", names.join(QStringLiteral(" | ")));
     }
-    // The units: the settings', and the options over them.
-    TUnitChoice units = ReadUnitChoice();
-    if (AOptions.Length)
-        units.Length = *AOptions.Length;
-    if (AOptions.Area)
-        units.Area = *AOptions.Area;
-    if (AOptions.Volume)
-        units.Volume = *AOptions.Volume;
-    if (AOptions.Mass)
-        units.Mass = *AOptions.Mass;
+    TUnitChoice units = ChosenUnits(AOptions);
 
     // Each text as its entry reads it, a length with its unit; the message names
     // the entry and its text.

@@ -596,6 +596,14 @@ void TestCommandLine::errors_data() {
         << QStringList{"--calc", "cylinder", "r=3cm", "v=4"} << en
         << "Kavorin: A length has no unit while others have one (give it one, or choose one "
            "with --unit): v=4";
+    QTest::newRow("a quantity with a unit among bare lengths")
+        << QStringList{"--calc", "cylinder", "r=3", "volume=0.5l"} << en
+        << "Kavorin: A length has no unit while others have one (give it one, or choose one "
+           "with --unit): volume=0.5l";
+    QTest::newRow("a volume in a unit of mass")
+        << QStringList{"--calc", "cylinder", "r=3cm", "volume=5kg"} << en
+        << "Kavorin: Unknown unit: volume=5kg (mm3, cm3, ml, dm3, l, hl, m3, in3, ft3, yd3, gal, "
+           "impgal, bbl)";
     QTest::newRow("negative length with a unit") << QStringList{"--calc", "cube", "a=-3cm"} << en
                                                  << "Kavorin: Not a number above zero: a=-3cm";
     QTest::newRow("zero length with a unit") << QStringList{"--calc", "cube", "a=0in"} << en
@@ -1317,20 +1325,37 @@ void TestCommandLine::solvesForWhatIsNotGiven_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("found"); // the dimension found
     QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QString>("unit"); // the entries' length unit
     const Real pi = boost::math::constants::pi<Real>();
     // A cylinder of volume 0.5 and radius 0.3 is 0.5 / (0.09 pi) high.
     QTest::newRow("cylinder from its volume")
         << QStringList{"cylinder", "volume=0.5", "r=0.3"} << "v"
-        << QList<double>{double(Real("0.5") / (Real("0.09") * pi))};
+        << QList<double>{double(Real("0.5") / (Real("0.09") * pi))} << QString();
     const std::vector<double> radii = ConeRadii(2, Real("12.5"));
-    QTest::newRow("the two cones")
-        << QStringList{"cone", "volume=2", "area=12.5"} << "r" << QList<double>{radii[0], radii[1]};
+    QTest::newRow("the two cones") << QStringList{"cone", "volume=2", "area=12.5"} << "r"
+                                   << QList<double>{radii[0], radii[1]} << QString();
     // The slant height s and the radius r give the height sqrt(s^2 - r^2).
     QTest::newRow("cone from its slant height")
-        << QStringList{"cone", "r=3", "slant-height=5"} << "v" << QList<double>{4.0};
+        << QStringList{"cone", "r=3", "slant-height=5"} << "v" << QList<double>{4.0} << QString();
     // A cube of surface 24 has the edge 2 (and a mass 2.5 times its volume 8).
-    QTest::newRow("cube from its mass")
-        << QStringList{"cube", "mass=20", "--density", "2.5"} << "a" << QList<double>{2.0};
+    QTest::newRow("cube from its mass") << QStringList{"cube", "mass=20", "--density", "2.5"} << "a"
+                                        << QList<double>{2.0} << QString();
+    // With units the figure is solved in the entries' unit: 500 L are 500000 cm³,
+    // and a tank (or cylinder) of radius 30 cm holding them is 500000 / (900 pi) cm long.
+    const double tankLength = double(Real(500000) / (Real(900) * pi));
+    QTest::newRow("500 litres in a tank of 60 cm diameter")
+        << QStringList{"tank", "r=*60cm", "h=30cm", "volume-of-full-tank=500l"} << "d"
+        << QList<double>{tankLength} << "cm";
+    QTest::newRow("a bare volume in the chosen volume unit")
+        << QStringList{"cylinder", "r=30cm", "volume=500", "--volume-unit", "l"} << "v"
+        << QList<double>{tankLength} << "cm";
+    QTest::newRow("a length unit chosen, the volume in cubic metres")
+        << QStringList{"cylinder", "r=300", "volume=0.5m3", "--unit", "mm"} << "v"
+        << QList<double>{double(Real(500000000) / (Real(90000) * pi))} << "mm";
+    // 20 kg of density 2500 kg/m³ fill 0.008 m³: a cube of edge 20 cm.
+    QTest::newRow("a mass in grams")
+        << QStringList{"cube", "mass=20000g", "--density", "2500", "--unit", "cm"} << "a"
+        << QList<double>{20.0} << "cm";
 }
 
 // Every figure that has the given values, as JSON ("solutions" where there are
@@ -1340,6 +1365,7 @@ void TestCommandLine::solvesForWhatIsNotGiven() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, found);
     QFETCH(QList<double>, values);
+    QFETCH(QString, unit);
     const TRun json = Run(QStringList{QStringLiteral("--calc")} + arguments +
                           QStringList{QStringLiteral("--json")});
     QVERIFY2(json.ExitCode == 0, qPrintable(json.Err));
@@ -1366,6 +1392,21 @@ void TestCommandLine::solvesForWhatIsNotGiven() {
     const TRun text = Run(QStringList{QStringLiteral("--calc")} + arguments);
     QCOMPARE(text.ExitCode, 0);
     const QStringList lines = text.Out.split(QLatin1Char('\n'));
+    // The found dimension is written in the entries' unit.
+    const QString length = unit.isEmpty() ? QString() : QLatin1Char(' ') + unit;
+    const QString foundText = figures.at(0)
+                                  .toObject()
+                                  .value(QStringLiteral("dimensions"))
+                                  .toObject()
+                                  .value(found)
+                                  .toObject()
+                                  .value(QStringLiteral("text"))
+                                  .toString();
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString& ALine) {
+                             return ALine.endsWith(QStringLiteral(": ") + foundText + length);
+                         }),
+             qPrintable(text.Out));
     for (qsizetype i = 0; i < values.size(); ++i)
         QCOMPARE(lines.contains(QStringLiteral("Figure %1").arg(i + 1)), values.size() > 1);
 }
