@@ -110,6 +110,11 @@ void TFormSolve::SetLanguage() {
     LOutcome->setAccessibleName(Text("Caption"));
 }
 
+// Whether AVariant is one with a solid (none yet before the window is told its variant).
+static bool HasSolid(TVariant AVariant) {
+    return AVariant < VariantCount && VariantDesc(AVariant).SolidType != stNone;
+}
+
 void TFormSolve::SetVariant(TVariant AVariant) {
     if (AVariant == FVariant)
         return;
@@ -217,7 +222,7 @@ void TFormSolve::Solve() {
         FRequest.Known.push_back({id, value});
     }
     FFigures.clear();
-    if (FRequest.Known.empty() && VariantDesc(FVariant).SolidType != stNone) {
+    if (FRequest.Known.empty() && HasSolid(FVariant)) {
         FResult = TSolveResult();
         FResult.Outcome = soNotEnough;
     } else {
@@ -229,7 +234,7 @@ void TFormSolve::Solve() {
 }
 
 void TFormSolve::ShowOutcome() {
-    if (FRequest.Known.empty() && VariantDesc(FVariant).SolidType != stNone)
+    if (FRequest.Known.empty() && HasSolid(FVariant))
         LOutcome->setText(Text("sEmpty"));
     else
         LOutcome->setText(SolveOutcomeText(FRequest, FResult, FForm, LanguageText));
