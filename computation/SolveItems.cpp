@@ -72,8 +72,11 @@ std::string QuantityId(const TText& ARow) {
 }
 
 std::vector<TSolveItem> SolveItems(TVariant AVariant) {
-    const TVariantDesc& variant = VariantDesc(AVariant);
     std::vector<TSolveItem> items;
+    // No variant yet (VariantCount), or one without a solid: nothing to give.
+    if (AVariant < 0 || AVariant >= VariantCount)
+        return items;
+    const TVariantDesc& variant = VariantDesc(AVariant);
     if (variant.SolidType == stNone)
         return items;
     for (const TEntryName& name : EntryNames(AVariant)) {
