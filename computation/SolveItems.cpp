@@ -74,7 +74,7 @@ std::string QuantityId(const TText& ARow) {
 std::vector<TSolveItem> SolveItems(TVariant AVariant) {
     std::vector<TSolveItem> items;
     // No variant yet (VariantCount), or one without a solid: nothing to give.
-    if (AVariant < 0 || AVariant >= VariantCount)
+    if (AVariant >= VariantCount)
         return items;
     const TVariantDesc& variant = VariantDesc(AVariant);
     if (variant.SolidType == stNone)
