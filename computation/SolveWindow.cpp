@@ -331,6 +331,11 @@ void TFormSolve::PlaceBesideOwner() {
         if (place.x() + width > right)
             place.setX(frame.left() - width >= area.left() ? frame.left() - width
                                                            : std::max(area.left(), right - width));
+        // A window near the screen's bottom rises until it fits.
+        const int bottom = area.top() + area.height();
+        const int height = FrameRect().height();
+        if (place.y() + height > bottom)
+            place.setY(std::max(area.top(), bottom - height));
     }
     PlaceAt(place);
 }
