@@ -241,8 +241,10 @@ void TSoakDriver::Step() {
 void TSoakDriver::CheckWindowsOnScreen() {
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (QWidget* window : QApplication::topLevelWidgets()) {
+        // Popups (menus, the lists of combo boxes) are placed by Qt itself, which lets
+        // a list as tall as the screen overhang it by its frame.
         if (!window->isVisible() || window->isMinimized() || window->windowType() == Qt::ToolTip ||
-            window->windowType() == Qt::Desktop)
+            window->windowType() == Qt::Desktop || window->windowType() == Qt::Popup)
             continue;
         const QRect frame = window->frameGeometry();
         bool inside = false;
