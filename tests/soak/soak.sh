@@ -108,7 +108,7 @@ while :; do
       QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=kavorin_soak \
       KAVORIN_SOAK_SEED="$run_seed" KAVORIN_SOAK_SECONDS="$length" KAVORIN_SOAK_LOG="$log" \
       KAVORIN_SOAK_FOLDER="$sandbox/work" \
-      ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1" \
+      LSAN_OPTIONS="suppressions=$PWD/tests/soak/lsan.supp" ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1" \
       UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
       timeout -k 10 $((length + 120)) "${isolate[@]}" "$program" \
       >"$sandbox/run.out" 2>&1) || status=$?
