@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The soak: Kavorin, as built, under seeded random input for a while, restarted
-# whenever it ends normally. It fails on a crash, a sanitizer report, a hang (no
-# event handled for 10 s) or a window outside the screens, and prints the seed
-# and the command that replays the failing run.
+# whenever it ends normally. It fails on a crash, a sanitizer report, a hang (ten
+# seconds without an event handled) or a window that leaves the display, and then
+# prints the seed and the command that replays the failing run.
 #
 #     tests/soak/soak.sh [--build DIR] [--seconds N] [--seed S] [--runs N]
 #                        [--run-seconds N] [--from FOLDER]
@@ -22,8 +22,8 @@
 # log and output are kept in BUILD/soak-failure/, and the replay command names them.
 # The driver is tests/soak/SoakDriver.cpp. Everything the program writes stays in
 # a temporary folder: home, settings, caches, runtime folder, the folder file
-# dialogs save to. The desktop opens nothing (a handler in the driver, and stubs of
-# xdg-open and xdg-mime first on the PATH); the version check reaches the driver's
+# dialogs save to. The desktop opens nothing (a handler in the driver, and silent
+# xdg-open and xdg-mime programs first on the PATH); the version check reaches the driver's
 # server on 127.0.0.1, and where the system allows it the program runs in a network
 # namespace of its own, with the loopback interface only. Each run is offscreen on
 # one of a few screen layouts (one screen of several sizes, two side by side).
@@ -62,9 +62,9 @@ chmod 700 "$sandbox/runtime"
 [ -z "$from" ] || cp -a "$from/." "$sandbox/config/"
 # Nothing the desktop would start: the help's question for an RTF program gets no
 # answer, and nothing is opened.
-for stub in xdg-open xdg-mime sensible-browser x-www-browser www-browser; do
-  printf '#!/bin/sh\nexit 0\n' >"$sandbox/bin/$stub"
-  chmod +x "$sandbox/bin/$stub"
+for opener in xdg-open xdg-mime sensible-browser x-www-browser www-browser; do
+  printf '#!/bin/sh\nexit 0\n' >"$sandbox/bin/$opener"
+  chmod +x "$sandbox/bin/$opener"
 done
 # Screen layouts, chosen by each run's seed.
 layouts=(
