@@ -639,22 +639,7 @@ bool TFormLevelTable::eventFilter(QObject* AWatched, QEvent* AEvent) {
 }
 
 void TFormLevelTable::PlaceBesideOwner() {
-    // Right of the computation window, top-aligned with it, by the outer
-    // frames; it follows the window as the draft panel widens it.
-    // Where the screen has no room for it there, it stands left of the window;
-    // with room on neither side, at the screen's right edge over the window.
-    // A window near the screen's bottom has the table rise until it fits.
-    const QRect frame = OuterFrame(FOwner);
-    const int width = FrameRect().width();
-    QPoint place(frame.left() + frame.width(), frame.top());
-    if (const QScreen* screen = FOwner->screen()) {
-        const QRect area = screen->availableGeometry();
-        const int right = area.left() + area.width();
-        if (place.x() + width > right)
-            place.setX(frame.left() - width >= area.left() ? frame.left() - width
-                                                           : std::max(area.left(), right - width));
-        const int bottom = area.top() + area.height();
-        place.setY(std::max(area.top(), std::min(place.y(), bottom - FrameRect().height())));
-    }
-    PlaceAt(place);
+    // Right of the computation window, top-aligned with it; it follows the window
+    // as the draft panel widens it.
+    PlaceBeside(FOwner, OuterFrame(FOwner));
 }

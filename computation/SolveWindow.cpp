@@ -318,24 +318,7 @@ bool TFormSolve::eventFilter(QObject* AWatched, QEvent* AEvent) {
 }
 
 void TFormSolve::PlaceBesideOwner() {
-    // Right of the computation window (or of the level table standing there),
-    // top-aligned with it, by the outer frames; left of it where the screen has
-    // no room on the right; with room on neither side, at the screen's right edge.
-    const QRect frame = OuterFrame(FOwner);
-    const QRect beside = FNeighbour && FNeighbour->isVisible() ? OuterFrame(FNeighbour) : frame;
-    const int width = FrameRect().width();
-    QPoint place(beside.left() + beside.width(), frame.top());
-    if (const QScreen* screen = FOwner->screen()) {
-        const QRect area = screen->availableGeometry();
-        const int right = area.left() + area.width();
-        if (place.x() + width > right)
-            place.setX(frame.left() - width >= area.left() ? frame.left() - width
-                                                           : std::max(area.left(), right - width));
-        // A window near the screen's bottom rises until it fits.
-        const int bottom = area.top() + area.height();
-        const int height = FrameRect().height();
-        if (place.y() + height > bottom)
-            place.setY(std::max(area.top(), bottom - height));
-    }
-    PlaceAt(place);
+    // Right of the computation window, or of the level table standing there.
+    PlaceBeside(FOwner, FNeighbour && FNeighbour->isVisible() ? OuterFrame(FNeighbour)
+                                                              : OuterFrame(FOwner));
 }

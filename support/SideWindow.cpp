@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMetaObject>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -63,6 +66,23 @@ void TSideWindow::ShowAttached() {
     } else {
         FShowPending = true;
     }
+}
+
+void TSideWindow::PlaceBeside(const QWidget* AOwner, const QRect& ARightOf) {
+    const QRect frame = OuterFrame(AOwner);
+    const QSize size = FrameRect().size();
+    QPoint place(ARightOf.left() + ARightOf.width(), frame.top());
+    if (const QScreen* screen = AOwner->screen()) {
+        const QRect area = screen->availableGeometry();
+        const int right = area.left() + area.width();
+        if (place.x() + size.width() > right)
+            place.setX(frame.left() - size.width() >= area.left()
+                           ? frame.left() - size.width()
+                           : std::max(area.left(), right - size.width()));
+        const int bottom = area.top() + area.height();
+        place.setY(std::max(area.top(), std::min(place.y(), bottom - size.height())));
+    }
+    PlaceAt(place);
 }
 
 void TSideWindow::PlaceAt(const QPoint& ATopLeft) {

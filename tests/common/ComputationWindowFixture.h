@@ -4,7 +4,9 @@
 
 #include "Computations.h"
 #include "LabeledEdit.h"
+#include "SolidPages.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,3 +38,42 @@ struct TOpenWindow {
 
     std::unique_ptr<TFormComputations> Window;
 };
+
+// Brings the window's page into AVariant as the user does: checks the box or
+// button, or picks the list item, that chooses it.
+inline void ChooseVariant(const TOpenWindow& AOpen, TVariant AVariant) {
+    const TSelector& selector = VariantDesc(AVariant).Selector;
+    if (selector.Control == vcNone)
+        return;
+    const TVariantControlDesc& control = VariantControlDesc(selector.Control);
+    const QString name = QLatin1String(control.Name);
+    if (control.Kind == vkList) {
+        AOpen.Choose(name, selector.Value);
+    } else {
+        auto* button = AOpen.Control<QAbstractButton>(name);
+        QVERIFY2(button, qPrintable(name));
+        button->setChecked(selector.Value != 0);
+    }
+}
+
+// Types "Entry=text" items into their entries; a choice takes its item, a count
+// the variant fixes keeps its number.
+inline void Fill(const TOpenWindow& AOpen, const QStringList& AEntries) {
+    for (const QString& item : AEntries) {
+        const QString name = item.section(QLatin1Char('='), 0, 0);
+        const QString text = item.section(QLatin1Char('='), 1);
+        if (AOpen.Control<QComboBox>(name)) {
+            AOpen.Choose(name, text.toInt());
+            continue;
+        }
+        QLineEdit* edit = AOpen.Entry(name);
+        QVERIFY2(edit, qPrintable(name));
+        if (!edit->isEnabled()) {
+            QCOMPARE(edit->text(), text);
+            continue;
+        }
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+}

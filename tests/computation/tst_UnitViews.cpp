@@ -25,39 +25,6 @@ namespace {
 
 using TReal = boost::multiprecision::cpp_bin_float_50;
 
-void ChooseVariant(const TOpenWindow& AOpen, TVariant AVariant) {
-    const TSelector& selector = VariantDesc(AVariant).Selector;
-    if (selector.Control == vcNone)
-        return;
-    const TVariantControlDesc& control = VariantControlDesc(selector.Control);
-    const QString name = QLatin1String(control.Name);
-    if (control.Kind == vkList) {
-        AOpen.Choose(name, selector.Value);
-    } else {
-        auto* button = AOpen.Control<QAbstractButton>(name);
-        QVERIFY2(button, qPrintable(name));
-        button->setChecked(selector.Value != 0);
-    }
-}
-
-void Fill(const TOpenWindow& AOpen, const QStringList& AEntries) {
-    for (const QString& item : AEntries) {
-        const QString name = item.section(QLatin1Char('='), 0, 0);
-        const QString text = item.section(QLatin1Char('='), 1);
-        if (AOpen.Control<QComboBox>(name)) {
-            AOpen.Choose(name, text.toInt());
-            continue;
-        }
-        QLineEdit* edit = AOpen.Entry(name);
-        QVERIFY2(edit, qPrintable(name));
-        if (!edit->isEnabled())
-            continue;
-        edit->setFocus();
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-}
-
 // The supplementary window's grid, opened by its button where it is not open yet.
 QTableWidget* SupplementaryGrid(const TOpenWindow& AOpen) {
     for (QWidget* widget : QApplication::topLevelWidgets())
