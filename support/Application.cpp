@@ -2,7 +2,10 @@
 
 #include "MessageBoxes.h"
 
+#include <QDialog>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleOption>
 
 #include <exception>
@@ -17,11 +20,42 @@ void ShowErrorReport(const QString& Message) {
     ShowErrorMessage(ErrorReportText(Message));
 }
 
+void KeepOnScreen(QWidget* AWindow) {
+    const QRect frame = AWindow->frameGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = AWindow->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    int dx = 0, dy = 0;
+    if (frame.right() > area.right())
+        dx = area.right() - frame.right();
+    if (frame.left() + dx < area.left())
+        dx = area.left() - frame.left();
+    if (frame.bottom() > area.bottom())
+        dy = area.bottom() - frame.bottom();
+    if (frame.top() + dy < area.top())
+        dy = area.top() - frame.top();
+    if (dx == 0 && dy == 0)
+        return;
+    // A dialog centred by Qt is centred again at its next showing; the move keeps that.
+    const bool placed = AWindow->testAttribute(Qt::WA_Moved);
+    AWindow->move(AWindow->pos() + QPoint(dx, dy));
+    AWindow->setAttribute(Qt::WA_Moved, placed);
+}
+
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {}
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event) {
     try {
-        return QApplication::notify(Receiver, Event);
+        const bool handled = QApplication::notify(Receiver, Event);
+        if (Event->type() == QEvent::Show && Receiver->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(Receiver);
+            if (widget->isWindow() && qobject_cast<QDialog*>(widget))
+                KeepOnScreen(widget);
+        }
+        return handled;
     } catch (const std::exception& Error) {
         ShowErrorReport(QString::fromUtf8(Error.what()));
     } catch (...) {

@@ -17,12 +17,20 @@ QString ErrorReportText(const QString& Message);
 // Shows Message in an error box with the full-stop rule above.
 void ShowErrorReport(const QString& Message);
 
+// Moves the window AWindow, by as little as it takes, so that its frame lies within
+// the work area of the screen its centre is on; a frame larger than the work area
+// keeps its top left corner on it.
+void KeepOnScreen(QWidget* AWindow);
+
 class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& Argc, char** Argv);
 
     // Delivers the event; an exception thrown by its handler is reported here.
+    // A dialog being shown is kept on the screen: Qt centres it over its owner and
+    // keeps only the left part of the frame in mind, so beside the screen's right or
+    // bottom edge the frame's other side stood out.
     bool notify(QObject* Receiver, QEvent* Event) override;
 };
 

@@ -1,9 +1,12 @@
 // The program's style: a control with the focus shows it, also when the focus did
-// not come by keyboard (a window opens with the focus on a control).
+// not come by keyboard (a window opens with the focus on a control). The application
+// keeps a dialog centred over its owner on the screen.
 #include "Application.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
@@ -22,6 +25,8 @@ private slots:
     void initTestCase();
     void focusIsShown_data();
     void focusIsShown();
+    void dialogStaysOnScreen_data();
+    void dialogStaysOnScreen();
 };
 
 void TestApplication::initTestCase() {
@@ -88,5 +93,58 @@ void TestApplication::focusIsShown() {
     QVERIFY2(changed >= 16, qPrintable(QString::number(changed)));
 }
 
-QTEST_MAIN(TestApplication)
+void TestApplication::dialogStaysOnScreen_data() {
+    // Where the owner's frame touches the work area (the owner itself lies inside).
+    QTest::addColumn<Qt::Edges>("edges");
+    QTest::newRow("right") << Qt::Edges(Qt::RightEdge);
+    QTest::newRow("bottom") << Qt::Edges(Qt::BottomEdge);
+    QTest::newRow("bottom right") << (Qt::RightEdge | Qt::BottomEdge);
+    QTest::newRow("top left") << (Qt::TopEdge | Qt::LeftEdge);
+}
+
+// A dialog wider and taller than its owner, shown twice (Qt centres it each time).
+void TestApplication::dialogStaysOnScreen() {
+    QFETCH(Qt::Edges, edges);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.resize(200, 120);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    const QSize frame = owner.frameGeometry().size();
+    QPoint place(area.left() + 100, area.top() + 100);
+    if (edges & Qt::RightEdge)
+        place.setX(area.left() + area.width() - frame.width());
+    if (edges & Qt::BottomEdge)
+        place.setY(area.top() + area.height() - frame.height());
+    if (edges & Qt::LeftEdge)
+        place.setX(area.left());
+    if (edges & Qt::TopEdge)
+        place.setY(area.top());
+    owner.move(place);
+    QTRY_COMPARE(owner.frameGeometry().topLeft(), place);
+
+    QDialog dialog(&owner);
+    dialog.setFixedSize(400, 260);
+    for (int showing = 0; showing < 2; ++showing) {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY2(area.contains(dialog.frameGeometry()),
+                 qPrintable(QStringLiteral("showing %1: %2,%3 %4x%5")
+                                .arg(showing)
+                                .arg(dialog.frameGeometry().x())
+                                .arg(dialog.frameGeometry().y())
+                                .arg(dialog.frameGeometry().width())
+                                .arg(dialog.frameGeometry().height())));
+        // Still centred on the owner along the edges it keeps away from.
+        if (!(edges & (Qt::LeftEdge | Qt::RightEdge)))
+            QVERIFY(qAbs(dialog.geometry().center().x() - owner.geometry().center().x()) <= 1);
+        dialog.hide();
+    }
+}
+
+int main(int argc, char* argv[]) {
+    TApplication app(argc, argv);
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_Application.moc"
