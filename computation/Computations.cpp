@@ -708,6 +708,7 @@ void TFormComputations::MSolveClick() {
         Qt::QueuedConnection);
     FSolve->SetNumberForm(FResults->NumberForm());
     FSolve->SetDensity(FDensity);
+    FSolve->SetUnits(FUnits);
     FSolve->SetVariant(CurrentVariant());
     FSolve->SetUseHandler(
         [this](TVariant AVariant, const TEntryTexts& ATexts) { UseEntryTexts(AVariant, ATexts); });
@@ -793,6 +794,8 @@ void TFormComputations::ApplyUnits(const TUnitChoice& AUnits) {
         FLevelTable->SetUnits(FUnits);
         UpdateLevelTable();
     }
+    if (FSolve)
+        FSolve->SetUnits(FUnits);
     PlaceEntryUnits();
     // A length unit brings the materials in, or takes them out.
     MaterialsChanged();

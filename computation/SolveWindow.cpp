@@ -124,6 +124,84 @@ void TFormSolve::SetVariant(TVariant AVariant) {
     Solve();
 }
 
+namespace {
+
+// What a quantity item measures; false for the dimensions.
+bool QuantityKindOf(const TSolveItem& AItem, TQuantityKind& AKind) {
+    switch (AItem.Kind) {
+    case ikEntry:
+    case ikCount:
+        return false;
+    case ikVolume:
+    case ikMass:
+        AKind = qkVolume;
+        return true;
+    case ikArea:
+        AKind = qkArea;
+        return true;
+    case ikRow:
+        AKind = SupplementaryRowKind(AItem.Text);
+        return true;
+    }
+    return false;
+}
+
+// The symbol of the unit an item is typed in (empty for a bare number).
+QString ItemUnitSymbol(const TSolveItem& AItem, const TUnitChoice& AUnits) {
+    if (AItem.Kind == ikCount)
+        return QString();
+    if (AItem.Kind == ikMass)
+        return ShownMass(1, 1, AUnits).Symbol;
+    TQuantityKind kind = qkLength;
+    QuantityKindOf(AItem, kind);
+    switch (kind) {
+    case qkLength:
+        return UnitSymbol(AUnits.Length);
+    case qkArea:
+        return ShownArea(1, AUnits).Symbol;
+    case qkVolume:
+        return ShownVolume(1, AUnits).Symbol;
+    case qkPercentage:
+        break;
+    }
+    return QString();
+}
+
+// A quantity typed in the chosen unit of its kind, in the figure's units: the
+// square or cube of the entries' length unit, a mass as the volume in that cube
+// times the density in kg/m³. Bare lengths leave every number as it is.
+Extended InFigureUnits(const TSolveItem& AItem, Extended AValue, const TUnitChoice& AUnits) {
+    TQuantityKind kind = qkLength;
+    if (AUnits.Length == luNone || !QuantityKindOf(AItem, kind))
+        return AValue;
+    if (AItem.Kind == ikMass)
+        return Convert(AValue, InverseFactor(MassFactor(AUnits.Length, AUnits.Mass)));
+    if (kind == qkArea && AUnits.Area != auNone)
+        return Convert(AValue, InverseFactor(AreaFactor(AUnits.Length, AUnits.Area)));
+    if (kind == qkVolume && AUnits.Volume != vuNone)
+        return Convert(AValue, InverseFactor(VolumeFactor(AUnits.Length, AUnits.Volume)));
+    return AValue;
+}
+
+} // namespace
+
+void TFormSolve::SetUnits(const TUnitChoice& AUnits) {
+    if (AUnits == FUnits)
+        return;
+    FUnits = AUnits;
+    const QList<QLabel*> labels = FItemsPanel->findChildren<QLabel*>();
+    for (std::size_t i = 0; i < FItems.size() && i < FEdits.size(); ++i)
+        for (QLabel* label : labels)
+            if (label->buddy() == FEdits[i]) {
+                const QString symbol = ItemUnitSymbol(FItems[i], FUnits);
+                const QString name = SolveItemName(FVariant, FItems[i].Id, LanguageText);
+                label->setText(symbol.isEmpty()
+                                   ? name
+                                   : name + QStringLiteral(" (") + symbol + QLatin1Char(')'));
+            }
+    Solve();
+}
+
 void TFormSolve::BuildItems() {
     delete FItemsPanel->layout();
     for (QWidget* child :
@@ -136,11 +214,14 @@ void TFormSolve::BuildItems() {
     int row = 0;
     for (const TSolveItem& item : FItems) {
         auto* label = new QLabel(SolveItemName(FVariant, item.Id, LanguageText), FItemsPanel);
+        const QString symbol = ItemUnitSymbol(item, FUnits);
+        if (!symbol.isEmpty())
+            label->setText(label->text() + QStringLiteral(" (") + symbol + QLatin1Char(')'));
         auto* edit = new QLineEdit(FItemsPanel);
         edit->setObjectName(QStringLiteral("E") + QString::fromStdString(item.Id));
         TNumberEntryFilter::Attach(edit, KindOf(item));
         edit->setMaxLength(40);
-        edit->setAccessibleName(label->text());
+        edit->setAccessibleName(SolveItemName(FVariant, item.Id, LanguageText));
         label->setBuddy(edit);
         label->setWordWrap(true);
         grid->addWidget(label, row, 0);
@@ -209,14 +290,17 @@ void TFormSolve::Solve() {
         Extended value = std::numeric_limits<Extended>::quiet_NaN();
         if (item.Kind == ikEntry || item.Kind == ikCount) {
             // As the computation window reads its entries: "*" makes a diameter.
-            const TEntryReading reading = ReadEntryText(EntryDesc(item.Entry).Kind, text, value);
+            const TEntryReading reading =
+                ReadEntryText(EntryDesc(item.Entry).Kind, text, value, FUnits.Length);
             if (reading == erEmpty)
                 value = 0;
             else if (reading == erTooFewSides)
                 value = 2;
             else if (reading != erValid)
                 value = std::numeric_limits<Extended>::quiet_NaN();
-        } else if (!TryTextToExtended(text, value)) {
+        } else if (TryTextToExtended(text, value)) {
+            value = InFigureUnits(item, value, FUnits);
+        } else {
             value = std::numeric_limits<Extended>::quiet_NaN();
         }
         FRequest.Known.push_back({id, value});
@@ -227,8 +311,10 @@ void TFormSolve::Solve() {
         FResult.Outcome = soNotEnough;
     } else {
         FResult = ::Solve(FRequest);
-        for (const TSolution& solution : FResult.Solutions)
+        for (const TSolution& solution : FResult.Solutions) {
             FFigures.push_back(CalculateSolid(FVariant, solution.Values, FDensity));
+            FFigures.back().LengthUnit = FUnits.Length;
+        }
     }
     ShowOutcome();
 }
@@ -275,9 +361,9 @@ void TFormSolve::ShowFigure() {
     if (!BUse->isEnabled())
         return;
     const TSolution& solution = FResult.Solutions[std::size_t(chosen)];
-    const TFigureReport report =
-        MakeFigureReport(FFigures[std::size_t(chosen)],
-                         SolutionTexts(FVariant, solution, TEntryTexts()), FForm, LanguageText);
+    const TFigureReport report = MakeFigureReport(FFigures[std::size_t(chosen)],
+                                                  SolutionTexts(FVariant, solution, TEntryTexts()),
+                                                  FForm, LanguageText, FUnits);
     std::vector<std::pair<QString, QString>> rows;
     // The report's entries are the variant's places that have a caption, in order.
     std::size_t line = 0;

@@ -11,6 +11,7 @@
 #include "NumberFormat.h"
 #include "SideWindow.h"
 #include "Solver.h"
+#include "Units.h"
 
 #include <QPointer>
 
@@ -34,6 +35,9 @@ public:
     void SetVariant(TVariant AVariant);
     void SetNumberForm(const TNumberForm& AForm);
     void SetDensity(const TPresetDensity& ADensity);
+    // The units of the computation window: the entries' length unit, in which the
+    // figure is solved, and the units the quantities are typed and shown in.
+    void SetUnits(const TUnitChoice& AUnits);
     // A window that stands right of the computation window already: this one
     // stands right of it (nullptr: none).
     void SetNeighbour(QWidget* ANeighbour);
@@ -74,6 +78,7 @@ private:
     std::vector<std::string> FOrder; // the ids of the values given, in the order typed
     TNumberForm FForm;
     TPresetDensity FDensity;
+    TUnitChoice FUnits;
     TSolveRequest FRequest;
     TSolveResult FResult;
     std::vector<TSolidResult> FFigures; // each solution's figure

@@ -5,6 +5,7 @@
 #include "AppTestEnvironment.h"
 #include "ComputationWindowFixture.h"
 #include "NumberFormat.h"
+#include "ProgramFolder.h"
 #include "SolidPages.h"
 #include "SolveWindow.h"
 
@@ -64,6 +65,7 @@ private slots:
     void outcomes();
     void pickOfTwoAndUse();
     void followsVariantAndNumberForm();
+    void speaksTheUnits();
 
 private:
     GuiTest::TAppTestEnvironment Environment;
@@ -178,6 +180,36 @@ void TestSolveWindow::followsVariantAndNumberForm() {
     pyramid.Choose(QStringLiteral("Pyramid_Base"), 1);
     QVERIFY(pyramidWindow->ItemEdit("a"));
     QCOMPARE(Outcome(pyramidWindow), QStringLiteral("No value given yet."));
+}
+
+// With the entries in cm and volumes in litres, 500 typed as the volume are
+// 500000 cm³: a cylinder of radius 30 cm is 500000 / (900 pi) cm high, and "Use"
+// writes that height in cm.
+void TestSolveWindow::speaksTheUnits() {
+    const Real pi = boost::math::constants::pi<Real>();
+    const double height = double(Real(500000) / (Real(900) * pi));
+    // The materials a length unit brings in are the shipped ones.
+    SetProgramFolder(QStringLiteral(KAVORIN_SOURCE_DIR));
+    const auto restore = qScopeGuard([] { SetProgramFolder(QString()); });
+    TOpenWindow open(pgCylinder);
+    TUnitChoice units;
+    units.Length = luCentimetre;
+    units.Volume = vuLitre;
+    open.Window->ApplyUnits(units);
+    TFormSolve* window = OpenSolveWindow(open);
+    QStringList captions;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        captions << label->text();
+    QVERIFY2(captions.contains(QStringLiteral("Volume (V) (L)")), qPrintable(captions.join('|')));
+    QVERIFY2(captions.contains(QStringLiteral("Radius of base (r) (cm)")),
+             qPrintable(captions.join('|')));
+    Type(window, {"r=30", "volume=500"});
+    QCOMPARE(Shown(window, QStringLiteral("Volume (V)")), QStringLiteral("500.00 L"));
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BUse")), Qt::LeftButton);
+    const double found = open.Entry(QStringLiteral("Cylinder_V"))->text().toDouble();
+    QVERIFY2(std::fabs(found - height) <= 1e-14 * height,
+             qPrintable(open.Entry(QStringLiteral("Cylinder_V"))->text()));
+    QCOMPARE(open.Volume(), QStringLiteral("500.00")); // in litres: the unit stands beside it
 }
 
 QTEST_MAIN(TestSolveWindow)
