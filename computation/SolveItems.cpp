@@ -112,3 +112,45 @@ int FindItem(const std::vector<TSolveItem>& AItems, const std::string& AId) {
             return int(i);
     return -1;
 }
+
+bool ItemQuantityKind(const TSolveItem& AItem, TQuantityKind& AKind) {
+    switch (AItem.Kind) {
+    case ikEntry:
+    case ikCount:
+        return false;
+    case ikVolume:
+    case ikMass:
+        AKind = qkVolume;
+        return true;
+    case ikArea:
+        AKind = qkArea;
+        return true;
+    case ikRow:
+        AKind = SupplementaryRowKind(AItem.Text);
+        return true;
+    }
+    return false;
+}
+
+Extended QuantityInFigureUnits(Extended AValue, TQuantityKind AKind, bool AMass,
+                               const TUnitChoice& ATypedIn, TLengthUnit AFigureLength) {
+    if (AFigureLength == luNone || AKind == qkPercentage)
+        return AValue;
+    if (AMass)
+        return Convert(AValue, InverseFactor(MassFactor(AFigureLength, ATypedIn.Mass)));
+    switch (AKind) {
+    case qkLength:
+        return ConvertLength(AValue, ATypedIn.Length, AFigureLength);
+    case qkArea:
+        return ATypedIn.Area == auNone
+                   ? AValue
+                   : Convert(AValue, InverseFactor(AreaFactor(AFigureLength, ATypedIn.Area)));
+    case qkVolume:
+        return ATypedIn.Volume == vuNone
+                   ? AValue
+                   : Convert(AValue, InverseFactor(VolumeFactor(AFigureLength, ATypedIn.Volume)));
+    case qkPercentage:
+        break;
+    }
+    return AValue;
+}

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "SolidPages.h"
+#include "Units.h"
 
 #include <cstdint>
 #include <string>
@@ -58,3 +59,14 @@ struct TSolveItem {
 std::vector<TSolveItem> SolveItems(TVariant AVariant);
 // The index of the item named AId in AItems; -1 when there is none.
 int FindItem(const std::vector<TSolveItem>& AItems, const std::string& AId);
+
+// What a quantity item measures, a mass counting as the volume it weighs; false for
+// the entries and counts.
+bool ItemQuantityKind(const TSolveItem& AItem, TQuantityKind& AKind);
+// A quantity typed in the units ATypedIn (a length in its length unit, an area, a
+// volume or a mass in the unit of that kind), in the units of a figure whose lengths
+// are in AFigureLength: the square or cube of that unit, a mass as the solver takes
+// it (the volume in that cube times the density in kg/m³). Where the figure's
+// lengths are bare, or the area or volume unit is none, the number stays as typed.
+Extended QuantityInFigureUnits(Extended AValue, TQuantityKind AKind, bool AMass,
+                               const TUnitChoice& ATypedIn, TLengthUnit AFigureLength);

@@ -126,26 +126,6 @@ void TFormSolve::SetVariant(TVariant AVariant) {
 
 namespace {
 
-// What a quantity item measures; false for the dimensions.
-bool QuantityKindOf(const TSolveItem& AItem, TQuantityKind& AKind) {
-    switch (AItem.Kind) {
-    case ikEntry:
-    case ikCount:
-        return false;
-    case ikVolume:
-    case ikMass:
-        AKind = qkVolume;
-        return true;
-    case ikArea:
-        AKind = qkArea;
-        return true;
-    case ikRow:
-        AKind = SupplementaryRowKind(AItem.Text);
-        return true;
-    }
-    return false;
-}
-
 // The symbol of the unit an item is typed in (empty for a bare number).
 QString ItemUnitSymbol(const TSolveItem& AItem, const TUnitChoice& AUnits) {
     if (AItem.Kind == ikCount)
@@ -153,7 +133,7 @@ QString ItemUnitSymbol(const TSolveItem& AItem, const TUnitChoice& AUnits) {
     if (AItem.Kind == ikMass)
         return ShownMass(1, 1, AUnits).Symbol;
     TQuantityKind kind = qkLength;
-    QuantityKindOf(AItem, kind);
+    ItemQuantityKind(AItem, kind);
     switch (kind) {
     case qkLength:
         return UnitSymbol(AUnits.Length);
@@ -165,22 +145,6 @@ QString ItemUnitSymbol(const TSolveItem& AItem, const TUnitChoice& AUnits) {
         break;
     }
     return QString();
-}
-
-// A quantity typed in the chosen unit of its kind, in the figure's units: the
-// square or cube of the entries' length unit, a mass as the volume in that cube
-// times the density in kg/m³. Bare lengths leave every number as it is.
-Extended InFigureUnits(const TSolveItem& AItem, Extended AValue, const TUnitChoice& AUnits) {
-    TQuantityKind kind = qkLength;
-    if (AUnits.Length == luNone || !QuantityKindOf(AItem, kind))
-        return AValue;
-    if (AItem.Kind == ikMass)
-        return Convert(AValue, InverseFactor(MassFactor(AUnits.Length, AUnits.Mass)));
-    if (kind == qkArea && AUnits.Area != auNone)
-        return Convert(AValue, InverseFactor(AreaFactor(AUnits.Length, AUnits.Area)));
-    if (kind == qkVolume && AUnits.Volume != vuNone)
-        return Convert(AValue, InverseFactor(VolumeFactor(AUnits.Length, AUnits.Volume)));
-    return AValue;
 }
 
 } // namespace
@@ -299,7 +263,9 @@ void TFormSolve::Solve() {
             else if (reading != erValid)
                 value = std::numeric_limits<Extended>::quiet_NaN();
         } else if (TryTextToExtended(text, value)) {
-            value = InFigureUnits(item, value, FUnits);
+            TQuantityKind kind = qkLength;
+            ItemQuantityKind(item, kind);
+            value = QuantityInFigureUnits(value, kind, item.Kind == ikMass, FUnits, FUnits.Length);
         } else {
             value = std::numeric_limits<Extended>::quiet_NaN();
         }

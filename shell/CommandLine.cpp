@@ -774,10 +774,7 @@ TGivenQuantity ReadQuantity(const TSolveItem& AItem, const QString& AText, const
     given.What = AWhat;
     given.Id = AItem.Id;
     given.Mass = AItem.Kind == ikMass;
-    given.Kind = AItem.Kind == ikVolume ? qkVolume
-                 : AItem.Kind == ikArea ? qkArea
-                 : AItem.Kind == ikRow  ? SupplementaryRowKind(AItem.Text)
-                                        : qkVolume;
+    ItemQuantityKind(AItem, given.Kind);
     if (TryTextToExtended(AText, given.Value))
         return given;
     if (!given.Mass && given.Kind == qkLength) {
@@ -813,37 +810,18 @@ TGivenQuantity ReadQuantity(const TSolveItem& AItem, const QString& AText, const
     Fail("sNotANumber", AWhat);
 }
 
-// A quantity's number in the figure's units: the square or cube of ALength, the
-// mass as the solver takes it (the volume in ALength's cube times the density in
-// kg/m³). A bare number is in AUnits' unit of its kind; nothing is converted for
-// a bare length.
+// A quantity's number in the figure's units (AUnits' length unit): one given with a
+// unit is in that unit, a bare number in AUnits' unit of its kind.
 Extended QuantityInFigureUnits(const TGivenQuantity& AQuantity, const TUnitChoice& AUnits) {
-    if (AUnits.Length == luNone || AQuantity.Kind == qkPercentage)
-        return AQuantity.Value;
-    if (AQuantity.Mass) {
-        const TMassUnit unit = AQuantity.HasUnit ? AQuantity.MassUnit : AUnits.Mass;
-        return Convert(AQuantity.Value, InverseFactor(MassFactor(AUnits.Length, unit)));
+    TUnitChoice typed = AUnits;
+    if (AQuantity.HasUnit) {
+        typed.Length = AQuantity.Length;
+        typed.Area = AQuantity.Area;
+        typed.Volume = AQuantity.Volume;
+        typed.Mass = AQuantity.MassUnit;
     }
-    switch (AQuantity.Kind) {
-    case qkLength:
-        return ConvertLength(AQuantity.Value, AQuantity.HasUnit ? AQuantity.Length : AUnits.Length,
-                             AUnits.Length);
-    case qkArea: {
-        const TAreaUnit unit = AQuantity.HasUnit ? AQuantity.Area : AUnits.Area;
-        return unit == auNone
-                   ? AQuantity.Value
-                   : Convert(AQuantity.Value, InverseFactor(AreaFactor(AUnits.Length, unit)));
-    }
-    case qkVolume: {
-        const TVolumeUnit unit = AQuantity.HasUnit ? AQuantity.Volume : AUnits.Volume;
-        return unit == vuNone
-                   ? AQuantity.Value
-                   : Convert(AQuantity.Value, InverseFactor(VolumeFactor(AUnits.Length, unit)));
-    }
-    case qkPercentage:
-        break;
-    }
-    return AQuantity.Value;
+    return ::QuantityInFigureUnits(AQuantity.Value, AQuantity.Kind, AQuantity.Mass, typed,
+                                   AUnits.Length);
 }
 
 // The entries and quantities given by name, the rest solved for: every figure that
