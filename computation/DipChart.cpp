@@ -178,6 +178,8 @@ void PaintBand(QPainter& APainter, const TDipChart& AChart, const TPageLayout& A
     fill.RowLevels = ALevels;
     const TNumberForm form = AChart.Form;
     fill.NumberText = [form](Extended AValue) { return ShownNumber(AValue, form); };
+    fill.Units = AChart.Units;
+    fill.LevelPrecision = form.Precision;
     PaintFillCurve(APainter, curve, fill, std::nullopt, 0.8);
 }
 

@@ -64,6 +64,30 @@ QString TFillCurve::Number(Extended AValue) const {
     return QLocale::system().toString(double(AValue), 'g', 6);
 }
 
+QString TFillCurve::LevelText(Extended ALevel) const {
+    if (Units.Length == luFeetAndInches)
+        return FeetAndInchesText(ALevel, LevelPrecision);
+    return Number(ALevel);
+}
+
+Extended TFillCurve::ShownVolume(Extended AVolume) const {
+    return ShownQuantity(AVolume, qkVolume, Units.Length, Units).Value;
+}
+
+namespace {
+QString Titled(const QString& ATitle, const QString& ASymbol) {
+    return ASymbol.isEmpty() ? ATitle : ATitle + QStringLiteral(" (") + ASymbol + QLatin1Char(')');
+}
+} // namespace
+
+QString TFillCurve::LevelTitle() const {
+    return Titled(TableText("ColLevel"), UnitSymbol(Units.Length));
+}
+
+QString TFillCurve::VolumeTitle() const {
+    return Titled(TableText("ColVolume"), ShownQuantity(0, qkVolume, Units.Length, Units).Symbol);
+}
+
 Extended TFillCurve::FullVolume() const {
     return TankFullVolume(Radius, Length);
 }
@@ -77,8 +101,9 @@ Extended TFillCurve::PercentageAt(Extended ALevel) const {
 }
 
 QStringList CurveValueTexts(const TFillCurve& ACurve, Extended ALevel) {
-    return {TableText("ColLevel") + QLatin1Char(' ') + ACurve.Number(ALevel),
-            TableText("ColVolume") + QLatin1Char(' ') + ACurve.Number(ACurve.VolumeAt(ALevel)),
+    return {ACurve.LevelTitle() + QLatin1Char(' ') + ACurve.LevelText(ALevel),
+            ACurve.VolumeTitle() + QLatin1Char(' ') +
+                ACurve.Number(ACurve.ShownVolume(ACurve.VolumeAt(ALevel))),
             TableText("ColPercentage") + QLatin1Char(' ') +
                 ACurve.Number(ACurve.PercentageAt(ALevel))};
 }
@@ -91,7 +116,7 @@ TCurveLayout::TCurveLayout(const TFillCurve& ACurve, const QRectF& ATarget, doub
     FFont.setStyleHint(QFont::SansSerif);
     FFont.setPixelSize(std::max(1, int(std::lround(11 * AUnit))));
     const QFontMetricsF metrics(FFont);
-    const Extended diameter = ACurve.Radius * 2, full = ACurve.FullVolume();
+    const Extended diameter = ACurve.Radius * 2, full = ACurve.ShownVolume(ACurve.FullVolume());
     std::vector<Extended> levels = RoundSteps(diameter, 5), volumes = RoundSteps(full, 5);
     double left = 0, right = metrics.horizontalAdvance(QStringLiteral("100"));
     for (Extended volume : volumes)
@@ -106,7 +131,7 @@ TCurveLayout::TCurveLayout(const TFillCurve& ACurve, const QRectF& ATarget, doub
         return;
     for (Extended level : levels)
         FLevelTicks.push_back(
-            {FPlot.left() + double(level / diameter) * FPlot.width(), ACurve.Number(level)});
+            {FPlot.left() + double(level / diameter) * FPlot.width(), ACurve.LevelText(level)});
     for (Extended volume : volumes)
         FVolumeTicks.push_back(
             {FPlot.bottom() - double(volume / full) * FPlot.height(), ACurve.Number(volume)});
@@ -168,11 +193,11 @@ void PaintFillCurve(QPainter& APainter, const QRectF& ATarget, const TFillCurve&
     // above the right one.
     APainter.drawText(QRectF(plot.left(), plot.bottom() + gap + metrics.height(), plot.width(),
                              metrics.height() * 1.4),
-                      Qt::AlignHCenter | Qt::AlignBottom, TableText("ColLevel"));
+                      Qt::AlignHCenter | Qt::AlignBottom, ACurve.LevelTitle());
     APainter.setPen(CurveColour);
     APainter.drawText(
         QRectF(ATarget.left(), ATarget.top(), ATarget.width(), plot.top() - ATarget.top()),
-        Qt::AlignLeft | Qt::AlignVCenter, TableText("ColVolume"));
+        Qt::AlignLeft | Qt::AlignVCenter, ACurve.VolumeTitle());
     APainter.drawText(
         QRectF(ATarget.left(), ATarget.top(), ATarget.width(), plot.top() - ATarget.top()),
         Qt::AlignRight | Qt::AlignVCenter, TableText("ColPercentage"));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "MathFunctions.h"
+#include "Units.h"
 
 #include <QFont>
 #include <QPointF>
@@ -31,9 +32,19 @@ struct TFillCurve {
     // The levels of the table's rows, marked on the curve.
     std::vector<Extended> RowLevels;
     TNumberText NumberText;
+    // The level table's units: lengths in the entries' unit (feet and inches written
+    // 7' 6.55", at LevelPrecision), volumes in the chosen volume unit.
+    TUnitChoice Units;
+    TPrecision LevelPrecision = 2;
 
     bool Valid() const;
     QString Number(Extended AValue) const;
+    QString LevelText(Extended ALevel) const;
+    // A volume as the level table shows it.
+    Extended ShownVolume(Extended AVolume) const;
+    // The axes' titles with their units: "Level (cm)", "Volume (L)".
+    QString LevelTitle() const;
+    QString VolumeTitle() const;
     Extended FullVolume() const;
     // Volume and percentage at a level from 0 to 2 Radius.
     Extended VolumeAt(Extended ALevel) const;

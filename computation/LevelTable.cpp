@@ -467,6 +467,8 @@ void TFormLevelTable::Refresh() {
     for (long long row = 0; row < Count; ++row)
         curve.RowLevels.push_back(LevelRows::Level(Diameter, Step, row, Count));
     curve.NumberText = [form = FForm](Extended AValue) { return ShownNumber(AValue, form); };
+    curve.Units = FUnits;
+    curve.LevelPrecision = FForm.Precision;
     FillCurve->SetCurve(curve);
     ShowState(QString());
     for (QPushButton* button : {BCopy, BSaveCSV, BPrint, BSavePdf})

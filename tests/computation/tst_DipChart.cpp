@@ -88,6 +88,53 @@ private slots:
         QVERIFY(!TFillCurve().Valid());
     }
 
+    // With units the curve speaks as the level table does: the axes name the units,
+    // volumes are in the chosen unit (a tank of radius 30 cm and length 100 cm holds
+    // 90 pi L; one of radius 12 in and length 120 in holds 17280 pi / 231 US gal),
+    // levels in feet and inches carry their marks.
+    void curveSpeaksTheUnits_data() {
+        QTest::addColumn<int>("lengthUnit");
+        QTest::addColumn<int>("volumeUnit");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<QStringList>("halfFull");
+        QTest::addColumn<QString>("topVolumeTick");
+        // 45 pi = 141.37166941154069573081895224758
+        QTest::newRow("cm, L") << int(luCentimetre) << int(vuLitre) << 30.0 << 100.0
+                               << QStringList{"Level (cm) 30.000", "Volume (L) 141.372"}
+                               << QStringLiteral("200.000");
+        // 8640 pi / 231 = 117.50372522517668216587549277720
+        QTest::newRow("ft-in, US gal")
+            << int(luFeetAndInches) << int(vuUSGallon) << 12.0 << 120.0
+            << QStringList{"Level (ft-in) 1' 0.000\"", "Volume (US gal) 117.504"}
+            << QStringLiteral("200.000");
+        // Bare lengths: the volume in the cube of the length, 90 000 pi / 2.
+        QTest::newRow("bare") << int(luNone) << int(vuLitre) << 30.0 << 100.0
+                              << QStringList{"Level 30.000", "Volume 141371.669"}
+                              << QStringLiteral("200000.000");
+    }
+    void curveSpeaksTheUnits() {
+        QFETCH(int, lengthUnit);
+        QFETCH(int, volumeUnit);
+        QFETCH(double, radius);
+        QFETCH(double, length);
+        QFETCH(QStringList, halfFull);
+        QFETCH(QString, topVolumeTick);
+        GuiTest::TLanguageSandbox texts;
+        TFillCurve curve;
+        curve.Radius = radius;
+        curve.Length = length;
+        curve.Units.Length = TLengthUnit(lengthUnit);
+        curve.Units.Volume = TVolumeUnit(volumeUnit);
+        curve.LevelPrecision = 3;
+        curve.NumberText = [](Extended AValue) { return QString::number(double(AValue), 'f', 3); };
+        QCOMPARE(CurveValueTexts(curve, radius).mid(0, 2), halfFull);
+        const TCurveLayout layout(curve, QRectF(0, 0, 440, 260));
+        QCOMPARE(layout.VolumeTicks().back().Text, topVolumeTick);
+        // The top tick lies on the plot: it is a volume of the same unit as the curve's.
+        QVERIFY(layout.VolumeTicks().back().Position >= layout.Plot().top());
+    }
+
     // The pointer over the middle of the plot shows the half-full tank.
     void hoverShowsValues() {
         GuiTest::TLanguageSandbox texts;
