@@ -694,6 +694,7 @@ void TFormComputations::MLevelTableClick() {
 void TFormComputations::MSolveClick() {
     if (FSolve) {
         FSolve->raise();
+        FSolve->activateWindow();
         return;
     }
     FSolve = new TFormSolve(this);

@@ -95,6 +95,9 @@ TFormSolve::TFormSolve(QWidget* AOwner)
     connect(FigureList, &QListWidget::currentRowChanged, this, &TFormSolve::ShowFigure);
     connect(BUse, &QPushButton::clicked, this, &TFormSolve::UseClick);
     connect(this, &TSideWindow::FrameChanged, this, &TFormSolve::PlaceBesideOwner);
+    // Unlike the displays beside the computation window, this one is typed into:
+    // it takes the keyboard when it opens.
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
 
     SetLanguage();
     setFixedSize(WindowWidth, WindowHeight);
@@ -199,6 +202,9 @@ void TFormSolve::BuildItems() {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setRowStretch(row, 1);
+    // Typing starts in the first item, whichever control was made first.
+    if (!FEdits.empty())
+        FEdits.front()->setFocus();
 }
 
 void TFormSolve::SetNumberForm(const TNumberForm& AForm) {
@@ -339,7 +345,7 @@ void TFormSolve::ShowFigure() {
         const TEntryKind kind = EntryDesc(place.Entry).Kind;
         const bool number = kind != ekChoice && kind != ekCount;
         rows.push_back({report.Entries[line].Name,
-                        number ? ResultValueText(solution.Values[place.Entry], FForm)
+                        number ? LengthText(solution.Values[place.Entry])
                                : report.Entries[line].Text});
         ++line;
     }
@@ -352,6 +358,12 @@ void TFormSolve::ShowFigure() {
         value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ValueList->setItem(int(i), 1, value);
     }
+}
+
+QString TFormSolve::LengthText(Extended ALength) const {
+    if (FUnits.Length == luFeetAndInches)
+        return FeetAndInchesText(ALength, FForm.Precision);
+    return WithUnit(ResultValueText(ALength, FForm), UnitSymbol(FUnits.Length));
 }
 
 void TFormSolve::UseClick() {
@@ -370,7 +382,8 @@ bool TFormSolve::eventFilter(QObject* AWatched, QEvent* AEvent) {
 }
 
 void TFormSolve::PlaceBesideOwner() {
-    // Right of the computation window, or of the level table standing there.
-    PlaceBeside(FOwner, FNeighbour && FNeighbour->isVisible() ? OuterFrame(FNeighbour)
-                                                              : OuterFrame(FOwner));
+    // Beside the computation window and the level table standing beside it.
+    const QRect owner = OuterFrame(FOwner);
+    PlaceBeside(FOwner, FNeighbour && FNeighbour->isVisible() ? owner.united(OuterFrame(FNeighbour))
+                                                              : owner);
 }

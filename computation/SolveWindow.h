@@ -61,6 +61,8 @@ private:
     // Writes the outcome in the number form: the sentence, the figures, the chosen one.
     void ShowOutcome();
     void ShowFigure();
+    // A found dimension as the figure's entries are written, with their unit.
+    QString LengthText(Extended ALength) const;
     void PlaceBesideOwner();
 
     QWidget* FOwner;

@@ -68,16 +68,16 @@ void TSideWindow::ShowAttached() {
     }
 }
 
-void TSideWindow::PlaceBeside(const QWidget* AOwner, const QRect& ARightOf) {
+void TSideWindow::PlaceBeside(const QWidget* AOwner, const QRect& ABeside) {
     const QRect frame = OuterFrame(AOwner);
     const QSize size = FrameRect().size();
-    QPoint place(ARightOf.left() + ARightOf.width(), frame.top());
+    QPoint place(ABeside.left() + ABeside.width(), frame.top());
     if (const QScreen* screen = AOwner->screen()) {
         const QRect area = screen->availableGeometry();
         const int right = area.left() + area.width();
         if (place.x() + size.width() > right)
-            place.setX(frame.left() - size.width() >= area.left()
-                           ? frame.left() - size.width()
+            place.setX(ABeside.left() - size.width() >= area.left()
+                           ? ABeside.left() - size.width()
                            : std::max(area.left(), right - size.width()));
         const int bottom = area.top() + area.height();
         place.setY(std::max(area.top(), std::min(place.y(), bottom - size.height())));

@@ -32,11 +32,12 @@ public:
     QRect FrameRect() const;
     // Moves the outer frame's top-left to ATopLeft and keeps it there.
     void PlaceAt(const QPoint& ATopLeft);
-    // Places the window right of ARightOf (an outer frame: the owner's, or a side
-    // window standing beside it), top-aligned with AOwner's frame; left of AOwner
-    // where the screen has no room on the right, and with room on neither side at
-    // the screen's right edge; a window near the screen's bottom rises until it fits.
-    void PlaceBeside(const QWidget* AOwner, const QRect& ARightOf);
+    // Places the window right of ABeside (outer frames: the owner's, with those of
+    // side windows standing beside it), top-aligned with AOwner's frame; left of
+    // ABeside where the screen has no room on the right, and with room on neither
+    // side at the screen's right edge; a window near the screen's bottom rises until
+    // it fits.
+    void PlaceBeside(const QWidget* AOwner, const QRect& ABeside);
     // Shows the window as soon as its owner is on the screen: a window manager
     // stacks a window with its owner only when the owner is already managed.
     // The side window never takes the focus from its owner.

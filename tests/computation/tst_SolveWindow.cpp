@@ -205,6 +205,9 @@ void TestSolveWindow::speaksTheUnits() {
              qPrintable(captions.join('|')));
     Type(window, {"r=30", "volume=500"});
     QCOMPARE(Shown(window, QStringLiteral("Volume (V)")), QStringLiteral("500.00 L"));
+    // The dimensions, given and found, in the entries' unit: 500 000 / (900 pi) = 176.838...
+    QCOMPARE(Shown(window, QStringLiteral("Radius of base (r)")), QStringLiteral("30.00 cm"));
+    QCOMPARE(Shown(window, QStringLiteral("Height (v)")), QStringLiteral("176.84 cm"));
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BUse")), Qt::LeftButton);
     const double found = open.Entry(QStringLiteral("Cylinder_V"))->text().toDouble();
     QVERIFY2(std::fabs(found - height) <= 1e-14 * height,
