@@ -267,6 +267,33 @@ std::optional<TAttempt> TankLevel(const TGiven& AGiven, int ADim, int AItem, TDi
     return attempt;
 }
 
+std::optional<TSolveBound> DimensionBound(const TGiven& AGiven, const TDims& ADims);
+TEntryValues EntryValuesOf(const TGiven& AGiven, const TDims& ADims);
+
+// The given dimensions may leave the unknown one ADim no value at all (a tank's level
+// at or above its diameter, whatever its length): the bound one of them breaks, found
+// with the unknown at a value its own interval allows, and told by the given ones.
+std::optional<TSolveBound> GivenDimensionsBound(const TGiven& AGiven, int ADim, TDims ADims,
+                                                Extended AGivenHigh) {
+    const TStructure& structure = *AGiven.Structure;
+    const TInterval interval = structure.Model->Range(ADim, ADims.data());
+    if (!(interval.Low < interval.High))
+        return std::nullopt;
+    ADims[std::size_t(ADim)] =
+        std::isfinite(interval.High)
+            ? (interval.Low + interval.High) / 2
+            : std::max({interval.Low * 2, AGivenHigh, Extended(1)});
+    if (CalculateSolid(structure.Variant, EntryValuesOf(AGiven, ADims)).Figure)
+        return std::nullopt;
+    std::optional<TSolveBound> bound = DimensionBound(AGiven, ADims);
+    if (bound) {
+        const std::string unknown = AGiven.Id(structure.DimItem[std::size_t(ADim)]);
+        bound->Given.erase(std::remove(bound->Given.begin(), bound->Given.end(), unknown),
+                           bound->Given.end());
+    }
+    return bound;
+}
+
 // All dimensions but ADim given; the value of AItem decides it.
 TAttempt FromAllButOne(const TGiven& AGiven, int ADim, int AItem, TDims ADims) {
     const TStructure& structure = *AGiven.Structure;
@@ -298,6 +325,12 @@ TAttempt FromAllButOne(const TGiven& AGiven, int ADim, int AItem, TDims ADims) {
     }
     if (roots.Roots.empty())
         attempt.Bound = BoundOf(AGiven, AItem, roots.Range, others);
+    const bool figure =
+        std::any_of(attempt.Candidates.begin(), attempt.Candidates.end(), [&](const TCandidate& c) {
+            return CalculateSolid(structure.Variant, EntryValuesOf(AGiven, c.Dims)).Figure;
+        });
+    if (!figure && !attempt.Bound)
+        attempt.Bound = GivenDimensionsBound(AGiven, ADim, ADims, high);
     return attempt;
 }
 

@@ -629,6 +629,14 @@ void TestSolver::bounds_data() {
     QTest::newRow("truncated cone, equal radii")
         << vaTruncatedCone << std::vector<TKnownValue>{{"r1", 2}, {"v", 1}, {"r2", 2}} << "r2"
         << bkOtherThan << QStringLiteral("2") << std::vector<std::string>{"r1", "v"};
+    // The length is solved for, but no length makes a tank whose level is at or above
+    // its diameter: the bound is the level's, told by the radius alone.
+    QTest::newRow("tank, level at the diameter")
+        << vaCylindricalTank << std::vector<TKnownValue>{{"r", 1}, {"h", 2}, {"volume", 1}} << "h"
+        << bkLessThan << QStringLiteral("2") << std::vector<std::string>{"r"};
+    QTest::newRow("tank, level above the diameter")
+        << vaCylindricalTank << std::vector<TKnownValue>{{"r", 1}, {"h", 3}, {"volume", 1}} << "h"
+        << bkLessThan << QStringLiteral("2") << std::vector<std::string>{"r"};
     QTest::newRow("segment, height above the diameter")
         << vaSphericalSegment_RadiusOfSphere << std::vector<TKnownValue>{{"r", 1}, {"v", 3}} << "v"
         << bkLessThan << QStringLiteral("2") << std::vector<std::string>{"r"};
