@@ -12,6 +12,8 @@
 #   settings.png, about.png     the settings dialog and the about window
 #   tank.png                    a cylindrical tank drawn to scale ("To scale" on the
 #                               draft panel) with its level table and fill curve
+#   solve.png                   the tank's solving window: the length of a half-full tank
+#                               of radius 30 holding 500 (litres with -U)
 #   windows.txt                 each window's frame, size hints, transient
 #                               owner and the actions the window manager offers
 #
@@ -24,6 +26,7 @@
 #   -p N          precision 0..14 of the results (default: 2)
 #   -f FORM       number form: 0 basic, 1 semilogarithmic (default: 0)
 #   -v TEXT       what is typed into the cube's edge (default: 3)
+#   -U            lengths in centimetres and volumes in litres (default: bare numbers)
 #   -W            no window manager: a bare X server
 #
 # Needs the Debian packages xvfb, openbox, xdotool, imagemagick and x11-utils
@@ -43,7 +46,8 @@ precision=2
 form=0
 value=3
 with_wm=1
-while getopts "o:b:d:l:L:p:f:v:Wh" opt; do
+units=
+while getopts "o:b:d:l:L:p:f:v:UWh" opt; do
   case $opt in
     o) out_dir=$OPTARG ;;
     b) build_dir=$OPTARG ;;
@@ -53,6 +57,7 @@ while getopts "o:b:d:l:L:p:f:v:Wh" opt; do
     p) precision=$OPTARG ;;
     f) form=$OPTARG ;;
     v) value=$OPTARG ;;
+    U) units=$'LengthUnit=cm\nVolumeUnit=L' ;;
     W) with_wm=0 ;;
     *) awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"; exit 2 ;;
   esac
@@ -105,6 +110,7 @@ ShowSupplementaryData=1
 ShowDraft=1
 UsePresetDensity=1
 PresetDensity=7850
+${units}
 EOF
 
 LC_ALL=$locale LANG=$locale "$executable" >"$work/kavorin.log" 2>&1 &
@@ -248,6 +254,23 @@ settle 1.5
 xdotool mousemove 0 0
 settle 0.5
 shot tank.png
+
+# The solving window (the item below the level table), typed into as it opens: the
+# radius, the level of a half-full tank and its volume; the length is solved for.
+before=$(visible_windows)
+click_in "$tank" 363 247 # BOptionsMenu
+settle 0.5
+xdotool key Up Up Up Return
+if wait_new_windows "$before"; then
+  settle 1
+  xdotool type --delay 60 $'30\t30\t\t500'
+  settle 1
+  xdotool mousemove 0 0
+  settle 0.5
+  shot solve.png
+else
+  echo "  (no solving window opened)"
+fi
 
 if [ -s "$work/kavorin.log" ]; then
   echo "Kavorin wrote:"
