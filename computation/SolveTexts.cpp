@@ -27,25 +27,51 @@ QString Names(TVariant AVariant, const std::vector<std::string>& AIds, const TTe
 // So many candidates name the kinds that would do; the rest are alike.
 constexpr std::size_t ShownCandidates = 4;
 
+// An item's value in the figure's units as the user sees it in AUnits: in the unit
+// of its kind, with that unit's symbol.
+TShownQuantity ShownItemValue(TVariant AVariant, const std::string& AId, Extended AValue,
+                              const TUnitChoice& AUnits) {
+    TShownQuantity shown;
+    shown.Value = AValue;
+    const std::vector<TSolveItem> items = SolveItems(AVariant);
+    const int index = FindItem(items, AId);
+    if (index < 0 || AUnits.Length == luNone || items[std::size_t(index)].Kind == ikCount)
+        return shown;
+    const TSolveItem& item = items[std::size_t(index)];
+    if (item.Kind == ikMass)
+        return ShownMassOf(AValue, AUnits.Length, AUnits);
+    TQuantityKind kind = qkLength;
+    ItemQuantityKind(item, kind);
+    return ShownQuantity(AValue, kind, AUnits.Length, AUnits);
+}
+
 QString GivenValue(const TSolveRequest& ARequest, const std::string& AId,
-                   const TTextLookup& ALookup) {
+                   const TTextLookup& ALookup, const TUnitChoice& AUnits) {
     for (const TKnownValue& known : ARequest.Known)
-        if (known.Id == AId)
+        if (known.Id == AId) {
+            const TShownQuantity shown = ShownItemValue(ARequest.Variant, AId, known.Value, AUnits);
             return SolveItemName(ARequest.Variant, AId, ALookup) + QStringLiteral(" = ") +
-                   GeneralText(known.Value);
+                   (shown.FeetAndInches ? FeetAndInchesText(shown.Value, MaxPrecision, false)
+                                        : WithUnit(GeneralText(shown.Value), shown.Symbol));
+        }
     return SolveItemName(ARequest.Variant, AId, ALookup);
 }
 
 QString BoundSentence(const TSolveRequest& ARequest, const TSolveBound& ABound,
-                      const TNumberForm& AForm, const TTextLookup& ALookup) {
+                      const TNumberForm& AForm, const TTextLookup& ALookup,
+                      const TUnitChoice& AUnits) {
     static const char* const Keys[] = {"sBoundAtLeast", "sBoundAtMost", "sBoundMoreThan",
                                        "sBoundLessThan", "sBoundOtherThan"};
     QStringList given;
     for (const std::string& id : ABound.Given)
-        given << GivenValue(ARequest, id, ALookup);
-    QString sentence = Text(ALookup, Keys[ABound.Kind])
-                           .arg(SolveItemName(ARequest.Variant, ABound.Id, ALookup),
-                                BoundText(ABound.Kind, ABound.Value, AForm.Precision));
+        given << GivenValue(ARequest, id, ALookup, AUnits);
+    const TShownQuantity bound = ShownItemValue(ARequest.Variant, ABound.Id, ABound.Value, AUnits);
+    QString sentence =
+        Text(ALookup, Keys[ABound.Kind])
+            .arg(SolveItemName(ARequest.Variant, ABound.Id, ALookup),
+                 bound.FeetAndInches
+                     ? FeetAndInchesText(bound.Value, AForm.Precision)
+                     : WithUnit(BoundText(ABound.Kind, bound.Value, AForm.Precision), bound.Symbol));
     if (given.isEmpty())
         return sentence + QLatin1Char('.');
     return Text(ALookup, "sBoundGiven").arg(sentence, given.join(QStringLiteral(", ")));
@@ -121,7 +147,8 @@ QString BoundText(TBoundKind AKind, Extended AValue, TPrecision APrecision) {
 }
 
 QString SolveOutcomeText(const TSolveRequest& ARequest, const TSolveResult& AResult,
-                         const TNumberForm& AForm, const TTextLookup& ALookup) {
+                         const TNumberForm& AForm, const TTextLookup& ALookup,
+                         const TUnitChoice& AUnits) {
     const TVariant variant = ARequest.Variant;
     QString text;
     switch (AResult.Outcome) {
@@ -144,7 +171,7 @@ QString SolveOutcomeText(const TSolveRequest& ARequest, const TSolveResult& ARes
         text = Text(ALookup, "sConflict").arg(Names(variant, AResult.Conflicting, ALookup));
         break;
     case soNoneFits:
-        text = AResult.Bound ? BoundSentence(ARequest, *AResult.Bound, AForm, ALookup)
+        text = AResult.Bound ? BoundSentence(ARequest, *AResult.Bound, AForm, ALookup, AUnits)
                              : Text(ALookup, "sNoneFits");
         break;
     case soNotCovered: {

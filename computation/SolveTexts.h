@@ -29,8 +29,11 @@ QString SolveItemName(TVariant AVariant, const std::string& AId, const TTextLook
 // which would do, which values do not fit together, the bound no figure passes,
 // what would be enough, or the value at fault. For figures: how many fit, empty
 // for one.
+// The values of a bound's sentence, in the figure's units (lengths in AUnits.Length),
+// are written in AUnits with their symbols.
 QString SolveOutcomeText(const TSolveRequest& ARequest, const TSolveResult& AResult,
-                         const TNumberForm& AForm, const TTextLookup& ALookup);
+                         const TNumberForm& AForm, const TTextLookup& ALookup,
+                         const TUnitChoice& AUnits = {});
 
 // A bound's value as the sentence writes it at APrecision: rounded away from the
 // values that fail, so that the number shown passes ("at least 9.68" for 9.672).

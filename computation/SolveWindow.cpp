@@ -295,7 +295,7 @@ void TFormSolve::ShowOutcome() {
     if (FRequest.Known.empty() && HasSolid(FVariant))
         LOutcome->setText(Text("sEmpty"));
     else
-        LOutcome->setText(SolveOutcomeText(FRequest, FResult, FForm, LanguageText));
+        LOutcome->setText(SolveOutcomeText(FRequest, FResult, FForm, LanguageText, FUnits));
     const int chosen = std::max(FigureList->currentRow(), 0);
     {
         const QSignalBlocker block(FigureList);

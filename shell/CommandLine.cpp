@@ -926,14 +926,14 @@ int SolveAndPrint(const TOptions& AOptions, const QString& ASolid, TVariant AVar
         Fail("sCalculationFailed", QString::fromLocal8Bit(e.what()).simplified());
     }
     if (result.Outcome != soSolved)
-        throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+        throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText, units)};
     // A drawing or a dip chart is of one figure: where several fit, the user picks one
     // by giving a dimension that tells them apart.
     if (!AOptions.Drawing.isEmpty() || AOptions.DipStep) {
         if (AOptions.DipStep && VariantDesc(AVariant).Page != pgCylindricalTank)
             Fail("sDipChartTankOnly", ASolid, OutputSection);
         if (result.Solutions.size() > 1)
-            throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText)};
+            throw TArgumentError{SolveOutcomeText(request, result, form, LanguageText, units)};
         TSolidResult figure = CalculateSolid(AVariant, result.Solutions.front().Values, density);
         figure.LengthUnit = units.Length;
         if (WriteFiles(AOptions, figure, form))

@@ -208,6 +208,14 @@ void TestSolveWindow::speaksTheUnits() {
     // The dimensions, given and found, in the entries' unit: 500 000 / (900 pi) = 176.838...
     QCOMPARE(Shown(window, QStringLiteral("Radius of base (r)")), QStringLiteral("30.00 cm"));
     QCOMPARE(Shown(window, QStringLiteral("Height (v)")), QStringLiteral("176.84 cm"));
+    // No cylinder of 500 L has 1 cm^2 of surface: at least 3 (2 pi)^(1/3) 500000^(2/3)
+    // = 34873.42054528879... cm^2, the area being bare with lengths in cm.
+    window->ItemEdit("r")->clear();
+    Type(window, {"area=1"});
+    QCOMPARE(Outcome(window),
+             QStringLiteral("Surface area (S) must be at least 34873.43 when Volume (V) = 500 L."));
+    window->ItemEdit("area")->clear();
+    Type(window, {"r=30"});
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("BUse")), Qt::LeftButton);
     const double found = open.Entry(QStringLiteral("Cylinder_V"))->text().toDouble();
     QVERIFY2(std::fabs(found - height) <= 1e-14 * height,

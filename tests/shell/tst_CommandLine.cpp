@@ -642,6 +642,17 @@ void TestCommandLine::errors_data() {
     QTest::newRow("no cylinder has the area")
         << QStringList{"--calc", "cylinder", "volume=1000", "area=10"} << en
         << "Kavorin: Surface area (S) must be at least 553.59 when Volume (V) = 1000.";
+    // With units the bound and the given values are in them: a cylinder of 1 L
+    // (1000 cm^3) has at least 553.58... cm^2, shown in m^2 as chosen (0.055358... m^2).
+    QTest::newRow("bound in the chosen units")
+        << QStringList{"--calc", "cylinder", "volume=1l", "area=1cm2", "--unit", "cm",
+                       "--volume-unit", "l", "--area-unit", "m2", "--precision", "4"}
+        << en << "Kavorin: Surface area (S) must be at least 0.0554 m² when Volume (V) = 1 L.";
+    // No length makes a tank whose level is above its diameter: the level's bound.
+    QTest::newRow("tank level above the diameter")
+        << QStringList{"--calc", "tank", "r=30cm", "h=70cm", "volume=500l"} << en
+        << "Kavorin: Height of level (h) must be less than 60.00 cm when Radius of tank (r) = "
+           "30 cm.";
     QTest::newRow("values that do not fit together")
         << QStringList{"--calc", "cylinder", "r=1", "v=1", "volume=5"} << en
         << "Kavorin: These do not fit together: Radius of base (r), Height (v), Volume (V).";
