@@ -33,12 +33,17 @@ QString Text(const char* AKey) {
     return LanguageText(QLatin1String(SolveSection), QLatin1String(AKey));
 }
 
-TNumberKind KindOf(const TSolveItem& AItem) {
+// What may be typed into an item with lengths in ALength: the entries as the
+// computation window's (feet and inches with their marks), quantities as numbers.
+TNumberKind KindOf(const TSolveItem& AItem, TLengthUnit ALength) {
     if (AItem.Kind == ikCount)
         return nkCount;
-    if (AItem.Kind == ikEntry && EntryDesc(AItem.Entry).Kind == ekRadius)
-        return nkRadius;
-    return nkNumber;
+    if (AItem.Kind != ikEntry)
+        return nkNumber;
+    const bool feetAndInches = ALength == luFeetAndInches;
+    if (EntryDesc(AItem.Entry).Kind == ekRadius)
+        return feetAndInches ? nkRadiusFeetAndInches : nkRadius;
+    return feetAndInches ? nkFeetAndInches : nkNumber;
 }
 
 } // namespace
@@ -156,6 +161,8 @@ void TFormSolve::SetUnits(const TUnitChoice& AUnits) {
     if (AUnits == FUnits)
         return;
     FUnits = AUnits;
+    for (std::size_t i = 0; i < FItems.size() && i < FFilters.size(); ++i)
+        FFilters[i]->SetKind(KindOf(FItems[i], FUnits.Length));
     const QList<QLabel*> labels = FItemsPanel->findChildren<QLabel*>();
     for (std::size_t i = 0; i < FItems.size() && i < FEdits.size(); ++i)
         for (QLabel* label : labels)
@@ -175,6 +182,7 @@ void TFormSolve::BuildItems() {
          FItemsPanel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         delete child;
     FEdits.clear();
+    FFilters.clear();
     FItems = SolveItems(FVariant);
     auto* grid = new QGridLayout(FItemsPanel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -186,7 +194,7 @@ void TFormSolve::BuildItems() {
             label->setText(label->text() + QStringLiteral(" (") + symbol + QLatin1Char(')'));
         auto* edit = new QLineEdit(FItemsPanel);
         edit->setObjectName(QStringLiteral("E") + QString::fromStdString(item.Id));
-        TNumberEntryFilter::Attach(edit, KindOf(item));
+        FFilters.push_back(TNumberEntryFilter::Attach(edit, KindOf(item, FUnits.Length)));
         edit->setMaxLength(40);
         edit->setAccessibleName(SolveItemName(FVariant, item.Id, LanguageText));
         label->setBuddy(edit);
@@ -309,7 +317,9 @@ void TFormSolve::ShowOutcome() {
                         (item.Choice == enNone ||
                          int(solution.Values[item.Choice]) == item.ChoiceItem)) {
                         found << QString::fromStdString(item.Id) + QStringLiteral(" = ") +
-                                     ResultValueText(solution.Values[entry], FForm);
+                                     (item.Kind == ikCount
+                                          ? ResultValueText(solution.Values[entry], FForm)
+                                          : LengthText(solution.Values[entry]));
                         break;
                     }
             QString text = Text("sFigureN").arg(i + 1);

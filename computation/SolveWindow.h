@@ -24,6 +24,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class TNumberEntryFilter;
 
 class TFormSolve : public TSideWindow {
     Q_OBJECT
@@ -77,6 +78,7 @@ private:
     TVariant FVariant = VariantCount;
     std::vector<TSolveItem> FItems;
     std::vector<QLineEdit*> FEdits;
+    std::vector<TNumberEntryFilter*> FFilters; // the typing rule of each edit
     std::vector<std::string> FOrder; // the ids of the values given, in the order typed
     TNumberForm FForm;
     TPresetDensity FDensity;

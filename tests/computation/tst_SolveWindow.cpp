@@ -66,6 +66,7 @@ private slots:
     void pickOfTwoAndUse();
     void followsVariantAndNumberForm();
     void speaksTheUnits();
+    void feetAndInches();
 
 private:
     GuiTest::TAppTestEnvironment Environment;
@@ -221,6 +222,23 @@ void TestSolveWindow::speaksTheUnits() {
     QVERIFY2(std::fabs(found - height) <= 1e-14 * height,
              qPrintable(open.Entry(QStringLiteral("Cylinder_V"))->text()));
     QCOMPARE(open.Volume(), QStringLiteral("500.00")); // in litres: the unit stands beside it
+}
+
+// In feet and inches the entries take their marks, and the dimensions are written
+// with them: a cylinder of radius 1' 6" holding 1000 in^3 (the volume bare) is
+// 1000 / (324 pi) = 0.98243792... in high.
+void TestSolveWindow::feetAndInches() {
+    SetProgramFolder(QStringLiteral(KAVORIN_SOURCE_DIR));
+    const auto restore = qScopeGuard([] { SetProgramFolder(QString()); });
+    TOpenWindow open(pgCylinder);
+    TUnitChoice units;
+    units.Length = luFeetAndInches;
+    open.Window->ApplyUnits(units);
+    TFormSolve* window = OpenSolveWindow(open);
+    Type(window, {"r=1' 6\"", "volume=1000"});
+    QCOMPARE(window->ItemEdit("r")->text(), QStringLiteral("1' 6\""));
+    QCOMPARE(Shown(window, QStringLiteral("Radius of base (r)")), QStringLiteral("1' 6.00\""));
+    QCOMPARE(Shown(window, QStringLiteral("Height (v)")), QStringLiteral("0' 0.98\""));
 }
 
 QTEST_MAIN(TestSolveWindow)
