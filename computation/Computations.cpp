@@ -423,9 +423,12 @@ void TFormComputations::ShowFigure() {
     if (!FFigureView)
         return;
     // The figure the window calculated, shared: the view draws it as it is.
-    FFigureView->SetDrawing(FToScale && FResult.Figure
-                                ? TFigureDrawing(FResult.Variant, FResult.Entries, FResult.Figure)
-                                : TFigureDrawing());
+    TFigureDrawing drawing;
+    if (FToScale && FResult.Figure) {
+        drawing = TFigureDrawing(FResult.Variant, FResult.Entries, FResult.Figure);
+        drawing.SetLengthUnit(FResult.LengthUnit);
+    }
+    FFigureView->SetDrawing(drawing);
     ShowFigureOrDraft();
 }
 

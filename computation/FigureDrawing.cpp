@@ -685,9 +685,11 @@ QString TFigureDrawing::Description(const QSizeF& ASize) const {
         if (!caption.isEmpty())
             caption[0] = caption[0].toLower();
         const Extended value = FValues[place.Entry];
-        const QString number = EntryDesc(place.Entry).Kind == ekCount
-                                   ? locale.toString(qlonglong(value))
-                                   : locale.toString(double(value), 'g', 12);
+        const QString number =
+            EntryDesc(place.Entry).Kind == ekCount ? locale.toString(qlonglong(value))
+            : FLengthUnit == luFeetAndInches       ? FeetAndInchesText(value, MaxPrecision, false)
+                                                   : WithUnit(locale.toString(double(value), 'g', 12),
+                                                              UnitSymbol(FLengthUnit));
         parts << caption + QLatin1Char(' ') + number;
     }
     parts << DrawingText(NotToScale(ASize) ? "sNotToScale" : "sDrawnToScale");

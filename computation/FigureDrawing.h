@@ -108,6 +108,8 @@ public:
     static TFigureDrawing Tank(Extended ARadius, Extended ALength, std::optional<Extended> ALevel);
 
     bool Valid() const { return bool(FBuild); }
+    // The unit the entries' lengths are in, which the description names.
+    void SetLengthUnit(TLengthUnit AUnit) { FLengthUnit = AUnit; }
     TVariant Variant() const { return FVariant; }
     const TEntryValues& Values() const { return FValues; }
 
@@ -117,7 +119,7 @@ public:
     void Paint(QPainter& APainter, const QRectF& ATarget, const TViewAngles& AView = {}) const;
     // Whether a drawing of ASize has to draw some length longer than it is.
     bool NotToScale(const QSizeF& ASize) const;
-    // What a screen reader says: "Cone, radius of base 3, height 4, drawn to scale".
+    // What a screen reader says: "Cone, radius of base 3 cm, height 4 cm, drawn to scale".
     QString Description(const QSizeF& ASize) const;
 
 private:
@@ -125,6 +127,7 @@ private:
 
     TVariant FVariant = VariantCount;
     TEntryValues FValues;
+    TLengthUnit FLengthUnit = luNone;
     std::function<TFigureModel(double)> FBuild;
     mutable std::shared_ptr<TFigureModel> FModel;
     mutable double FModelMinimum = -1;

@@ -616,7 +616,8 @@ void QuietQtMessages(QtMsgType AType, const QMessageLogContext& AContext, const 
 
 // Writes the drawing of AResult's figure, seen as the draft panel first shows it.
 void WriteDrawing(const TSolidResult& AResult, const QString& AFileName) {
-    const TFigureDrawing drawing(AResult.Variant, AResult.Entries, AResult.Figure);
+    TFigureDrawing drawing(AResult.Variant, AResult.Entries, AResult.Figure);
+    drawing.SetLengthUnit(AResult.LengthUnit);
     QString error;
     if (!SaveDrawing(drawing, AFileName, DrawingFileSize, TViewAngles(), error))
         throw TArgumentError{error.simplified()};

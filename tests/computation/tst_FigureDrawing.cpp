@@ -413,6 +413,27 @@ private slots:
                  QStringLiteral("Cylinder, radius of base 0.001, height 100, not to scale"));
     }
 
+    // With a length unit the lengths are named with it; feet and inches carry their marks.
+    void descriptionWithUnits_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cm") << int(luCentimetre)
+                            << "Cone, radius of base 3 cm, height 4 cm, drawn to scale";
+        QTest::newRow("ft-in") << int(luFeetAndInches)
+                               << "Cone, radius of base 0' 3\", height 0' 4\", drawn to scale";
+    }
+    void descriptionWithUnits() {
+        QFETCH(int, unit);
+        QFETCH(QString, expected);
+        GuiTest::TLanguageSandbox texts;
+        TEntryValues values;
+        values.Set(enCone_R, 3);
+        values.Set(enCone_V, 4);
+        TFigureDrawing drawing = TFigureDrawing::Calculate(vaCone, values);
+        drawing.SetLengthUnit(TLengthUnit(unit));
+        QCOMPARE(drawing.Description(Panel), expected);
+    }
+
     // Entries that give no figure give no drawing, and painting it paints nothing.
     void noFigureNoDrawing() {
         TEntryValues values;
