@@ -1,5 +1,6 @@
 #include "Computations.h"
 
+#include "Application.h"
 #include "Cancel.h"
 #include "DesktopServices.h"
 #include "FigureView.h"
@@ -650,24 +651,10 @@ void TFormComputations::KeepGroupOnScreen() {
         group.setBottom(frame.bottom() + below.height());
         group.setWidth(std::max(group.width(), below.width()));
     }
-    const QScreen* screen = QGuiApplication::screenAt(frame.center());
-    if (!screen)
-        screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // Where the group is larger than the work area, its top left corner stays on it.
-    int dx = 0, dy = 0;
-    if (group.right() > area.right())
-        dx = area.right() - group.right();
-    if (group.left() + dx < area.left())
-        dx = area.left() - group.left();
-    if (group.bottom() > area.bottom())
-        dy = area.bottom() - group.bottom();
-    if (group.top() + dy < area.top())
-        dy = area.top() - group.top();
-    if (dx != 0 || dy != 0)
-        move(pos() + QPoint(dx, dy));
+    // On the screen this window's centre is on.
+    const QPoint shift = MoveOntoScreen(group, frame.center(), this);
+    if (!shift.isNull())
+        move(pos() + shift);
 }
 
 void TFormComputations::MLevelTableClick() {

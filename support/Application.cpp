@@ -20,28 +20,33 @@ void ShowErrorReport(const QString& Message) {
     ShowErrorMessage(ErrorReportText(Message));
 }
 
-void KeepOnScreen(QWidget* AWindow) {
-    const QRect frame = AWindow->frameGeometry();
-    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+QPoint MoveOntoScreen(const QRect& AFrame, const QPoint& AAt, const QWidget* AWindow) {
+    const QScreen* screen = QGuiApplication::screenAt(AAt);
     if (!screen)
         screen = AWindow->screen();
     if (!screen)
-        return;
+        return QPoint();
     const QRect area = screen->availableGeometry();
     int dx = 0, dy = 0;
-    if (frame.right() > area.right())
-        dx = area.right() - frame.right();
-    if (frame.left() + dx < area.left())
-        dx = area.left() - frame.left();
-    if (frame.bottom() > area.bottom())
-        dy = area.bottom() - frame.bottom();
-    if (frame.top() + dy < area.top())
-        dy = area.top() - frame.top();
-    if (dx == 0 && dy == 0)
+    if (AFrame.right() > area.right())
+        dx = area.right() - AFrame.right();
+    if (AFrame.left() + dx < area.left())
+        dx = area.left() - AFrame.left();
+    if (AFrame.bottom() > area.bottom())
+        dy = area.bottom() - AFrame.bottom();
+    if (AFrame.top() + dy < area.top())
+        dy = area.top() - AFrame.top();
+    return QPoint(dx, dy);
+}
+
+void KeepOnScreen(QWidget* AWindow) {
+    const QRect frame = AWindow->frameGeometry();
+    const QPoint move = MoveOntoScreen(frame, frame.center(), AWindow);
+    if (move.isNull())
         return;
     // A dialog centred by Qt is centred again at its next showing; the move keeps that.
     const bool placed = AWindow->testAttribute(Qt::WA_Moved);
-    AWindow->move(AWindow->pos() + QPoint(dx, dy));
+    AWindow->move(AWindow->pos() + move);
     AWindow->setAttribute(Qt::WA_Moved, placed);
 }
 

@@ -17,6 +17,11 @@ QString ErrorReportText(const QString& Message);
 // Shows Message in an error box with the full-stop rule above.
 void ShowErrorReport(const QString& Message);
 
+// The least move that brings AFrame within the work area of the screen at AAt (else
+// AWindow's screen); a frame larger than the area keeps its top left corner on it.
+// None without a screen.
+QPoint MoveOntoScreen(const QRect& AFrame, const QPoint& AAt, const QWidget* AWindow);
+
 // Moves the window AWindow, by as little as it takes, so that its frame lies within
 // the work area of the screen its centre is on; a frame larger than the work area
 // keeps its top left corner on it.
