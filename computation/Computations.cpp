@@ -53,15 +53,9 @@ const QColor EntryColor(255, 255, 255);
 
 // What may be typed into an entry of AKind with lengths in ALength.
 TNumberKind NumberKindOf(TEntryKind AKind, TLengthUnit ALength) {
-    const bool feetAndInches = ALength == luFeetAndInches;
-    switch (AKind) {
-    case ekRadius:
-        return feetAndInches ? nkRadiusFeetAndInches : nkRadius;
-    case ekCount:
+    if (AKind == ekCount)
         return nkCount;
-    default:
-        return feetAndInches ? nkFeetAndInches : nkNumber;
-    }
+    return LengthNumberKind(AKind == ekRadius, ALength == luFeetAndInches);
 }
 
 void SetBackground(QWidget* AControl, const QColor& AColor) {

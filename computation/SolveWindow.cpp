@@ -40,10 +40,7 @@ TNumberKind KindOf(const TSolveItem& AItem, TLengthUnit ALength) {
         return nkCount;
     if (AItem.Kind != ikEntry)
         return nkNumber;
-    const bool feetAndInches = ALength == luFeetAndInches;
-    if (EntryDesc(AItem.Entry).Kind == ekRadius)
-        return feetAndInches ? nkRadiusFeetAndInches : nkRadius;
-    return feetAndInches ? nkFeetAndInches : nkNumber;
+    return LengthNumberKind(EntryDesc(AItem.Entry).Kind == ekRadius, ALength == luFeetAndInches);
 }
 
 } // namespace
@@ -155,6 +152,13 @@ QString ItemUnitSymbol(const TSolveItem& AItem, const TUnitChoice& AUnits) {
     return QString();
 }
 
+// An item's caption: its name, and the unit it is typed in.
+QString ItemCaption(TVariant AVariant, const TSolveItem& AItem, const TUnitChoice& AUnits) {
+    const QString name = SolveItemName(AVariant, AItem.Id, LanguageText);
+    const QString symbol = ItemUnitSymbol(AItem, AUnits);
+    return symbol.isEmpty() ? name : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
+}
+
 } // namespace
 
 void TFormSolve::SetUnits(const TUnitChoice& AUnits) {
@@ -166,13 +170,8 @@ void TFormSolve::SetUnits(const TUnitChoice& AUnits) {
     const QList<QLabel*> labels = FItemsPanel->findChildren<QLabel*>();
     for (std::size_t i = 0; i < FItems.size() && i < FEdits.size(); ++i)
         for (QLabel* label : labels)
-            if (label->buddy() == FEdits[i]) {
-                const QString symbol = ItemUnitSymbol(FItems[i], FUnits);
-                const QString name = SolveItemName(FVariant, FItems[i].Id, LanguageText);
-                label->setText(symbol.isEmpty()
-                                   ? name
-                                   : name + QStringLiteral(" (") + symbol + QLatin1Char(')'));
-            }
+            if (label->buddy() == FEdits[i])
+                label->setText(ItemCaption(FVariant, FItems[i], FUnits));
     Solve();
 }
 
@@ -188,10 +187,7 @@ void TFormSolve::BuildItems() {
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
     for (const TSolveItem& item : FItems) {
-        auto* label = new QLabel(SolveItemName(FVariant, item.Id, LanguageText), FItemsPanel);
-        const QString symbol = ItemUnitSymbol(item, FUnits);
-        if (!symbol.isEmpty())
-            label->setText(label->text() + QStringLiteral(" (") + symbol + QLatin1Char(')'));
+        auto* label = new QLabel(ItemCaption(FVariant, item, FUnits), FItemsPanel);
         auto* edit = new QLineEdit(FItemsPanel);
         edit->setObjectName(QStringLiteral("E") + QString::fromStdString(item.Id));
         FFilters.push_back(TNumberEntryFilter::Attach(edit, KindOf(item, FUnits.Length)));

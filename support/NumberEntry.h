@@ -52,6 +52,14 @@ enum TNumberKind : std::uint8_t {
     nkRadiusFeetAndInches // such a length, or "*" and a diameter in feet and inches
 };
 
+// What a length edit holds with lengths in feet and inches (AFeetAndInches) or not;
+// a radius (ARadius) also takes "*" and a diameter.
+inline TNumberKind LengthNumberKind(bool ARadius, bool AFeetAndInches) {
+    if (ARadius)
+        return AFeetAndInches ? nkRadiusFeetAndInches : nkRadius;
+    return AFeetAndInches ? nkFeetAndInches : nkNumber;
+}
+
 // The typing rule: whether the character AKey typed into AEdit is discarded
 // (true: the edit must not receive it). May rewrite the edit's text itself (a
 // separator typed first).

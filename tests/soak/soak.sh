@@ -2,7 +2,7 @@
 # The soak: Kavorin, as built, under seeded random input for a while, restarted
 # whenever it ends normally. It fails on a crash, a sanitizer report, a hang (ten
 # seconds without an event handled) or a window that leaves the display, and then
-# prints the seed and the command that replays the failing run.
+# prints the run's seed and a command that runs it again.
 #
 #     tests/soak/soak.sh [--build DIR] [--seconds N] [--seed S] [--runs N]
 #                        [--run-seconds N] [--from FOLDER]
