@@ -664,9 +664,12 @@ QString FeetAndInchesText(Extended AInches, TPrecision APrecision, bool AZeroPad
         inchText = QString::fromStdString(RoundToStr(APrecision, AZeroPadding, rest + 1));
         inchText.replace(0, 1, QStringLiteral("0"));
     }
+    // 12 inches carry into the feet. "12.000" loses a digit before the point to
+    // "0.000" and keeps its decimals: near full precision RoundToStr's 15 digits
+    // leave fewer than APrecision, and a zero written afresh would claim more.
     if (inchText.section(separator, 0, 0) == QLatin1String("12")) {
         feet += 1;
-        inchText = QString::fromStdString(RoundToStr(APrecision, AZeroPadding, 0));
+        inchText.replace(0, 2, QStringLiteral("0"));
     }
     return sign + QString::fromStdString(RoundToStr(0, false, feet)) + QStringLiteral("' ") +
            inchText + QLatin1Char('"');

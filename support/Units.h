@@ -171,8 +171,8 @@ bool ParseFeetAndInches(const QString& AText, QChar ASeparator, Extended& AInche
 
 // A length in inches as feet and inches, "7' 6.55"": whole feet, a blank, then the
 // inches below 12 with APrecision decimals (RoundToStr, its separator and zero
-// padding); inches that round to 12 carry into the feet ("8' 0.00"", never
-// "7' 12.00""). A negative length has its sign in front. Feet of 10^15 or more
+// padding; fewer where its 15 digits run out); inches that round to 12 carry
+// into the feet ("8' 0.00"", never "7' 12.00""). A negative length has its sign in front. Feet of 10^15 or more
 // are shown alone, in RoundToStr's form with the foot mark ("1.2E16'").
 QString FeetAndInchesText(Extended AInches, TPrecision APrecision, bool AZeroPadding = true);
 

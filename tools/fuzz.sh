@@ -6,8 +6,10 @@
 #
 # SECONDS is the time each target runs (default 60); TARGETs are names from
 # fuzz/CMakeLists.txt (LanguageFile, NumberParsing, RoundToStr, VersionCheck,
-# SolidFigures), all of them by default. The build goes to build-fuzz/
-# (KAVORIN_FUZZ_BUILD_DIR overrides it).
+# SolidFigures, Lengths, Materials), all of them by default. The build goes to
+# build-fuzz/ (KAVORIN_FUZZ_BUILD_DIR overrides it). libFuzzer takes its seed
+# from the clock, so every run tries new inputs; KAVORIN_FUZZ_SEED=N fixes it,
+# so that a run (CI's) takes the same path again on the same corpus.
 #
 # Each target starts from a fresh copy of its seed corpus fuzz/corpus/TARGET in
 # build-fuzz/runs/TARGET/corpus, so the repository stays as it is; the inputs
@@ -84,6 +86,7 @@ for name in "${targets[@]}"; do
            -rss_limit_mb=2560 -detect_leaks=1 -print_final_stats=1
            -artifact_prefix="$run/")
   [ "${dict[$name]}" = "-" ] || options+=(-dict="${dict[$name]}")
+  [ -z "${KAVORIN_FUZZ_SEED:-}" ] || options+=(-seed="$KAVORIN_FUZZ_SEED")
   echo "== fuzz_$name for $seconds s (inputs up to ${max_len[$name]} bytes)"
   status=0
   # The outer limit only guards against a run that never ends on its own.
