@@ -1,5 +1,5 @@
-// The computation window's pages, built from their description (SolidPages.h):
-// their variant controls, entries and entry letters, their captions, which entry
+// The computation window's page, built from its description (SolidPages.h):
+// its variant controls, entries and entry letters, their captions, which entry
 // comes first, and the variant handlers that rearrange a page when the user picks
 // another base or radius.
 #include "Computations.h"
@@ -132,56 +132,54 @@ void MoveTop(QWidget* AControl, int ATop) {
 
 } // namespace
 
-// --- Building the pages ----------------------------------------------------------
+// --- Building the page ------------------------------------------------------------
 
-void TFormComputations::CreatePages() {
-    for (int i = 0; i < PageCount; ++i) {
-        const TPageDesc& page = PageDesc(TPage(i));
-        auto* widget = new QWidget;
-        widget->setObjectName(QLatin1String(page.Name));
-        PageControl->addWidget(widget);
-        for (TVariantControl control : page.Controls)
-            CreateVariantControl(widget, control);
-        for (TEntry entry : page.Entries)
-            CreateEntry(widget, entry);
-        // The letters of each entry, as its variants show them, then its subscript.
-        for (TEntry entry : page.Entries) {
-            TEntryControls& controls = FEntryControls[entry];
-            const char* subscript = nullptr;
-            for (TVariant variant : page.Variants) {
-                const TEntryPlace* place = PlaceOf(variant, entry);
-                if (!place || !HasLetter(*place))
-                    continue;
-                const QString name = QString::fromStdString(LetterLabelName(*place));
-                subscript = subscript ? subscript : place->Letter.Subscript;
-                bool created = false;
-                for (const auto& letter : controls.Letters)
-                    created = created || letter.first == name.toStdString();
-                if (created)
-                    continue;
-                QLabel* label =
-                    IsRho(place->Letter.Glyph)
-                        ? AddRho(widget, name)
-                        : AddLetter(widget, name, QString::fromUtf8(place->Letter.Glyph));
-                controls.Letters.emplace_back(name.toStdString(), label);
-            }
-            if (subscript)
-                controls.Subscript =
-                    AddLetter(widget, QString::fromStdString(SubscriptLabelName(entry)),
-                              QLatin1String(subscript));
-        }
-        // A choice comes after the variant's last entry: Tab from the entry whose
-        // caption it fills goes on to the next entry (the height), which a user types
-        // next, and the choice is still reached, last.
+// A window shows one solid all its life: only that page is built.
+void TFormComputations::CreatePage() {
+    const TPageDesc& page = Page();
+    auto* widget = new QWidget;
+    widget->setObjectName(QLatin1String(page.Name));
+    PageControl->addWidget(widget);
+    for (TVariantControl control : page.Controls)
+        CreateVariantControl(widget, control);
+    for (TEntry entry : page.Entries)
+        CreateEntry(widget, entry);
+    // The letters of each entry, as its variants show them, then its subscript.
+    for (TEntry entry : page.Entries) {
+        TEntryControls& controls = FEntryControls[entry];
+        const char* subscript = nullptr;
         for (TVariant variant : page.Variants) {
-            const TSpan<TEntryPlace>& places = VariantDesc(variant).Entries;
-            for (const TEntryPlace& place : places)
-                if (place.ChosenBy != enNone)
-                    QWidget::setTabOrder(FEntryControls[places[places.size() - 1].Entry].Control,
-                                         FEntryControls[place.ChosenBy].Control);
+            const TEntryPlace* place = PlaceOf(variant, entry);
+            if (!place || !HasLetter(*place))
+                continue;
+            const QString name = QString::fromStdString(LetterLabelName(*place));
+            subscript = subscript ? subscript : place->Letter.Subscript;
+            bool created = false;
+            for (const auto& letter : controls.Letters)
+                created = created || letter.first == name.toStdString();
+            if (created)
+                continue;
+            QLabel* label = IsRho(place->Letter.Glyph)
+                                ? AddRho(widget, name)
+                                : AddLetter(widget, name, QString::fromUtf8(place->Letter.Glyph));
+            controls.Letters.emplace_back(name.toStdString(), label);
         }
-        PlaceVariantEntries(page.StartVariant);
+        if (subscript)
+            controls.Subscript =
+                AddLetter(widget, QString::fromStdString(SubscriptLabelName(entry)),
+                          QLatin1String(subscript));
     }
+    // A choice comes after the variant's last entry: Tab from the entry whose
+    // caption it fills goes on to the next entry (the height), which a user types
+    // next, and the choice is still reached, last.
+    for (TVariant variant : page.Variants) {
+        const TSpan<TEntryPlace>& places = VariantDesc(variant).Entries;
+        for (const TEntryPlace& place : places)
+            if (place.ChosenBy != enNone)
+                QWidget::setTabOrder(FEntryControls[places[places.size() - 1].Entry].Control,
+                                     FEntryControls[place.ChosenBy].Control);
+    }
+    PlaceVariantEntries(page.StartVariant);
 }
 
 void TFormComputations::CreateVariantControl(QWidget* APage, TVariantControl AControl) {
@@ -336,17 +334,16 @@ void TFormComputations::SetPageLanguage() {
         for (const TEntryPlace& place : VariantDesc(variant).Entries)
             if (place.Caption.Key)
                 remember(place.Caption);
-    // The variant controls of every page, as the window builds them all.
-    for (int i = 0; i < VariantControlCount; ++i) {
-        const TVariantControlDesc& desc = VariantControlDesc(TVariantControl(i));
+    for (TVariantControl control : Page().Controls) {
+        const TVariantControlDesc& desc = VariantControlDesc(control);
         remember(desc.Caption);
         for (const TText& item : desc.Items)
             remember(item);
     }
 
-    for (int i = 0; i < VariantControlCount; ++i) {
-        const TVariantControlDesc& desc = VariantControlDesc(TVariantControl(i));
-        const TVariantControls& controls = FVariantControls[i];
+    for (TVariantControl variantControl : Page().Controls) {
+        const TVariantControlDesc& desc = VariantControlDesc(variantControl);
+        const TVariantControls& controls = FVariantControls[variantControl];
         controls.CaptionLabel->setText(DescribedText(desc.Caption));
         controls.CaptionLabel->adjustSize();
         // Check boxes and lists are read by their caption labels.

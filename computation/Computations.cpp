@@ -161,8 +161,7 @@ TFormComputations::TFormComputations(QWidget* AOwner, int AActivePageIndex)
     PageControl->setGeometry(-4, -6, 398, 322);
     PageControl->setContentsMargins(4, 6, 4, 4);
     PageControl->setFocusPolicy(Qt::NoFocus);
-    CreatePages();
-    PageControl->setCurrentIndex(FPageIndex);
+    CreatePage();
 
     FPrimaryClientWidth = PageControl->width() - 8;
     setFixedSize(FPrimaryClientWidth, ClientHeight);

@@ -215,8 +215,9 @@ private:
         QLabel* CaptionLabel = nullptr;
     };
 
-    // Builds the 13 pages with their variant controls, entries and entry letters.
-    void CreatePages();
+    // Builds the window's page (the one solid it shows) with its variant controls,
+    // entries and entry letters.
+    void CreatePage();
     void CreateEntry(QWidget* APage, TEntry AEntry);
     void CreateVariantControl(QWidget* APage, TVariantControl AControl);
     // The page's description.
