@@ -13,6 +13,10 @@
 //   OpenWindow/<button> a click on a main-window button until the window it opens
 //                       is painted for the first time; then it is closed with
 //                       Escape, outside the measured time.
+//   OpenFromComputationWindow/<item>  an item of a tank's computation window's
+//                       options menu (level table, solving window, units and
+//                       materials dialogs) until the window it opens is painted;
+//                       then it is closed, outside the measured time.
 //   OpenPlanimetricalFormulas  the plane-figure sheet from the solid sheet's menu.
 //   StartUp             the main window created, shown and painted, then destroyed.
 //
@@ -33,10 +37,12 @@
 #include "Settings.h"
 #include "SolidPages.h"
 #include "StereometricalFormulas.h"
+#include "Units.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -365,6 +371,58 @@ void OpenPlanimetricalFormulas(benchmark::State& AState) {
     ReportCpu(AState, cpu, firstCpu);
 }
 
+// --- Windows opened from a computation window ---------------------------------------------
+
+// The item AActionName of the options menu of a tank's computation window; the
+// window it opens (the level table, the solving window, the units and materials
+// dialogs) is measured until painted, then closed. Lengths are in centimetres
+// (materials are chosen for lengths with a unit), then as they were.
+struct TUnitsRestored {
+    const TUnitChoice Units = ReadUnitChoice();
+    ~TUnitsRestored() { WriteUnitChoice(Units); }
+};
+
+void OpenFromComputationWindow(benchmark::State& AState, const char* AActionName) {
+    const TUnitsRestored restored;
+    TUnitChoice centimetres = restored.Units;
+    centimetres.Length = luCentimetre;
+    WriteUnitChoice(centimetres);
+    TFormComputations computation(MainWindow, pgCylindricalTank);
+    computation.show();
+    auto* action = computation.findChild<QAction*>(QLatin1String(AActionName));
+    if (!action || !QTest::qWaitForWindowExposed(&computation)) {
+        AState.SkipWithError("no such item, or the computation window was not shown");
+        return;
+    }
+    double cpu = 0;
+    double& firstCpu = FirstCpu(AActionName);
+    for (auto _ : AState) {
+        TStopwatch stopwatch;
+        std::unique_ptr<TFirstPaint> watch;
+        TEventCatcher catcher([&](QObject* AWatched, QEvent* AEvent) {
+            if (AEvent->type() != QEvent::Show || watch || !AWatched->isWidgetType())
+                return;
+            auto* window = static_cast<QWidget*>(AWatched);
+            if (!window->isWindow() || window == MainWindow || window == &computation)
+                return;
+            watch = std::make_unique<TFirstPaint>(window, [&, window] {
+                stopwatch.Stop();
+                // A dialog's exec() returns; a side window hides.
+                window->close();
+            });
+        });
+        stopwatch.Start();
+        action->trigger();
+        WaitUntilStopped(stopwatch);
+        catcher.Stop();
+        if (!Record(AState, stopwatch, cpu, firstCpu, "the window was not painted"))
+            return;
+        watch.reset();
+        FinishDeletions();
+    }
+    ReportCpu(AState, cpu, firstCpu);
+}
+
 // --- Start-up -----------------------------------------------------------------------------
 
 void StartUp(benchmark::State& AState) {
@@ -407,6 +465,12 @@ void RegisterBenchmarks() {
         benchmark::RegisterBenchmark(
             ("OpenWindow/" + button).c_str(),
             [button](benchmark::State& AState) { OpenWindow(AState, button.c_str()); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    for (const char* action : {"MLevelTable", "MSolve", "MUnits", "MMaterials"})
+        benchmark::RegisterBenchmark(
+            (std::string("OpenFromComputationWindow/") + action).c_str(),
+            [action](benchmark::State& AState) { OpenFromComputationWindow(AState, action); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("OpenPlanimetricalFormulas", OpenPlanimetricalFormulas)
