@@ -5,7 +5,8 @@
 #   bin/kavorin -> Kavorin                    the command users type, the desktop
 #                                             entry's Exec= and the manual's name
 #   lib/kavorin/libkavorin_http.so            the modules: Qt Network for the version
-#   lib/kavorin/libkavorin_svg.so             check, Qt Svg for the pictures, loaded
+#   lib/kavorin/libkavorin_svg.so             check, Qt Svg for the pictures, Qt
+#   lib/kavorin/libkavorin_print.so           Print Support for printing, loaded
 #                                             when first needed (LIBDIR, so
 #                                             lib/<triplet>/kavorin on Debian)
 #   share/kavorin/Languages/*.ini, *.bmp      language files and their flags

@@ -4,8 +4,10 @@
 #include "IdleWarmUp.h"
 #include "LanguageSupport.h"
 #include "MessageBoxes.h"
+#include "ModuleLoading.h"
 #include "NumberEntry.h"
 #include "NumberParsing.h"
+#include "PrintModule.h"
 #include "Settings.h"
 #include "TankLevels.h"
 
@@ -22,8 +24,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -34,6 +35,11 @@
 
 #include <algorithm>
 #include <cmath>
+
+// Set by the build: the print module's file name.
+#ifndef KAVORIN_PRINT_MODULE
+#define KAVORIN_PRINT_MODULE "libkavorin_print.so"
+#endif
 
 namespace {
 
@@ -591,17 +597,17 @@ TDipChart TFormLevelTable::DipChart() const {
 void TFormLevelTable::PrintClick() {
     if (FModel->rowCount() == 0)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(DefaultDipChartPageSize());
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(ChartText("sTitle"));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(ChartText("Caption"));
-    if (dialog.exec() == QDialog::Accepted)
-        Print(printer);
+    const TPrintService* service = Module<TPrintService>(QStringLiteral(KAVORIN_PRINT_MODULE));
+    if (!service) {
+        ShowErrorMessage(ChartText("sCannotPrint"));
+        return;
+    }
+    service->Print(this, ChartText("Caption"), ChartText("sTitle"), DefaultDipChartPageSize(),
+                   QMarginsF(15, 15, 15, 15),
+                   [this](QPagedPaintDevice& APrinter) { Print(APrinter); });
 }
 
-bool TFormLevelTable::Print(QPrinter& APrinter) {
+bool TFormLevelTable::Print(QPagedPaintDevice& APrinter) {
     if (PaintDipChart(APrinter, DipChart()))
         return true;
     QString message = DipChartProblem(DipChart());

@@ -27,7 +27,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTableView;
 class TFillCurveView;
@@ -132,7 +132,7 @@ public:
     void PrintClick();
     // Prints the dip chart on APrinter, set up and not yet begun; a failure is
     // reported in an error box. Returns success.
-    bool Print(QPrinter& APrinter);
+    bool Print(QPagedPaintDevice& APrinter);
     // Asks for a file name and saves the dip chart there as a PDF.
     void SavePdfClick();
     // Writes the dip chart as a PDF file, A4 or Letter as the regional settings

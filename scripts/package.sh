@@ -81,7 +81,7 @@ for path in "${required[@]}"; do
   grep -qxF "$path" <<<"$paths" || fail "the package lacks $path"
 done
 # The modules, in the library folder of the package's architecture.
-for module in libkavorin_http.so libkavorin_svg.so; do
+for module in libkavorin_http.so libkavorin_svg.so libkavorin_print.so; do
   grep -qE "^/usr/lib/([^/]+/)?kavorin/$module\$" <<<"$paths" ||
     fail "the package lacks the module /usr/lib/<triplet>/kavorin/$module"
 done

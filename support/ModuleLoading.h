@@ -1,8 +1,9 @@
 // The program's modules: the parts that bring Qt libraries which start-up does not
 // need (Qt Network for the version check, Qt Svg for the pictures that have no
-// raster copy). Each is a Qt plug-in with one object, loaded the first time it is
-// asked for and kept until the program ends. A module sees nothing of the program
-// but its interface header (HttpTransport.h, SvgModule.h).
+// raster copy, Qt Print Support for printing). Each is a Qt plug-in with one
+// object, loaded the first time it is asked for and kept until the program ends. A
+// module sees nothing of the program but its interface header (HttpTransport.h,
+// SvgModule.h, PrintModule.h).
 //
 // A module file is looked for beside the executable (the build folder, Windows),
 // then in the installed module folder as seen from the executable's folder

@@ -99,6 +99,7 @@ private slots:
     void curveFollowsTheTankAndTheRows();
     void dipChartOnPaper_data();
     void dipChartOnPaper();
+    void printAsksForAPrinter();
     void writeFailureLeavesNothing_data();
     void writeFailureLeavesNothing();
     void czechTexts();
@@ -535,6 +536,25 @@ void TestLevelTable::dipChartOnPaper() {
     // Half full: half of pi r^2 d.
     QVERIFY(text.contains(QStringLiteral("6.28")));
     QVERIFY(text.contains(QStringLiteral("Page 1 of 1")));
+}
+
+// Print loads the print module and asks for a printer in its dialog; cancelled,
+// nothing more happens (no error box).
+void TestLevelTable::printAsksForAPrinter() {
+    QWidget owner;
+    TFormLevelTable table(&owner);
+    table.SetTank(rsSpocitano, 1, 4, TNumberForm{2, false}, 0.5L);
+    GuiTest::TModalWatcher watcher;
+    bool printDialog = false;
+    watcher.Expect([&](QWidget* AModal) {
+        printDialog = AModal->inherits("QAbstractPrintDialog");
+        static_cast<QDialog*>(AModal)->reject();
+    });
+    table.findChild<QPushButton*>(QStringLiteral("BPrint"))->click();
+    QCOMPARE(watcher.Seen().size(), 1);
+    QVERIFY2(printDialog, qPrintable(watcher.Seen().first().ClassName));
+    QCOMPARE(watcher.Seen().first().Title,
+             LanguageText(QStringLiteral("TDipChart"), QStringLiteral("Caption")));
 }
 
 void TestLevelTable::writeFailureLeavesNothing_data() {
