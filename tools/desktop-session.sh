@@ -12,6 +12,7 @@
 #   settings.png, about.png     the settings dialog and the about window
 #   tank.png                    a cylindrical tank drawn to scale ("To scale" on the
 #                               draft panel) with its level table and fill curve
+#   print.png                   the level table's print dialog
 #   solve.png                   the tank's solving window: the length of a half-full tank
 #                               of radius 30 holding 500 (litres with -U)
 #   windows.txt                 each window's frame, size hints, transient
@@ -254,6 +255,28 @@ settle 1.5
 xdotool mousemove 0 0
 settle 0.5
 shot tank.png
+
+# The level table's "Print…" (the third of its four buttons along its bottom edge):
+# the print dialog, over the level table; cancelled.
+# Of the windows with its name, the level table is the tallest.
+table= tallest=0
+for w in $(xdotool search --onlyvisible --pid "$kavorin_pid" --name '^Level table$'); do
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  if [ "$HEIGHT" -gt "$tallest" ]; then table=$w tallest=$HEIGHT; fi
+done
+if [ -n "$table" ]; then
+  eval "$(xdotool getwindowgeometry --shell "$table")"
+  before=$(visible_windows)
+  click_in "$table" $((WIDTH * 66 / 100)) $((HEIGHT - 20))
+  if wait_new_windows "$before"; then
+    settle 1
+    shot print.png
+    xdotool key Escape
+    settle 0.5
+  else
+    echo "  (no print dialog opened)"
+  fi
+fi
 
 # The solving window (the item below the level table), typed into as it opens: the
 # radius, the level of a half-full tank and its volume; the length is solved for.
