@@ -302,34 +302,41 @@ void Keystroke(benchmark::State& AState, const TPageInput& AInput, bool AToScale
 
 // --- Windows opened from the main window --------------------------------------------------
 
-// A click on AButtonName; the modal window it opens is measured until painted,
-// then closed with Escape.
-void OpenWindow(benchmark::State& AState, const char* AButtonName) {
-    auto* button = MainWindow->findChild<QAbstractButton*>(QLatin1String(AButtonName));
-    if (!button) {
-        AState.SkipWithError("no such button");
-        return;
-    }
+// Events are processed until AWatch stops (five seconds at most).
+void WaitUntilStopped(const TStopwatch& AWatch) {
+    QElapsedTimer limit;
+    limit.start();
+    while (!AWatch.Stopped() && limit.elapsed() < 5000)
+        QCoreApplication::processEvents();
+}
+
+// AOpen opens a window: it is measured from there until that window (a top-level
+// window other than the main window and AOpener) has been painted for the first
+// time, then AClose closes it, outside the time. AName keys the first opening.
+void MeasureOpenings(benchmark::State& AState, const std::string& AName, const QWidget* AOpener,
+                     const std::function<void()>& AOpen,
+                     const std::function<void(QWidget*)>& AClose) {
     double cpu = 0;
-    double& firstCpu = FirstCpu(AButtonName);
+    double& firstCpu = FirstCpu(AName);
     for (auto _ : AState) {
         TStopwatch stopwatch;
         std::unique_ptr<TFirstPaint> watch;
-        // The window exists once the click's handler has built it and exec() shows
-        // it: it is caught at its Show event, and closed once painted.
+        // The window is caught at its Show event (a modal one once exec() shows it).
         TEventCatcher catcher([&](QObject* AWatched, QEvent* AEvent) {
             if (AEvent->type() != QEvent::Show || watch || !AWatched->isWidgetType())
                 return;
             auto* window = static_cast<QWidget*>(AWatched);
-            if (!window->isWindow() || window == MainWindow)
+            if (!window->isWindow() || window == MainWindow || window == AOpener)
                 return;
             watch = std::make_unique<TFirstPaint>(window, [&, window] {
                 stopwatch.Stop();
-                QTest::keyClick(window, Qt::Key_Escape);
+                AClose(window);
             });
         });
         stopwatch.Start();
-        button->click();
+        AOpen();
+        // A modal window's exec() has returned by now; another window is waited for.
+        WaitUntilStopped(stopwatch);
         catcher.Stop();
         if (!Record(AState, stopwatch, cpu, firstCpu, "the window was not painted"))
             return;
@@ -339,12 +346,17 @@ void OpenWindow(benchmark::State& AState, const char* AButtonName) {
     ReportCpu(AState, cpu, firstCpu);
 }
 
-// Events are processed until AWatch stops (five seconds at most).
-void WaitUntilStopped(const TStopwatch& AWatch) {
-    QElapsedTimer limit;
-    limit.start();
-    while (!AWatch.Stopped() && limit.elapsed() < 5000)
-        QCoreApplication::processEvents();
+// A click on AButtonName; the modal window it opens is measured until painted,
+// then closed with Escape.
+void OpenWindow(benchmark::State& AState, const char* AButtonName) {
+    auto* button = MainWindow->findChild<QAbstractButton*>(QLatin1String(AButtonName));
+    if (!button) {
+        AState.SkipWithError("no such button");
+        return;
+    }
+    MeasureOpenings(
+        AState, AButtonName, nullptr, [button] { button->click(); },
+        [](QWidget* AWindow) { QTest::keyClick(AWindow, Qt::Key_Escape); });
 }
 
 void OpenPlanimetricalFormulas(benchmark::State& AState) {
@@ -375,8 +387,9 @@ void OpenPlanimetricalFormulas(benchmark::State& AState) {
 
 // The item AActionName of the options menu of a tank's computation window; the
 // window it opens (the level table, the solving window, the units and materials
-// dialogs) is measured until painted, then closed. Lengths are in centimetres
-// (materials are chosen for lengths with a unit), then as they were.
+// dialogs) is measured until painted, then closed (a dialog's exec() returns, a side
+// window hides). Lengths are in centimetres (materials are chosen for lengths with a
+// unit), then as they were.
 struct TUnitsRestored {
     const TUnitChoice Units = ReadUnitChoice();
     ~TUnitsRestored() { WriteUnitChoice(Units); }
@@ -394,33 +407,9 @@ void OpenFromComputationWindow(benchmark::State& AState, const char* AActionName
         AState.SkipWithError("no such item, or the computation window was not shown");
         return;
     }
-    double cpu = 0;
-    double& firstCpu = FirstCpu(AActionName);
-    for (auto _ : AState) {
-        TStopwatch stopwatch;
-        std::unique_ptr<TFirstPaint> watch;
-        TEventCatcher catcher([&](QObject* AWatched, QEvent* AEvent) {
-            if (AEvent->type() != QEvent::Show || watch || !AWatched->isWidgetType())
-                return;
-            auto* window = static_cast<QWidget*>(AWatched);
-            if (!window->isWindow() || window == MainWindow || window == &computation)
-                return;
-            watch = std::make_unique<TFirstPaint>(window, [&, window] {
-                stopwatch.Stop();
-                // A dialog's exec() returns; a side window hides.
-                window->close();
-            });
-        });
-        stopwatch.Start();
-        action->trigger();
-        WaitUntilStopped(stopwatch);
-        catcher.Stop();
-        if (!Record(AState, stopwatch, cpu, firstCpu, "the window was not painted"))
-            return;
-        watch.reset();
-        FinishDeletions();
-    }
-    ReportCpu(AState, cpu, firstCpu);
+    MeasureOpenings(
+        AState, AActionName, &computation, [action] { action->trigger(); },
+        [](QWidget* AWindow) { AWindow->close(); });
 }
 
 // --- Start-up -----------------------------------------------------------------------------
