@@ -17,6 +17,7 @@
 //                       options menu (level table, solving window, units and
 //                       materials dialogs) until the window it opens is painted;
 //                       then it is closed, outside the measured time.
+//   OpenHelpWindow      the program's own help window with the English user guide.
 //   OpenPlanimetricalFormulas  the plane-figure sheet from the solid sheet's menu.
 //   StartUp             the main window created, shown and painted, then destroyed.
 //
@@ -31,6 +32,7 @@
 #include "AppTestEnvironment.h"
 #include "Application.h"
 #include "Computations.h"
+#include "HelpWindow.h"
 #include "IdleWarmUp.h"
 #include "MainWindow.h"
 #include "NumberParsing.h"
@@ -383,6 +385,19 @@ void OpenPlanimetricalFormulas(benchmark::State& AState) {
     ReportCpu(AState, cpu, firstCpu);
 }
 
+// The program's own help window with the English user guide (for a desktop with no
+// browser), until painted; then closed.
+void OpenHelpWindow(benchmark::State& AState) {
+    MeasureOpenings(
+        AState, "Help", nullptr,
+        [] {
+            TFormHelp window(MainWindow, QStringLiteral(KAVORIN_SOURCE_DIR "/help/Help_EN.html"),
+                             QStringLiteral("Help"));
+            window.exec();
+        },
+        [](QWidget* AWindow) { AWindow->close(); });
+}
+
 // --- Windows opened from a computation window ---------------------------------------------
 
 // The item AActionName of the options menu of a tank's computation window; the
@@ -462,6 +477,9 @@ void RegisterBenchmarks() {
             [action](benchmark::State& AState) { OpenFromComputationWindow(AState, action); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("OpenHelpWindow", OpenHelpWindow)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("OpenPlanimetricalFormulas", OpenPlanimetricalFormulas)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
