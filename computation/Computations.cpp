@@ -863,25 +863,30 @@ void TFormComputations::Calculate() {
 TSolidResult TFormComputations::ReadAndCalculate() const {
     const TVariant variant = CurrentVariant();
     TEntryValues values;
+    TTypedNumbers typed;
     TReadings readings;
     for (TEntry entry : Page().Entries) {
         const TEntryControls& controls = FEntryControls[entry];
         if (!controls.Control->isVisibleTo(FPage))
             continue;
         Extended value = 0;
+        const TEntryKind kind = EntryDesc(entry).Kind;
         const TEntryReading reading =
-            controls.Choice
-                ? ReadChoice(controls.Choice->currentIndex(), value)
-                : ReadEntryText(EntryDesc(entry).Kind, controls.Edit->text(), value, FUnits.Length);
+            controls.Choice ? ReadChoice(controls.Choice->currentIndex(), value)
+                            : ReadEntryText(kind, controls.Edit->text(), value, FUnits.Length);
         readings.Note(reading);
-        if (reading == erValid)
-            values.Set(entry, value);
+        if (reading != erValid)
+            continue;
+        values.Set(entry, value);
+        if (!controls.Choice)
+            if (const auto number = TypedNumber(kind, controls.Edit->text(), FUnits.Length))
+                typed.Set(entry, *number);
     }
     // A variant still to be chosen shows no entries: nothing entered yet.
     const TResultState state = readings.State();
     TSolidResult result =
         readings.Complete()
-            ? CalculateSolid(variant, values, FDensity)
+            ? CalculateSolid(variant, values, FDensity, &typed)
             : StateResult(variant, state == rsSpocitano ? rsNespocitano : state, values);
     result.LengthUnit = FUnits.Length;
     return result;

@@ -1,5 +1,7 @@
 #include "FigureReport.h"
 
+#include "CertifiedResults.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -37,15 +39,20 @@ TEntryReading ReadPlaceText(const TEntryPlace& APlace, const QString& AText, Ext
 TSolidResult CalculateFromTexts(TVariant AVariant, const TEntryTexts& ATexts,
                                 const TPresetDensity& ADensity, TLengthUnit ALength) {
     TEntryValues values;
+    TTypedNumbers typed;
     TReadings readings;
     for (const TEntryPlace& place : VariantDesc(AVariant).Entries) {
         Extended value = 0;
         const TEntryReading reading = ReadPlaceText(place, ATexts[place.Entry], value, ALength);
         readings.Note(reading);
-        if (reading == erValid)
-            values.Set(place.Entry, value);
+        if (reading != erValid)
+            continue;
+        values.Set(place.Entry, value);
+        const TEntryKind kind = EntryDesc(place.Entry).Kind;
+        if (const auto number = TypedNumber(kind, ATexts[place.Entry], ALength))
+            typed.Set(place.Entry, *number);
     }
-    TSolidResult result = readings.Complete() ? CalculateSolid(AVariant, values, ADensity)
+    TSolidResult result = readings.Complete() ? CalculateSolid(AVariant, values, ADensity, &typed)
                                               : StateResult(AVariant, readings.State(), values);
     result.LengthUnit = ALength;
     return result;
@@ -143,8 +150,8 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
         // The panel shows the state on both lines.
         report.State = AResult.State;
         const QString state = ResultStateText(AResult.State);
-        report.Quantities.push_back({QuantityIds::Volume, volumeName, state, {}, {}});
-        report.Quantities.push_back({QuantityIds::Area, areaName, state, {}, {}});
+        report.Quantities.push_back({QuantityIds::Volume, volumeName, state, {}, {}, {}});
+        report.Quantities.push_back({QuantityIds::Area, areaName, state, {}, {}, {}});
         return report;
     }
     const TLengthUnit from = AResult.LengthUnit;
@@ -154,21 +161,26 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
     report.State = finite ? rsSpocitano : rsChyba_Z;
     // A value beyond Extended shows "Input error" on both lines, as in the panel.
     const auto resultLine = [&](const QString& AId, const QString& AName,
-                                const TShownQuantity& AShown, TQuantityKind AKind) {
+                                const TShownQuantity& AShown, TResultQuantity AQuantity) {
         if (!finite)
-            return TReportLine{AId, AName, ResultStateText(rsChyba_Z), std::nullopt, QString()};
-        return TReportLine{AId, AName,
-                           WithUnit(ResultValueText(AShown.Value, AForm), AShown.Symbol),
-                           AShown.Value, ShownUnitId(AKind, AUnits)};
+            return TReportLine{AId, AName, ResultStateText(rsChyba_Z), std::nullopt, QString(), QString()};
+        const TResultNumber number = ShownResultNumber(AResult, AQuantity, AShown.Value, AForm);
+        return TReportLine{
+            AId,
+            AName,
+            WithUnit(ResultNumberText(number), AShown.Symbol),
+            AShown.Value,
+            ShownUnitId(AQuantity == rqVolume ? qkVolume : qkArea, AUnits),
+            QString::fromStdString(ShownResultExact(AResult, AQuantity, AShown.Value, AForm))};
     };
-    report.Quantities.push_back(resultLine(QuantityIds::Volume, volumeName, volume, qkVolume));
-    report.Quantities.push_back(resultLine(QuantityIds::Area, areaName, area, qkArea));
+    report.Quantities.push_back(resultLine(QuantityIds::Volume, volumeName, volume, rqVolume));
+    report.Quantities.push_back(resultLine(QuantityIds::Area, areaName, area, rqArea));
 
     for (const TSupplementaryValue& value : AResult.SupplementaryValues) {
         const TShownQuantity shown = ShownQuantity(value.Value, value.Kind, from, AUnits);
         report.Quantities.push_back({value.Id(), ComposeText(value.Row, ALookup),
                                      ShownText(shown, AForm.Precision), shown.Value,
-                                     ShownUnitId(value.Kind, AUnits)});
+                                     ShownUnitId(value.Kind, AUnits), QString()});
     }
 
     if (AResult.Mass) {

@@ -1,5 +1,6 @@
 #include "Results.h"
 
+#include "CertifiedResults.h"
 #include "ComputationHost.h"
 #include "FigureReport.h"
 #include "FittedText.h"
@@ -346,8 +347,8 @@ void TFrameResults::Output(const TNumberForm& AForm) {
         SetResultState(rsChyba_Z);
         return;
     }
-    OutputValue(FVolumeLine, volume, AForm);
-    OutputValue(FAreaLine, area, AForm);
+    OutputValue(FVolumeLine, ShownResultNumber(FResult, rqVolume, volume.Value, AForm), volume);
+    OutputValue(FAreaLine, ShownResultNumber(FResult, rqArea, area.Value, AForm), area);
     FResultState = rsSpocitano;
 }
 
@@ -365,15 +366,14 @@ bool TFrameResults::SemilogarithmicForm() const {
     return MSemilogarithmicForm->isChecked();
 }
 
-void TFrameResults::OutputValue(TLine& ALine, const TShownQuantity& AValue,
-                                const TNumberForm& AForm) {
-    const TResultNumber number = ResultNumber(AValue.Value, AForm.Precision, AForm.Semilogarithmic);
-    ALine.Decade->setVisible(number.Decade);
-    ALine.Exponent->setText(QString::number(number.Exponent));
-    ALine.Exponent->setVisible(number.Decade && number.Exponent != 1);
+void TFrameResults::OutputValue(TLine& ALine, const TResultNumber& ANumber,
+                                const TShownQuantity& AValue) {
+    ALine.Decade->setVisible(ANumber.Decade);
+    ALine.Exponent->setText(QString::number(ANumber.Exponent));
+    ALine.Exponent->setVisible(ANumber.Decade && ANumber.Exponent != 1);
     ALine.Unit->setText(AValue.Symbol);
     ALine.Unit->setVisible(!AValue.Symbol.isEmpty());
-    SetValueText(ALine, number.Digits);
+    SetValueText(ALine, ANumber.Digits);
 }
 
 void TFrameResults::contextMenuEvent(QContextMenuEvent* AEvent) {

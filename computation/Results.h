@@ -110,7 +110,8 @@ private:
     void Output(const TNumberForm& AForm);
     // States 0..9 show their text on both lines and hide "x10" and the exponents.
     void SetResultState(TResultState AValue);
-    void OutputValue(TLine& ALine, const TShownQuantity& AValue, const TNumberForm& AForm);
+    // ANumber: AValue as the line shows it (ShownResultNumber).
+    void OutputValue(TLine& ALine, const TResultNumber& ANumber, const TShownQuantity& AValue);
     void MenuPopup();
     void MenuClick(QAction* AItem);
     void MenuStep(QAction* AItem);

@@ -3,6 +3,8 @@
 // so that a row and its value come from one line of one table.
 #include "SolidHandlers.h"
 
+#include "CertifiedResults.h"
+#include "SolidBuilds.h"
 #include "SolveItems.h"
 
 #include "NumberParsing.h"
@@ -53,6 +55,40 @@ TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AV
     return erValid;
 }
 
+std::optional<TDecimalNumber> TypedNumber(TEntryKind AKind, const QString& AText,
+                                          TLengthUnit ALength) {
+    if ((AKind != ekNumber && AKind != ekRadius) || ALength == luFeetAndInches)
+        return std::nullopt;
+    // As ReadEntryText reads it.
+    QString text = AText;
+    const bool diameter = AKind == ekRadius && text.startsWith(QLatin1Char('*'));
+    if (diameter)
+        text.remove(0, 1);
+    text = text.trimmed();
+    const QChar separator = LocaleDecimalSeparator();
+    std::optional<TDecimalNumber> number = TDecimalNumber::Parse(
+        text.toStdString(), separator.unicode() < 128 ? char(separator.unicode()) : '.');
+    if (number && diameter)
+        number = number->Halved();
+    return number;
+}
+
+void TTypedNumbers::Set(TEntry AEntry, const TDecimalNumber& ANumber) {
+    for (auto& [entry, number] : FNumbers)
+        if (entry == AEntry) {
+            number = ANumber;
+            return;
+        }
+    FNumbers.emplace_back(AEntry, ANumber);
+}
+
+const TDecimalNumber* TTypedNumbers::Find(TEntry AEntry) const {
+    for (const auto& [entry, number] : FNumbers)
+        if (entry == AEntry)
+            return &number;
+    return nullptr;
+}
+
 TEntryReading ReadChoice(int AItemIndex, Extended& AValue) {
     if (AItemIndex < 0)
         return erEmpty;
@@ -93,143 +129,31 @@ TSolidResult StateOnly(TResultState AState) {
     return result;
 }
 
-// The figure that ABuild constructs. The geometry model's refusal of dimensions
-// that passed the reading is "Input error" (an overflow from extreme values),
-// except that a solid's own refusal of its dimensions shows ARejection where the
-// solid has a state of its own for it.
-template <class TBuild> TSolidResult Build(TBuild ABuild, TResultState ARejection = rsChyba_Z) {
-    using TFigure = decltype(ABuild());
-    try {
-        ++FiguresBuilt;
-        TSolidResult result;
-        result.Figure = std::make_shared<const TFigure>(ABuild());
-        result.State = rsSpocitano;
-        return result;
-    } catch (const EInvalidInputSolidFigures& AError) {
-        return StateOnly(AError.NotFinite() ? rsChyba_Z : ARejection);
-    } catch (const EInvalidInput&) {
-        return StateOnly(rsChyba_Z);
+// The program's maker for SolidBuilds::Build: the figure that ABuild
+// constructs. The geometry model's refusal of dimensions that passed the
+// reading is "Input error" (an overflow from extreme values), except that a
+// solid's own refusal of its dimensions shows ARejection where the solid has
+// a state of its own for it.
+struct TProgramMaker {
+    template <class TBuild>
+    TSolidResult Make(TBuild ABuild, TResultState ARejection = rsChyba_Z) const {
+        using TFigure = decltype(ABuild());
+        try {
+            ++FiguresBuilt;
+            TSolidResult result;
+            result.Figure = std::make_shared<const TFigure>(ABuild());
+            result.State = rsSpocitano;
+            return result;
+        } catch (const EInvalidInputSolidFigures& AError) {
+            return StateOnly(AError.NotFinite() ? rsChyba_Z : ARejection);
+        } catch (const EInvalidInput&) {
+            return StateOnly(rsChyba_Z);
+        }
     }
-}
-
-std::int32_t CountOf(const TEntryValues& AValues, TEntry AEntry) {
-    return static_cast<std::int32_t>(AValues[AEntry]);
-}
+    TSolidResult Refuse(TResultState AState) const { return StateOnly(AState); }
+};
 
 } // namespace
-
-TSolidResult Cube_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended side = AValues[enCube_A];
-    return Build([=] { return TCube::Create(side); });
-}
-
-TSolidResult Block_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended a = AValues[enBlock_A], b = AValues[enBlock_B], c = AValues[enBlock_C];
-    return Build([=] { return TBlock::Create(a, b, c); });
-}
-
-TSolidResult Sphere_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended radius = AValues[enSphere_R];
-    return Build([=] { return TSphere::Create(radius); });
-}
-
-TSolidResult Cone_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended radius = AValues[enCone_R], height = AValues[enCone_V];
-    return Build([=] { return TCone::Create(radius, height); });
-}
-
-TSolidResult Cylinder_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended radius = AValues[enCylinder_R], height = AValues[enCylinder_V];
-    return Build([=] { return TCylinder::Create(radius, height); });
-}
-
-TSolidResult Pyramid_Calculate(const TEntryValues& AValues, TVariant AVariant) {
-    const Extended a = AValues[enPyramid_A], b = AValues[enPyramid_B];
-    const Extended height = AValues[enPyramid_V];
-    if (AVariant == vaPyramid_Tetrahedron)
-        return Build([=] { return TPyramid_Tetrahedron::Create(a); });
-    if (AVariant == vaPyramid_Rectangle)
-        return Build([=] { return TPyramid_Rectangle::Create(a, b, height); });
-    // The square and the equilateral triangle have their count fixed at 4 and 3.
-    const std::int32_t count = CountOf(AValues, enPyramid_N);
-    return Build([=] { return TPyramid_NAngle::Create(count, a, height); });
-}
-
-TSolidResult Prism_Calculate(const TEntryValues& AValues, TVariant AVariant) {
-    const Extended e1 = AValues[enPrism_E1], e2 = AValues[enPrism_E2], e3 = AValues[enPrism_E3];
-    const Extended height = AValues[enPrism_V];
-    if (AVariant == vaPrism_Triangle)
-        return Build([=] { return TPrism_Triangle::Create(e1, e2, e3, height); }, rsChyba_T);
-    if (AVariant == vaPrism_CircularRing)
-        return Build([=] { return TPrism_CircularRing::Create(e2, e3, height); }, rsChyba_CR);
-    const std::int32_t count = CountOf(AValues, enPrism_N);
-    return Build([=] { return TPrism_NAngle::Create(count, e3, height); });
-}
-
-TSolidResult TruncatedCone_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended r2 = AValues[enTruncatedCone_R2], r1 = AValues[enTruncatedCone_R1];
-    const Extended height = AValues[enTruncatedCone_V];
-    // Equal radii make a cylinder, not a truncated cone.
-    if (r2 == r1)
-        return StateOnly(rsChyba_TC);
-    return Build([=] { return TTruncatedCone::Create(r2, r1, height); });
-}
-
-TSolidResult TruncatedPyramid_Calculate(const TEntryValues& AValues, TVariant AVariant) {
-    const Extended height = AValues[enTruncatedPyramid_V];
-    if (AVariant == vaTruncatedPyramid_Rectangle) {
-        // The lower base is similar to the upper one; E3 gives its chosen side.
-        const Extended a2 = AValues[enTruncatedPyramid_E1], b2 = AValues[enTruncatedPyramid_E2];
-        const Extended side = AValues[enTruncatedPyramid_E3];
-        Extended a1 = 0, b1 = 0;
-        if (AValues[enTruncatedPyramid_Side] == 0) {
-            if (a2 == side)
-                return StateOnly(rsChyba_TPa);
-            a1 = side;
-            b1 = side / a2 * b2;
-        } else {
-            if (b2 == side)
-                return StateOnly(rsChyba_TPb);
-            b1 = side;
-            a1 = side / b2 * a2;
-        }
-        return Build([=] { return TTruncatedPyramid_Rectangle::Create(a2, b2, a1, b1, height); });
-    }
-    const std::int32_t count = CountOf(AValues, enTruncatedPyramid_N);
-    const Extended upper = AValues[enTruncatedPyramid_E2], lower = AValues[enTruncatedPyramid_E3];
-    if (upper == lower)
-        return StateOnly(rsChyba_TPa);
-    return Build([=] { return TTruncatedPyramid_NAngle::Create(count, upper, lower, height); });
-}
-
-TSolidResult CylindricalTank_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended radius = AValues[enCylindricalTank_R], level = AValues[enCylindricalTank_H];
-    const Extended length = AValues[enCylindricalTank_D];
-    return Build([=] { return TCylindricalTank::Create(radius, level, length); }, rsChyba_C);
-}
-
-TSolidResult SphericalSegment_Calculate(const TEntryValues& AValues, TVariant AVariant) {
-    const Extended radius = AValues[enSphericalSegment_R], height = AValues[enSphericalSegment_V];
-    const bool radiusOfSegment = AVariant == vaSphericalSegment_RadiusOfSegment;
-    return Build(
-        [=] {
-            return radiusOfSegment
-                       ? TSphericalSegment::Create(radius, height)
-                       : TSphericalSegment::Create_RadiusOfSphere_Height(radius, height);
-        },
-        rsChyba_V);
-}
-
-TSolidResult SphericalSector_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended rho = AValues[enSphericalSector_Ro], height = AValues[enSphericalSector_V];
-    return Build([=] { return TSphericalSector::Create(rho, height); });
-}
-
-TSolidResult SphericalFrustum_Calculate(const TEntryValues& AValues, TVariant) {
-    const Extended rho2 = AValues[enSphericalFrustum_Ro2], rho1 = AValues[enSphericalFrustum_Ro1];
-    const Extended height = AValues[enSphericalFrustum_V];
-    return Build([=] { return TSphericalFrustum::Create(rho2, rho1, height); });
-}
 
 // --- Supplementary rows -------------------------------------------------------------------
 
@@ -723,7 +647,8 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
     // A page whose variant is still to be chosen has no solid yet.
     if (variant.SolidType == stNone)
         return StateResult(AVariant, rsNespocitano, AValues);
-    TSolidResult result = PageDesc(variant.Page).Calculate(AValues, AVariant);
+    const TProgramMaker maker;
+    TSolidResult result = SolidBuilds::Build(AVariant, AValues, AValues, maker);
     result.Variant = AVariant;
     result.Entries = AValues;
     if (result.Figure) {
@@ -736,8 +661,17 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
 }
 
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
-                            const TPresetDensity& ADensity) {
+                            const TPresetDensity& ADensity, const TTypedNumbers* ATyped) {
     TSolidResult result = CalculateSolid(AVariant, AValues);
+    if (result.Figure && ATyped) {
+        result.Certified = TCertifiedQuantities::Make(AVariant, AValues, *ATyped);
+        // The typed numbers decide whether there is a figure: decided here, at
+        // the default form, so that every view shows the same.
+        const TResultState state =
+            result.Certified ? result.Certified->At(TNumberForm()).State : rsSpocitano;
+        if (state != rsSpocitano)
+            return StateResult(AVariant, state, AValues);
+    }
     if (result.Figure && ADensity.Use)
         result.Mass = MassAt(*result.Figure, ADensity);
     return result;

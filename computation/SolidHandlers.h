@@ -1,6 +1,6 @@
 // The calculation of a solid from its entries, without a window: how an entry's
-// text reads, the entries' values, one handler per page that builds the figure
-// (or names the state that stands instead of it), the supplementary rows of
+// text reads, the entries' values, the figure each page builds from them (SolidBuilds.h)
+// or the state that stands instead of it, the supplementary rows of
 // every kind of solid with the figure's value for each, and the result that
 // carries all of it to the views. The computation window reads its entries,
 // calls CalculateSolid once per change and hands the result to its panel and
@@ -14,6 +14,7 @@
 //     // result.Volume == 12 pi; result.SupplementaryValues: slant height 5, ...
 #pragma once
 
+#include "DecimalNumbers.h"
 #include "Materials.h"
 #include "MathFunctions.h"
 #include "ResultState.h"
@@ -26,9 +27,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class TSolidFigure;
+class TCertifiedQuantities;
 
 // The values of the entries, by entry; -1 where an entry was not read.
 struct TEntryValues {
@@ -58,6 +61,22 @@ enum TEntryReading : std::uint8_t {
 // value of a valid reading.
 TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AValue,
                             TLengthUnit ALength = luNone);
+// The decimal that a valid length entry's text stands for, exactly as typed
+// (a diameter halved): what the shown digits are certified for. None for a
+// length in feet and inches, and for a text that is no plain decimal.
+std::optional<TDecimalNumber> TypedNumber(TEntryKind AKind, const QString& AText,
+                                          TLengthUnit ALength = luNone);
+
+// The typed decimals of a figure's lengths, by entry.
+class TTypedNumbers {
+public:
+    void Set(TEntry AEntry, const TDecimalNumber& ANumber);
+    const TDecimalNumber* Find(TEntry AEntry) const;
+
+private:
+    std::vector<std::pair<TEntry, TDecimalNumber>> FNumbers;
+};
+
 // A choice entry: its chosen item's index, empty while none is chosen (-1).
 TEntryReading ReadChoice(int AItemIndex, Extended& AValue);
 
@@ -161,6 +180,9 @@ struct TSolidResult {
     Extended Area = 0;
     // With a preset density in use and a figure.
     std::optional<TMass> Mass;
+    // With a figure calculated from typed decimals: the volume and area shown
+    // for the figure as typed (CertifiedResults.h).
+    std::shared_ptr<const TCertifiedQuantities> Certified;
 
     bool Computed() const { return State == rsSpocitano; }
 };
@@ -174,27 +196,13 @@ TSolidResult StateResult(TVariant AVariant, TResultState AState,
 // in use the mass. Errors that no handler turns into a state (none are known)
 // pass through.
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues);
+// With ATyped, the typed decimals of the lengths, the result is certified for
+// them: where they make no figure though their 80-bit images do, the result is
+// the state of the check they fail.
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
-                            const TPresetDensity& ADensity);
+                            const TPresetDensity& ADensity, const TTypedNumbers* ATyped = nullptr);
 
 // How many figures the handlers have set out to build since the program started
 // (a refused one counts too): tests count what one change of the entries or of
 // the number form builds.
 long long BuiltFigureCount();
-
-// The handlers, one per page (TPageDesc::Calculate): each checks what its solid
-// requires beyond valid entries and builds the figure, or names the state;
-// CalculateSolid adds the variant, the entries and the quantities.
-TSolidResult Cube_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Block_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Sphere_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Cone_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Cylinder_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Pyramid_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult Prism_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult TruncatedCone_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult TruncatedPyramid_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult CylindricalTank_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult SphericalSegment_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult SphericalSector_Calculate(const TEntryValues& AValues, TVariant AVariant);
-TSolidResult SphericalFrustum_Calculate(const TEntryValues& AValues, TVariant AVariant);

@@ -1,8 +1,8 @@
 // The thirteen solids of the computation window, each described once, as data:
 // a page's entries; its variants (which entries each one shows, where, under
 // which caption and draft letter, which kind of solid and which pictures it
-// stands for, which entry takes the focus); the controls that choose a variant;
-// and the page's calculation handler (SolidHandlers.h). The window builds its
+// stands for, which entry takes the focus); and the controls that choose a
+// variant. How a page builds its solid is in SolidBuilds.h. The window builds its
 // pages, captions, letters, pictures, focus and supplementary rows from this
 // description; nothing here needs a widget or a language file, so a command-line
 // calculator or a text report can read it just as well.
@@ -12,7 +12,8 @@
 // PageTexts.h); a plain caption is the key's text as it stands.
 //
 // Adding a solid: a page, its entries and variants here (and their tables in
-// SolidPages.cpp), its supplementary rows and handler in SolidHandlers.cpp; the
+// SolidPages.cpp), how it builds its solid in SolidBuilds.h, its supplementary
+// rows in SolidHandlers.cpp; the
 // formula sheet, the report, the command line and the benchmarks list it from
 // here (CONTRIBUTING.md names what else it needs).
 #pragma once
@@ -304,12 +305,6 @@ struct TVariantDesc {
 
 // --- Pages ------------------------------------------------------------------------------
 
-struct TEntryValues;
-struct TSolidResult;
-// A page's calculation handler: the figure (or the result state) that the entries'
-// values give in the variant.
-using TCalculate = TSolidResult (*)(const TEntryValues& AValues, TVariant AVariant);
-
 struct TPageDesc {
     TPage Id;
     const char* Name;                // the page's name: "pg" and the solid's ("pgCube")
@@ -319,7 +314,6 @@ struct TPageDesc {
     TVariant StartVariant;           // what the page shows when it opens
     // The formula picture while the variant shows no picture; nullptr: none.
     const char* GeneralFormula;
-    TCalculate Calculate;
     // The solid's name as the user reads it: the main window's button, the
     // formula sheet's caption, the report.
     TText Title = {};

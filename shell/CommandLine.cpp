@@ -730,6 +730,8 @@ QJsonObject FigureJson(const QString& ASolid, TVariant AVariant, const TFigureRe
         quantity.insert(QStringLiteral("id"), line.Id);
         quantity.insert(QStringLiteral("name"), line.Name);
         quantity.insert(QStringLiteral("value"), JsonNumber(line.Value));
+        if (!line.Exact.isEmpty())
+            quantity.insert(QStringLiteral("exact"), line.Exact);
         quantity.insert(QStringLiteral("text"), line.Text);
         quantity.insert(QStringLiteral("unit"),
                         line.Unit.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(line.Unit));
@@ -1090,6 +1092,7 @@ int Calculate(const TOptions& AOptions) {
     }
 
     TEntryValues values;
+    TTypedNumbers typed;
     TReadings readings;
     for (const TEntryPlace& place : VariantDesc(variant).Entries) {
         Extended value = 0;
@@ -1099,6 +1102,12 @@ int Calculate(const TOptions& AOptions) {
                 length->second.Unit == luNone ? units.Length : length->second.Unit;
             value = ConvertLength(length->second.Value, unit, units.Length);
             readings.Note(erValid);
+            // A bare number is the figure's as typed; one converted from its
+            // unit is shown as calculated.
+            if (length->second.Unit == luNone)
+                if (const auto number = TypedNumber(EntryDesc(place.Entry).Kind,
+                                                    texts[place.Entry], units.Length))
+                    typed.Set(place.Entry, *number);
         } else {
             readings.Note(ReadPlaceText(place, texts[place.Entry], value));
         }
@@ -1113,7 +1122,7 @@ int Calculate(const TOptions& AOptions) {
     TSolidResult result;
     TFigureReport report;
     try {
-        result = readings.Complete() ? CalculateSolid(variant, values, density)
+        result = readings.Complete() ? CalculateSolid(variant, values, density, &typed)
                                      : StateResult(variant, readings.State(), values);
         result.LengthUnit = units.Length;
         report = MakeFigureReport(result, texts, form, LanguageText, units);

@@ -138,12 +138,15 @@ TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilog
 QString ResultValueText(Extended AValue, const TNumberForm& AForm) {
     if (!std::isfinite(AValue))
         return ResultStateText(rsChyba_Z);
-    const TResultNumber number = ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic);
-    QString text = number.Digits;
-    if (number.Decade)
+    return ResultNumberText(ResultNumber(AValue, AForm.Precision, AForm.Semilogarithmic));
+}
+
+QString ResultNumberText(const TResultNumber& ANumber) {
+    QString text = ANumber.Digits;
+    if (ANumber.Decade)
         text += QStringLiteral(" x10");
-    if (number.Decade && number.Exponent != 1)
-        text += QLatin1Char('^') + QString::number(number.Exponent);
+    if (ANumber.Decade && ANumber.Exponent != 1)
+        text += QLatin1Char('^') + QString::number(ANumber.Exponent);
     return text;
 }
 

@@ -75,6 +75,8 @@ TResultNumber ResultNumber(Extended AValue, TPrecision APrecision, bool ASemilog
 // mantissa, "x10" and exponent ("1.23 x10^5", "1.25 x10"); a value that is not
 // finite is "Input error".
 QString ResultValueText(Extended AValue, const TNumberForm& AForm);
+// The same line of a number already laid out.
+QString ResultNumberText(const TResultNumber& ANumber);
 
 // A supplementary quantity or a mass at APrecision, zeros kept (RoundToStr).
 QString QuantityText(Extended AValue, TPrecision APrecision);
