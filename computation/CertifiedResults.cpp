@@ -16,11 +16,11 @@ public:
 };
 
 // The lengths of the figure in the number type T, by entry.
-template <class T> class TTypedInputs {
+template <class T> class TTypedInputs : public TRowInputs<T> {
 public:
     TTypedInputs(const std::vector<T>& AInputs, const std::vector<TEntry>& AEntries)
         : FInputs(AInputs), FEntries(AEntries) {}
-    const T& operator[](TEntry AEntry) const {
+    T operator[](TEntry AEntry) const override {
         for (std::size_t i = 0; i < FEntries.size(); ++i)
             if (FEntries[i] == AEntry)
                 return FInputs[i];
@@ -32,17 +32,22 @@ private:
     const std::vector<TEntry>& FEntries;
 };
 
-// The maker of SolidBuilds::Build for the certification: the volume and the
-// surface area of the figure, or the state of its refusal in ARefusal and the
-// refusal passed on to CertifyFigure.
+// The maker of SolidBuilds::Build for the certification: the figure's values
+// in the order of TResultQuantity, or the state of its refusal in ARefusal
+// and the refusal passed on to CertifyFigure.
 template <class T> struct TQuantitiesMaker {
+    TSolidType Type;
+    const TTypedInputs<T>& In;
     TResultState* Refusal;
 
     template <class TBuild>
     std::vector<T> Make(TBuild ABuild, TResultState ARejection = rsChyba_Z) const {
         try {
             const auto figure = ABuild();
-            return {figure.Volume(), figure.Area()};
+            std::vector<T> values{figure.Volume(), figure.Area()};
+            for (T& row : SupplementaryRowValues<T>(Type, figure, In))
+                values.push_back(std::move(row));
+            return values;
         } catch (const EInvalidInputSolidFigures& AError) {
             *Refusal = AError.NotFinite() ? rsChyba_Z : ARejection;
             throw;
@@ -127,58 +132,84 @@ TCertifiedQuantities::Make(TVariant AVariant, const TEntryValues& AValues,
 TCertifiedQuantities::~TCertifiedQuantities() = default;
 
 const TCertifiedShown& TCertifiedQuantities::At(const TNumberForm& AForm) const {
-    if (FForm && *FForm == AForm)
-        return FShown;
+    for (const auto& [form, shown] : FDecided)
+        if (form == AForm)
+            return shown;
     // Another form: what was kept decides it where it can.
-    if (FForm && FShown.State == rsSpocitano && FValuesKept.size() == 2) {
-        const TShownValue volume = Redecide(FValuesKept[0], ShownForm(AForm));
-        const TShownValue area = Redecide(FValuesKept[1], ShownForm(AForm));
-        if (volume.Certainty == scCertain && area.Certainty == scCertain) {
-            FForm = AForm;
-            FShown.Volume = volume;
-            FShown.Area = area;
-            return FShown;
+    if (!FKept.empty()) {
+        TCertifiedShown shown = FDecided.back().second;
+        bool certain = true;
+        for (std::size_t i = 0; i < FKept.size() && certain; ++i) {
+            shown.Values[i] = Redecide(FKept[i], ShownForm(AForm));
+            certain = shown.Values[i].Certainty == scCertain;
+        }
+        if (certain) {
+            FDecided.emplace_back(AForm, shown);
+            return FDecided.back().second;
         }
     }
-    Certify(AForm);
-    return FShown;
+    FDecided.emplace_back(AForm, Certify(AForm));
+    return FDecided.back().second;
 }
 
-void TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
+TCertifiedShown TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
     TResultState refusal = rsChyba_Z;
-    const auto quantities = [this, &refusal](const auto& AIn) {
+    const TSolidType type = VariantDesc(FVariant).SolidType;
+    const auto quantities = [this, type, &refusal](const auto& AIn) {
         using T = typename std::decay_t<decltype(AIn)>::value_type;
         const TTypedInputs<T> in(AIn, FEntries);
-        const TQuantitiesMaker<T> maker{&refusal};
+        const TQuantitiesMaker<T> maker{type, in, &refusal};
         return SolidBuilds::Build(FVariant, FValues, in, maker);
     };
     const TCertifiedFigure figure = CertifyFigure(FInputs, quantities, ShownForm(AForm));
-    FForm = AForm;
-    FShown = TCertifiedShown();
-    FValuesKept.clear();
+    TCertifiedShown shown;
+    FKept.clear();
     if (figure.State == ccRejected || figure.State == ccRejectedExactly) {
-        FShown.State = refusal;
-        return;
+        shown.State = refusal;
+        return shown;
     }
-    if (figure.State == ccUndecided || figure.Values.size() != 2)
-        return; // the program's digits stand
-    FValuesKept = figure.Values;
-    FShown.Volume = figure.Values[0].Shown;
-    FShown.Area = figure.Values[1].Shown;
-    FShown.VolumeExact = ExactText(figure.Values[0]);
-    FShown.AreaExact = ExactText(figure.Values[1]);
+    if (figure.State == ccUndecided)
+        return shown; // the program's digits stand
+    FKept = figure.Values;
+    for (const TCertifiedValue& value : figure.Values) {
+        shown.Values.push_back(value.Shown);
+        shown.Exact.push_back(ExactText(value));
+    }
+    return shown;
 }
 
 namespace {
 
+Extended CalculatedValue(const TSolidResult& AResult, TResultQuantity AQuantity) {
+    if (AQuantity == rqVolume)
+        return AResult.Volume;
+    if (AQuantity == rqArea)
+        return AResult.Area;
+    return AResult.SupplementaryValues.at(std::size_t(AQuantity - rqFirstRow)).Value;
+}
+
+// The layout of a certified text, with the program's decimal separator.
+TResultNumber CertifiedNumber(const TShownValue& AValue) {
+    TResultNumber number;
+    number.Digits = QString::fromStdString(AValue.Digits);
+    number.Digits.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+    number.Decade = AValue.Decade;
+    number.Exponent = AValue.Exponent;
+    return number;
+}
+
+bool Decided(const TShownValue& AValue) {
+    return AValue.Certainty != scUncertain && !AValue.Digits.empty();
+}
+
 // The certification that stands for the value shown, if any.
 const TCertifiedShown* CertifiedFor(const TSolidResult& AResult, TResultQuantity AQuantity,
                                     Extended AShown, const TNumberForm& AForm) {
-    const Extended calculated = AQuantity == rqVolume ? AResult.Volume : AResult.Area;
-    if (!AResult.Certified || AShown != calculated)
+    if (!AResult.Certified || AShown != CalculatedValue(AResult, AQuantity))
         return nullptr;
     const TCertifiedShown& shown = AResult.Certified->At(AForm);
-    return shown.State == rsSpocitano ? &shown : nullptr;
+    const bool decided = shown.State == rsSpocitano && std::size_t(AQuantity) < shown.Values.size();
+    return decided ? &shown : nullptr;
 }
 
 } // namespace
@@ -186,23 +217,36 @@ const TCertifiedShown* CertifiedFor(const TSolidResult& AResult, TResultQuantity
 TResultNumber ShownResultNumber(const TSolidResult& AResult, TResultQuantity AQuantity,
                                 Extended AShown, const TNumberForm& AForm) {
     if (const TCertifiedShown* certified = CertifiedFor(AResult, AQuantity, AShown, AForm)) {
-        const TShownValue& value = AQuantity == rqVolume ? certified->Volume : certified->Area;
-        if (value.Certainty != scUncertain && !value.Digits.empty()) {
-            TResultNumber number;
-            number.Digits = QString::fromStdString(value.Digits);
-            number.Digits.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
-            number.Decade = value.Decade;
-            number.Exponent = value.Exponent;
-            return number;
-        }
+        const TShownValue& value = certified->Values[std::size_t(AQuantity)];
+        if (Decided(value))
+            return CertifiedNumber(value);
     }
     return ResultNumber(AShown, AForm.Precision, AForm.Semilogarithmic);
+}
+
+QString ShownRowText(const TSolidResult& AResult, std::size_t ARow, const TShownQuantity& AShown,
+                     TPrecision APrecision) {
+    const TResultQuantity quantity = rqFirstRow + TResultQuantity(ARow);
+    if (!AShown.FeetAndInches)
+        if (const TCertifiedShown* certified =
+                CertifiedFor(AResult, quantity, AShown.Value, {APrecision, false})) {
+            const TShownValue& value = certified->Values[std::size_t(quantity)];
+            // RoundToStr's layout: the mantissa and "E" with the exponent.
+            if (Decided(value)) {
+                const TResultNumber number = CertifiedNumber(value);
+                const QString text = number.Decade ? number.Digits + QLatin1Char('E') +
+                                                         QString::number(number.Exponent)
+                                                   : number.Digits;
+                return WithUnit(text, AShown.Symbol);
+            }
+        }
+    return ShownText(AShown, APrecision);
 }
 
 std::string ShownResultExact(const TSolidResult& AResult, TResultQuantity AQuantity,
                              Extended AShown, const TNumberForm& AForm) {
     if (const TCertifiedShown* certified = CertifiedFor(AResult, AQuantity, AShown, AForm)) {
-        const std::string& text = AQuantity == rqVolume ? certified->VolumeExact : certified->AreaExact;
+        const std::string& text = certified->Exact[std::size_t(AQuantity)];
         if (!text.empty())
             return text;
     }

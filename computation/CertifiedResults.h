@@ -19,6 +19,8 @@
 #include "SolidHandlers.h"
 
 #include <cstdint>
+#include <deque>
+#include <utility>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,19 +28,26 @@
 
 struct TCertifiedValue;
 
-// The figure's volume and surface area at one number form.
+// Which of a figure's values: the volume, the surface area, then the
+// supplementary rows in their order (rqFirstRow + the row's index).
+using TResultQuantity = int;
+constexpr TResultQuantity rqVolume = 0;
+constexpr TResultQuantity rqArea = 1;
+constexpr TResultQuantity rqFirstRow = 2;
+
+// The figure's values at one number form.
 struct TCertifiedShown {
     // rsSpocitano, or the state of a check that the typed numbers fail though
-    // their 80-bit images pass it (0.1, 0.2 and 0.3 make no triangle).
+    // their 80-bit images pass it (0.1, 0.2 and 0.29999999999999999999 make
+    // a triangle, 0.1, 0.2 and 0.3 none).
     TResultState State = rsSpocitano;
-    // The texts; a value left scUncertain without digits (a figure undecided
-    // at the last precision) is shown as the program computes it.
-    TShownValue Volume;
-    TShownValue Area;
+    // The texts by TResultQuantity, laid out as the results panel lays them
+    // out; empty, or a value left scUncertain without digits (a figure
+    // undecided at the last precision), where the program's own digits stand.
+    std::vector<TShownValue> Values;
     // The values to 21 significant digits ("1.23456789012345678901e2"): the
     // 80-bit value, or the exact one where the slow path ran.
-    std::string VolumeExact;
-    std::string AreaExact;
+    std::vector<std::string> Exact;
 };
 
 // The certification of one calculated figure: its variant, its entries' values
@@ -56,20 +65,17 @@ public:
 
 private:
     TCertifiedQuantities() = default;
-    void Certify(const TNumberForm& AForm) const;
+    TCertifiedShown Certify(const TNumberForm& AForm) const;
 
     TVariant FVariant = VariantCount;
     TEntryValues FValues;
     std::vector<TEntry> FEntries; // the lengths, in the order of FInputs
     std::vector<TDecimalNumber> FInputs;
-    // The last form decided, and what the fast or slow path kept for another.
-    mutable std::optional<TNumberForm> FForm;
-    mutable TCertifiedShown FShown;
-    mutable std::vector<TCertifiedValue> FValuesKept;
+    // The forms decided so far (the panel's, the rows' basic one), and what
+    // the last certification kept to decide another form without it.
+    mutable std::deque<std::pair<TNumberForm, TCertifiedShown>> FDecided;
+    mutable std::vector<TCertifiedValue> FKept;
 };
-
-// The volume or the surface area of a result.
-enum TResultQuantity : std::uint8_t { rqVolume, rqArea };
 
 // What a results line shows of AResult's volume or area, AShown being it in
 // the unit shown: the certified digits where the value is shown as calculated
@@ -77,6 +83,11 @@ enum TResultQuantity : std::uint8_t { rqVolume, rqArea };
 // program's own digits (ResultNumber).
 TResultNumber ShownResultNumber(const TSolidResult& AResult, TResultQuantity AQuantity,
                                 Extended AShown, const TNumberForm& AForm);
+// A supplementary row's value as the supplementary data window and the report
+// show it (ShownText), its digits certified as above: AShown is the row's value
+// in the unit shown.
+QString ShownRowText(const TSolidResult& AResult, std::size_t ARow, const TShownQuantity& AShown,
+                     TPrecision APrecision);
 // The value to 21 significant digits as ShownResultNumber decides it: the
 // exact one where the slow path ran, else the 80-bit one.
 std::string ShownResultExact(const TSolidResult& AResult, TResultQuantity AQuantity,

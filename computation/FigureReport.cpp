@@ -176,11 +176,16 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
     report.Quantities.push_back(resultLine(QuantityIds::Volume, volumeName, volume, rqVolume));
     report.Quantities.push_back(resultLine(QuantityIds::Area, areaName, area, rqArea));
 
-    for (const TSupplementaryValue& value : AResult.SupplementaryValues) {
-        const TShownQuantity shown = ShownQuantity(value.Value, value.Kind, from, AUnits);
-        report.Quantities.push_back({value.Id(), ComposeText(value.Row, ALookup),
-                                     ShownText(shown, AForm.Precision), shown.Value,
-                                     ShownUnitId(value.Kind, AUnits), QString()});
+    const std::vector<TSupplementaryValue>& values = AResult.SupplementaryValues;
+    for (std::size_t index = 0; index < values.size(); ++index) {
+        const TShownQuantity shown = ShownQuantity(values[index].Value, values[index].Kind, from, AUnits);
+        const TResultQuantity quantity = rqFirstRow + TResultQuantity(index);
+        report.Quantities.push_back(
+            {values[index].Id(), ComposeText(values[index].Row, ALookup),
+             ShownRowText(AResult, index, shown, AForm.Precision), shown.Value,
+             ShownUnitId(values[index].Kind, AUnits),
+             QString::fromStdString(
+                 ShownResultExact(AResult, quantity, shown.Value, {AForm.Precision, false}))});
     }
 
     if (AResult.Mass) {

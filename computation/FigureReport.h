@@ -58,8 +58,9 @@ struct TReportLine {
     QString Text;
     std::optional<Extended> Value; // in the unit shown
     QString Unit;                  // its id for programs (ShownUnitId); empty when bare
-    // The volume's and the area's value to 21 significant digits, certified for
-    // the figure as typed where it could be (ShownResultExact); empty for the others.
+    // The value of a volume, area or supplementary row to 21 significant digits,
+    // certified for the figure as typed where it could be (ShownResultExact);
+    // empty for the entries and the mass.
     QString Exact;
 };
 

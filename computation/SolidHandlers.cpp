@@ -3,7 +3,9 @@
 // so that a row and its value come from one line of one table.
 #include "SolidHandlers.h"
 
+#include "BoundedFigures.h"
 #include "CertifiedResults.h"
+#include "ExactFigures.h"
 #include "SolidBuilds.h"
 #include "SolveItems.h"
 
@@ -159,31 +161,34 @@ struct TProgramMaker {
 
 namespace {
 
-// One row: its item, and how its value comes from the figure (and the entries).
-struct TRowDesc {
+// One row of a kind of solid in the number type T: its item, and how its
+// value comes from the figure (and the entries).
+template <class T> struct TRowDesc {
     TText Row;
-    std::function<Extended(const TSolidFigure&, const TEntryValues&)> Value;
+    std::function<T(const Figures::TSolidFigure<T>&, const TRowInputs<T>&)> Value;
 };
 
-template <class TFigure> struct TTypedRow {
+template <class TFigure, class T> struct TTypedRow {
     TText Row;
-    Extended (*Value)(const TFigure& AFigure, const TEntryValues& AValues);
+    T (*Value)(const TFigure& AFigure, const TRowInputs<T>& AIn);
 };
 
-template <class TFigure> const TFigure& As(const TSolidFigure& AFigure) {
+template <class TFigure, class T> const TFigure& As(const Figures::TSolidFigure<T>& AFigure) {
     const auto* figure = dynamic_cast<const TFigure*>(&AFigure);
     if (!figure)
         throw std::logic_error("The figure is not of the kind of its supplementary rows");
     return *figure;
 }
 
-template <class TFigure>
-std::vector<TRowDesc> RowsOf(std::initializer_list<TTypedRow<TFigure>> ARows) {
-    std::vector<TRowDesc> rows;
-    for (const TTypedRow<TFigure>& row : ARows)
-        rows.push_back({row.Row, [value = row.Value](const TSolidFigure& AFigure,
-                                                     const TEntryValues& AValues) {
-                            return value(As<TFigure>(AFigure), AValues);
+// The rows of a figure of class TFigure, each written once as a generic lambda
+// of the figure and the entries.
+template <class TFigure, class T = std::decay_t<decltype(std::declval<TFigure>().Volume())>>
+std::vector<TRowDesc<T>> RowsOf(std::initializer_list<TTypedRow<TFigure, T>> ARows) {
+    std::vector<TRowDesc<T>> rows;
+    for (const TTypedRow<TFigure, T>& row : ARows)
+        rows.push_back({row.Row, [value = row.Value](const Figures::TSolidFigure<T>& AFigure,
+                                                     const TRowInputs<T>& AIn) {
+                            return value(As<TFigure>(AFigure), AIn);
                         }});
     return rows;
 }
@@ -194,332 +199,331 @@ constexpr TText Item(const char* AKey, const char* ALetters = nullptr) {
 }
 
 // The rows of every kind of solid, in the window's order.
-std::array<std::vector<TRowDesc>, SolidTypeCount> MakeRowTables() {
-    std::array<std::vector<TRowDesc>, SolidTypeCount> t;
-    t[stCube] = RowsOf<TCube>({
+template <class T> std::array<std::vector<TRowDesc<T>>, SolidTypeCount> MakeRowTables() {
+    std::array<std::vector<TRowDesc<T>>, SolidTypeCount> t;
+    t[stCube] = RowsOf<Figures::TCube<T>>({
         {Item("sDiagonalOfSolid"),
-         [](const TCube& ACube, const TEntryValues&) { return ACube.DiagonalOfSolid(); }},
+         [](const auto& ACube, const auto&) { return ACube.DiagonalOfSolid(); }},
         {Item("sDiagonalOfXFace", ""),
-         [](const TCube& ACube, const TEntryValues&) { return ACube.Face().Diagonal(); }},
+         [](const auto& ACube, const auto&) { return ACube.Face().Diagonal(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TCube& ACube, const TEntryValues&) { return ACube.Face().Area(); }},
+         [](const auto& ACube, const auto&) { return ACube.Face().Area(); }},
     });
-    t[stBlock] = RowsOf<TBlock>({
+    t[stBlock] = RowsOf<Figures::TBlock<T>>({
         {Item("sDiagonalOfSolid"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.DiagonalOfSolid(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.DiagonalOfSolid(); }},
         {Item("sDiagonalOfXFace", "AB"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceAB().Diagonal(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceAB().Diagonal(); }},
         {Item("sDiagonalOfXFace", "BC"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceBC().Diagonal(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceBC().Diagonal(); }},
         {Item("sDiagonalOfXFace", "CA"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceCA().Diagonal(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceCA().Diagonal(); }},
         {Item("sAreaOfXFace", "AB"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceAB().Area(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceAB().Area(); }},
         {Item("sAreaOfXFace", "BC"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceBC().Area(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceBC().Area(); }},
         {Item("sAreaOfXFace", "CA"),
-         [](const TBlock& ABlock, const TEntryValues&) { return ABlock.FaceCA().Area(); }},
+         [](const auto& ABlock, const auto&) { return ABlock.FaceCA().Area(); }},
     });
     t[stSphere] = {};
-    t[stCone] = RowsOf<TCone>({
+    t[stCone] = RowsOf<Figures::TCone<T>>({
         {Item("sSlantHeight"),
-         [](const TCone& ACone, const TEntryValues&) { return ACone.SlantHeight(); }},
+         [](const auto& ACone, const auto&) { return ACone.SlantHeight(); }},
         {Item("sAreaOfBase"),
-         [](const TCone& ACone, const TEntryValues&) { return ACone.Base().Area(); }},
+         [](const auto& ACone, const auto&) { return ACone.Base().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TCone& ACone, const TEntryValues&) { return ACone.LateralSurface().Area(); }},
+         [](const auto& ACone, const auto&) { return ACone.LateralSurface().Area(); }},
     });
-    t[stCylinder] = RowsOf<TCylinder>({
+    t[stCylinder] = RowsOf<Figures::TCylinder<T>>({
         {Item("sAreaOfBase"),
-         [](const TCylinder& ACylinder, const TEntryValues&) { return ACylinder.Base().Area(); }},
+         [](const auto& ACylinder, const auto&) { return ACylinder.Base().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TCylinder& ACylinder, const TEntryValues&) {
+         [](const auto& ACylinder, const auto&) {
              return ACylinder.LateralSurface().Area();
          }},
     });
-    t[stPyramid_Tetrahedron] = RowsOf<TPyramid_Tetrahedron>({
-        {Item("sHeightOfSolid"), [](const TPyramid_Tetrahedron& APyramid,
-                                    const TEntryValues&) { return APyramid.Height(); }},
+    t[stPyramid_Tetrahedron] = RowsOf<Figures::TPyramid_Tetrahedron<T>>({
+        {Item("sHeightOfSolid"), [](const auto& APyramid, const auto&) { return APyramid.Height(); }},
         {Item("sSlantHeight"),
-         [](const TPyramid_Tetrahedron& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.Face().HeightOrMedian();
          }},
-        {Item("sAreaOfXFace", ""), [](const TPyramid_Tetrahedron& APyramid,
-                                      const TEntryValues&) { return APyramid.Face().Area(); }},
+        {Item("sAreaOfXFace", ""), [](const auto& APyramid, const auto&) { return APyramid.Face().Area(); }},
     });
-    t[stPyramid_Rectangle] = RowsOf<TPyramid_Rectangle>({
+    t[stPyramid_Rectangle] = RowsOf<Figures::TPyramid_Rectangle<T>>({
         {Item("sSlantHeightByXSide", "A"),
-         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceA.HeightOrMedianOnBase();
          }},
         {Item("sSlantHeightByXSide", "B"),
-         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceB.HeightOrMedianOnBase();
          }},
-        {Item("sAreaOfBase"), [](const TPyramid_Rectangle& APyramid,
-                                 const TEntryValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfBase"), [](const auto& APyramid, const auto&) { return APyramid.Base().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Area;
          }},
     });
-    t[stPyramid_NAngle] = RowsOf<TPyramid_NAngle>({
+    t[stPyramid_NAngle] = RowsOf<Figures::TPyramid_NAngle<T>>({
         {Item("sSlantHeight"),
-         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Face.HeightOrMedianOnBase();
          }},
-        {Item("sAreaOfBase"), [](const TPyramid_NAngle& APyramid,
-                                 const TEntryValues&) { return APyramid.Base().Area(); }},
+        {Item("sAreaOfBase"), [](const auto& APyramid, const auto&) { return APyramid.Base().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Area;
          }},
     });
-    t[stPrism_Triangle] = RowsOf<TPrism_Triangle>({
+    t[stPrism_Triangle] = RowsOf<Figures::TPrism_Triangle<T>>({
         {Item("sAreaOfBase"),
-         [](const TPrism_Triangle& APrism, const TEntryValues&) { return APrism.Base().Area(); }},
+         [](const auto& APrism, const auto&) { return APrism.Base().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TPrism_Triangle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TPrism_Triangle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfFaceByXSide", "C"),
-         [](const TPrism_Triangle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().FaceC.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPrism_Triangle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().Area;
          }},
     });
-    t[stPrism_NAngle] = RowsOf<TPrism_NAngle>({
+    t[stPrism_NAngle] = RowsOf<Figures::TPrism_NAngle<T>>({
         {Item("sAreaOfBase"),
-         [](const TPrism_NAngle& APrism, const TEntryValues&) { return APrism.Base().Area(); }},
+         [](const auto& APrism, const auto&) { return APrism.Base().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TPrism_NAngle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TPrism_NAngle& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().Area;
          }},
     });
-    t[stPrism_CircularRing] = RowsOf<TPrism_CircularRing>({
-        {Item("sAreaOfBase"), [](const TPrism_CircularRing& APrism,
-                                 const TEntryValues&) { return APrism.Base().Area(); }},
+    t[stPrism_CircularRing] = RowsOf<Figures::TPrism_CircularRing<T>>({
+        {Item("sAreaOfBase"), [](const auto& APrism, const auto&) { return APrism.Base().Area(); }},
         {Item("sAreaOfOuterLateralSurface"),
-         [](const TPrism_CircularRing& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().OuterFace.Area();
          }},
         {Item("sAreaOfInnerLateralSurface"),
-         [](const TPrism_CircularRing& APrism, const TEntryValues&) {
+         [](const auto& APrism, const auto&) {
              return APrism.LateralSurface().InnerFace.Area();
          }},
     });
-    t[stTruncatedCone] = RowsOf<TTruncatedCone>({
+    t[stTruncatedCone] = RowsOf<Figures::TTruncatedCone<T>>({
         {Item("sSlantHeight"),
-         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.SlantHeight(); }},
+         [](const auto& ACone, const auto&) { return ACone.SlantHeight(); }},
         {Item("sAreaOfUpperBase"),
-         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.Base1().Area(); }},
+         [](const auto& ACone, const auto&) { return ACone.Base1().Area(); }},
         {Item("sAreaOfLowerBase"),
-         [](const TTruncatedCone& ACone, const TEntryValues&) { return ACone.Base2().Area(); }},
+         [](const auto& ACone, const auto&) { return ACone.Base2().Area(); }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedCone& ACone, const TEntryValues&) {
+         [](const auto& ACone, const auto&) {
              return ACone.LateralSurface().Area();
          }},
     });
-    t[stTruncatedPyramid_Rectangle] = RowsOf<TTruncatedPyramid_Rectangle>({
+    t[stTruncatedPyramid_Rectangle] = RowsOf<Figures::TTruncatedPyramid_Rectangle<T>>({
         {Item("sSlantHeightByXSide", "A"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceA.Height();
          }},
         {Item("sSlantHeightByXSide", "B"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceB.Height();
          }},
-        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
-                                      const TEntryValues&) { return APyramid.Base1().Area(); }},
-        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_Rectangle& APyramid,
-                                      const TEntryValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfUpperBase"), [](const auto& APyramid, const auto&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const auto& APyramid, const auto&) { return APyramid.Base2().Area(); }},
         {Item("sAreaOfFaceByXSide", "A"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceA.Area();
          }},
         {Item("sAreaOfFaceByXSide", "B"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().FaceB.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Area;
          }},
         // The lower base's sides: one is typed, the other follows from the
         // similar upper base and is shown nowhere else.
         {Item("sXSideOfLowerBase", "a"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.Base2().SideA();
          }},
         {Item("sXSideOfLowerBase", "b"),
-         [](const TTruncatedPyramid_Rectangle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.Base2().SideB();
          }},
     });
-    t[stTruncatedPyramid_NAngle] = RowsOf<TTruncatedPyramid_NAngle>({
+    t[stTruncatedPyramid_NAngle] = RowsOf<Figures::TTruncatedPyramid_NAngle<T>>({
         {Item("sSlantHeight"),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Face.Height();
          }},
-        {Item("sAreaOfUpperBase"), [](const TTruncatedPyramid_NAngle& APyramid,
-                                      const TEntryValues&) { return APyramid.Base1().Area(); }},
-        {Item("sAreaOfLowerBase"), [](const TTruncatedPyramid_NAngle& APyramid,
-                                      const TEntryValues&) { return APyramid.Base2().Area(); }},
+        {Item("sAreaOfUpperBase"), [](const auto& APyramid, const auto&) { return APyramid.Base1().Area(); }},
+        {Item("sAreaOfLowerBase"), [](const auto& APyramid, const auto&) { return APyramid.Base2().Area(); }},
         {Item("sAreaOfXFace", ""),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Face.Area();
          }},
         {Item("sAreaOfLateralSurface"),
-         [](const TTruncatedPyramid_NAngle& APyramid, const TEntryValues&) {
+         [](const auto& APyramid, const auto&) {
              return APyramid.LateralSurface().Area;
          }},
     });
-    t[stCylindricalTank] = RowsOf<TCylindricalTank>({
+    t[stCylindricalTank] = RowsOf<Figures::TCylindricalTank<T>>({
         {Item("sChordOfSegmentOfCircle"),
-         [](const TCylindricalTank& ATank, const TEntryValues&) {
+         [](const auto& ATank, const auto&) {
              return ATank.SideFace().Chord();
          }},
         {Item("sAreaOfSegmentOfCircle"),
-         [](const TCylindricalTank& ATank, const TEntryValues&) {
+         [](const auto& ATank, const auto&) {
              return ATank.SideFace().Area();
          }},
         {Item("sAreaOfLevelSurface"),
-         [](const TCylindricalTank& ATank, const TEntryValues&) {
+         [](const auto& ATank, const auto&) {
              return ATank.LateralSurface().SurfaceAtLevel.Area();
          }},
         {Item("sAreaOfCurvedSurface"),
-         [](const TCylindricalTank& ATank, const TEntryValues&) {
+         [](const auto& ATank, const auto&) {
              return ATank.LateralSurface().Sleeve.Area();
          }},
         {Item("sPercentageFillingOfTank"),
-         [](const TCylindricalTank& ATank, const TEntryValues&) {
+         [](const auto& ATank, const auto&) {
              return ATank.PercentageFilling();
          }},
         // What the tank holds when full: the level table's and the report's capacity.
         {Item("sVolumeOfFullTank"),
-         [](const TCylindricalTank&, const TEntryValues& AValues) {
-             return TankFullVolume(AValues[enCylindricalTank_R], AValues[enCylindricalTank_D]);
+         [](const auto&, const auto& AIn) {
+             return Figures::TankFullVolume(AIn[enCylindricalTank_R], AIn[enCylindricalTank_D]);
          }},
     });
     // The radius not given comes first.
-    t[stSphericalSegment_RadiusOfSegment] = RowsOf<TSphericalSegment>({
+    t[stSphericalSegment_RadiusOfSegment] = RowsOf<Figures::TSphericalSegment<T>>({
         {Item("sRadiusOfSphere"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.ParentSphere().Radius();
          }},
         {Item("sAreaOfSphericalCap"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.AreaOfSphericalCap();
          }},
         {Item("sAreaOfCircle"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.IntersectingSurface().Area();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.PercentageFilling();
          }},
     });
-    t[stSphericalSegment_RadiusOfSphere] = RowsOf<TSphericalSegment>({
+    t[stSphericalSegment_RadiusOfSphere] = RowsOf<Figures::TSphericalSegment<T>>({
         {Item("sRadiusOfSegment"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.IntersectingSurface().Radius();
          }},
         {Item("sAreaOfSphericalCap"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.AreaOfSphericalCap();
          }},
         {Item("sAreaOfCircle"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.IntersectingSurface().Area();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSegment& ASegment, const TEntryValues&) {
+         [](const auto& ASegment, const auto&) {
              return ASegment.PercentageFilling();
          }},
     });
     // A hemisphere has no cone: the flat circle takes its place. Above a hemisphere
     // the cone is taken away, which its negative volume shows.
-    t[stSphericalSector] = RowsOf<TSphericalSector>({
+    t[stSphericalSector] = RowsOf<Figures::TSphericalSector<T>>({
         {Item("sRadiusOfSphere"),
-         [](const TSphericalSector& ASector, const TEntryValues&) {
+         [](const auto& ASector, const auto&) {
              return ASector.ParentSphere().Radius();
          }},
         {Item("sAreaOfSphericalCapOfSegmentPart"),
-         [](const TSphericalSector& ASector, const TEntryValues&) {
+         [](const auto& ASector, const auto&) {
              return ASector.SphericalSegment().AreaOfSphericalCap();
          }},
         {Item("sAreaOfLateralSurfaceOfConePart"),
-         [](const TSphericalSector& ASector, const TEntryValues& AValues) {
-             const Extended rho = AValues[enSphericalSector_Ro];
+         [](const auto& ASector, const auto& AIn) {
+             const T rho = AIn[enSphericalSector_Ro];
              return ASector.Cone() ? ASector.Cone()->LateralSurface().Area()
-                                   : rho * rho * Constants::Pi;
+                                   : rho * rho * Figures::Pi<T>();
          }},
         {Item("sVolumeOfSegmentPart"),
-         [](const TSphericalSector& ASector, const TEntryValues&) {
+         [](const auto& ASector, const auto&) {
              return ASector.SphericalSegment().Volume();
          }},
         {Item("sVolumeOfConePart"),
-         [](const TSphericalSector& ASector, const TEntryValues& AValues) -> Extended {
+         [](const auto& ASector, const auto& AIn) -> T {
              if (!ASector.Cone())
-                 return 0;
+                 return T(0);
              const bool belowHemisphere =
-                 AValues[enSphericalSector_V] <= AValues[enSphericalSector_Ro];
+                 AIn[enSphericalSector_V] <= AIn[enSphericalSector_Ro];
              return belowHemisphere ? ASector.Cone()->Volume() : -ASector.Cone()->Volume();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalSector& ASector, const TEntryValues&) {
+         [](const auto& ASector, const auto&) {
              return ASector.PercentageFilling();
          }},
     });
-    t[stSphericalFrustum] = RowsOf<TSphericalFrustum>({
+    t[stSphericalFrustum] = RowsOf<Figures::TSphericalFrustum<T>>({
         {Item("sRadiusOfSphere"),
-         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
+         [](const auto& AFrustum, const auto&) {
              return AFrustum.ParentSphere().Radius();
          }},
-        {Item("sAreaOfUpperCircle"), [](const TSphericalFrustum& AFrustum,
-                                        const TEntryValues&) { return AFrustum.Base1().Area(); }},
-        {Item("sAreaOfLowerCircle"), [](const TSphericalFrustum& AFrustum,
-                                        const TEntryValues&) { return AFrustum.Base2().Area(); }},
+        {Item("sAreaOfUpperCircle"), [](const auto& AFrustum, const auto&) { return AFrustum.Base1().Area(); }},
+        {Item("sAreaOfLowerCircle"), [](const auto& AFrustum, const auto&) { return AFrustum.Base2().Area(); }},
         {Item("sAreaOfSphericalZone"),
-         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
+         [](const auto& AFrustum, const auto&) {
              return AFrustum.AreaOfSphericalZone();
          }},
         {Item("sPercentageFillingOfSphere"),
-         [](const TSphericalFrustum& AFrustum, const TEntryValues&) {
+         [](const auto& AFrustum, const auto&) {
              return AFrustum.PercentageFilling();
          }},
     });
     return t;
 }
 
-const std::vector<TRowDesc>& RowTable(TSolidType AType) {
-    static const std::array<std::vector<TRowDesc>, SolidTypeCount> tables = MakeRowTables();
+template <class T> const std::vector<TRowDesc<T>>& RowTable(TSolidType AType) {
+    static const std::array<std::vector<TRowDesc<T>>, SolidTypeCount> tables = MakeRowTables<T>();
     return tables[AType];
 }
+
+// The entries' values, as the rows read them in Extended.
+class TEntryInputs : public TRowInputs<Extended> {
+public:
+    explicit TEntryInputs(const TEntryValues& AValues) : FValues(AValues) {}
+    Extended operator[](TEntry AEntry) const override { return FValues[AEntry]; }
+
+private:
+    const TEntryValues& FValues;
+};
 
 // The rows' keys say what they measure: "sAreaOf...", "sVolumeOf...",
 // "sPercentageFilling...", and lengths (diagonals, heights, chords, radii).
@@ -556,18 +560,36 @@ bool SameRow(const TText& ARow1, const TText& ARow2) {
 
 std::vector<TText> SupplementaryRows(TSolidType AType) {
     std::vector<TText> rows;
-    for (const TRowDesc& row : RowTable(AType))
+    for (const TRowDesc<Extended>& row : RowTable<Extended>(AType))
         rows.push_back(row.Row);
     return rows;
 }
 
 std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSolidFigure& AFigure,
                                                      const TEntryValues& AValues) {
+    const TEntryInputs inputs(AValues);
     std::vector<TSupplementaryValue> values;
-    for (const TRowDesc& row : RowTable(AType))
-        values.push_back({row.Row, row.Value(AFigure, AValues), RowKind(row.Row)});
+    for (const TRowDesc<Extended>& row : RowTable<Extended>(AType))
+        values.push_back({row.Row, row.Value(AFigure, inputs), RowKind(row.Row)});
     return values;
 }
+
+template <class T>
+std::vector<T> SupplementaryRowValues(TSolidType AType, const Figures::TSolidFigure<T>& AFigure,
+                                      const TRowInputs<T>& AIn) {
+    std::vector<T> values;
+    for (const TRowDesc<T>& row : RowTable<T>(AType))
+        values.push_back(row.Value(AFigure, AIn));
+    return values;
+}
+
+template std::vector<Extended> SupplementaryRowValues(TSolidType, const Figures::TSolidFigure<Extended>&,
+                                                      const TRowInputs<Extended>&);
+template std::vector<TBounded> SupplementaryRowValues(TSolidType, const Figures::TSolidFigure<TBounded>&,
+                                                      const TRowInputs<TBounded>&);
+template std::vector<TInterval> SupplementaryRowValues(TSolidType,
+                                                       const Figures::TSolidFigure<TInterval>&,
+                                                       const TRowInputs<TInterval>&);
 
 // --- The mass ---------------------------------------------------------------------------------
 

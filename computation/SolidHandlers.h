@@ -32,6 +32,9 @@
 
 class TSolidFigure;
 class TCertifiedQuantities;
+namespace Figures {
+template <class T> class TSolidFigure;
+}
 
 // The values of the entries, by entry; -1 where an entry was not read.
 struct TEntryValues {
@@ -127,6 +130,21 @@ TQuantityKind SupplementaryRowKind(const TText& ARow);
 // The value of each of AType's rows for AFigure, a figure of that kind.
 std::vector<TSupplementaryValue> SupplementaryValues(TSolidType AType, const TSolidFigure& AFigure,
                                                      const TEntryValues& AValues);
+
+// The entries' values in the number type T a figure is built in, for the rows
+// that read them (the full tank, the sector's cone).
+template <class T> class TRowInputs {
+public:
+    virtual T operator[](TEntry AEntry) const = 0;
+
+protected:
+    ~TRowInputs() = default;
+};
+// The same values in TBounded or TInterval, for the certification of the shown
+// digits (CertifiedResults.h), in the order of SupplementaryRows.
+template <class T>
+std::vector<T> SupplementaryRowValues(TSolidType AType, const Figures::TSolidFigure<T>& AFigure,
+                                      const TRowInputs<T>& AIn);
 
 // --- The mass ---------------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "SupplementaryData.h"
 
 #include "Application.h"
+#include "CertifiedResults.h"
 #include "FigureReport.h"
 #include "FittedText.h"
 #include "LanguageSupport.h"
@@ -214,14 +215,15 @@ void TFormSupplementaryData::SetValues() {
         ClearValues();
         return;
     }
-    for (const TSupplementaryValue& value : FResult.SupplementaryValues)
+    const std::vector<TSupplementaryValue>& values = FResult.SupplementaryValues;
+    for (std::size_t index = 0; index < values.size(); ++index)
         for (std::size_t row = 0; row < FRows.size(); ++row)
-            if (SameRow(FRows[row], value.Row))
-                SetCellText(
-                    ValueList, ValueList->item(int(row), 1),
-                    ShownText(ShownQuantity(value.Value, value.Kind, FResult.LengthUnit, FUnits),
-                              FForm.Precision),
-                    false);
+            if (SameRow(FRows[row], values[index].Row)) {
+                const TShownQuantity shown = ShownQuantity(values[index].Value, values[index].Kind,
+                                                           FResult.LengthUnit, FUnits);
+                SetCellText(ValueList, ValueList->item(int(row), 1),
+                            ShownRowText(FResult, index, shown, FForm.Precision), false);
+            }
     if (!FHasMassRow)
         return;
     // A density that gives no mass shows its state; a mass beyond the range of
