@@ -174,6 +174,7 @@ TCertifiedShown TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
     for (const TCertifiedValue& value : figure.Values) {
         shown.Values.push_back(value.Shown);
         shown.Exact.push_back(ExactText(value));
+        shown.Calculated.push_back(value.Bounded.Value());
     }
     return shown;
 }

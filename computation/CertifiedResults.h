@@ -48,6 +48,9 @@ struct TCertifiedShown {
     // The values to 21 significant digits ("1.23456789012345678901e2"): the
     // 80-bit value, or the exact one where the slow path ran.
     std::vector<std::string> Exact;
+    // The values in Extended: the program's, or where it refuses the figure
+    // though its typed numbers make one, the nearest to the exact ones.
+    std::vector<Extended> Calculated;
 };
 
 // The certification of one calculated figure: its variant, its entries' values

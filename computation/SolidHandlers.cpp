@@ -682,18 +682,42 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues) {
     return result;
 }
 
+namespace {
+
+// AResult decided for the typed numbers of its lengths: whether they make a
+// figure is theirs to say, at the default form, so that every view shows the
+// same. A figure they make though the program refuses its 80-bit images (a
+// triangle flatter than 80 bits can tell) takes the Extended values nearest
+// to the exact ones, and has no figure object: no mass and no drawing.
+TSolidResult CertifiedResult(TSolidResult AResult, const TTypedNumbers& ATyped) {
+    auto certified = TCertifiedQuantities::Make(AResult.Variant, AResult.Entries, ATyped);
+    if (!certified)
+        return AResult;
+    const TCertifiedShown& shown = certified->At(TNumberForm());
+    if (shown.State != rsSpocitano)
+        return StateResult(AResult.Variant, shown.State, AResult.Entries);
+    if (!AResult.Figure) {
+        const std::vector<TText> rows = SupplementaryRows(VariantDesc(AResult.Variant).SolidType);
+        if (shown.Calculated.size() != rows.size() + 2)
+            return AResult; // undecided: the program's refusal stands
+        AResult.State = rsSpocitano;
+        AResult.Volume = shown.Calculated[0];
+        AResult.Area = shown.Calculated[1];
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            AResult.SupplementaryValues.push_back(
+                {rows[i], shown.Calculated[i + 2], RowKind(rows[i])});
+    }
+    AResult.Certified = std::move(certified);
+    return AResult;
+}
+
+} // namespace
+
 TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
                             const TPresetDensity& ADensity, const TTypedNumbers* ATyped) {
     TSolidResult result = CalculateSolid(AVariant, AValues);
-    if (result.Figure && ATyped) {
-        result.Certified = TCertifiedQuantities::Make(AVariant, AValues, *ATyped);
-        // The typed numbers decide whether there is a figure: decided here, at
-        // the default form, so that every view shows the same.
-        const TResultState state =
-            result.Certified ? result.Certified->At(TNumberForm()).State : rsSpocitano;
-        if (state != rsSpocitano)
-            return StateResult(AVariant, state, AValues);
-    }
+    if (ATyped && VariantDesc(AVariant).SolidType != stNone)
+        result = CertifiedResult(std::move(result), *ATyped);
     if (result.Figure && ADensity.Use)
         result.Mass = MassAt(*result.Figure, ADensity);
     return result;
