@@ -4,6 +4,7 @@
 #include "SolidBuilds.h"
 
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 #include <type_traits>
 
@@ -38,6 +39,7 @@ private:
 template <class T> struct TQuantitiesMaker {
     TSolidType Type;
     const TTypedInputs<T>& In;
+    const T* Density; // with the mass: the density
     TResultState* Refusal;
 
     template <class TBuild>
@@ -47,6 +49,10 @@ template <class T> struct TQuantitiesMaker {
             std::vector<T> values{figure.Volume(), figure.Area()};
             for (T& row : SupplementaryRowValues<T>(Type, figure, In))
                 values.push_back(std::move(row));
+            // As TSolidFigure::Mass computes it, without its checks: the program
+            // has a mass for this figure, and the mass refuses no figure.
+            if (Density)
+                values.push_back(*Density * figure.Volume());
             return values;
         } catch (const EInvalidInputSolidFigures& AError) {
             *Refusal = AError.NotFinite() ? rsChyba_Z : ARejection;
@@ -111,7 +117,7 @@ TShownForm ShownForm(const TNumberForm& AForm) {
 
 std::shared_ptr<const TCertifiedQuantities>
 TCertifiedQuantities::Make(TVariant AVariant, const TEntryValues& AValues,
-                           const TTypedNumbers& ATyped) {
+                           const TTypedNumbers& ATyped, const TDecimalNumber* ADensity) {
     std::shared_ptr<TCertifiedQuantities> result(new TCertifiedQuantities);
     result->FVariant = AVariant;
     result->FValues = AValues;
@@ -125,6 +131,10 @@ TCertifiedQuantities::Make(TVariant AVariant, const TEntryValues& AValues,
             return nullptr;
         result->FEntries.push_back(place.Entry);
         result->FInputs.push_back(*typed);
+    }
+    if (ADensity) {
+        result->FInputs.push_back(*ADensity);
+        result->FMass = true;
     }
     return result;
 }
@@ -158,7 +168,7 @@ TCertifiedShown TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
     const auto quantities = [this, type, &refusal](const auto& AIn) {
         using T = typename std::decay_t<decltype(AIn)>::value_type;
         const TTypedInputs<T> in(AIn, FEntries);
-        const TQuantitiesMaker<T> maker{type, in, &refusal};
+        const TQuantitiesMaker<T> maker{type, in, FMass ? &AIn.back() : nullptr, &refusal};
         return SolidBuilds::Build(FVariant, FValues, in, maker);
     };
     const TCertifiedFigure figure = CertifyFigure(FInputs, quantities, ShownForm(AForm));
@@ -186,7 +196,12 @@ Extended CalculatedValue(const TSolidResult& AResult, TResultQuantity AQuantity)
         return AResult.Volume;
     if (AQuantity == rqArea)
         return AResult.Area;
-    return AResult.SupplementaryValues.at(std::size_t(AQuantity - rqFirstRow)).Value;
+    const std::size_t row = std::size_t(AQuantity - rqFirstRow);
+    if (row < AResult.SupplementaryValues.size())
+        return AResult.SupplementaryValues[row].Value;
+    // The mass.
+    return AResult.Mass && AResult.Mass->Value ? *AResult.Mass->Value
+                                               : std::numeric_limits<Extended>::quiet_NaN();
 }
 
 // The layout of a certified text, with the program's decimal separator.
@@ -225,9 +240,13 @@ TResultNumber ShownResultNumber(const TSolidResult& AResult, TResultQuantity AQu
     return ResultNumber(AShown, AForm.Precision, AForm.Semilogarithmic);
 }
 
-QString ShownRowText(const TSolidResult& AResult, std::size_t ARow, const TShownQuantity& AShown,
-                     TPrecision APrecision) {
-    const TResultQuantity quantity = rqFirstRow + TResultQuantity(ARow);
+TResultQuantity MassQuantity(const TSolidResult& AResult) {
+    return rqFirstRow + TResultQuantity(AResult.SupplementaryValues.size());
+}
+
+QString ShownQuantityText(const TSolidResult& AResult, TResultQuantity AQuantity,
+                          const TShownQuantity& AShown, TPrecision APrecision) {
+    const TResultQuantity quantity = AQuantity;
     if (!AShown.FeetAndInches)
         if (const TCertifiedShown* certified =
                 CertifiedFor(AResult, quantity, AShown.Value, {APrecision, false})) {

@@ -28,8 +28,9 @@
 
 struct TCertifiedValue;
 
-// Which of a figure's values: the volume, the surface area, then the
-// supplementary rows in their order (rqFirstRow + the row's index).
+// Which of a figure's values: the volume, the surface area, the supplementary
+// rows in their order (rqFirstRow + the row's index), then the mass
+// (MassQuantity).
 using TResultQuantity = int;
 constexpr TResultQuantity rqVolume = 0;
 constexpr TResultQuantity rqArea = 1;
@@ -58,9 +59,11 @@ struct TCertifiedShown {
 // when first asked for it.
 class TCertifiedQuantities {
 public:
-    // None where a length the variant reads has no typed decimal.
+    // None where a length the variant reads has no typed decimal. With
+    // ADensity the mass (ADensity times the volume) is decided too.
     static std::shared_ptr<const TCertifiedQuantities>
-    Make(TVariant AVariant, const TEntryValues& AValues, const TTypedNumbers& ATyped);
+    Make(TVariant AVariant, const TEntryValues& AValues, const TTypedNumbers& ATyped,
+         const TDecimalNumber* ADensity = nullptr);
 
     ~TCertifiedQuantities();
 
@@ -73,7 +76,8 @@ private:
     TVariant FVariant = VariantCount;
     TEntryValues FValues;
     std::vector<TEntry> FEntries; // the lengths, in the order of FInputs
-    std::vector<TDecimalNumber> FInputs;
+    std::vector<TDecimalNumber> FInputs; // the lengths, then the density
+    bool FMass = false;
     // The forms decided so far (the panel's, the rows' basic one), and what
     // the last certification kept to decide another form without it.
     mutable std::deque<std::pair<TNumberForm, TCertifiedShown>> FDecided;
@@ -86,11 +90,14 @@ private:
 // program's own digits (ResultNumber).
 TResultNumber ShownResultNumber(const TSolidResult& AResult, TResultQuantity AQuantity,
                                 Extended AShown, const TNumberForm& AForm);
-// A supplementary row's value as the supplementary data window and the report
-// show it (ShownText), its digits certified as above: AShown is the row's value
-// in the unit shown.
-QString ShownRowText(const TSolidResult& AResult, std::size_t ARow, const TShownQuantity& AShown,
-                     TPrecision APrecision);
+// The mass among a result's values.
+TResultQuantity MassQuantity(const TSolidResult& AResult);
+
+// A supplementary row's value or the mass as the supplementary data window and
+// the report show it (ShownText), its digits certified as above: AShown is the
+// value in the unit shown.
+QString ShownQuantityText(const TSolidResult& AResult, TResultQuantity AQuantity,
+                          const TShownQuantity& AShown, TPrecision APrecision);
 // The value to 21 significant digits as ShownResultNumber decides it: the
 // exact one where the slow path ran, else the 80-bit one.
 std::string ShownResultExact(const TSolidResult& AResult, TResultQuantity AQuantity,

@@ -182,7 +182,7 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
         const TResultQuantity quantity = rqFirstRow + TResultQuantity(index);
         report.Quantities.push_back(
             {values[index].Id(), ComposeText(values[index].Row, ALookup),
-             ShownRowText(AResult, index, shown, AForm.Precision), shown.Value,
+             ShownQuantityText(AResult, quantity, shown, AForm.Precision), shown.Value,
              ShownUnitId(values[index].Kind, AUnits),
              QString::fromStdString(
                  ShownResultExact(AResult, quantity, shown.Value, {AForm.Precision, false}))});
@@ -196,9 +196,12 @@ TFigureReport MakeFigureReport(const TSolidResult& AResult, const TEntryTexts& A
             mass.Text = Lookup(ALookup, SupplementarySection, "sInvalidDensity");
         } else if (AResult.Mass->Value) {
             const TShownQuantity shown = ShownMassOf(*AResult.Mass->Value, from, AUnits);
-            mass.Text = ShownText(shown, AForm.Precision);
+            const TResultQuantity quantity = MassQuantity(AResult);
+            mass.Text = ShownQuantityText(AResult, quantity, shown, AForm.Precision);
             mass.Value = shown.Value;
             mass.Unit = ShownMassUnitId(AUnits);
+            mass.Exact = QString::fromStdString(
+                ShownResultExact(AResult, quantity, shown.Value, {AForm.Precision, false}));
         }
         report.Quantities.push_back(mass);
     }

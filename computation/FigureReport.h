@@ -58,9 +58,9 @@ struct TReportLine {
     QString Text;
     std::optional<Extended> Value; // in the unit shown
     QString Unit;                  // its id for programs (ShownUnitId); empty when bare
-    // The value of a volume, area or supplementary row to 21 significant digits,
-    // certified for the figure as typed where it could be (ShownResultExact);
-    // empty for the entries and the mass.
+    // The value of a volume, area, supplementary row or mass to 21 significant
+    // digits, certified for the figure as typed where it could be
+    // (ShownResultExact); empty for the entries and a state's text.
     QString Exact;
 };
 

@@ -606,6 +606,7 @@ TPresetDensity ReadPresetDensity() {
     }
     density.Use = true;
     density.Value = value;
+    density.Typed = TypedNumber(ekNumber, text);
     // The settings dialog refuses such a density; one stored another way gets the
     // mass row's own state.
     density.Refused = !std::isfinite(value) || value <= 0;
@@ -689,8 +690,13 @@ namespace {
 // same. A figure they make though the program refuses its 80-bit images (a
 // triangle flatter than 80 bits can tell) takes the Extended values nearest
 // to the exact ones, and has no figure object: no mass and no drawing.
-TSolidResult CertifiedResult(TSolidResult AResult, const TTypedNumbers& ATyped) {
-    auto certified = TCertifiedQuantities::Make(AResult.Variant, AResult.Entries, ATyped);
+TSolidResult CertifiedResult(TSolidResult AResult, const TTypedNumbers& ATyped,
+                             const TPresetDensity& ADensity) {
+    // The mass is certified where it is the bare volume times a typed density.
+    const bool mass = ADensity.Use && !ADensity.Refused && ADensity.Typed &&
+                      !ADensity.Material && ADensity.Typed->Rounded() == ADensity.Value;
+    auto certified = TCertifiedQuantities::Make(AResult.Variant, AResult.Entries, ATyped,
+                                                mass ? &*ADensity.Typed : nullptr);
     if (!certified)
         return AResult;
     const TCertifiedShown& shown = certified->At(TNumberForm());
@@ -698,7 +704,7 @@ TSolidResult CertifiedResult(TSolidResult AResult, const TTypedNumbers& ATyped) 
         return StateResult(AResult.Variant, shown.State, AResult.Entries);
     if (!AResult.Figure) {
         const std::vector<TText> rows = SupplementaryRows(VariantDesc(AResult.Variant).SolidType);
-        if (shown.Calculated.size() != rows.size() + 2)
+        if (shown.Calculated.size() < rows.size() + 2)
             return AResult; // undecided: the program's refusal stands
         AResult.State = rsSpocitano;
         AResult.Volume = shown.Calculated[0];
@@ -717,7 +723,7 @@ TSolidResult CalculateSolid(TVariant AVariant, const TEntryValues& AValues,
                             const TPresetDensity& ADensity, const TTypedNumbers* ATyped) {
     TSolidResult result = CalculateSolid(AVariant, AValues);
     if (ATyped && VariantDesc(AVariant).SolidType != stNone)
-        result = CertifiedResult(std::move(result), *ATyped);
+        result = CertifiedResult(std::move(result), *ATyped, ADensity);
     if (result.Figure && ADensity.Use)
         result.Mass = MassAt(*result.Figure, ADensity);
     return result;

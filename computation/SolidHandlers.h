@@ -157,6 +157,9 @@ struct TPresetDensity {
     bool Unreadable = false; // preset but not a number: no mass (and no mass row)
     // The material whose density it is (in kg/m³); none for the bare preset density.
     std::optional<TMaterial> Material;
+    // The density as typed, where it is a plain decimal: the mass shown is
+    // certified for it (CertifiedResults.h).
+    std::optional<TDecimalNumber> Typed;
 };
 TPresetDensity ReadPresetDensity();
 

@@ -222,7 +222,9 @@ void TFormSupplementaryData::SetValues() {
                 const TShownQuantity shown = ShownQuantity(values[index].Value, values[index].Kind,
                                                            FResult.LengthUnit, FUnits);
                 SetCellText(ValueList, ValueList->item(int(row), 1),
-                            ShownRowText(FResult, index, shown, FForm.Precision), false);
+                            ShownQuantityText(FResult, rqFirstRow + TResultQuantity(index), shown,
+                                              FForm.Precision),
+                            false);
             }
     if (!FHasMassRow)
         return;
@@ -233,8 +235,9 @@ void TFormSupplementaryData::SetValues() {
     if (FPresetDensity.Refused)
         mass = FInvalidDensityText;
     else if (FResult.Mass && FResult.Mass->Value)
-        mass = ShownText(ShownMassOf(*FResult.Mass->Value, FResult.LengthUnit, FUnits),
-                         FForm.Precision);
+        mass = ShownQuantityText(FResult, MassQuantity(FResult),
+                                 ShownMassOf(*FResult.Mass->Value, FResult.LengthUnit, FUnits),
+                                 FForm.Precision);
     SetCellText(ValueList, ValueList->item(int(FRows.size()), 1), mass, false);
 }
 

@@ -213,6 +213,7 @@ struct TOptions {
     std::optional<bool> Semilogarithmic;
     std::optional<int> Precision;
     std::optional<Extended> Density;
+    std::optional<TDecimalNumber> DensityTyped;
     std::optional<TLengthUnit> Length;
     std::optional<TAreaUnit> Area;
     std::optional<TVolumeUnit> Volume;
@@ -287,6 +288,7 @@ TOptions ReadOptions(const QStringList& AArguments) {
                 !std::isfinite(density) || density <= 0)
                 Fail("sBadDensity", AArguments.value(i + 1));
             options.Density = density;
+            options.DensityTyped = TypedNumber(ekNumber, AArguments.at(i + 1));
             ++i;
         } else if (argument == QLatin1String("--unit")) {
             options.Length = UnitOption<TLengthUnit>(AArguments, ++i, LengthUnitIds());
@@ -424,6 +426,7 @@ TPresetDensity MassDensityOf(const TOptions& AOptions, TLengthUnit ALength) {
     if (AOptions.Density) {
         density.Use = true;
         density.Value = *AOptions.Density;
+        density.Typed = AOptions.DensityTyped;
         // With a unit the density is in kg/m³, and the mass row says so.
         if (ALength != luNone) {
             TMaterial given;

@@ -73,8 +73,8 @@ struct TComparison {
     QString Wrong;       // the first line that shows a wrong digit
 };
 
-// Compares every volume, area and supplementary line of AReport with the
-// reference values of the figure; mass and entries are not compared.
+// Compares every volume, area, supplementary and mass line of AReport with the
+// reference values of the figure.
 TComparison Compare(const TFigureReport& AReport, const SolidReference::TValues& AReference,
                     const TNumberForm& AForm) {
     TComparison result;
@@ -84,7 +84,7 @@ TComparison Compare(const TFigureReport& AReport, const SolidReference::TValues&
                                : line.Id == QLatin1String("side-of-lower-base-b") ? "b1"
                                                                                    : line.Id.toStdString();
         const auto reference = AReference.find(id);
-        if (reference == AReference.end() || line.Id == QuantityIds::Mass)
+        if (reference == AReference.end() || !line.Value)
             continue;
         const bool panel = line.Id == QuantityIds::Volume || line.Id == QuantityIds::Area;
         const ShownReference::TText text = ShownReference::Shown(
@@ -157,7 +157,8 @@ void TestShownDigits::cleanup() {
 }
 
 // Figures whose 80-bit images show other digits, each with the exact volume at
-// precision 14; every other value of the figure is checked with it.
+// precision 14; every other value of the figure is checked with it, and the
+// mass at a typed density.
 void TestShownDigits::reportedFigures_data() {
     QTest::addColumn<int>("variant");
     QTest::addColumn<QStringList>("dims");
@@ -195,10 +196,16 @@ void TestShownDigits::reportedFigures() {
     const TSeparatorGuard separator('.');
     const TVariant chosen = TVariant(variant);
     const TNumberForm form{14, false};
+    TPresetDensity density;
+    density.Use = true;
+    density.Typed = TDecimalNumber::Parse("7.85");
+    density.Value = density.Typed->Rounded();
     const TFigureReport report =
-        MakeFigureReport(chosen, Texts(chosen, dims, count), form, LanguageText);
+        MakeFigureReport(chosen, Texts(chosen, dims, count), form, LanguageText, density);
     QCOMPARE(report.State, rsSpocitano);
-    const auto reference = SolidReference::Values(chosen, Reals(dims), CountOf(chosen, count), 0);
+    QCOMPARE(report.Quantities.back().Id, QuantityIds::Mass);
+    const auto reference =
+        SolidReference::Values(chosen, Reals(dims), CountOf(chosen, count), Real("7.85"));
     QCOMPARE(PanelImage(ShownReference::Shown(reference.at("volume"), 14, false)), volume);
     QCOMPARE(report.Quantities.front().Text, volume);
     const TComparison comparison = Compare(report, reference, form);
