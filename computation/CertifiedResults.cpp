@@ -101,14 +101,6 @@ std::string SignificantText(const std::string& AText, int ADigits) {
            std::to_string(exponent);
 }
 
-std::string ExactText(const TCertifiedValue& AValue) {
-    if (AValue.Exact)
-        return SignificantText(AValue.ExactText, 21);
-    char text[64];
-    std::snprintf(text, sizeof text, "%.20Le", AValue.Bounded.Value());
-    return SignificantText(text, 21);
-}
-
 TShownForm ShownForm(const TNumberForm& AForm) {
     return {AForm.Precision, AForm.Semilogarithmic};
 }
@@ -147,14 +139,18 @@ const TCertifiedShown& TCertifiedQuantities::At(const TNumberForm& AForm) const 
             return shown;
     // Another form: what was kept decides it where it can.
     if (!FKept.empty()) {
-        TCertifiedShown shown = FDecided.back().second;
+        const TCertifiedShown& kept = FDecided.back().second;
+        TCertifiedShown shown;
+        shown.Values.reserve(FKept.size());
         bool certain = true;
         for (std::size_t i = 0; i < FKept.size() && certain; ++i) {
-            shown.Values[i] = Redecide(FKept[i], ShownForm(AForm));
-            certain = shown.Values[i].Certainty == scCertain;
+            shown.Values.push_back(Redecide(FKept[i], ShownForm(AForm)));
+            certain = shown.Values.back().Certainty == scCertain;
         }
         if (certain) {
-            FDecided.emplace_back(AForm, shown);
+            shown.Exact = kept.Exact;
+            shown.Calculated = kept.Calculated;
+            FDecided.emplace_back(AForm, std::move(shown));
             return FDecided.back().second;
         }
     }
@@ -171,7 +167,7 @@ TCertifiedShown TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
         const TQuantitiesMaker<T> maker{type, in, FMass ? &AIn.back() : nullptr, &refusal};
         return SolidBuilds::Build(FVariant, FValues, in, maker);
     };
-    const TCertifiedFigure figure = CertifyFigure(FInputs, quantities, ShownForm(AForm));
+    TCertifiedFigure figure = CertifyFigure(FInputs, quantities, ShownForm(AForm));
     TCertifiedShown shown;
     FKept.clear();
     if (figure.State == ccRejected || figure.State == ccRejectedExactly) {
@@ -180,12 +176,16 @@ TCertifiedShown TCertifiedQuantities::Certify(const TNumberForm& AForm) const {
     }
     if (figure.State == ccUndecided)
         return shown; // the program's digits stand
-    FKept = figure.Values;
+    const std::size_t count = figure.Values.size();
+    shown.Values.reserve(count);
+    shown.Exact.reserve(count);
+    shown.Calculated.reserve(count);
     for (const TCertifiedValue& value : figure.Values) {
         shown.Values.push_back(value.Shown);
-        shown.Exact.push_back(ExactText(value));
+        shown.Exact.push_back(value.Exact ? value.ExactText : std::string());
         shown.Calculated.push_back(value.Bounded.Value());
     }
+    FKept = std::move(figure.Values);
     return shown;
 }
 
@@ -268,7 +268,7 @@ std::string ShownResultExact(const TSolidResult& AResult, TResultQuantity AQuant
     if (const TCertifiedShown* certified = CertifiedFor(AResult, AQuantity, AShown, AForm)) {
         const std::string& text = certified->Exact[std::size_t(AQuantity)];
         if (!text.empty())
-            return text;
+            return SignificantText(text, 21);
     }
     char text[64];
     std::snprintf(text, sizeof text, "%.20Le", AShown);

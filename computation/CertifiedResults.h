@@ -19,7 +19,7 @@
 #include "SolidHandlers.h"
 
 #include <cstdint>
-#include <deque>
+#include <list>
 #include <utility>
 #include <memory>
 #include <optional>
@@ -46,8 +46,8 @@ struct TCertifiedShown {
     // out; empty, or a value left scUncertain without digits (a figure
     // undecided at the last precision), where the program's own digits stand.
     std::vector<TShownValue> Values;
-    // The values to 21 significant digits ("1.23456789012345678901e2"): the
-    // 80-bit value, or the exact one where the slow path ran.
+    // Where the slow path ran, the exact value to 40 significant digits
+    // ("d.ddd...e-x"); empty where the 80-bit value was decided.
     std::vector<std::string> Exact;
     // The values in Extended: the program's, or where it refuses the figure
     // though its typed numbers make one, the nearest to the exact ones.
@@ -80,7 +80,7 @@ private:
     bool FMass = false;
     // The forms decided so far (the panel's, the rows' basic one), and what
     // the last certification kept to decide another form without it.
-    mutable std::deque<std::pair<TNumberForm, TCertifiedShown>> FDecided;
+    mutable std::list<std::pair<TNumberForm, TCertifiedShown>> FDecided;
     mutable std::vector<TCertifiedValue> FKept;
 };
 
