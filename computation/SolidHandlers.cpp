@@ -70,6 +70,10 @@ std::optional<TDecimalNumber> TypedNumber(TEntryKind AKind, const QString& AText
     const QChar separator = LocaleDecimalSeparator();
     std::optional<TDecimalNumber> number = TDecimalNumber::Parse(
         text.toStdString(), separator.unicode() < 128 ? char(separator.unicode()) : '.');
+    // A pasted number of hundreds of digits would hold a keystroke for a second
+    // in the slow path: beyond MaxTypedDigits the program's digits stand.
+    if (number && number->Digits().size() > MaxTypedDigits)
+        return std::nullopt;
     if (number && diameter)
         number = number->Halved();
     return number;

@@ -66,7 +66,9 @@ TEntryReading ReadEntryText(TEntryKind AKind, const QString& AText, Extended& AV
                             TLengthUnit ALength = luNone);
 // The decimal that a valid length entry's text stands for, exactly as typed
 // (a diameter halved): what the shown digits are certified for. None for a
-// length in feet and inches, and for a text that is no plain decimal.
+// length in feet and inches, for a text that is no plain decimal, and for one
+// of more than MaxTypedDigits significant digits.
+inline constexpr std::size_t MaxTypedDigits = 50;
 std::optional<TDecimalNumber> TypedNumber(TEntryKind AKind, const QString& AText,
                                           TLengthUnit ALength = luNone);
 

@@ -132,6 +132,8 @@ class TestShownDigits : public QObject {
 private slots:
     void init();
     void cleanup();
+    void typedNumbers_data();
+    void typedNumbers();
     void reportedFigures_data();
     void reportedFigures();
     void decimalsThatMakeNoFigure();
@@ -154,6 +156,39 @@ void TestShownDigits::cleanup() {
             widget->close();
     FLanguage.reset();
     FSandbox.reset();
+}
+
+// What an entry's text gives the certification: the decimal as typed, or none
+// where the figure is not built from it.
+void TestShownDigits::typedNumbers_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("typed"); // TDecimalNumber::Text(), empty for none
+    QTest::newRow("decimal") << int(ekNumber) << " 2.50 " << int(luNone) << "25e-1";
+    QTest::newRow("exponent") << int(ekNumber) << "1.5E-3" << int(luCentimetre) << "15e-4";
+    QTest::newRow("diameter, halved exactly") << int(ekRadius) << "*0.3" << int(luNone) << "15e-2";
+    QTest::newRow("a star before a number that is no radius") << int(ekNumber) << "*0.3"
+                                                                << int(luNone) << "";
+    QTest::newRow("feet and inches") << int(ekNumber) << "6' 3.5\"" << int(luFeetAndInches) << "";
+    QTest::newRow("a bare number in feet and inches") << int(ekNumber) << "6" << int(luFeetAndInches)
+                                                      << "";
+    QTest::newRow("comma with a point for separator") << int(ekNumber) << "1,5" << int(luNone) << "";
+    QTest::newRow("fifty digits") << int(ekNumber) << "1." + QString(48, '0') + "1" << int(luNone)
+                                  << "1" + QString(48, '0') + "1e-49";
+    QTest::newRow("fifty-one digits: the program's digits stand")
+        << int(ekNumber) << "1." + QString(49, '0') + "1" << int(luNone) << "";
+}
+
+void TestShownDigits::typedNumbers() {
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(int, unit);
+    QFETCH(QString, typed);
+    const TSeparatorGuard separator('.');
+    const std::optional<TDecimalNumber> number =
+        TypedNumber(TEntryKind(kind), text, TLengthUnit(unit));
+    QCOMPARE(number ? QString::fromStdString(number->Text()) : QString(), typed);
 }
 
 // Figures whose 80-bit images show other digits, each with the exact volume at
