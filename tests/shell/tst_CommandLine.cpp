@@ -396,6 +396,12 @@ void TestCommandLine::matchesTheCalculation() {
                  qPrintable(id));
         QCOMPARE(quantity.value(QStringLiteral("text")).toString(),
                  QString::fromStdString(RoundToStr(6, true, value)));
+        // Beside the number its value to 21 significant digits ("d.ddd...eX").
+        const QString exact = quantity.value(QStringLiteral("exact")).toString();
+        const int digits = int(exact.indexOf(QLatin1Char('e'))) - (exact.startsWith('-') ? 2 : 1);
+        QVERIFY2(digits == 21 &&
+                     std::fabs(exact.toDouble() - shown) <= 1e-15 * std::fabs(shown),
+                 qPrintable(id + QStringLiteral(": ") + exact));
     }
 }
 
