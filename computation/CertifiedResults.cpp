@@ -57,8 +57,6 @@ template <class T> struct TQuantitiesMaker {
         } catch (const EInvalidInputSolidFigures& AError) {
             *Refusal = AError.NotFinite() ? rsChyba_Z : ARejection;
             throw;
-        } catch (const ERefusedEntries&) {
-            throw;
         } catch (const EInvalidInput&) {
             *Refusal = rsChyba_Z;
             throw;

@@ -91,4 +91,20 @@ inline QString RowImage(const Real& AValue, int APrecision) {
     return Text.Decade ? Text.Digits + QString("E%1").arg(Text.Exponent) : Text.Digits;
 }
 
+// A typed decimal of the seeded sweeps: ADigits significant digits (the first
+// not 0) times 10^AExponent.
+template <class TRandom> QString RandomDecimal(TRandom& ARandom, int ADigits, int AExponent) {
+    QString digits = QString::number(1 + ARandom() % 9);
+    for (int i = 1; i < ADigits; ++i)
+        digits += QString::number(ARandom() % 10);
+    return digits.left(1) + QLatin1Char('.') + digits.mid(1) + QLatin1Char('e') +
+           QString::number(AExponent);
+}
+
+// AValue times 1 + AFactor, to 18 significant digits.
+inline QString Near(const QString& AValue, const Real& AFactor) {
+    const Real value = Real(AValue.toStdString()) * (1 + AFactor);
+    return QString::fromStdString(value.str(18, std::ios_base::scientific));
+}
+
 } // namespace ShownReference

@@ -110,20 +110,8 @@ std::vector<Real> Reals(const QStringList& ATexts) {
     return values;
 }
 
-// A typed decimal of ADigits significant digits, magnitude 10^AExponent.
-QString RandomDecimal(std::mt19937_64& ARandom, int ADigits, int AExponent) {
-    QString digits = QString::number(1 + ARandom() % 9);
-    for (int i = 1; i < ADigits; ++i)
-        digits += QString::number(ARandom() % 10);
-    return digits.left(1) + QLatin1Char('.') + digits.mid(1) + QLatin1Char('e') +
-           QString::number(AExponent);
-}
-
-// AValue times 1 + AFactor, to 18 significant digits.
-QString Near(const QString& AValue, const Real& AFactor) {
-    const Real value = Real(AValue.toStdString()) * (1 + AFactor);
-    return QString::fromStdString(value.str(18, std::ios_base::scientific));
-}
+using ShownReference::Near;
+using ShownReference::RandomDecimal;
 
 } // namespace
 

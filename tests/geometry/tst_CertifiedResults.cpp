@@ -311,21 +311,8 @@ QString Mismatch(const TCertifiedValue& AValue, const Real& AReference, TShownFo
     return QString();
 }
 
-// A typed decimal: ADigits significant digits (the first not 0) times
-// 10^AExponent, written plainly or with an exponent.
-QString RandomDecimal(std::mt19937_64& ARandom, int ADigits, int AExponent) {
-    QString Digits = QString::number(1 + ARandom() % 9);
-    for (int I = 1; I < ADigits; ++I) {
-        Digits += QString::number(ARandom() % 10);
-    }
-    return Digits.left(1) + "." + Digits.mid(1) + "e" + QString::number(AExponent);
-}
-
-// A value close to AValue: 1 + AFactor times it, to 18 digits.
-QString Near(const QString& AValue, const Real& AFactor) {
-    const Real Value = R(AValue) * (1 + AFactor);
-    return QString::fromStdString(Value.str(18, std::ios_base::scientific));
-}
+using ShownReference::Near;
+using ShownReference::RandomDecimal;
 
 } // namespace
 
