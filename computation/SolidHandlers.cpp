@@ -67,9 +67,8 @@ std::optional<TDecimalNumber> TypedNumber(TEntryKind AKind, const QString& AText
     if (diameter)
         text.remove(0, 1);
     text = text.trimmed();
-    const QChar separator = LocaleDecimalSeparator();
-    std::optional<TDecimalNumber> number = TDecimalNumber::Parse(
-        text.toStdString(), separator.unicode() < 128 ? char(separator.unicode()) : '.');
+    std::optional<TDecimalNumber> number =
+        TDecimalNumber::Parse(text.toStdString(), DecimalSeparator());
     // A pasted number of hundreds of digits would hold a keystroke for a second
     // in the slow path: beyond MaxTypedDigits the program's digits stand.
     if (number && number->Digits().size() > MaxTypedDigits)
